@@ -1,0 +1,189 @@
+#include "core/TavixJson.h"
+
+#include <json/reader.h>
+#include <json/writer.h>
+
+#include <climits>
+#include <cmath>
+#include <memory>
+#include <sstream>
+
+namespace TavixQtLib {
+
+namespace {
+constexpr int kMaxJsonDepth = 256;   // deeper documents would overflow jsoncpp's recursive reader
+}
+
+bool tavixParseJson(const char *data, size_t size, Json::Value &out)
+{
+    if (!data || size == 0)
+        return false;
+    Json::CharReaderBuilder builder;
+    builder["allowComments"] = true;
+    builder["stackLimit"] = kMaxJsonDepth;
+    builder["collectComments"] = false;
+    std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
+    Json::Value parsed;
+    std::string errors;
+    bool ok = false;
+    try {
+        ok = reader->parse(data, data + size, &parsed, &errors);
+    } catch (...) {   // jsoncpp throws past its stack limit
+        ok = false;
+    }
+    if (!ok)
+        return false;
+    out.swap(parsed);
+    return true;
+}
+
+bool tavixParseJson(const QByteArray &data, Json::Value &out)
+{
+    return tavixParseJson(data.constData(), size_t(data.size()), out);
+}
+
+const Json::Value *tavixJsonMember(const Json::Value &node, const char *key)
+{
+    if (!key || !node.isObject())
+        return nullptr;
+    return node.find(key, key + std::char_traits<char>::length(key));
+}
+
+bool tavixJsonHas(const Json::Value &node, const char *key)
+{
+    return tavixJsonMember(node, key) != nullptr;
+}
+
+bool tavixJsonToBool(const Json::Value &value, bool &out)
+{
+    if (value.isBool()) {
+        out = value.asBool();
+        return true;
+    }
+    if (value.isInt64()) {
+        out = value.asInt64() != 0;
+        return true;
+    }
+    if (value.isUInt64()) {
+        out = value.asUInt64() != 0;
+        return true;
+    }
+    return false;
+}
+
+bool tavixJsonToInt(const Json::Value &value, int &out)
+{
+    if (value.isInt()) {   // also integral reals within int's range
+        out = value.asInt();
+        return true;
+    }
+    if (value.isBool()) {
+        out = value.asBool() ? 1 : 0;
+        return true;
+    }
+    return false;
+}
+
+bool tavixJsonToUInt(const Json::Value &value, unsigned &out)
+{
+    if (value.isUInt()) {
+        out = value.asUInt();
+        return true;
+    }
+    return false;
+}
+
+bool tavixJsonToDouble(const Json::Value &value, double &out)
+{
+    if (value.isNumeric() && !value.isBool()) {
+        out = value.asDouble();
+        return true;
+    }
+    return false;
+}
+
+bool tavixJsonToString(const Json::Value &value, QString &out)
+{
+    if (!value.isString())
+        return false;
+    const char *begin = nullptr;
+    const char *end = nullptr;
+    value.getString(&begin, &end);
+    out = begin ? QString::fromUtf8(begin, int(end - begin)) : QString();
+    return true;
+}
+
+bool tavixJsonToStdString(const Json::Value &value, std::string &out)
+{
+    if (!value.isString())
+        return false;
+    out = value.asString();
+    return true;
+}
+
+bool tavixReadBool(const Json::Value &node, const char *key, bool &out)
+{
+    const Json::Value *v = tavixJsonMember(node, key);
+    return v && tavixJsonToBool(*v, out);
+}
+
+bool tavixReadInt(const Json::Value &node, const char *key, int &out)
+{
+    const Json::Value *v = tavixJsonMember(node, key);
+    return v && tavixJsonToInt(*v, out);
+}
+
+bool tavixReadUInt(const Json::Value &node, const char *key, unsigned &out)
+{
+    const Json::Value *v = tavixJsonMember(node, key);
+    return v && tavixJsonToUInt(*v, out);
+}
+
+bool tavixReadDouble(const Json::Value &node, const char *key, double &out)
+{
+    const Json::Value *v = tavixJsonMember(node, key);
+    return v && tavixJsonToDouble(*v, out);
+}
+
+bool tavixReadString(const Json::Value &node, const char *key, QString &out)
+{
+    const Json::Value *v = tavixJsonMember(node, key);
+    return v && tavixJsonToString(*v, out);
+}
+
+bool tavixReadStdString(const Json::Value &node, const char *key, std::string &out)
+{
+    const Json::Value *v = tavixJsonMember(node, key);
+    return v && tavixJsonToStdString(*v, out);
+}
+
+const Json::Value *tavixJsonAt(const Json::Value &array, Json::ArrayIndex i)
+{
+    if (!array.isArray() || i >= array.size())
+        return nullptr;
+    return &array[i];
+}
+
+Json::Value tavixJsonString(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return Json::Value(utf8.constData(), utf8.constData() + utf8.size());
+}
+
+std::string tavixJsonStyled(const Json::Value &value)
+{
+    Json::StreamWriterBuilder builder;
+    builder["indentation"] = "   ";
+    builder["emitUTF8"] = true;
+    return Json::writeString(builder, value);
+}
+
+std::string tavixJsonCompact(const Json::Value &value)
+{
+    Json::StreamWriterBuilder builder;
+    builder["indentation"] = "";
+    builder["emitUTF8"] = true;
+    return Json::writeString(builder, value);
+}
+
+} // namespace TavixQtLib

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "core/TavixTypes.h"
+#include "resources/FillStyle.h"
+#include "resources/IconStyleDesc.h"
+#include "resources/TavixPainting.h"
+#include "resources/TextStyleDesc.h"
+#include "tavixqtlib_export.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+
+#include <map>
+#include <string>
+
+namespace Json { class Value; }
+class QEvent;
+class QMouseEvent;
+class QPaintEvent;
+class QPainter;
+class QWidget;
+
+namespace TavixQtLib {
+
+// One typed value of a control's "attr" object, kept so that it survives a load and save.
+struct TAVIXQTLIB_EXPORT TavixAttribute
+{
+    enum Kind : int {
+        BoolKind = 0, StringKind = 1, Int8Kind = 2, UInt8Kind = 3, Int16Kind = 4, UInt16Kind = 5,
+        UInt32Kind = 6, Int32Kind = 7, Int64Kind = 8, UInt64Kind = 9, FloatKind = 10, DoubleKind = 11,
+        StringListKind = 12
+    };
+    int kind = BoolKind;
+    QVariant value;     // bool, QString, qint64/quint64 for integers, double, QStringList
+};
+
+// Private side shared by every control: interaction state, theme name, attributes, painting.
+// Published on the control as the dynamic property "impl".
+class TAVIXQTLIB_EXPORT TavixQWidgetBaseImpl : public QObject
+{
+    Q_OBJECT
+public:
+    TavixQWidgetBaseImpl(QWidget *widget, const QString &typeName);
+    ~TavixQWidgetBaseImpl() override;
+
+    // Tracks Disable against the widget's enabled state, then calls paint() on the whole widget.
+    virtual void paintEvent(QPaintEvent *event);
+    virtual void paint(QPainter *painter, const QRect &rect);
+    // "attr", "theme" and "child". Reading may redirect *node to the control's theme entry.
+    virtual bool serializeJsonValue(Json::Value **node, bool read);
+    virtual void notifyChangeLanguage();
+    virtual void createComplete();
+    virtual void mousePressEvent(QMouseEvent *event);
+    virtual void mouseReleaseEvent(QMouseEvent *event);
+    virtual void enterEvent(QEvent *event);
+    virtual void leaveEvent(QEvent *event);
+    virtual void mouseMoveEvent(QMouseEvent *event);
+    virtual void mouseDoubleClickEvent(QMouseEvent *event);
+
+    // Finds a control's Impl through its "impl" property; null for other widgets.
+    static TavixQWidgetBaseImpl *fromWidget(const QWidget *widget);
+
+    // Applies the theme entry named themeName (at construction and on every theme change).
+    void applyTheme();
+
+    void setAttribute(const std::string &name, const TavixAttribute &value);
+    bool hasAttribute(const std::string &name) const;
+    TavixAttribute getAttribute(const std::string &name) const;
+
+    // Painting routines (resources/TavixPainting.h).
+    static void drawFillStyle(QPainter *p, const FillStyle &s, const QRect &r) { tavixDrawFillStyle(p, s, r); }
+    static void drawFillStyle(QPainter *p, const FillStyle &s, int x, int y, int w, int h)
+    {
+        tavixDrawFillStyle(p, s, x, y, w, h);
+    }
+    static void drawColorFill(QPainter *p, const FillRes &s, int x, int y, int w, int h)
+    {
+        tavixDrawColorFill(p, s, x, y, w, h);
+    }
+    static void drawImageFill(QPainter *p, const ImageDesc &s, int x, int y, int w, int h)
+    {
+        tavixDrawImageFill(p, s, x, y, w, h);
+    }
+    static QPainterPath roundedRectPath(const QRectF &r, qreal radius, bool tl, bool tr, bool br, bool bl)
+    {
+        return tavixRoundedRectPath(r, radius, tl, tr, br, bl);
+    }
+    static void drawTextStyle(QPainter *p, const QString &text, const TextStyleDesc &s, const QRect &r)
+    {
+        tavixDrawTextStyle(p, text, s, r);
+    }
+    static void drawIconImage(QPainter *p, const QString &path, const IconStyleDesc &i, const QRect &r, bool gray)
+    {
+        tavixDrawIconImage(p, path, i, r, gray);
+    }
+    static void drawIconPixmap(QPainter *p, const QIcon &icon, const QSize &size, const IconStyleDesc &i,
+                               const QRect &r)
+    {
+        tavixDrawIconPixmap(p, icon, size, i, r);
+    }
+    static QSize measureText(const TextStyleDesc &s, const QString &text) { return tavixMeasureText(s, text); }
+    static QSize imageSize(const QString &path, bool gray) { return tavixImageSize(path, gray); }
+    static bool isSvgPath(const QString &path) { return tavixIsSvgPath(path); }
+    static QSize scaleSize(const QSize &size) { return tavixScaleSize(size); }
+
+    QString typeName;
+    QString themeName;              // starts as the type keyword
+    bool hover = false;
+    bool delegateItemVisible = true;
+    int state = Normal;             // CtrlState
+    std::map<std::string, TavixAttribute> attributes;
+    QWidget *widget = nullptr;
+};
+
+} // namespace TavixQtLib

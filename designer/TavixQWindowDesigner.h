@@ -1,0 +1,21 @@
+#pragma once
+
+#include "tavixqtlib_export.h"
+
+#include <QWidget>
+
+namespace TavixQtLib {
+
+// The root of a page being designed. It registers with the resource manager for its lifetime so that theme,
+// font and language changes reach its controls.
+class TAVIXQTLIB_EXPORT TavixQWindowDesigner : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TavixQWindowDesigner(QWidget *parent = nullptr);
+    ~TavixQWindowDesigner() override;
+
+    static const char *typeName() { return "qtwindow"; }
+};
+
+} // namespace TavixQtLib

@@ -1,0 +1,41 @@
+#pragma once
+
+// Painting of fill styles, text styles and icons, shared by every control. Each routine reads only
+// its arguments and the resource manager. The fill routines save and restore the painter; the text
+// routine leaves brush, pen and font set (brush only for vertical text).
+
+#include "resources/FillStyle.h"
+#include "resources/IconStyleDesc.h"
+#include "resources/TextStyleDesc.h"
+#include "tavixqtlib_export.h"
+
+#include <QFont>
+#include <QPainterPath>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QIcon;
+class QPainter;
+
+namespace TavixQtLib {
+
+TAVIXQTLIB_EXPORT void tavixDrawFillStyle(QPainter *painter, const FillStyle &style, const QRect &rect);
+TAVIXQTLIB_EXPORT void tavixDrawFillStyle(QPainter *painter, const FillStyle &style, int x, int y, int w, int h);
+TAVIXQTLIB_EXPORT void tavixDrawColorFill(QPainter *painter, const FillRes &res, int x, int y, int w, int h);
+TAVIXQTLIB_EXPORT void tavixDrawImageFill(QPainter *painter, const ImageDesc &desc, int x, int y, int w, int h);
+TAVIXQTLIB_EXPORT QPainterPath tavixRoundedRectPath(const QRectF &rect, qreal radius, bool topLeft,
+                                                    bool topRight, bool bottomRight, bool bottomLeft);
+TAVIXQTLIB_EXPORT void tavixDrawTextStyle(QPainter *painter, const QString &text, const TextStyleDesc &style,
+                                          const QRect &rect);
+TAVIXQTLIB_EXPORT void tavixDrawIconImage(QPainter *painter, const QString &path, const IconStyleDesc &icon,
+                                          const QRect &rect, bool gray);
+TAVIXQTLIB_EXPORT void tavixDrawIconPixmap(QPainter *painter, const QIcon &icon, const QSize &iconSize,
+                                           const IconStyleDesc &style, const QRect &rect);
+TAVIXQTLIB_EXPORT QFont tavixTextStyleFont(const TextStyleDesc &style);   // the font drawTextStyle uses
+TAVIXQTLIB_EXPORT QSize tavixMeasureText(const TextStyleDesc &style, const QString &text);
+TAVIXQTLIB_EXPORT QSize tavixImageSize(const QString &path, bool gray);   // invalid when missing
+TAVIXQTLIB_EXPORT bool tavixIsSvgPath(const QString &path);
+TAVIXQTLIB_EXPORT QSize tavixScaleSize(const QSize &size);
+
+} // namespace TavixQtLib

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "resources/FillStyle.h"
+#include "resources/TavixGlobalConfig.h"
+#include "resources/TextStyleDesc.h"
+#include "tavixqtlib_export.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace Json { class Value; }
+class QImage;
+class QSvgRenderer;
+class QWidget;
+
+namespace TavixQtLib {
+
+class TavixQResourceManagerImpl;
+class TavixQWindow;
+class TavixQWindowDesigner;
+
+enum ResSourceType : int {
+    SourceDefault = 0,
+    SourceTheme = 1,
+    SourceProject = 2
+};
+
+// The process-wide keeper of styles, images, SVG renderers, fonts, translations and theme nodes.
+// Three sets: default (skin), project and theme. Everything it hands out by pointer stays owned by
+// the set it came from until that set is replaced or releaseRes() runs.
+class TAVIXQTLIB_EXPORT TavixQResourceManager
+{
+public:
+    static TavixQResourceManager *getInstance();
+
+    // Loads; failures return false. A failed theme or project load still installs the new set.
+    bool loadThemeDir(const QString &dir);          // then themeChange(); same dir again: true, no-op
+    bool setSkinDirPath(const QString &dir);        // adds dir/style.json and dir/language.txt to the default set
+    bool setProjectDirPath(const QString &dir);
+    bool loadThemeFile(const QString &path);        // archives; filled in by the archive reader
+    bool loadSkinFile(const QString &path);
+
+    // Style lookup from the set the switches select; "empty"/"emptyRect" are invalid pseudo-styles.
+    // Not found: false, out untouched.
+    bool getFillStyle(const QString &name, FillStyle &out);
+    bool getTextStyle(const QString &name, TextStyleDesc &out);
+    void setFillStyle(const QString &name, FillStyle &style);
+    void setTextStyle(const QString &name, TextStyleDesc &style);   // like setFillStyle, for text styles
+    void setFillStyle(TavixQResourceManagerImpl *set, const QString &name, FillStyle &style);
+    void setTextStyle(TavixQResourceManagerImpl *set, const QString &name, TextStyleDesc &style);
+    const QVector<FillStyle> &getFillStyles();      // the project set's when there is one, else the default's
+    const QVector<TextStyleDesc> &getTextStyles();
+
+    // Style documents.
+    bool readStyle(TavixQResourceManagerImpl *set, const Json::Value &styleArray);
+    bool writeStyle(TavixQResourceManagerImpl *set, Json::Value &out);
+    QString toProjectStyleString();
+
+    QImage *getImage(const QString &name, bool gray = false);   // owned by the manager; null when missing
+    QSvgRenderer *getSvgRenderer(const QString &name);          // owned; null when missing or invalid
+    // Raw bytes of a loaded file, searched project, default, theme. data/size point into the set.
+    bool getResource(const QString &name, const char *&data, unsigned &size, ResSourceType &from);
+    const Json::Value *getThemeJsonValue(const char *name);
+    QString getThemePath() const;
+    QString getSkinDirPath() const;
+    QString getFileSkinPath() const;
+
+    void initFontRes(bool fromDir);
+    void initDefaultImageRes();
+    void initDefaultStyleRes();
+
+    // Translations: a UTF-16LE, TAB-separated table headed "Language".
+    bool readLanguage(const QByteArray &bytes);
+    QString getString(const QString &key) const;
+    QStringList getLanguageList() const;
+    QString getCurrentLanguage() const;
+    bool setCurrentLanguage(const QString &name);
+
+    bool registerWindow(TavixQWindow *window);
+    bool unregisterWindow(TavixQWindow *window);
+    bool registerDesignerWindow(TavixQWindowDesigner *window);
+    bool unregisterDesignerWindow(TavixQWindowDesigner *window);
+    bool themeChange();                             // refreshes every registered window's controls
+    void notifyThemeChange(QWidget *window);        // depth-first refreshTheme() on kit controls
+    void notifyChangeLanguage(QWidget *window);
+
+    const TavixGlobalConfig &getGlobalConfig() const;
+    void setGlobalConfig(const TavixGlobalConfig &config);
+    QString getGlobalFontFamily() const;
+    void setGlobalFontFamily(const QString &family);
+    bool getButtonFadeEnabled() const;
+    int getButtonFadeDuration() const;              // 150 when the stored value is not positive
+
+    float getScaleFactor() const;
+    void setScaleFactor(float factor);              // applied only below 1.0
+    bool isCreatedByFile() const;
+    void setCreatedByFile(bool value);
+    bool isDesigner() const;
+    void setIsDesigner(bool value);
+    bool isLoadFromThemeRes() const;
+    void setSwitchToThemeRes(bool value);
+    bool isProjectRes() const;
+    void setSwitchToProjectRes(bool value);
+
+    TavixQResourceManagerImpl *getDefaultManagerImpl() const;
+    TavixQResourceManagerImpl *getProjectManagerImpl() const;
+    TavixQResourceManagerImpl *getThemeManagerIml() const;
+
+    void releaseRes();                              // empties the default set, keeping built-in images
+
+private:
+    TavixQResourceManager();
+    ~TavixQResourceManager();
+    TavixQResourceManager(const TavixQResourceManager &) = delete;
+    TavixQResourceManager &operator=(const TavixQResourceManager &) = delete;
+
+    bool createdByFile = false;
+    bool switchToThemeRes = false;
+    bool switchToProjectRes = false;
+    bool designer = false;
+    float scaleFactor = 100.0f;
+    TavixGlobalConfig globalConfig;
+    const QMap<QString, QString> *currentLanguage = nullptr;
+    QString currentLanguageName;
+    QMap<QString, QMap<QString, QString>> languages;
+    QSet<TavixQWindow *> windows;
+    QSet<TavixQWindowDesigner *> designerWindows;
+    TavixQResourceManagerImpl *defaultRes = nullptr;
+    TavixQResourceManagerImpl *projectRes = nullptr;
+    TavixQResourceManagerImpl *themeRes = nullptr;
+};
+
+} // namespace TavixQtLib
