@@ -10,7 +10,7 @@
 #include "core/TavixLibrary.h"
 #include "core/TavixQWidgetBase.h"
 #include "core/TavixQWidgetBaseImpl.h"
-#include "core/TavixStyleEntries.h"
+#include "core/TavixNodeEntries.h"
 #include "core/TavixTypes.h"
 #include "designer/TavixQWindow.h"
 #include "designer/TavixQWindowDesigner.h"
