@@ -83,6 +83,15 @@ struct TAVIXQTLIB_EXPORT ControlInfo
     std::uint32_t reserved6 = 0;
 };
 
+// The seven rows every built-in descriptor starts with: "Name", "Type", "Visibility", "Enable",
+// "Tooltip", "Alpha" and the "Line" separator. Control descriptors append their own rows after them.
+TAVIXQTLIB_EXPORT std::vector<PropertyDef> tavixCommonPropertyDefs();
+
+// Convenience for building descriptor rows.
+TAVIXQTLIB_EXPORT PropertyDef tavixPropertyDef(const QString &label, int type);
+// A per-state style row offering the states Normal, Hot, Pressed, Disable.
+TAVIXQTLIB_EXPORT void tavixAddStateOptions(PropertyDef &def);
+
 namespace detail {
 
 template <class F> struct MemberTraits;

@@ -1,1 +1,244 @@
 #include "core/TavixControlRegistry.h"
+
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixJson.h"
+#include "core/TavixLibrary.h"
+#include "resources/TavixQResourceManager.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <json/value.h>
+
+#include <vector>
+
+// Control classes: add the header of each built-in control here as it lands.
+
+namespace TavixQtLib {
+
+namespace {
+
+// One built-in registration. A null props makes it creator-only (no descriptor, never listed).
+struct BuiltInType
+{
+    const char *keyword;
+    ControlCreateFunction create;
+    ControlInfo (*props)();
+    bool listed;
+};
+
+// A creator-only short name of a built-in type.
+struct BuiltInAlias
+{
+    const char *keyword;
+    ControlCreateFunction create;
+};
+
+// The built-in types in registration order. A row is enabled, and its header included above,
+// when its class lands.
+const std::vector<BuiltInType> &builtInTypes()
+{
+    static const std::vector<BuiltInType> rows = {
+        // {"Window", &TavixQCanvasWindow::createCanvas, &TavixQCanvasWindow::getProps, true},
+        // {"qtcontainer", &TavixQContainer::createTavixQContainer, &TavixQContainer::getProps, true},
+        // {"qtbutton", &TavixQPushButton::createTavixQPushButton, &TavixQPushButton::getProps, true},
+        // {"qtmenubar", &TavixQMenuBar::createTavixQMenuBar, &TavixQMenuBar::getProps, true},
+        // {"qtlabel", &TavixQLabel::createTavixQLabel, &TavixQLabel::getProps, true},
+        // {"qtcheckbox", &TavixQCheckBox::createTavixQCheckBox, &TavixQCheckBox::getProps, true},
+        // {"qtlistview", &TavixQListView::createTavixQListView, &TavixQListView::getProps, false},
+        // {"qtprogressbar", &TavixQProgressBar::createTavixQProgressBar, &TavixQProgressBar::getProps, true},
+        // {"qtradiobox", &TavixQRadioButton::createTavixQRadioButton, &TavixQRadioButton::getProps, true},
+        // {"qtslider", &TavixQSlider::createTavixQSlider, &TavixQSlider::getProps, true},
+        // {"qtstackcontainer", &TavixQStackContainer::createTavixQStackContainer, &TavixQStackContainer::getProps, true},
+        // {"qtspacer", &TavixQSpacer::createTavixQSpacer, &TavixQSpacer::getProps, true},
+        // {"qttab", &TavixQTabWidget::createTavixQTabWidget, &TavixQTabWidget::getProps, true},
+        // {"qtdedit", &TavixQLineEdit::createTavixQLineEdit, &TavixQLineEdit::getProps, true},
+        // {"qtcombobox", &TavixQComboBox::createTavixQComboBox, &TavixQComboBox::getProps, true},
+        // {"qtlist", &TavixQList::createTavixQList, &TavixQList::getProps, true},
+        // {"qttree", &TavixQTreeView::createTavixQTreeView, &TavixQTreeView::getProps, true},
+        // {"qtdatagrid", &TavixQTableView::createTavixQTableView, &TavixQTableView::getProps, true},
+        // {"qtgroupbox", &TavixQGroupBox::createTavixQGroupBox, &TavixQGroupBox::getProps, true},
+        // {"qtspinbox", &TavixQSpinBox::createTavixQSpinBox, nullptr, false},
+        // {"qtlcdnumber", &TavixQLCDNumber::createTavixQLCDNumber, &TavixQLCDNumber::getProps, true},
+        // {"qtsplitter", &TavixQSplitter::createTavixQSplitter, nullptr, false},
+        // {"qtswitch", &TavixQSwitch::createTavixQSwitch, &TavixQSwitch::getProps, true},
+        // {"qtscrollview", &TavixQScrollView::createTavixQScrollView, &TavixQScrollView::getProps, true},
+        // {"qtscrollbar", &TavixQScrollBar::createTavixQScrollBar, &TavixQScrollBar::getProps, true},
+        // {"qttext", &TavixQTextEdit::createTavixQTextEdit, &TavixQTextEdit::getProps, true},
+        // {"qtlabelex", &TavixQLabelEx::createTavixQLabelEx, nullptr, false},
+        // {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
+        // {"qtproperty", &TavixQPropertyList::createTavixQPropertyList, &TavixQPropertyList::getProps, true},
+        // {"qtribbonbar", &TavixQRibbonBar::createTavixQRibbonBar, &TavixQRibbonBar::getProps, true},
+        // {"canvas", &TavixQCanvas::createTavixQCanvas, nullptr, false},
+    };
+    return rows;
+}
+
+// Short names accepted in page documents, registered after the built-in types in this order.
+const std::vector<BuiltInAlias> &builtInAliases()
+{
+    static const std::vector<BuiltInAlias> rows = {
+        // {"scrollbar", &TavixQScrollBar::createTavixQScrollBar},
+        // {"container", &TavixQContainer::createTavixQContainer},
+        // {"scrollview", &TavixQScrollView::createTavixQScrollView},
+        // {"picture", &TavixQImage::createTavixQImage},
+        // {"image", &TavixQImage::createTavixQImage},
+        // {"button", &TavixQPushButton::createTavixQPushButton},
+        // {"menubar", &TavixQMenuBar::createTavixQMenuBar},
+        // {"label", &TavixQLabel::createTavixQLabel},
+        // {"checkbox", &TavixQCheckBox::createTavixQCheckBox},
+        // {"listview", &TavixQListView::createTavixQListView},
+        // {"progressbar", &TavixQProgressBar::createTavixQProgressBar},
+        // {"radio", &TavixQRadioButton::createTavixQRadioButton},
+        // {"radiobox", &TavixQRadioButton::createTavixQRadioButton},
+        // {"slider", &TavixQSlider::createTavixQSlider},
+        // {"stackcontainer", &TavixQStackContainer::createTavixQStackContainer},
+        // {"tab", &TavixQTabWidget::createTavixQTabWidget},
+        // {"dedit", &TavixQLineEdit::createTavixQLineEdit},
+        // {"combobox", &TavixQComboBox::createTavixQComboBox},
+        // {"templateList", &TavixQListView::createTavixQListView},
+        // {"list", &TavixQList::createTavixQList},
+        // {"tree", &TavixQTreeView::createTavixQTreeView},
+        // {"datagrid", &TavixQTableView::createTavixQTableView},
+        // {"groupbox", &TavixQGroupBox::createTavixQGroupBox},
+        // {"spinbox", &TavixQSpinBox::createTavixQSpinBox},
+        // {"dnumedit", &TavixQSpinBox::createTavixQSpinBox},
+        // {"splitter", &TavixQSplitter::createTavixQSplitter},
+        // {"switch", &TavixQSwitch::createTavixQSwitch},
+        // {"property", &TavixQPropertyList::createTavixQPropertyList},
+    };
+    return rows;
+}
+
+BoundCreateFunction boundCreator = nullptr;
+
+} // namespace
+
+// The collections are allocated once and never destroyed, so descriptors handed out stay valid
+// even while other static objects are torn down at exit.
+std::map<std::string, ControlCreateFunction> &creatorMap()
+{
+    static auto *map = new std::map<std::string, ControlCreateFunction>;
+    return *map;
+}
+
+std::map<std::string, ControlInfo> &controlInfoMap()
+{
+    static auto *map = new std::map<std::string, ControlInfo>;
+    return *map;
+}
+
+std::set<std::string> &listedTypes()
+{
+    static auto *set = new std::set<std::string>;
+    return *set;
+}
+
+void tavixInitQtControl()
+{
+    for (const BuiltInType &row : builtInTypes()) {
+        if (row.props)
+            tavixRegisterQtControl(row.keyword, row.create, row.props(), row.listed);
+        else
+            tavixRegisterDefaultControl(row.keyword, row.create);
+    }
+    for (const BuiltInAlias &alias : builtInAliases())
+        tavixRegisterDefaultControl(alias.keyword, alias.create);
+
+    // applicationFilePath() needs an application object; without one the mode stays as it is.
+    if (QCoreApplication::instance())
+        tavixDetectEmulator(QCoreApplication::applicationFilePath());
+}
+
+void tavixDetectEmulator(const QString &executablePath)
+{
+    if (executablePath.contains(QLatin1String("CorvellaQtEmulator"), Qt::CaseSensitive)
+        || executablePath.contains(QLatin1String("NewQtDesigner"), Qt::CaseSensitive))
+        tavixSetQtEmulator(true);
+}
+
+void tavixRegisterQtControl(const char *keyword, ControlCreateFunction create, ControlInfo info, bool listed)
+{
+    if (!keyword || !create)
+        return;
+    creatorMap()[keyword] = create;
+    // Assigning into the existing node keeps every ControlInfo* handed out for this keyword valid.
+    controlInfoMap()[keyword] = std::move(info);
+    if (listed)
+        listedTypes().insert(keyword);
+}
+
+void tavixRegisterDefaultControl(const char *keyword, ControlCreateFunction create)
+{
+    if (!keyword || !create)
+        return;
+    creatorMap()[keyword] = create;
+}
+
+void tavixBindControlCreateFunction(BoundCreateFunction f)
+{
+    boundCreator = f;
+}
+
+ControlInfo *tavixGetControlInfo(const QString &keyword)
+{
+    auto &infos = controlInfoMap();
+    const auto it = infos.find(keyword.toStdString());
+    return it == infos.end() ? nullptr : &it->second;
+}
+
+QVector<ControlInfo *> tavixGetAllControlInfo()
+{
+    QVector<ControlInfo *> all;
+    auto &infos = controlInfoMap();
+    all.reserve(int(infos.size()));
+    for (auto &entry : infos)
+        all.append(&entry.second);
+    return all;
+}
+
+QWidget *tavixCreateControlFromNode(const char *keyword, const Json::Value &node, QWidget *parent)
+{
+    if (!keyword)
+        return nullptr;
+
+    QWidget *widget = nullptr;
+    if (boundCreator) {
+        QString name;
+        tavixReadString(node, "name", name);
+        widget = boundCreator(name, QString::fromUtf8(keyword));
+    }
+    if (!widget) {
+        const auto &creators = creatorMap();
+        const auto it = creators.find(keyword);
+        if (it == creators.end())
+            return nullptr;
+        widget = it->second();
+        if (!widget)
+            return nullptr;
+    }
+
+    widget->setParent(parent);
+    if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget)) {
+        TavixQResourceManager::getInstance()->setSwitchToThemeRes(false);
+        if (!node.isNull())
+            control->readJsonValue(const_cast<Json::Value *>(&node));   // only read, never written
+    }
+    return widget;
+}
+
+QWidget *tavixCreateControlByKeyword(const char *keyword, QWidget *parent)
+{
+    if (!keyword)
+        return nullptr;
+    const auto &creators = creatorMap();
+    const auto it = creators.find(keyword);
+    if (it == creators.end())
+        return nullptr;
+    QWidget *widget = it->second();
+    if (widget)
+        widget->setParent(parent);
+    return widget;
+}
+
+} // namespace TavixQtLib

@@ -22,6 +22,7 @@ enum StyleObjectType : int {
 };
 
 // Text that is not hexadecimal reads as 0 (transparent black); six digits give alpha 0.
+// Only digits are accepted (no "#", "0x" or spaces); a value beyond 32 bits is not a colour and reads as 0.
 TAVIXQTLIB_EXPORT QColor tavixColorFromHex(const std::string &text);
 TAVIXQTLIB_EXPORT QColor tavixColorFromHex(const QString &text);
 TAVIXQTLIB_EXPORT QString tavixColorToHex(const QColor &color);   // "AARRGGBB"
