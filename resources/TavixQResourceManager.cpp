@@ -1,1 +1,838 @@
 #include "resources/TavixQResourceManager.h"
+
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixJson.h"
+#include "core/TavixQWidgetBase.h"
+#include "designer/TavixQWindow.h"
+#include "designer/TavixQWindowDesigner.h"
+#include "resources/TavixQResourceManagerImpl.h"
+#include "resources/TavixStyleDocument.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+#include <QSvgRenderer>
+
+#include <climits>
+
+namespace TavixQtLib {
+
+namespace {
+
+// Resource files are read whole; anything larger is not a sensible theme file and is skipped.
+constexpr qint64 kMaxResourceFileSize = qint64(256) * 1024 * 1024;
+constexpr int kDefaultFadeDuration = 150;
+const char kDefaultStyleResource[] = ":/style/resources/style/defaultStyle.json";
+
+bool readWholeFile(const QString &path, QByteArray &out)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxResourceFileSize)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray bytes = file.read(kMaxResourceFileSize + 1);   // the file may have grown since the check
+    if (bytes.size() > kMaxResourceFileSize || file.error() != QFileDevice::NoError)
+        return false;
+    out.swap(bytes);
+    return true;
+}
+
+std::string fileKey(const QString &name)
+{
+    return name.toLower().toUtf8().toStdString();
+}
+
+void readImagesFolder(const QString &path, TavixQResourceManagerImpl *set)
+{
+    const QFileInfoList entries = QDir(path).entryInfoList(QDir::Files, QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        QByteArray bytes;
+        if (entry.isFile() && readWholeFile(entry.filePath(), bytes))
+            set->addFile("images/" + fileKey(entry.fileName()), new ResourceFile(bytes));
+    }
+}
+
+// False only when the directory does not exist.
+bool readDirectory(const QString &path, TavixQResourceManagerImpl *set)
+{
+    if (path.isEmpty())
+        return false;   // QDir("") would silently mean the working directory
+    const QDir dir(path);
+    if (!dir.exists())
+        return false;
+    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot,
+                                                    QDir::Name | QDir::DirsFirst);
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        if (name == QLatin1String("tmpTheme.zip"))
+            continue;
+        if (entry.isDir()) {
+            if (name == QLatin1String("images"))
+                readImagesFolder(entry.filePath(), set);
+            continue;
+        }
+        QByteArray bytes;
+        if (!entry.isFile() || !readWholeFile(entry.filePath(), bytes))
+            continue;
+        const std::string key = fileKey(name);
+        if (key == "style.json")
+            set->styleFiles.push_back(new ResourceFile(bytes));
+        else
+            set->addFile(key, new ResourceFile(bytes));
+    }
+    return true;
+}
+
+// The candidate files on disk for an image or SVG name, in search order.
+QStringList diskCandidates(const QString &skinDir, const QString &name)
+{
+    return {skinDir + name, name, skinDir + QLatin1String("images/") + name};
+}
+
+QString firstExistingFile(const QStringList &candidates)
+{
+    for (const QString &path : candidates) {
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
+}
+
+// Children are collected first: a control's refresh may add or delete widgets.
+QVector<QPointer<QObject>> childSnapshot(QObject *parent)
+{
+    QVector<QPointer<QObject>> result;
+    const QObjectList &children = parent->children();
+    result.reserve(children.size());
+    for (QObject *child : children)
+        result.append(child);
+    return result;
+}
+
+template <typename Window>
+QVector<QPointer<QWidget>> windowSnapshot(const QSet<Window *> &windows)
+{
+    QVector<QPointer<QWidget>> result;
+    result.reserve(windows.size());
+    for (Window *window : windows)
+        result.append(window);
+    return result;
+}
+
+QImage builtInImage()
+{
+    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QPen builtInPen()
+{
+    return QPen(QColor(0xCC, 0xCC, 0xCC, 0xFF), 1);
+}
+
+} // namespace
+
+TavixQResourceManager *TavixQResourceManager::getInstance()
+{
+    static TavixQResourceManager _sResManager;
+    return &_sResManager;
+}
+
+TavixQResourceManager::TavixQResourceManager()
+    : defaultRes(new TavixQResourceManagerImpl)
+{
+}
+
+TavixQResourceManager::~TavixQResourceManager()
+{
+    // May run after the application object is gone: only plain deletes from here on.
+    releaseRes();
+    delete themeRes;
+    delete projectRes;
+    delete defaultRes;
+}
+
+// ---- Loading ----
+
+bool TavixQResourceManager::applyStyleFile(TavixQResourceManagerImpl *set)
+{
+    if (!set || set->styleFiles.empty())
+        return false;
+    const ResourceFile *file = set->styleFiles.back();
+    Json::Value root;
+    if (!file || !tavixParseJson(file->data, file->size, root))
+        return false;
+    const Json::Value *styles = tavixJsonMember(root, "style");
+    if (!styles)
+        return false;
+    return readStyle(set, *styles);
+}
+
+void TavixQResourceManager::readThemeDocument(TavixQResourceManagerImpl *set, bool index)
+{
+    const ResourceFile *file = set ? set->findFile("theme.json") : nullptr;
+    Json::Value root;
+    if (!file || !tavixParseJson(file->data, file->size, root))
+        return;
+    set->themeNodes.clear();   // the nodes point into the root about to be replaced
+    set->themeRoot.swap(root);
+    if (!index)
+        return;
+    const Json::Value *elements = tavixJsonMember(set->themeRoot, "elements");
+    const Json::Value *first = elements ? tavixJsonAt(*elements, 0) : nullptr;
+    const Json::Value *child = first ? tavixJsonMember(*first, "child") : nullptr;
+    if (!child || !(child->isArray() || child->isObject()))
+        return;
+    // themeRoot is only read from now on, so these pointers stay valid for the set's lifetime.
+    for (auto it = child->begin(); it != child->end(); ++it) {
+        std::string name;
+        if (tavixReadStdString(*it, "name", name))
+            set->themeNodes.emplace(name, &*it);
+    }
+}
+
+bool TavixQResourceManager::loadThemeDir(const QString &dir)
+{
+    // Only a successful load short-cuts: retrying a directory that failed must read it again.
+    if (themeRes && themeRes->loaded && !dir.isEmpty() && themeRes->dirPath == dir)
+        return true;
+    delete themeRes;
+    themeRes = new TavixQResourceManagerImpl;
+    themeRes->dirPath = dir;
+    if (!readDirectory(dir, themeRes) || !applyStyleFile(themeRes))
+        return false;
+    readThemeDocument(themeRes, true);
+    themeRes->loaded = true;
+    themeChange();
+    return true;
+}
+
+bool TavixQResourceManager::setProjectDirPath(const QString &dir)
+{
+    delete projectRes;
+    projectRes = new TavixQResourceManagerImpl;
+    projectRes->filePath = dir;
+    if (!readDirectory(dir, projectRes) || !applyStyleFile(projectRes))
+        return false;
+    readThemeDocument(projectRes, false);
+    projectRes->loaded = true;
+    return true;
+}
+
+bool TavixQResourceManager::setSkinDirPath(const QString &dir)
+{
+    if (dir.isEmpty())
+        return false;
+    QString path = dir;
+    if (!path.endsWith(QDir::separator()) && !path.endsWith(QLatin1Char('/')))
+        path += QDir::separator();
+    defaultRes->dirPath = path;
+
+    QByteArray bytes;
+    Json::Value root;
+    if (!readWholeFile(path + QLatin1String("style.json"), bytes) || bytes.isEmpty()
+        || !tavixParseJson(bytes, root))
+        return false;
+    const Json::Value *styles = tavixJsonMember(root, "style");
+    if (!styles)
+        return false;
+    readStyle(defaultRes, *styles);
+
+    QByteArray language;
+    if (readWholeFile(path + QLatin1String("language.txt"), language) && !language.isEmpty())
+        readLanguage(language);
+    return true;
+}
+
+bool TavixQResourceManager::loadThemeFile(const QString &path)
+{
+    Q_UNUSED(path)
+    return false;   // filled in by the archive reader
+}
+
+bool TavixQResourceManager::loadSkinFile(const QString &path)
+{
+    Q_UNUSED(path)
+    return false;   // filled in by the archive reader
+}
+
+// ---- Styles ----
+
+TavixQResourceManagerImpl *TavixQResourceManager::styleLookupSet() const
+{
+    // No fallback between sets: a raised switch whose set is missing finds nothing.
+    if (switchToThemeRes)
+        return themeRes;
+    if (switchToProjectRes)
+        return projectRes;
+    return defaultRes;
+}
+
+bool TavixQResourceManager::getFillStyle(const QString &name, FillStyle &out)
+{
+    if (name == QLatin1String("empty") || name == QLatin1String("emptyRect")) {
+        out.name = name;
+        out.valid = false;
+        return true;
+    }
+    const TavixQResourceManagerImpl *set = styleLookupSet();
+    const FillStyle *style = set ? set->findFillStyle(name) : nullptr;
+    if (!style)
+        return false;
+    out = *style;
+    out.valid = true;
+    return true;
+}
+
+bool TavixQResourceManager::getTextStyle(const QString &name, TextStyleDesc &out)
+{
+    const TavixQResourceManagerImpl *set = styleLookupSet();
+    const TextStyleDesc *style = set ? set->findTextStyle(name) : nullptr;
+    if (!style)
+        return false;
+    out = *style;
+    return true;
+}
+
+void TavixQResourceManager::setFillStyle(const QString &name, FillStyle &style)
+{
+    setFillStyle(switchToProjectRes ? projectRes : defaultRes, name, style);
+}
+
+void TavixQResourceManager::setTextStyle(const QString &name, TextStyleDesc &style)
+{
+    setTextStyle(switchToProjectRes ? projectRes : defaultRes, name, style);
+}
+
+void TavixQResourceManager::setFillStyle(TavixQResourceManagerImpl *set, const QString &name, FillStyle &style)
+{
+    if (set)
+        set->putFillStyle(name, style);
+}
+
+void TavixQResourceManager::setTextStyle(TavixQResourceManagerImpl *set, const QString &name,
+                                         TextStyleDesc &style)
+{
+    if (set)
+        set->putTextStyle(name, style);
+}
+
+const QVector<FillStyle> &TavixQResourceManager::getFillStyles()
+{
+    return projectRes ? projectRes->fillStyles : defaultRes->fillStyles;
+}
+
+const QVector<TextStyleDesc> &TavixQResourceManager::getTextStyles()
+{
+    return projectRes ? projectRes->textStyles : defaultRes->textStyles;
+}
+
+bool TavixQResourceManager::readStyle(TavixQResourceManagerImpl *set, const Json::Value &styleArray)
+{
+    if (!set)
+        return false;
+    if (!styleArray.isArray() && !styleArray.isObject())
+        return true;   // nothing to add
+    for (auto it = styleArray.begin(); it != styleArray.end(); ++it) {
+        const Json::Value &object = *it;
+        switch (tavixStyleObjectType(object)) {
+        case FillStyleObject: {
+            const FillStyle style = tavixReadFillStyleObject(object, scaleFactor);
+            set->putFillStyle(style.name, style);
+            break;
+        }
+        case TextStyleObject: {
+            const TextStyleDesc style = tavixReadTextStyleObject(object);
+            set->putTextStyle(style.name, style);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+bool TavixQResourceManager::writeStyle(TavixQResourceManagerImpl *set, Json::Value &out)
+{
+    // Appending to anything but an array (or null) would throw inside jsoncpp.
+    if (!set || !(out.isNull() || out.isArray()))
+        return false;
+    if (out.isNull())
+        out = Json::Value(Json::arrayValue);
+    for (const FillStyle &style : qAsConst(set->fillStyles))
+        out.append(tavixWriteFillStyleObject(style));
+    for (const TextStyleDesc &style : qAsConst(set->textStyles))
+        out.append(tavixWriteTextStyleObject(style));
+    return true;
+}
+
+QString TavixQResourceManager::toProjectStyleString()
+{
+    Json::Value styles;   // stays null without a project set
+    if (projectRes)
+        writeStyle(projectRes, styles);
+    Json::Value document(Json::objectValue);
+    document["style"] = styles;
+    return QString::fromStdString(tavixJsonStyled(document));
+}
+
+// ---- Raw resources, images and SVG ----
+
+bool TavixQResourceManager::getResource(const QString &name, const char *&data, unsigned &size,
+                                        ResSourceType &from)
+{
+    from = SourceDefault;
+    QString normalized = name.toLower();
+    normalized.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const std::string key = normalized.toUtf8().toStdString();
+
+    const ResourceFile *file = nullptr;
+    if (projectRes && (file = projectRes->findFile(key)))
+        from = SourceProject;
+    else if ((file = defaultRes->findFile(key)))
+        from = SourceDefault;
+    else if (themeRes && (file = themeRes->findFile(key)))
+        from = SourceTheme;
+    if (!file)
+        return false;
+    data = file->data;
+    size = file->size;
+    return true;
+}
+
+QImage *TavixQResourceManager::findCachedImage(const QString &key) const
+{
+    for (const TavixQResourceManagerImpl *set : {defaultRes, projectRes, themeRes}) {
+        if (set) {
+            if (QImage *image = set->images.value(key))
+                return image;
+        }
+    }
+    return nullptr;
+}
+
+QImage *TavixQResourceManager::getImage(const QString &name, bool gray)
+{
+    const QString key = gray ? name + QLatin1String("_gray") : name;
+    if (QImage *cached = findCachedImage(key))
+        return cached;
+
+    QImage image;
+    const char *data = nullptr;
+    unsigned size = 0;
+    ResSourceType from = SourceDefault;
+    bool decoded = getResource(name, data, size, from) && size <= unsigned(INT_MAX)
+        && image.loadFromData(reinterpret_cast<const uchar *>(data), int(size));
+    if (!decoded) {
+        from = SourceDefault;   // images read from disk are cached in the default set
+        const QString path = firstExistingFile(diskCandidates(defaultRes->dirPath, name));
+        decoded = !path.isEmpty() && image.load(path);
+    }
+    if (!decoded)
+        return nullptr;
+
+    if (scaleFactor < 1.0f) {
+        image = image.scaled(int(image.width() * scaleFactor), int(image.height() * scaleFactor),
+                             Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+
+    TavixQResourceManagerImpl *target = from == SourceTheme ? themeRes
+                                      : from == SourceProject ? projectRes
+                                                              : defaultRes;
+    if (image.width() == 0) {
+        // Not cached as an image, yet owned by the set so that repeated requests cannot leak.
+        if (QImage *empty = target->emptyImages.value(key))
+            return empty;
+        QImage *empty = new QImage(image);
+        target->emptyImages.insert(key, empty);
+        return empty;
+    }
+
+    if (gray) {
+        // The disabled rendering needs the platform style and so a GUI application.
+        if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+            return nullptr;
+        const QIcon icon(QPixmap::fromImage(image));
+        image = icon.pixmap(image.size(), QIcon::Disabled, QIcon::Off).toImage();
+    }
+
+    QImage *&slot = target->images[key];
+    delete slot;
+    slot = new QImage(image);
+    return slot;
+}
+
+QSvgRenderer *TavixQResourceManager::getSvgRenderer(const QString &name)
+{
+    for (const TavixQResourceManagerImpl *set : {defaultRes, projectRes, themeRes}) {
+        if (set) {
+            if (QSvgRenderer *cached = set->svgRenderers.value(name))
+                return cached;
+        }
+    }
+
+    auto *renderer = new QSvgRenderer;
+    const char *data = nullptr;
+    unsigned size = 0;
+    ResSourceType from = SourceDefault;
+    bool loaded = getResource(name, data, size, from) && size <= unsigned(INT_MAX)
+        && renderer->load(QByteArray(data, int(size))) && renderer->isValid();
+    if (!loaded) {
+        from = SourceDefault;
+        const QString path = firstExistingFile(diskCandidates(defaultRes->dirPath, name));
+        loaded = !path.isEmpty() && renderer->load(path) && renderer->isValid();
+    }
+    if (!loaded) {
+        delete renderer;
+        return nullptr;
+    }
+
+    TavixQResourceManagerImpl *target = from == SourceTheme ? themeRes
+                                      : from == SourceProject ? projectRes
+                                                              : defaultRes;
+    QSvgRenderer *&slot = target->svgRenderers[name];
+    delete slot;
+    slot = renderer;
+    return renderer;
+}
+
+const Json::Value *TavixQResourceManager::getThemeJsonValue(const char *name)
+{
+    if (!themeRes || !name || themeRes->themeRoot.isNull())
+        return nullptr;
+    const auto it = themeRes->themeNodes.find(name);
+    return it == themeRes->themeNodes.end() ? nullptr : it->second;
+}
+
+QString TavixQResourceManager::getThemePath() const
+{
+    if (!themeRes)
+        return QString();
+    return themeRes->filePath.isEmpty() ? themeRes->dirPath : themeRes->filePath;
+}
+
+QString TavixQResourceManager::getSkinDirPath() const
+{
+    return defaultRes->dirPath;
+}
+
+QString TavixQResourceManager::getFileSkinPath() const
+{
+    return defaultRes->filePath;
+}
+
+// ---- Built-ins and fonts ----
+
+void TavixQResourceManager::initFontRes(bool fromDir)
+{
+    auto record = [this](int id) {
+        if (id < 0)
+            return;
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty())
+            defaultRes->fonts.insert(families.first(), id);
+    };
+    if (fromDir) {
+        if (defaultRes->dirPath.isEmpty())
+            return;   // would otherwise list a "fonts" folder at the file system root
+        const QFileInfoList entries =
+            QDir(defaultRes->dirPath + QLatin1String("/fonts/")).entryInfoList(QDir::Files, QDir::Name);
+        for (const QFileInfo &entry : entries) {
+            if (entry.isFile())
+                record(QFontDatabase::addApplicationFont(entry.filePath()));
+        }
+        return;
+    }
+    for (const auto &entry : defaultRes->files) {
+        if (entry.first.size() >= 5 && entry.first.find("fonts") != std::string::npos && entry.second
+            && entry.second->size <= unsigned(INT_MAX)) {
+            record(QFontDatabase::addApplicationFontFromData(
+                QByteArray(entry.second->data, int(entry.second->size))));
+        }
+    }
+}
+
+void TavixQResourceManager::initDefaultImageRes()
+{
+    const QRect frame(1, 1, 14, 14);
+    auto store = [this](const char *key, const QImage &image) {
+        QImage *&slot = defaultRes->images[QLatin1String(key)];
+        delete slot;
+        slot = new QImage(image);
+    };
+
+    QImage unselect = builtInImage();
+    {
+        QPainter painter(&unselect);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(builtInPen());
+        painter.drawEllipse(frame);
+    }
+    store("IDB_UNSELECT", unselect);
+
+    QImage selected = builtInImage();
+    {
+        QPainter painter(&selected);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(builtInPen());
+        painter.drawEllipse(frame);
+        painter.setBrush(builtInPen().color());
+        painter.drawEllipse(QPointF(8.0, 8.0), 4.0, 4.0);
+    }
+    store("IDB_SELECTED", selected);
+
+    QImage uncheck = builtInImage();
+    {
+        QPainter painter(&uncheck);
+        painter.setPen(builtInPen());
+        painter.drawRect(frame);
+    }
+    store("IDB_UNCHECK", uncheck);
+
+    QImage checked = builtInImage();
+    {
+        QPainter painter(&checked);
+        painter.setPen(builtInPen());
+        painter.drawRect(frame);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QPoint tick[] = {QPoint(4, 9), QPoint(8, 13), QPoint(14, 3)};
+        painter.drawPolyline(tick, 3);
+    }
+    store("IDB_CHECKED", checked);
+}
+
+void TavixQResourceManager::initDefaultStyleRes()
+{
+    QFile file(QString::fromLatin1(kDefaultStyleResource));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    Json::Value root;
+    if (bytes.isEmpty() || !tavixParseJson(bytes, root))
+        return;
+    if (const Json::Value *styles = tavixJsonMember(root, "style"))
+        readStyle(defaultRes, *styles);
+}
+
+// ---- Languages ----
+
+bool TavixQResourceManager::readLanguage(const QByteArray &bytes)
+{
+    // UTF-16LE taken two bytes at a time; an odd last byte is dropped and a BOM is kept as text.
+    const int units = bytes.size() / 2;
+    QString text(units, Qt::Uninitialized);
+    QChar *out = text.data();
+    const auto *raw = reinterpret_cast<const uchar *>(bytes.constData());
+    for (int i = 0; i < units; ++i)
+        out[i] = QChar(ushort(raw[2 * i] | (raw[2 * i + 1] << 8)));
+
+    const QStringList lines = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    if (lines.size() < 2)
+        return false;
+    const QStringList header = lines.first().split(QLatin1Char('\t'), Qt::SkipEmptyParts);
+    if (header.size() < 2 || header.first() != QLatin1String("Language"))
+        return false;
+
+    // QMap nodes keep their address while the map is not copied, so the columns can be held directly.
+    QVector<QMap<QString, QString> *> columns(header.size(), nullptr);
+    for (int c = 1; c < header.size(); ++c)
+        columns[c] = &languages[header.at(c)];
+    if (!currentLanguage) {
+        currentLanguage = columns[1];
+        currentLanguageName = header.at(1);
+    }
+    for (int l = 1; l < lines.size(); ++l) {
+        const QStringList cells = lines.at(l).split(QLatin1Char('\t'), Qt::SkipEmptyParts);
+        if (cells.size() < 2)
+            continue;
+        const int count = qMin(cells.size(), header.size());   // cells past the last language are dropped
+        for (int c = 1; c < count; ++c)
+            columns[c]->insert(cells.first(), cells.at(c));
+    }
+    return true;
+}
+
+QString TavixQResourceManager::getString(const QString &key) const
+{
+    return currentLanguage ? currentLanguage->value(key) : QString();
+}
+
+QStringList TavixQResourceManager::getLanguageList() const
+{
+    return languages.keys();
+}
+
+QString TavixQResourceManager::getCurrentLanguage() const
+{
+    return currentLanguage ? currentLanguageName : QString();
+}
+
+bool TavixQResourceManager::setCurrentLanguage(const QString &name)
+{
+    const auto it = languages.constFind(name);
+    if (it == languages.constEnd())
+        return false;
+    currentLanguage = &it.value();
+    currentLanguageName = name;
+    for (const QPointer<QWidget> &window : windowSnapshot(windows)) {
+        if (window)
+            notifyChangeLanguage(window);
+    }
+    return true;
+}
+
+// ---- Windows and notifications ----
+
+bool TavixQResourceManager::registerWindow(TavixQWindow *window)
+{
+    if (!window)
+        return false;
+    windows.insert(window);
+    return true;
+}
+
+bool TavixQResourceManager::unregisterWindow(TavixQWindow *window)
+{
+    if (!window)
+        return false;
+    windows.remove(window);
+    return true;
+}
+
+bool TavixQResourceManager::registerDesignerWindow(TavixQWindowDesigner *window)
+{
+    if (!window)
+        return false;
+    designerWindows.insert(window);
+    return true;
+}
+
+bool TavixQResourceManager::unregisterDesignerWindow(TavixQWindowDesigner *window)
+{
+    if (!window)
+        return false;
+    designerWindows.remove(window);
+    return true;
+}
+
+bool TavixQResourceManager::themeChange()
+{
+    const QVector<QPointer<QWidget>> plain = windowSnapshot(windows);
+    const QVector<QPointer<QWidget>> designed = windowSnapshot(designerWindows);
+    for (const auto *list : {&plain, &designed}) {
+        for (const QPointer<QWidget> &window : *list) {
+            if (window)
+                notifyThemeChange(window);
+        }
+    }
+    return true;
+}
+
+void TavixQResourceManager::notifyThemeChange(QWidget *window)
+{
+    if (!window)
+        return;
+    for (const QPointer<QObject> &child : childSnapshot(window)) {
+        if (!child || !child->isWidgetType())
+            continue;
+        auto *widget = static_cast<QWidget *>(child.data());
+        if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget)) {
+            if (TavixQWidgetBase *base = control->getControlBase())
+                base->refreshTheme();
+        }
+        if (child)
+            notifyThemeChange(widget);
+    }
+}
+
+void TavixQResourceManager::notifyChangeLanguage(QWidget *window)
+{
+    if (!window)
+        return;
+    for (const QPointer<QObject> &child : childSnapshot(window)) {
+        if (!child || !child->isWidgetType())
+            continue;
+        auto *widget = static_cast<QWidget *>(child.data());
+        if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget))
+            control->notifyChangeLanguage();
+        if (child)
+            notifyChangeLanguage(widget);
+    }
+}
+
+// ---- Global settings ----
+
+const TavixGlobalConfig &TavixQResourceManager::getGlobalConfig() const
+{
+    return globalConfig;
+}
+
+void TavixQResourceManager::setGlobalConfig(const TavixGlobalConfig &config)
+{
+    globalConfig.fontFamily = config.fontFamily;
+    globalConfig.buttonFadeEnabled = config.buttonFadeEnabled;
+    globalConfig.buttonFadeDuration = config.buttonFadeDuration < 1 ? kDefaultFadeDuration
+                                                                    : config.buttonFadeDuration;
+    if (!globalConfig.fontFamily.isEmpty()) {
+        QFont font = QApplication::font();
+        font.setFamily(globalConfig.fontFamily);
+        QApplication::setFont(font);
+    }
+    themeChange();   // the same walk over every window and designer window
+}
+
+QString TavixQResourceManager::getGlobalFontFamily() const
+{
+    return globalConfig.fontFamily;
+}
+
+void TavixQResourceManager::setGlobalFontFamily(const QString &family)
+{
+    TavixGlobalConfig config = globalConfig;
+    config.fontFamily = family;
+    setGlobalConfig(config);
+}
+
+bool TavixQResourceManager::getButtonFadeEnabled() const
+{
+    return globalConfig.buttonFadeEnabled;
+}
+
+int TavixQResourceManager::getButtonFadeDuration() const
+{
+    return globalConfig.buttonFadeDuration > 0 ? globalConfig.buttonFadeDuration : kDefaultFadeDuration;
+}
+
+// ---- Flags and sets ----
+
+float TavixQResourceManager::getScaleFactor() const { return scaleFactor; }
+void TavixQResourceManager::setScaleFactor(float factor) { scaleFactor = factor; }
+bool TavixQResourceManager::isCreatedByFile() const { return createdByFile; }
+void TavixQResourceManager::setCreatedByFile(bool value) { createdByFile = value; }
+bool TavixQResourceManager::isDesigner() const { return designer; }
+void TavixQResourceManager::setIsDesigner(bool value) { designer = value; }
+bool TavixQResourceManager::isLoadFromThemeRes() const { return switchToThemeRes; }
+void TavixQResourceManager::setSwitchToThemeRes(bool value) { switchToThemeRes = value; }
+bool TavixQResourceManager::isProjectRes() const { return switchToProjectRes; }
+void TavixQResourceManager::setSwitchToProjectRes(bool value) { switchToProjectRes = value; }
+TavixQResourceManagerImpl *TavixQResourceManager::getDefaultManagerImpl() const { return defaultRes; }
+TavixQResourceManagerImpl *TavixQResourceManager::getProjectManagerImpl() const { return projectRes; }
+TavixQResourceManagerImpl *TavixQResourceManager::getThemeManagerIml() const { return themeRes; }
+
+void TavixQResourceManager::releaseRes()
+{
+    defaultRes->clearCaches(true);
+}
+
+} // namespace TavixQtLib

@@ -118,6 +118,13 @@ private:
     TavixQResourceManager(const TavixQResourceManager &) = delete;
     TavixQResourceManager &operator=(const TavixQResourceManager &) = delete;
 
+    // Reads the last style document of set into its tables; false when there is none or it is unusable.
+    bool applyStyleFile(TavixQResourceManagerImpl *set);
+    // Parses "theme.json" of set into themeRoot and, when index, fills themeNodes.
+    static void readThemeDocument(TavixQResourceManagerImpl *set, bool index);
+    TavixQResourceManagerImpl *styleLookupSet() const;   // the set the switches select, or null
+    QImage *findCachedImage(const QString &key) const;
+
     bool createdByFile = false;
     bool switchToThemeRes = false;
     bool switchToProjectRes = false;

@@ -59,7 +59,10 @@ public:
     std::vector<ResourceFile *> styleFiles; // every style.json met; the last one is used
     QString dirPath;
     QString filePath;
+    bool loaded = false;                    // the last load into this set succeeded
     QMap<QString, QImage *> images;         // key = requested name (+ "_gray")
+    // Images of width 0 that getImage hands out uncached; kept here so that they are freed with the set.
+    QMap<QString, QImage *> emptyImages;
     QMap<QString, QSvgRenderer *> svgRenderers;
     QVector<FillStyle> fillStyles;          // insertion order
     QVector<TextStyleDesc> textStyles;
