@@ -1,1 +1,551 @@
 #include "resources/TavixPainting.h"
+
+#include "resources/TavixQResourceManager.h"
+
+#include <QFontMetrics>
+#include <QIcon>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPen>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <QTextOption>
+#include <QTransform>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace TavixQtLib {
+
+namespace {
+
+// Scratch images (vertical text, tinted or greyed SVGs, icon pixmaps) beyond this are not allocated:
+// such sizes only come from corrupt styles or documents, and a repaint must not claim gigabytes.
+constexpr qint64 kMaxScratchSide = 16384;
+constexpr qint64 kMaxScratchPixels = qint64(4096) * 4096;
+// Tiles drawn at most when the device cannot tell which of them are visible.
+constexpr qint64 kMaxBlindTiles = 65536;
+
+bool fitsInt(qint64 v)
+{
+    return v >= INT_MIN && v <= INT_MAX;
+}
+
+bool scratchSizeOk(qint64 w, qint64 h)
+{
+    return w > 0 && h > 0 && w <= kMaxScratchSide && h <= kMaxScratchSide && w * h <= kMaxScratchPixels;
+}
+
+// A rectangle in 64-bit arithmetic, so sums of untrusted margins and sizes cannot overflow.
+struct Rect64
+{
+    qint64 x, y, w, h;
+
+    bool isValid() const { return w > 0 && h > 0; }
+    bool fitsInt() const
+    {
+        return TavixQtLib::fitsInt(x) && TavixQtLib::fitsInt(y) && TavixQtLib::fitsInt(w)
+                && TavixQtLib::fitsInt(h) && TavixQtLib::fitsInt(x + w) && TavixQtLib::fitsInt(y + h);
+    }
+    QRect toRect() const { return QRect(int(x), int(y), int(w), int(h)); }
+};
+
+// Stretches one nine-slice piece; a source outside the image would read past its pixels, so it is skipped.
+void drawPiece(QPainter *painter, const QImage &image, const Rect64 &target, const Rect64 &source)
+{
+    if (!target.isValid() || !source.isValid() || !target.fitsInt())
+        return;
+    if (source.x < 0 || source.y < 0 || source.x + source.w > image.width() || source.y + source.h > image.height())
+        return;
+    painter->drawImage(target.toRect(), image, source.toRect());
+}
+
+// The part of the painter's coordinate space that can show anything: device bounds, narrowed by the clip.
+// False when the device has no extent to go by or the transform collapses. A picture being recorded
+// reports the bounds of what it holds so far, which is no limit.
+bool visibleArea(QPainter *painter, QRectF &area)
+{
+    QPaintDevice *device = painter->device();
+    bool invertible = false;
+    const QTransform toLogical = painter->combinedTransform().inverted(&invertible);
+    if (!device || device->devType() == QInternal::Picture || device->width() <= 0 || device->height() <= 0
+            || !invertible)
+        return false;
+    area = toLogical.mapRect(QRectF(0, 0, device->width(), device->height()));
+    if (painter->hasClipping())
+        area &= painter->clipBoundingRect();
+    return true;
+}
+
+// Tiles the whole of source, unscaled, over target, row by row from target's top-left. Only the tiles
+// that meet the visible area are drawn, so a huge target with a tiny tile cannot stall a repaint.
+void tileCentre(QPainter *painter, const QImage &image, const QRect &target, const QRect &source)
+{
+    const qint64 tw = source.width();
+    const qint64 th = source.height();
+    const qint64 columns = (qint64(target.width()) + tw - 1) / tw;
+    const qint64 rows = (qint64(target.height()) + th - 1) / th;
+    painter->save();
+    painter->setClipRect(target, Qt::IntersectClip);
+    QRectF visible(target);
+    QRectF area;
+    if (visibleArea(painter, area))
+        visible &= area;
+    else if (columns * rows > kMaxBlindTiles)
+        visible = QRectF();
+    if (!visible.isEmpty()) {
+        const qint64 firstColumn = std::max<qint64>(0, qint64(std::floor((visible.left() - target.x()) / tw)));
+        const qint64 lastColumn = std::min<qint64>(columns - 1, qint64(std::floor((visible.right() - target.x()) / tw)));
+        const qint64 firstRow = std::max<qint64>(0, qint64(std::floor((visible.top() - target.y()) / th)));
+        const qint64 lastRow = std::min<qint64>(rows - 1, qint64(std::floor((visible.bottom() - target.y()) / th)));
+        for (qint64 row = firstRow; row <= lastRow; ++row) {
+            for (qint64 column = firstColumn; column <= lastColumn; ++column) {
+                const qint64 tx = target.x() + column * tw;
+                const qint64 ty = target.y() + row * th;
+                if (fitsInt(tx) && fitsInt(ty))
+                    painter->drawImage(QPoint(int(tx), int(ty)), image, source);
+            }
+        }
+    }
+    painter->restore();
+}
+
+Qt::Alignment textAlignment(int hor, int ver)
+{
+    Qt::Alignment align;
+    switch (hor) {
+    case 0: align |= Qt::AlignLeft; break;
+    case 1: align |= Qt::AlignHCenter; break;
+    case 2: align |= Qt::AlignRight; break;
+    default: break;
+    }
+    switch (ver) {
+    case 0: align |= Qt::AlignTop; break;
+    case 1: align |= Qt::AlignVCenter; break;
+    case 2: align |= Qt::AlignBottom; break;
+    default: break;
+    }
+    return align;
+}
+
+// Start of an extent of size placed in [start, start + extent): 0 start, 1 centre, 2 end; other values pin to 0.
+qint64 alignedPos(qint64 start, qint64 extent, qint64 size, int align)
+{
+    switch (align) {
+    case 0: return start;
+    case 1: return start + (extent - size) / 2;
+    case 2: return start + extent - size;
+    default: return 0;
+    }
+}
+
+// Top-left of an icon of the given size inside rect, offsets applied; false when it leaves the int range.
+bool iconPosition(const IconStyleDesc &icon, const QRect &rect, const QSize &size, QPoint &out)
+{
+    const qint64 px = alignedPos(rect.x(), rect.width(), size.width(), icon.horAlign) + icon.offsetX;
+    const qint64 py = alignedPos(rect.y(), rect.height(), size.height(), icon.verAlign) + icon.offsetY;
+    if (!fitsInt(px) || !fitsInt(py))
+        return false;
+    out = QPoint(int(px), int(py));
+    return true;
+}
+
+QImage renderSvg(QSvgRenderer *renderer, const QSize &size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::transparent);
+    QPainter imagePainter(&image);
+    renderer->render(&imagePainter, QRectF(0, 0, size.width(), size.height()));
+    return image;
+}
+
+} // namespace
+
+void tavixDrawFillStyle(QPainter *painter, const FillStyle &style, const QRect &rect)
+{
+    tavixDrawFillStyle(painter, style, rect.x(), rect.y(), rect.width(), rect.height());
+}
+
+void tavixDrawFillStyle(QPainter *painter, const FillStyle &style, int x, int y, int w, int h)
+{
+    if (!painter || !style.valid)
+        return;
+    if (style.drawColor)
+        tavixDrawColorFill(painter, style, x, y, w, h);
+    else
+        tavixDrawImageFill(painter, style, x, y, w, h);
+}
+
+void tavixDrawColorFill(QPainter *painter, const FillRes &res, int x, int y, int w, int h)
+{
+    // An empty rectangle has nothing to fill, and its border lines would land outside it.
+    if (!painter || w <= 0 || h <= 0 || !Rect64{x, y, w, h}.fitsInt())
+        return;
+
+    const int b = std::max(res.borderSize, 0);
+    const qreal half = b >= 1 ? b / 2.0 : 0.0;
+    const qreal fx = x, fy = y, fw = w, fh = h;
+    const QRectF inset(fx + half, fy + half, std::max(w - b, 0), std::max(h - b, 0));
+    const QRectF fillRect = (res.border && b >= 1) ? inset : QRectF(fx, fy, fw, fh);
+    const bool allSides = res.leftBorder && res.topBorder && res.rightBorder && res.bottomBorder;
+    const bool drawBorder = res.border && b != 0;
+
+    painter->save();
+    painter->setPen(QPen(QBrush(res.borderColor), b, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter->setBrush(Qt::NoBrush);
+
+    if (res.round == 0) {
+        const QRect whole(x, y, w, h);
+        if (res.gradient) {
+            QLinearGradient gradient(QPointF(x, 0), QPointF(fx + fw, 0));
+            gradient.setColorAt(0, res.color);
+            gradient.setColorAt(1, res.gradientColor);
+            painter->fillRect(whole, QBrush(gradient));
+        } else {
+            painter->fillRect(whole, QBrush(res.color));
+        }
+        if (drawBorder) {
+            if (allSides) {
+                // The outline runs through the middle of the border band, as the side lines below do;
+                // for a 1-pixel pen this covers exactly the outline (x, y, w - 1, h - 1), and a thicker
+                // border stays inside the rectangle instead of straddling its top and left sides.
+                painter->drawRect(inset);
+            } else {
+                const qreal left = fx + half, right = fx + fw - half;
+                const qreal top = fy + half, bottom = fy + fh - half;
+                if (res.bottomBorder)
+                    painter->drawLine(QPointF(left, bottom), QPointF(right, bottom));
+                if (res.topBorder)
+                    painter->drawLine(QPointF(left, top), QPointF(right, top));
+                if (res.rightBorder)
+                    painter->drawLine(QPointF(right, top), QPointF(right, bottom));
+                if (res.leftBorder)
+                    painter->drawLine(QPointF(left, top), QPointF(left, bottom));
+            }
+        }
+    } else {
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        const QPainterPath path = tavixRoundedRectPath(fillRect, res.round, res.roundTopLeft, res.roundTopRight,
+                                                       res.roundBottomRight, res.roundBottomLeft);
+        if (res.gradient) {
+            QLinearGradient gradient(fillRect.topLeft(), fillRect.topRight());
+            gradient.setColorAt(0, res.color);
+            gradient.setColorAt(1, res.gradientColor);
+            painter->fillPath(path, QBrush(gradient));
+        } else {
+            painter->fillPath(path, QBrush(res.color));
+        }
+        if (drawBorder) {
+            if (allSides) {
+                painter->drawPath(tavixRoundedRectPath(inset, res.round, res.roundTopLeft, res.roundTopRight,
+                                                       res.roundBottomRight, res.roundBottomLeft));
+            } else {
+                // Side lines stop where the arc begins; the arc radius is the one the path really
+                // uses, so an oversized round cannot turn a side into a line running backwards.
+                const qreal radius = std::max<qreal>(0, std::min<qreal>(res.round,
+                                                     std::min(inset.width(), inset.height()) / 2));
+                const qreal cTL = res.roundTopLeft ? radius : 0;
+                const qreal cTR = res.roundTopRight ? radius : 0;
+                const qreal cBR = res.roundBottomRight ? radius : 0;
+                const qreal cBL = res.roundBottomLeft ? radius : 0;
+                const qreal right = fx + fw, bottom = fy + fh;
+                if (res.bottomBorder)
+                    painter->drawLine(QPointF(fx + std::max(cBL, half), bottom - half),
+                                      QPointF(right - std::max(cBR, half), bottom - half));
+                if (res.topBorder)
+                    painter->drawLine(QPointF(fx + std::max(cTL, half), fy + half),
+                                      QPointF(right - std::max(cTR, half), fy + half));
+                if (res.rightBorder)
+                    painter->drawLine(QPointF(right - half, fy + std::max(cTR, half)),
+                                      QPointF(right - half, bottom - std::max(cBR, half)));
+                if (res.leftBorder)
+                    painter->drawLine(QPointF(fx + half, fy + std::max(cTL, half)),
+                                      QPointF(fx + half, bottom - std::max(cBL, half)));
+            }
+        }
+    }
+    painter->restore();
+}
+
+QPainterPath tavixRoundedRectPath(const QRectF &rect, qreal radius, bool topLeft, bool topRight, bool bottomRight,
+                                  bool bottomLeft)
+{
+    QPainterPath path;
+    if (!rect.isValid())
+        return path;
+    // Written so that a NaN radius also ends up as 0.
+    const qreal limit = std::min(rect.width(), rect.height()) / 2;
+    const qreal r = radius > 0 ? std::min(radius, limit) : 0;
+    if (r <= 0) {
+        path.addRect(rect);
+        return path;
+    }
+    const qreal d = 2 * r;
+    const qreal left = rect.left(), top = rect.top(), right = rect.right(), bottom = rect.bottom();
+
+    path.moveTo(topLeft ? left + r : left, top);
+    if (topRight) {
+        path.lineTo(right - r, top);
+        path.arcTo(QRectF(right - d, top, d, d), 90, -90);
+    } else {
+        path.lineTo(right, top);
+    }
+    if (bottomRight) {
+        path.lineTo(right, bottom - r);
+        path.arcTo(QRectF(right - d, bottom - d, d, d), 0, -90);
+    } else {
+        path.lineTo(right, bottom);
+    }
+    if (bottomLeft) {
+        path.lineTo(left + r, bottom);
+        path.arcTo(QRectF(left, bottom - d, d, d), 270, -90);
+    } else {
+        path.lineTo(left, bottom);
+    }
+    if (topLeft) {
+        path.lineTo(left, top + r);
+        path.arcTo(QRectF(left, top, d, d), 180, -90);
+    } else {
+        path.lineTo(left, top);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+void tavixDrawImageFill(QPainter *painter, const ImageDesc &desc, int x, int y, int w, int h)
+{
+    if (!painter || w <= 0 || h <= 0)
+        return;
+    const QImage *image = TavixQResourceManager::getInstance()->getImage(desc.img, false);
+    if (!image || image->width() <= 0 || image->height() <= 0)
+        return;
+    const QImage &img = *image;
+    const qint64 iw = img.width(), ih = img.height();
+    // Margins come from style documents; a negative one has no meaning and would address pixels
+    // outside the image.
+    const qint64 L = std::max(desc.marginLeft, 0);
+    const qint64 R = std::max(desc.marginRight, 0);
+    const qint64 T = std::max(desc.marginTop, 0);
+    const qint64 B = std::max(desc.marginBottom, 0);
+    const qint64 X = x, Y = y, W = w, H = h;
+
+    if (T > 0)
+        drawPiece(painter, img, {X + L, Y, W - L - R, T}, {L, 0, iw - L - R, T});
+    if (B > 0 && Y + H - B >= 0)
+        drawPiece(painter, img, {X + L, Y + H - B, W - L - R, B}, {L, ih - B, iw - L - R, B});
+    const Rect64 leftTarget{X, Y + T, L, H - T - B};
+    if (L > 0)
+        drawPiece(painter, img, leftTarget, {0, T, L, ih - T - B});
+    if (R > 0 && X + W - R >= 0) {
+        const Rect64 rightTarget{X + W - R, Y + T, R, H - T - B};
+        const Rect64 rightSource{iw - R, T, R, ih - T - B};
+        // Narrower than both margins: the right edge only shows in the band from the left edge's last column.
+        const Rect64 band{leftTarget.x + leftTarget.w - 1, Y + T, R, H - T - B};
+        if (L > 0 && leftTarget.x + leftTarget.w > X + W - R && band.isValid() && band.fitsInt()) {
+            painter->save();
+            painter->setClipRect(band.toRect(), Qt::IntersectClip);
+            drawPiece(painter, img, rightTarget, rightSource);
+            painter->restore();
+        } else {
+            drawPiece(painter, img, rightTarget, rightSource);
+        }
+    }
+    if (L > 0 && T > 0)
+        drawPiece(painter, img, {X, Y, L, T}, {0, 0, L, T});
+    if (R > 0 && T > 0)
+        drawPiece(painter, img, {X + W - R, Y, R, T}, {iw - R, 0, R, T});
+    if (L > 0 && B > 0)
+        drawPiece(painter, img, {X, Y + H - B, L, B}, {0, ih - B, L, B});
+    if (R > 0 && B > 0)
+        drawPiece(painter, img, {X + W - R, Y + H - B, R, B}, {iw - R, ih - B, R, B});
+
+    const Rect64 centre{X + L, Y + T, W - L - R, H - T - B};
+    const Rect64 source{L, T, iw - L - R, ih - T - B};
+    if (!centre.isValid() || !source.isValid() || !centre.fitsInt())
+        return;
+    if (source.x + source.w > iw || source.y + source.h > ih)
+        return;
+    if (desc.repeatCenter)
+        tileCentre(painter, img, centre.toRect(), source.toRect());
+    else
+        painter->drawImage(centre.toRect(), img, source.toRect());
+}
+
+QFont tavixTextStyleFont(const TextStyleDesc &style)
+{
+    QFont font;
+    if (style.size > 0)
+        font.setPixelSize(style.size);
+    const QString global = TavixQResourceManager::getInstance()->getGlobalFontFamily();
+    font.setFamily(global.isEmpty() ? style.family : global);
+    font.setWeight(style.bold ? 75 : 50);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
+    return font;
+}
+
+void tavixDrawTextStyle(QPainter *painter, const QString &text, const TextStyleDesc &style, const QRect &rect)
+{
+    if (!painter || text.isEmpty())
+        return;
+    const int x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height();
+    const Rect64 area{qint64(x) + style.x, qint64(y) + style.y, qint64(w) - style.x,
+                      style.ver == 2 ? qint64(h) + style.y : qint64(h) - style.y};
+
+    painter->setBrush(QBrush(style.color));
+    painter->setRenderHint(QPainter::TextAntialiasing, true);
+    const Qt::Alignment align = textAlignment(style.hor, style.ver);
+    const QFont font = tavixTextStyleFont(style);
+    const QPen pen(style.color);
+
+    if (style.isHor) {
+        // The offsets come from style documents; a text area outside the int range has nothing to show.
+        if (!area.fitsInt())
+            return;
+        const QRect textRect = area.toRect();
+        painter->setPen(pen);
+        painter->setFont(font);
+        if (style.elideMode == 3) {
+            // The default text option wraps at word boundaries.
+            painter->drawText(QRectF(textRect), text, QTextOption(align));
+        } else {
+            const QString elided = QFontMetrics(font).elidedText(text, Qt::ElideRight, std::max(w, 2) - 2);
+            painter->drawText(textRect, int(align), elided);
+        }
+        return;
+    }
+
+    // Vertical text is laid out horizontally in an h x w image, then turned clockwise onto the rectangle.
+    if (!scratchSizeOk(h, w))
+        return;
+    QImage image(h, w, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return;
+    image.fill(Qt::transparent);
+    {
+        QPainter imagePainter(&image);
+        imagePainter.setRenderHint(QPainter::TextAntialiasing, true);
+        imagePainter.setPen(pen);
+        imagePainter.setFont(font);
+        imagePainter.drawText(image.rect(), int(align), text);
+    }
+    painter->save();
+    painter->rotate(90);
+    painter->drawImage(QPointF(y, -(qreal(x) + w)), image);
+    painter->restore();
+}
+
+void tavixDrawIconImage(QPainter *painter, const QString &path, const IconStyleDesc &icon, const QRect &rect,
+                        bool gray)
+{
+    if (!painter || path.trimmed().isEmpty())
+        return;
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+
+    if (tavixIsSvgPath(path)) {
+        QSvgRenderer *renderer = manager->getSvgRenderer(path);
+        if (!renderer || !renderer->isValid())
+            return;
+        QSize size = tavixScaleSize(renderer->defaultSize());
+        if (!size.isValid()) {
+            const int side = std::max(std::min(rect.width(), rect.height()), 1);
+            size = QSize(side, side);
+        }
+        QPoint pos;
+        if (!iconPosition(icon, rect, size, pos))
+            return;
+        if (icon.useColor || gray) {
+            if (!scratchSizeOk(size.width(), size.height()))
+                return;
+            QImage image = renderSvg(renderer, size);
+            if (image.isNull())
+                return;
+            if (icon.useColor) {
+                // Source-in keeps each rendered pixel's alpha and replaces its colour.
+                QPainter tint(&image);
+                tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+                tint.fillRect(image.rect(), icon.color);
+                tint.end();
+                painter->drawImage(pos, image);
+            } else {
+                const QPixmap pixmap = QIcon(QPixmap::fromImage(image)).pixmap(size, QIcon::Disabled);
+                painter->drawPixmap(pos, pixmap);
+            }
+        } else {
+            if (!Rect64{pos.x(), pos.y(), size.width(), size.height()}.fitsInt())
+                return;
+            renderer->render(painter, QRectF(QRect(pos, size)));
+        }
+        return;
+    }
+
+    const QImage *image = manager->getImage(path, gray);
+    if (!image || image->isNull())
+        return;
+    QPoint pos;
+    if (iconPosition(icon, rect, image->size(), pos))
+        painter->drawImage(pos, *image);
+}
+
+void tavixDrawIconPixmap(QPainter *painter, const QIcon &icon, const QSize &iconSize, const IconStyleDesc &style,
+                         const QRect &rect)
+{
+    // The icon engine renders a pixmap of iconSize, so an absurd size would allocate without bound.
+    if (!painter || icon.isNull() || !scratchSizeOk(iconSize.width(), iconSize.height()))
+        return;
+    const QPixmap pixmap = icon.pixmap(iconSize);
+    if (pixmap.isNull())
+        return;
+    QPoint pos;
+    if (iconPosition(style, rect, iconSize, pos))
+        painter->drawPixmap(pos, pixmap);
+}
+
+QSize tavixMeasureText(const TextStyleDesc &style, const QString &text)
+{
+    const QFontMetrics metrics(tavixTextStyleFont(style));
+    return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+QSize tavixImageSize(const QString &path, bool gray)
+{
+    if (path.isEmpty())
+        return QSize();
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    if (tavixIsSvgPath(path)) {
+        QSvgRenderer *renderer = manager->getSvgRenderer(path);
+        if (!renderer || !renderer->isValid())
+            return QSize();
+        const QSize size = tavixScaleSize(renderer->defaultSize());
+        return size.isValid() ? size : QSize(16, 16);
+    }
+    const QImage *image = manager->getImage(path, gray);
+    if (!image || image->isNull())
+        return QSize();
+    return image->size();
+}
+
+bool tavixIsSvgPath(const QString &path)
+{
+    return path.trimmed().endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+QSize tavixScaleSize(const QSize &size)
+{
+    if (!size.isValid())
+        return size;
+    const double factor = TavixQResourceManager::getInstance()->getScaleFactor();
+    if (!(factor < 1.0))
+        return size;
+    // std::round rounds half away from zero; a factor of 0 or below still leaves one pixel.
+    const auto scaled = [factor](int side) {
+        return int(std::clamp(std::round(side * factor), 1.0, double(std::max(side, 1))));
+    };
+    return QSize(scaled(size.width()), scaled(size.height()));
+}
+
+} // namespace TavixQtLib
