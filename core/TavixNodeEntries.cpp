@@ -1,1 +1,214 @@
 #include "core/TavixNodeEntries.h"
+
+#include "core/TavixJson.h"
+#include "resources/TavixQResourceManager.h"
+
+namespace TavixQtLib {
+
+namespace {
+
+constexpr int kFillKind = 1;
+constexpr int kTextKind = 2;
+
+Json::Value styleEntry(const QString &name, bool isTextStyle, int slot)
+{
+    Json::Value entry(Json::arrayValue);
+    entry.append(tavixJsonString(name));
+    entry.append(isTextStyle ? kTextKind : kFillKind);
+    entry.append(slot);
+    return entry;
+}
+
+// The pair rule shared by fill and text groups. differ(i) compares states i and i + 1.
+template <typename Style, typename Differ>
+void writeGroup(Json::Value &entries, const Style *styles, int first, int count, bool firstFillsAll,
+                Differ differ)
+{
+    if (!styles || count <= 0)
+        return;
+    bool perState = !firstFillsAll;   // a single entry cannot restore a group that does not spread slot 0
+    for (int i = 0; !perState && i + 1 < count; ++i)
+        perState = differ(i) && !styles[i].name.isEmpty() && !styles[i + 1].name.isEmpty();
+    if (perState) {
+        for (int i = 0; i < count; ++i) {
+            if (!styles[i].name.isEmpty())
+                entries.append(styleEntry(styles[i].name, styles[i].isTextStyle, first + i));
+        }
+    } else if (!styles[0].name.isEmpty()) {
+        entries.append(styleEntry(styles[0].name, styles[0].isTextStyle, first));
+    }
+}
+
+bool sameColourLook(const FillRes &a, const FillRes &b)
+{
+    return a.color == b.color && a.gradientColor == b.gradientColor && a.borderColor == b.borderColor
+           && a.gradient == b.gradient && a.round == b.round && a.borderSize == b.borderSize
+           && a.border == b.border && a.leftBorder == b.leftBorder && a.topBorder == b.topBorder
+           && a.rightBorder == b.rightBorder && a.bottomBorder == b.bottomBorder
+           && a.roundTopLeft == b.roundTopLeft && a.roundTopRight == b.roundTopRight
+           && a.roundBottomRight == b.roundBottomRight && a.roundBottomLeft == b.roundBottomLeft;
+}
+
+// A node of another kind cannot hold members; writes to it go nowhere instead of throwing.
+Json::Value &scratchValue()
+{
+    static Json::Value scratch;
+    scratch = Json::Value(Json::objectValue);
+    return scratch;
+}
+
+} // namespace
+
+TavixStyleSlots &TavixStyleSlots::fillGroup(int firstSlot, FillStyle *styles, int count, bool firstFillsAll)
+{
+    Slot slot;
+    slot.first = firstSlot;
+    slot.count = count;
+    slot.firstFillsAll = firstFillsAll;
+    slot.fills = styles;
+    m_slots.push_back(slot);
+    return *this;
+}
+
+TavixStyleSlots &TavixStyleSlots::textGroup(int firstSlot, TextStyleDesc *styles, int count, bool firstFillsAll)
+{
+    Slot slot;
+    slot.first = firstSlot;
+    slot.count = count;
+    slot.firstFillsAll = firstFillsAll;
+    slot.texts = styles;
+    m_slots.push_back(slot);
+    return *this;
+}
+
+TavixStyleSlots &TavixStyleSlots::fill(int slot, FillStyle *style)
+{
+    return fillGroup(slot, style, 1, false);
+}
+
+TavixStyleSlots &TavixStyleSlots::text(int slot, TextStyleDesc *style)
+{
+    return textGroup(slot, style, 1, false);
+}
+
+bool TavixStyleSlots::read(const Json::Value &node) const
+{
+    const Json::Value *style = tavixJsonMember(node, "style");
+    if (!style || !style->isArray())
+        return false;
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    bool applied = false;
+    for (Json::ArrayIndex e = 0; e < style->size(); ++e) {
+        const Json::Value &entry = (*style)[e];
+        const Json::Value *nameValue = tavixJsonAt(entry, 0);
+        const Json::Value *slotValue = tavixJsonAt(entry, 2);
+        QString name;
+        int number = 0;
+        if (!nameValue || !slotValue || !tavixJsonToString(*nameValue, name)
+            || !slotValue->isIntegral() || !tavixJsonToInt(*slotValue, number))
+            continue;
+        for (const Slot &slot : m_slots) {
+            if (slot.count <= 0 || number < slot.first || number - slot.first >= slot.count)
+                continue;
+            const int index = number - slot.first;
+            const bool spread = slot.firstFillsAll && index == 0;
+            if (slot.fills) {
+                FillStyle found;
+                if (!manager->getFillStyle(name, found))
+                    break;
+                for (int i = spread ? 0 : index; i < (spread ? slot.count : index + 1); ++i)
+                    slot.fills[i] = found;
+                applied = true;
+            } else if (slot.texts) {
+                TextStyleDesc found;
+                if (!manager->getTextStyle(name, found))
+                    break;
+                for (int i = spread ? 0 : index; i < (spread ? slot.count : index + 1); ++i)
+                    slot.texts[i] = found;
+                applied = true;
+            }
+            break;
+        }
+    }
+    return applied;
+}
+
+void TavixStyleSlots::write(Json::Value &node) const
+{
+    Json::Value entries(Json::arrayValue);
+    for (const Slot &slot : m_slots) {
+        if (slot.fills) {
+            const FillStyle *s = slot.fills;
+            writeGroup(entries, s, slot.first, slot.count, slot.firstFillsAll,
+                       [s](int i) { return looksDifferent(s[i], s[i + 1]); });
+        } else if (slot.texts) {
+            const TextStyleDesc *s = slot.texts;
+            writeGroup(entries, s, slot.first, slot.count, slot.firstFillsAll,
+                       [s](int i) { return s[i].name != s[i + 1].name; });
+        }
+    }
+    if (entries.empty() || (!node.isObject() && !node.isNull()))
+        return;
+    node["style"] = entries;
+}
+
+bool TavixStyleSlots::looksDifferent(const FillStyle &a, const FillStyle &b)
+{
+    if (a.valid != b.valid || a.drawColor != b.drawColor)
+        return true;
+    if (!a.valid)
+        return false;   // neither paints anything
+    if (a.drawColor)
+        return !sameColourLook(a, b);
+    return a.img != b.img;
+}
+
+const Json::Value *tavixAttrNode(const Json::Value &node)
+{
+    const Json::Value *attr = tavixJsonMember(node, "attr");
+    return attr && attr->isObject() ? attr : nullptr;
+}
+
+Json::Value &tavixAttrObject(Json::Value &node)
+{
+    if (!node.isObject() && !node.isNull())
+        return scratchValue();
+    Json::Value &attr = node["attr"];
+    if (!attr.isObject())
+        attr = Json::Value(Json::objectValue);
+    return attr;
+}
+
+namespace {
+
+// An equal-to-default value also drops a same-named member that the generic attribute copy wrote
+// before: the control's own state wins over what the node held when it was read.
+void writeOrDrop(Json::Value &node, const char *key, bool differs, const Json::Value &value)
+{
+    Json::Value &attr = tavixAttrObject(node);
+    if (!key)
+        return;
+    if (differs)
+        attr[key] = value;
+    else
+        attr.removeMember(key);
+}
+
+} // namespace
+
+void tavixWriteAttrBool(Json::Value &node, const char *key, bool value, bool defaultValue)
+{
+    writeOrDrop(node, key, value != defaultValue, Json::Value(value ? 1 : 0));
+}
+
+void tavixWriteAttrInt(Json::Value &node, const char *key, int value, int defaultValue)
+{
+    writeOrDrop(node, key, value != defaultValue, Json::Value(value));
+}
+
+void tavixWriteAttrString(Json::Value &node, const char *key, const QString &value, const QString &defaultValue)
+{
+    writeOrDrop(node, key, value != defaultValue, tavixJsonString(value));
+}
+
+} // namespace TavixQtLib

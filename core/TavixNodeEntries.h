@@ -34,7 +34,8 @@ public:
     // Replaces node["style"] with the entries of every group and single slot (nothing when none).
     // Groups of fill styles: the first adjacent pair whose looks differ and whose names are both set
     // writes one entry per named state; otherwise a named first state writes one entry. Text groups
-    // compare names only. Single slots are written when named. The kind comes from the record.
+    // compare names only. A group without firstFillsAll writes every named state, since one entry
+    // could not restore it. Single slots are written when named. The kind comes from the record.
     void write(Json::Value &node) const;
 
     // Whether two fill styles look different (valid, mode, and the fields of that mode).
@@ -49,7 +50,7 @@ private:
         FillStyle *fills = nullptr;
         TextStyleDesc *texts = nullptr;
     };
-    std::vector<Slot> slots;
+    std::vector<Slot> m_slots;   // not "slots": Qt defines that word as a macro
 };
 
 // "attr" helpers. Writers create the "attr" object when missing and write a key only when the value

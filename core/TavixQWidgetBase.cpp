@@ -1,1 +1,375 @@
 #include "core/TavixQWidgetBase.h"
+
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixControlRegistry.h"
+#include "core/TavixJson.h"
+#include "core/TavixLibrary.h"
+#include "core/TavixQWidgetBaseImpl.h"
+#include "designer/TavixQWindow.h"
+#include "designer/TavixQWindowDesigner.h"
+#include "resources/TavixQResourceManager.h"
+
+#include <QMetaObject>
+#include <QVariant>
+#include <QWidget>
+
+#include <json/value.h>
+
+#include <algorithm>
+
+namespace TavixQtLib {
+
+namespace {
+
+constexpr int kDockMax = DockFar;
+
+ITavixQWidgetBase *controlOf(QWidget *widget)
+{
+    return dynamic_cast<ITavixQWidgetBase *>(widget);
+}
+
+QString typeNameOf(QWidget *widget)
+{
+    ITavixQWidgetBase *control = controlOf(widget);
+    return control ? control->getTypeName() : QString();
+}
+
+int readPolicy(const Json::Value &node, const char *key, int current)
+{
+    if (!tavixJsonHas(node, key))
+        return current;
+    int value = PolicyDefault;
+    if (!tavixReadInt(node, key, value) || value < PolicyDefault || value > PolicyFixed)
+        return PolicyDefault;
+    return value;
+}
+
+// Qt rejects sizes outside 0..QWIDGETSIZE_MAX with a warning; clamp first.
+int clampSize(int value)
+{
+    return value < 1 ? 0 : std::min(value, int(QWIDGETSIZE_MAX));
+}
+
+} // namespace
+
+TavixQWidgetBase::TavixQWidgetBase(QWidget *owner)
+    : owner(owner)
+{
+}
+
+void TavixQWidgetBase::setOpacity(int value)
+{
+    if (opacity == value)
+        return;
+    opacity = value;
+    if (owner)
+        owner->update();
+}
+
+void TavixQWidgetBase::setLayoutRatio(int ratio)
+{
+    layoutType = Ratio;
+    layoutData[0] = ratio > 0 ? ratio : 1;
+    QWidget *parent = owner ? owner->parentWidget() : nullptr;
+    // The container is found by keyword and called through the meta-object (forceResize() is
+    // invokable there), so that the base does not depend on the container class.
+    if (parent && typeNameOf(parent) == QLatin1String("qtcontainer")
+        && parent->metaObject()->indexOfMethod("forceResize()") >= 0)
+        QMetaObject::invokeMethod(parent, "forceResize", Qt::DirectConnection);
+}
+
+int TavixQWidgetBase::getLayoutRatio() const
+{
+    if (layoutType != Ratio)
+        return 1;
+    return std::max(1, layoutData[0]);
+}
+
+void TavixQWidgetBase::getLayoutData(void *&data) const
+{
+    if (layoutType == Ratio || layoutType == Absolute)
+        data = const_cast<int *>(layoutData);
+    else
+        data = nullptr;
+}
+
+void TavixQWidgetBase::setGeometry(const QRect &rect)
+{
+    setGeometry(rect.x(), rect.y(), rect.width(), rect.height());
+}
+
+void TavixQWidgetBase::setGeometry(int x, int y, int w, int h)
+{
+    layoutType = Absolute;
+    layoutData[0] = x;
+    layoutData[1] = y;
+    layoutData[2] = w;
+    layoutData[3] = h;
+    if (owner)
+        owner->setGeometry(x, y, w, h);
+}
+
+void TavixQWidgetBase::setAbsoluteDock(DockLayoutType hor, DockLayoutType ver, int offsetX, int offsetY)
+{
+    absoluteLayout = true;
+    absoluteDockHor = qBound(0, int(hor), kDockMax);
+    absoluteDockVer = qBound(0, int(ver), kDockMax);
+    absoluteDockOffsetX = offsetX;
+    absoluteDockOffsetY = offsetY;
+}
+
+void TavixQWidgetBase::getAbsoluteDock(DockLayoutType &hor, DockLayoutType &ver, int &offsetX,
+                                       int &offsetY) const
+{
+    hor = DockLayoutType(absoluteDockHor);
+    ver = DockLayoutType(absoluteDockVer);
+    offsetX = absoluteDockOffsetX;
+    offsetY = absoluteDockOffsetY;
+}
+
+void TavixQWidgetBase::getAbsoluteDock(DockLayoutType &hor, DockLayoutType &ver) const
+{
+    hor = DockLayoutType(absoluteDockHor);
+    ver = DockLayoutType(absoluteDockVer);
+}
+
+QString TavixQWidgetBase::getThemeName() const
+{
+    const TavixQWidgetBaseImpl *impl = TavixQWidgetBaseImpl::fromWidget(owner);
+    return impl ? impl->themeName : QString();
+}
+
+void TavixQWidgetBase::setThemeName(const QString &name)
+{
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    const bool hasTheme = manager->getThemeManagerIml() || !manager->getThemePath().isEmpty();
+    if (!hasTheme || manager->isDesigner())
+        return;
+    TavixQWidgetBaseImpl *impl = TavixQWidgetBaseImpl::fromWidget(owner);
+    if (!impl)
+        return;
+    impl->themeName = name;
+    refreshTheme();
+}
+
+void TavixQWidgetBase::refreshTheme()
+{
+    if (TavixQWidgetBaseImpl *impl = TavixQWidgetBaseImpl::fromWidget(owner))
+        impl->applyTheme();
+}
+
+void TavixQWidgetBase::resizeWidget()
+{
+    QWidget *parent = owner ? owner->parentWidget() : nullptr;
+    if (!parent)
+        return;
+    if (layoutType == Absolute && typeNameOf(owner) == QLatin1String("qtcontainer")
+        && (qobject_cast<TavixQWindow *>(parent) || qobject_cast<TavixQWindowDesigner *>(parent)
+            || parent->isWindow())) {
+        layoutData[0] = 0;
+        layoutData[1] = 0;
+        layoutData[2] = parent->width();
+        layoutData[3] = parent->height();
+    }
+    if (layoutType == Absolute)
+        owner->setGeometry(layoutData[0], layoutData[1], layoutData[2], layoutData[3]);
+}
+
+void TavixQWidgetBase::LoadLayout(const Json::Value &node)
+{
+    static const Json::Value kNull;
+    const Json::Value *found = tavixJsonMember(node, "layout");
+    const Json::Value &layout = found ? *found : kNull;
+    if (!tavixJsonHas(layout, "type")) {
+        int ratio = 1;
+        tavixReadInt(layout, "ratio", ratio);
+        layoutType = Ratio;
+        layoutData[0] = std::max(1, ratio);
+        return;
+    }
+    int type = -1;
+    tavixReadInt(layout, "type", type);
+    if (type == Ratio) {
+        int ratio = 1;
+        tavixReadInt(layout, "ratio", ratio);
+        layoutType = Ratio;
+        layoutData[0] = std::max(1, ratio);
+        return;
+    }
+    layoutType = Absolute;
+    if (type != Absolute)
+        return;
+    int x = 0;
+    int y = 0;
+    int w = owner ? owner->width() : 0;
+    int h = owner ? owner->height() : 0;
+    // Absolute coordinates sit on the node itself, not inside "layout".
+    tavixReadInt(node, "x", x);
+    tavixReadInt(node, "y", y);
+    tavixReadInt(node, "w", w);
+    tavixReadInt(node, "h", h);
+    layoutData[0] = x;
+    layoutData[1] = y;
+    layoutData[2] = w;
+    layoutData[3] = h;
+    if (owner)
+        owner->setGeometry(x, y, w, h);
+}
+
+void TavixQWidgetBase::SaveLayout(Json::Value &node)
+{
+    if (!node.isObject() && !node.isNull())
+        return;   // only an object can take the layout keys
+    if (layoutType == Ratio) {
+        Json::Value layout(Json::objectValue);
+        layout["type"] = int(Ratio);
+        layout["ratio"] = getLayoutRatio();
+        node["layout"] = layout;
+        for (const char *key : {"x", "y", "w", "h"})
+            node.removeMember(key);
+        return;
+    }
+    layoutType = Absolute;
+    if (tavixIsInDesigner() && owner) {
+        const QRect g = owner->geometry();
+        layoutData[0] = g.x();
+        layoutData[1] = g.y();
+        layoutData[2] = g.width();
+        layoutData[3] = g.height();
+    }
+    node.removeMember("layout");
+    node.removeMember("x");
+    node.removeMember("y");
+    if (layoutData[0] != 0)
+        node["x"] = layoutData[0];
+    if (layoutData[1] != 0)
+        node["y"] = layoutData[1];
+    node["w"] = layoutData[2];
+    node["h"] = layoutData[3];
+}
+
+bool TavixQWidgetBase::serializeJsonValue(Json::Value *node, bool read)
+{
+    if (!node || !owner)
+        return false;
+    ITavixQWidgetBase *control = controlOf(owner);
+    // Menus keep no common keys.
+    if (control && control->getTypeName() == QLatin1String("qtmenu"))
+        return false;
+
+    if (!read) {
+        if (!node->isObject() && !node->isNull())
+            return false;
+        Json::Value &out = *node;
+        if (control)
+            out["type"] = tavixJsonString(control->getTypeName());
+        out["name"] = tavixJsonString(owner->objectName());
+        if (!owner->toolTip().isEmpty())
+            out["tooltip"] = tavixJsonString(owner->toolTip());
+        const QVariant visibility = owner->property("visibility");
+        // Only an explicit false: a control never marked hidden is not written as hidden.
+        if (visibility.isValid() && !visibility.toBool())
+            out["visibility"] = false;
+        // The control's own setting; a disabled ancestor is not this control's state.
+        if (owner->testAttribute(Qt::WA_ForceDisabled))
+            out["enable"] = false;
+        if (absoluteLayout) {
+            out["absoluteLayout"] = true;
+            if (absoluteDockHor != 0)
+                out["absoluteDockHor"] = absoluteDockHor;
+            if (absoluteDockVer != 0)
+                out["absoluteDockVer"] = absoluteDockVer;
+            if (absoluteDockOffsetX != 0)
+                out["absoluteDockOffsetX"] = absoluteDockOffsetX;
+            if (absoluteDockOffsetY != 0)
+                out["absoluteDockOffsetY"] = absoluteDockOffsetY;
+        }
+        if (widthPolicy != PolicyDefault)
+            out["widthPolicy"] = widthPolicy;
+        if (heightPolicy != PolicyDefault)
+            out["heightPolicy"] = heightPolicy;
+        if (owner->minimumWidth() > 0)
+            out["minWidth"] = owner->minimumWidth();
+        if (owner->minimumHeight() > 0)
+            out["minHeight"] = owner->minimumHeight();
+        if (owner->maximumWidth() != QWIDGETSIZE_MAX)
+            out["maxWidth"] = owner->maximumWidth();
+        if (owner->maximumHeight() != QWIDGETSIZE_MAX)
+            out["maxHeight"] = owner->maximumHeight();
+        SaveLayout(out);
+        return true;
+    }
+
+    // A theme entry being applied never renames, moves or hides a control.
+    if (TavixQResourceManager::getInstance()->isLoadFromThemeRes() || !node->isObject())
+        return false;
+    const Json::Value &in = *node;
+
+    QString text;
+    if (tavixReadString(in, "name", text))
+        owner->setObjectName(text);
+    if (tavixReadString(in, "tooltip", text))
+        owner->setToolTip(text);
+
+    owner->setVisible(true);
+    bool visible = true;
+    if (tavixReadBool(in, "visibility", visible))
+        owner->setVisible(visible);
+    owner->setProperty("visibility", visible);
+
+    bool enabled = true;
+    if (tavixReadBool(in, "enable", enabled))
+        owner->setEnabled(enabled);
+
+    if (tavixJsonHas(in, "layout")) {
+        LoadLayout(in);
+    } else {
+        // Stored only; resizeWidget() or the container applies the geometry.
+        layoutType = Absolute;
+        int x = 0, y = 0, w = 0, h = 0;
+        tavixReadInt(in, "x", x);
+        tavixReadInt(in, "y", y);
+        tavixReadInt(in, "w", w);
+        tavixReadInt(in, "h", h);
+        layoutData[0] = x;
+        layoutData[1] = y;
+        layoutData[2] = w;
+        layoutData[3] = h;
+    }
+
+    absoluteLayout = tavixJsonHas(in, "absoluteDockHor") || tavixJsonHas(in, "absoluteDockVer")
+                     || tavixJsonHas(in, "absoluteDockOffsetX") || tavixJsonHas(in, "absoluteDockOffsetY");
+    tavixReadBool(in, "absoluteLayout", absoluteLayout);
+    int dock = 0;
+    absoluteDockHor = tavixReadInt(in, "absoluteDockHor", dock) ? qBound(0, dock, kDockMax) : 0;
+    dock = 0;
+    absoluteDockVer = tavixReadInt(in, "absoluteDockVer", dock) ? qBound(0, dock, kDockMax) : 0;
+    int offset = 0;
+    absoluteDockOffsetX = tavixReadInt(in, "absoluteDockOffsetX", offset) ? offset : 0;
+    offset = 0;
+    absoluteDockOffsetY = tavixReadInt(in, "absoluteDockOffsetY", offset) ? offset : 0;
+
+    widthPolicy = readPolicy(in, "widthPolicy", widthPolicy);
+    heightPolicy = readPolicy(in, "heightPolicy", heightPolicy);
+
+    int size = 0;
+    if (tavixReadInt(in, "minWidth", size))
+        owner->setMinimumWidth(clampSize(size));
+    if (tavixReadInt(in, "minHeight", size))
+        owner->setMinimumHeight(clampSize(size));
+    if (tavixReadInt(in, "maxWidth", size))
+        owner->setMaximumWidth(clampSize(size));
+    if (tavixReadInt(in, "maxHeight", size))
+        owner->setMaximumHeight(clampSize(size));
+    return true;
+}
+
+QWidget *TavixQWidgetBase::cloneWidget(const QString &)
+{
+    const QString keyword = typeNameOf(owner);
+    if (keyword.isEmpty())
+        return nullptr;
+    return tavixCreateControlByKeyword(keyword.toUtf8().constData(), owner->parentWidget());
+}
+
+} // namespace TavixQtLib

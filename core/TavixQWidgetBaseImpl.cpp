@@ -1,1 +1,308 @@
 #include "core/TavixQWidgetBaseImpl.h"
+
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixJson.h"
+#include "core/TavixLibrary.h"
+#include "core/TavixNodeEntries.h"
+#include "resources/TavixQResourceManager.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <json/value.h>
+
+#include <limits>
+
+namespace TavixQtLib {
+
+namespace {
+
+constexpr const char *kImplProperty = "impl";
+
+// Integers are written with the JSON type a reader gives their text, so that a load and save
+// compares equal as Json::Value.
+Json::Value integerValue(qint64 value)
+{
+    return Json::Value(Json::Int64(value));
+}
+
+Json::Value unsignedValue(quint64 value)
+{
+    if (value <= quint64(std::numeric_limits<qint64>::max()))
+        return Json::Value(Json::Int64(value));
+    return Json::Value(Json::UInt64(value));
+}
+
+Json::Value attributeToJson(const TavixAttribute &attr)
+{
+    switch (attr.kind) {
+    case TavixAttribute::BoolKind:
+        return Json::Value(attr.value.toBool());
+    case TavixAttribute::StringKind:
+        return tavixJsonString(attr.value.toString());
+    case TavixAttribute::Int8Kind:
+    case TavixAttribute::Int16Kind:
+    case TavixAttribute::Int32Kind:
+    case TavixAttribute::Int64Kind:
+        return integerValue(attr.value.toLongLong());
+    case TavixAttribute::UInt8Kind:
+    case TavixAttribute::UInt16Kind:
+    case TavixAttribute::UInt32Kind:
+    case TavixAttribute::UInt64Kind:
+        return unsignedValue(attr.value.toULongLong());
+    case TavixAttribute::FloatKind:
+    case TavixAttribute::DoubleKind:
+        return Json::Value(attr.value.toDouble());
+    case TavixAttribute::StringListKind: {
+        Json::Value list(Json::arrayValue);
+        for (const QString &item : attr.value.toStringList())
+            list.append(tavixJsonString(item));
+        return list;
+    }
+    default:
+        return Json::Value();
+    }
+}
+
+// Kinds are tried in a fixed order: bool, string, int32, uint32, wider integers, double, string list.
+bool attributeFromJson(const Json::Value &value, TavixAttribute &out)
+{
+    QString text;
+    switch (value.type()) {
+    case Json::booleanValue:
+        out.kind = TavixAttribute::BoolKind;
+        out.value = value.asBool();
+        return true;
+    case Json::stringValue:
+        tavixJsonToString(value, text);
+        out.kind = TavixAttribute::StringKind;
+        out.value = text;
+        return true;
+    case Json::intValue:
+    case Json::uintValue:
+        if (value.isInt()) {
+            out.kind = TavixAttribute::Int32Kind;
+            out.value = qint64(value.asInt());
+        } else if (value.isUInt()) {
+            out.kind = TavixAttribute::UInt32Kind;
+            out.value = quint64(value.asUInt());
+        } else if (value.isInt64()) {
+            // Kept as an integer: a double would lose digits above 2^53.
+            out.kind = TavixAttribute::Int64Kind;
+            out.value = qint64(value.asInt64());
+        } else {
+            out.kind = TavixAttribute::UInt64Kind;
+            out.value = quint64(value.asUInt64());
+        }
+        return true;
+    case Json::realValue:
+        out.kind = TavixAttribute::DoubleKind;
+        out.value = value.asDouble();
+        return true;
+    case Json::arrayValue: {
+        const Json::Value *first = tavixJsonAt(value, 0);
+        if (!first || !first->isString())
+            return false;
+        QStringList list;
+        for (Json::ArrayIndex i = 0; i < value.size(); ++i) {
+            const Json::Value &item = value[i];
+            if (item.isString()) {
+                tavixJsonToString(item, text);
+                list.append(text);
+            } else if (item.isNull() || item.isBool() || item.isNumeric()) {
+                list.append(QString::fromStdString(item.asString()));   // safe for scalars
+            }
+            // Nested arrays and objects have no text form; they are dropped.
+        }
+        out.kind = TavixAttribute::StringListKind;
+        out.value = list;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+TavixQWidgetBaseImpl::TavixQWidgetBaseImpl(QWidget *widget, const QString &typeName)
+    : QObject(nullptr)
+    , typeName(typeName)
+    , themeName(typeName)
+    , widget(widget)
+{
+    if (widget)
+        widget->setProperty(kImplProperty, QVariant::fromValue(static_cast<void *>(this)));
+}
+
+TavixQWidgetBaseImpl::~TavixQWidgetBaseImpl()
+{
+    // Nothing may reach this object through the property once it is gone.
+    if (widget && fromWidget(widget) == this)
+        widget->setProperty(kImplProperty, QVariant());
+}
+
+TavixQWidgetBaseImpl *TavixQWidgetBaseImpl::fromWidget(const QWidget *widget)
+{
+    if (!widget)
+        return nullptr;
+    const QVariant value = widget->property(kImplProperty);
+    if (value.userType() != QMetaType::VoidStar)
+        return nullptr;
+    return static_cast<TavixQWidgetBaseImpl *>(value.value<void *>());
+}
+
+void TavixQWidgetBaseImpl::paintEvent(QPaintEvent *)
+{
+    if (!widget)
+        return;
+    if (!widget->isEnabled())
+        state = Disable;
+    else if (state == Disable)
+        state = Normal;
+    QPainter painter(widget);
+    paint(&painter, QRect(0, 0, widget->width(), widget->height()));
+}
+
+void TavixQWidgetBaseImpl::paint(QPainter *, const QRect &)
+{
+}
+
+bool TavixQWidgetBaseImpl::serializeJsonValue(Json::Value **node, bool read)
+{
+    if (!node || !*node)
+        return false;
+    Json::Value &current = **node;
+
+    if (!read) {
+        if (!current.isObject() && !current.isNull())
+            return false;
+        if (!attributes.empty()) {
+            Json::Value &attr = tavixAttrObject(current);
+            for (const auto &entry : attributes)
+                attr[entry.first] = attributeToJson(entry.second);
+        }
+        if (!themeName.isEmpty())
+            current["theme"] = tavixJsonString(themeName);
+        if (tavixIsSerializeChild() && widget) {
+            Json::Value children(Json::arrayValue);
+            for (QObject *child : widget->children()) {
+                ITavixQWidgetBase *control = dynamic_cast<ITavixQWidgetBase *>(child);
+                if (!control)
+                    continue;
+                Json::Value childNode(Json::objectValue);
+                control->serializeJsonValue(&childNode, false);
+                children.append(childNode);
+            }
+            if (!children.empty())
+                current["child"] = children;
+        }
+        return true;
+    }
+
+    if (!current.isObject())
+        return false;
+    if (const Json::Value *attr = tavixAttrNode(current)) {
+        for (const std::string &name : attr->getMemberNames()) {
+            const Json::Value *value = tavixJsonMember(*attr, name.c_str());
+            TavixAttribute parsed;
+            if (value && attributeFromJson(*value, parsed))
+                attributes[name] = parsed;
+        }
+    }
+    std::string theme;
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    if (tavixReadStdString(current, "theme", theme) && !manager->isDesigner()) {
+        if (const Json::Value *entry = manager->getThemeJsonValue(theme.c_str())) {
+            // The control's own keys come from the theme entry from here on. Readers take nodes as
+            // const; the pointer type only follows the call's signature. The caller lowers the switch.
+            *node = const_cast<Json::Value *>(entry);
+            manager->setSwitchToThemeRes(true);
+        }
+    }
+    return true;
+}
+
+void TavixQWidgetBaseImpl::notifyChangeLanguage()
+{
+}
+
+void TavixQWidgetBaseImpl::createComplete()
+{
+}
+
+void TavixQWidgetBaseImpl::mousePressEvent(QMouseEvent *)
+{
+    state = Pressed;
+    if (widget)
+        widget->update();
+}
+
+void TavixQWidgetBaseImpl::mouseReleaseEvent(QMouseEvent *)
+{
+    state = hover ? Hot : Normal;
+    if (widget)
+        widget->update();
+}
+
+void TavixQWidgetBaseImpl::enterEvent(QEvent *)
+{
+    hover = true;
+    state = Hot;
+    if (widget)
+        widget->update();
+}
+
+void TavixQWidgetBaseImpl::leaveEvent(QEvent *)
+{
+    hover = false;
+    state = (!widget || widget->isEnabled()) ? Normal : Disable;
+    if (widget)
+        widget->update();
+}
+
+void TavixQWidgetBaseImpl::mouseMoveEvent(QMouseEvent *)
+{
+}
+
+void TavixQWidgetBaseImpl::mouseDoubleClickEvent(QMouseEvent *)
+{
+}
+
+void TavixQWidgetBaseImpl::applyTheme()
+{
+    if (themeName.isEmpty() || !widget)
+        return;
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    // Designers edit the page's own values; theme entries would overwrite them.
+    if (tavixIsInDesigner() || manager->isDesigner())
+        return;
+    const Json::Value *entry = manager->getThemeJsonValue(themeName.toUtf8().constData());
+    ITavixQWidgetBase *control = dynamic_cast<ITavixQWidgetBase *>(widget);
+    if (!entry || !control)
+        return;
+    // A control built while another reads its theme entry must leave the switch as it found it.
+    const bool previous = manager->isLoadFromThemeRes();
+    manager->setSwitchToThemeRes(true);
+    control->serializeJsonValue(const_cast<Json::Value *>(entry), true);
+    manager->setSwitchToThemeRes(previous);
+    widget->update();
+}
+
+void TavixQWidgetBaseImpl::setAttribute(const std::string &name, const TavixAttribute &value)
+{
+    attributes[name] = value;
+}
+
+bool TavixQWidgetBaseImpl::hasAttribute(const std::string &name) const
+{
+    return attributes.find(name) != attributes.end();
+}
+
+TavixAttribute TavixQWidgetBaseImpl::getAttribute(const std::string &name) const
+{
+    const auto it = attributes.find(name);
+    return it != attributes.end() ? it->second : TavixAttribute();
+}
+
+} // namespace TavixQtLib
