@@ -13,6 +13,16 @@
 #include <vector>
 
 // Control classes: add the header of each built-in control here as it lands.
+#include "controls/TavixQCheckBox.h"
+#include "controls/TavixQContainer.h"
+#include "controls/TavixQGroupBox.h"
+#include "controls/TavixQPushButton.h"
+#include "controls/TavixQRadioButton.h"
+#include "controls/TavixQScrollBar.h"
+#include "controls/TavixQScrollView.h"
+#include "controls/TavixQSpacer.h"
+#include "controls/TavixQSplitter.h"
+#include "controls/TavixQStackContainer.h"
 
 namespace TavixQtLib {
 
@@ -40,30 +50,30 @@ const std::vector<BuiltInType> &builtInTypes()
 {
     static const std::vector<BuiltInType> rows = {
         // {"Window", &TavixQCanvasWindow::createCanvas, &TavixQCanvasWindow::getProps, true},
-        // {"qtcontainer", &TavixQContainer::createTavixQContainer, &TavixQContainer::getProps, true},
-        // {"qtbutton", &TavixQPushButton::createTavixQPushButton, &TavixQPushButton::getProps, true},
+        {"qtcontainer", &TavixQContainer::createTavixQContainer, &TavixQContainer::getProps, true},
+        {"qtbutton", &TavixQPushButton::createTavixQPushButton, &TavixQPushButton::getProps, true},
         // {"qtmenubar", &TavixQMenuBar::createTavixQMenuBar, &TavixQMenuBar::getProps, true},
         // {"qtlabel", &TavixQLabel::createTavixQLabel, &TavixQLabel::getProps, true},
-        // {"qtcheckbox", &TavixQCheckBox::createTavixQCheckBox, &TavixQCheckBox::getProps, true},
+        {"qtcheckbox", &TavixQCheckBox::createTavixQCheckBox, &TavixQCheckBox::getProps, true},
         // {"qtlistview", &TavixQListView::createTavixQListView, &TavixQListView::getProps, false},
         // {"qtprogressbar", &TavixQProgressBar::createTavixQProgressBar, &TavixQProgressBar::getProps, true},
-        // {"qtradiobox", &TavixQRadioButton::createTavixQRadioButton, &TavixQRadioButton::getProps, true},
+        {"qtradiobox", &TavixQRadioButton::createTavixQRadioButton, &TavixQRadioButton::getProps, true},
         // {"qtslider", &TavixQSlider::createTavixQSlider, &TavixQSlider::getProps, true},
-        // {"qtstackcontainer", &TavixQStackContainer::createTavixQStackContainer, &TavixQStackContainer::getProps, true},
-        // {"qtspacer", &TavixQSpacer::createTavixQSpacer, &TavixQSpacer::getProps, true},
+        {"qtstackcontainer", &TavixQStackContainer::createTavixQStackContainer, &TavixQStackContainer::getProps, true},
+        {"qtspacer", &TavixQSpacer::createTavixQSpacer, &TavixQSpacer::getProps, true},
         // {"qttab", &TavixQTabWidget::createTavixQTabWidget, &TavixQTabWidget::getProps, true},
         // {"qtdedit", &TavixQLineEdit::createTavixQLineEdit, &TavixQLineEdit::getProps, true},
         // {"qtcombobox", &TavixQComboBox::createTavixQComboBox, &TavixQComboBox::getProps, true},
         // {"qtlist", &TavixQList::createTavixQList, &TavixQList::getProps, true},
         // {"qttree", &TavixQTreeView::createTavixQTreeView, &TavixQTreeView::getProps, true},
         // {"qtdatagrid", &TavixQTableView::createTavixQTableView, &TavixQTableView::getProps, true},
-        // {"qtgroupbox", &TavixQGroupBox::createTavixQGroupBox, &TavixQGroupBox::getProps, true},
+        {"qtgroupbox", &TavixQGroupBox::createTavixQGroupBox, &TavixQGroupBox::getProps, true},
         // {"qtspinbox", &TavixQSpinBox::createTavixQSpinBox, nullptr, false},
         // {"qtlcdnumber", &TavixQLCDNumber::createTavixQLCDNumber, &TavixQLCDNumber::getProps, true},
-        // {"qtsplitter", &TavixQSplitter::createTavixQSplitter, nullptr, false},
+        {"qtsplitter", &TavixQSplitter::createTavixQSplitter, nullptr, false},
         // {"qtswitch", &TavixQSwitch::createTavixQSwitch, &TavixQSwitch::getProps, true},
-        // {"qtscrollview", &TavixQScrollView::createTavixQScrollView, &TavixQScrollView::getProps, true},
-        // {"qtscrollbar", &TavixQScrollBar::createTavixQScrollBar, &TavixQScrollBar::getProps, true},
+        {"qtscrollview", &TavixQScrollView::createTavixQScrollView, &TavixQScrollView::getProps, true},
+        {"qtscrollbar", &TavixQScrollBar::createTavixQScrollBar, &TavixQScrollBar::getProps, true},
         // {"qttext", &TavixQTextEdit::createTavixQTextEdit, &TavixQTextEdit::getProps, true},
         // {"qtlabelex", &TavixQLabelEx::createTavixQLabelEx, nullptr, false},
         // {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
@@ -78,21 +88,21 @@ const std::vector<BuiltInType> &builtInTypes()
 const std::vector<BuiltInAlias> &builtInAliases()
 {
     static const std::vector<BuiltInAlias> rows = {
-        // {"scrollbar", &TavixQScrollBar::createTavixQScrollBar},
-        // {"container", &TavixQContainer::createTavixQContainer},
-        // {"scrollview", &TavixQScrollView::createTavixQScrollView},
+        {"scrollbar", &TavixQScrollBar::createTavixQScrollBar},
+        {"container", &TavixQContainer::createTavixQContainer},
+        {"scrollview", &TavixQScrollView::createTavixQScrollView},
         // {"picture", &TavixQImage::createTavixQImage},
         // {"image", &TavixQImage::createTavixQImage},
-        // {"button", &TavixQPushButton::createTavixQPushButton},
+        {"button", &TavixQPushButton::createTavixQPushButton},
         // {"menubar", &TavixQMenuBar::createTavixQMenuBar},
         // {"label", &TavixQLabel::createTavixQLabel},
-        // {"checkbox", &TavixQCheckBox::createTavixQCheckBox},
+        {"checkbox", &TavixQCheckBox::createTavixQCheckBox},
         // {"listview", &TavixQListView::createTavixQListView},
         // {"progressbar", &TavixQProgressBar::createTavixQProgressBar},
-        // {"radio", &TavixQRadioButton::createTavixQRadioButton},
-        // {"radiobox", &TavixQRadioButton::createTavixQRadioButton},
+        {"radio", &TavixQRadioButton::createTavixQRadioButton},
+        {"radiobox", &TavixQRadioButton::createTavixQRadioButton},
         // {"slider", &TavixQSlider::createTavixQSlider},
-        // {"stackcontainer", &TavixQStackContainer::createTavixQStackContainer},
+        {"stackcontainer", &TavixQStackContainer::createTavixQStackContainer},
         // {"tab", &TavixQTabWidget::createTavixQTabWidget},
         // {"dedit", &TavixQLineEdit::createTavixQLineEdit},
         // {"combobox", &TavixQComboBox::createTavixQComboBox},
@@ -100,10 +110,10 @@ const std::vector<BuiltInAlias> &builtInAliases()
         // {"list", &TavixQList::createTavixQList},
         // {"tree", &TavixQTreeView::createTavixQTreeView},
         // {"datagrid", &TavixQTableView::createTavixQTableView},
-        // {"groupbox", &TavixQGroupBox::createTavixQGroupBox},
+        {"groupbox", &TavixQGroupBox::createTavixQGroupBox},
         // {"spinbox", &TavixQSpinBox::createTavixQSpinBox},
         // {"dnumedit", &TavixQSpinBox::createTavixQSpinBox},
-        // {"splitter", &TavixQSplitter::createTavixQSplitter},
+        {"splitter", &TavixQSplitter::createTavixQSplitter},
         // {"switch", &TavixQSwitch::createTavixQSwitch},
         // {"property", &TavixQPropertyList::createTavixQPropertyList},
     };

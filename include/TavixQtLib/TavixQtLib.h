@@ -2,6 +2,17 @@
 
 // Umbrella header: every public class and free function of the kit.
 
+#include "controls/TavixCheckableTypes.h"
+#include "controls/TavixQCheckBox.h"
+#include "controls/TavixQContainer.h"
+#include "controls/TavixQGroupBox.h"
+#include "controls/TavixQPushButton.h"
+#include "controls/TavixQRadioButton.h"
+#include "controls/TavixQScrollBar.h"
+#include "controls/TavixQScrollView.h"
+#include "controls/TavixQSpacer.h"
+#include "controls/TavixQSplitter.h"
+#include "controls/TavixQStackContainer.h"
 #include "core/ControlInfo.h"
 #include "core/CScrollBarStyle.h"
 #include "core/ITavixQWidgetBase.h"

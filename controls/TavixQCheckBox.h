@@ -1,0 +1,94 @@
+#pragma once
+
+#include "controls/TavixCheckableTypes.h"
+#include "core/ControlInfo.h"
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixQWidgetBase.h"
+#include "resources/FillStyle.h"
+#include "resources/IconStyleDesc.h"
+#include "resources/TextStyleDesc.h"
+#include "tavixqtlib_export.h"
+
+#include <QCheckBox>
+
+namespace TavixQtLib {
+
+class TavixQCheckBoxImpl;
+
+// Themed check box: backgrounds by checked state and CtrlState, an indicator image per checked
+// state and CtrlState (the built-in "IDB_UNCHECK" / "IDB_CHECKED" by default) and three caption styles.
+class TAVIXQTLIB_EXPORT TavixQCheckBox : public QCheckBox, public ITavixQWidgetBase
+{
+    Q_OBJECT
+public:
+    explicit TavixQCheckBox(QWidget *parent = nullptr);
+    ~TavixQCheckBox() override;
+
+    static QWidget *createTavixQCheckBox();
+    static const char *typeName() { return "qtcheckbox"; }
+    static ControlInfo getProps();
+
+    TavixQWidgetBase *getControlBase() override { return &m_base; }
+    QString getTypeName() const override { return QString::fromLatin1(typeName()); }
+    TavixQWidgetBaseImpl *getControlImpl() const override;
+    TavixQCheckBoxImpl *getImpl() const { return m_impl; }
+
+    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
+    using QWidget::setGeometry;
+
+    // Backgrounds while unchecked / checked. state may be AllStates; other values outside 0..3 are
+    // ignored (getters then answer Normal).
+    void setBackground(CtrlState state, const FillStyle &style);
+    const FillStyle &getBackground(CtrlState state) const;
+    void setCheckedBackground(CtrlState state, const FillStyle &style);
+    const FillStyle &getCheckedBackground(CtrlState state) const;
+    void setTextStyle(bool checked, const TextStyleDesc &style);
+    const TextStyleDesc &getTextStyle(bool checked) const;
+    void setTextStyleByState(CheckBoxTextState state, const TextStyleDesc &style);
+    const TextStyleDesc &getTextStyleByState(CheckBoxTextState state) const;
+    void setDisableTextStyle(const TextStyleDesc &style);
+    const TextStyleDesc &getDisableTextStyle() const;
+
+    // Also sets the Hot indicator while that is still the built-in image.
+    void setUncheckIcon(const QString &path);
+    QString getUncheckIcon() const;
+    void setUncheckHotIcon(const QString &path);
+    QString getUncheckHotIcon() const;
+    // Also sets the Hot indicator while that is still the built-in image.
+    void setCheckedIcon(const QString &path);
+    QString getCheckedIcon() const;
+    void setCheckedHotIcon(const QString &path);
+    QString getCheckedHotIcon() const;
+    void setDisableCheckIcon(const QString &path);
+    QString getDisableCheckIcon() const;
+    QString getDisableUncheckIcon() const;
+
+    void setIconStyle(const IconStyleDesc &style);
+    IconStyleDesc getIconStyle() const;
+    void setIconHorAlign(DockLayoutType align);
+    DockLayoutType getIconHorAlign() const;
+    void setIconVerAlign(DockLayoutType align);
+    DockLayoutType getIconVerAlign() const;
+    void setIconOffsetX(int x);
+    int getIconOffsetX() const;
+    void setIconOffsetY(int y);
+    int getIconOffsetY() const;
+    void setShowIcon(bool show);
+    bool getShowIcon() const;
+    void setShowText(bool show);
+    bool getShowText() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    TavixQWidgetBase m_base{this};          // layout attributes, opacity, owner
+    TavixQCheckBoxImpl *m_impl = nullptr;   // owned; created in the constructor
+};
+
+} // namespace TavixQtLib

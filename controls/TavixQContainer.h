@@ -1,0 +1,131 @@
+#pragma once
+
+#include "core/ControlInfo.h"
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixQWidgetBase.h"
+#include "resources/FillStyle.h"
+#include "tavixqtlib_export.h"
+
+#include <QIcon>
+#include <QSize>
+#include <QWidget>
+
+class QDesignerFormEditorInterface;
+
+namespace TavixQtLib {
+
+class TavixQContainerImpl;
+class TavixQScrollBar;
+
+// Layout panel: paints a themed background and arranges its children itself (rows shared by
+// ratio, wrapping flows, absolute docking), optionally scrolled by bound scroll bars.
+class TAVIXQTLIB_EXPORT TavixQContainer : public QWidget, public ITavixQWidgetBase
+{
+    Q_OBJECT
+public:
+    enum AutoChildLayout : int { Horizontal = 0, Vertical = 1, HorFloat = 2, VerFloat = 3, NoUse = 4 };
+    Q_ENUM(AutoChildLayout)
+
+    explicit TavixQContainer(QWidget *parent = nullptr);
+    ~TavixQContainer() override;
+
+    static QWidget *createTavixQContainer();
+    static const char *typeName();
+    static ControlInfo getProps();
+
+    TavixQWidgetBase *getControlBase() override { return &m_base; }
+    QString getTypeName() const override;
+    TavixQWidgetBaseImpl *getControlImpl() const override;
+    TavixQContainerImpl *getImpl() const { return m_impl; }
+
+    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
+    using QWidget::setGeometry;
+
+    // Layout settings; each change lays the children out again.
+    void setChildLayout(AutoChildLayout layout);
+    AutoChildLayout getChildLayout() const;
+    void setChildSpace(int space);              // negative gaps act as 0
+    int getChildSpace() const;
+    void setChildPadding(int all);
+    void setChildPadding(int left, int top, int right, int bottom);
+    void getChildPadding(int &left, int &top, int &right, int &bottom) const;
+    void setChildRatio(QWidget *child, int ratio);          // null is ignored
+    // Re-parents child to this container, watches it and gives it ratio when it is a kit control.
+    void addChildWidget(QWidget *child, int ratio = 1);
+    // When docked absolutely in a parent container, take the size of the content.
+    void setAbsoluteDockAutoSize(bool autoSize);
+    bool getAbsoluteDockAutoSize() const;
+    // Size of the flow content plus paddings (used for auto-sized docking).
+    QSize getContentSize() const;
+
+    void setBackground(const FillStyle &style);
+    const FillStyle &getBackground() const;
+    void setDisableBackground(const FillStyle &style);
+    const FillStyle &getDisableBackground() const;
+    // Normal selects the enabled background, any other state the disabled one.
+    void setBackgroundState(CtrlState state, const FillStyle &style);
+    const FillStyle &getBackgroundState(CtrlState state) const;
+    void setColor(const QColor &color);         // switches the background to colour painting
+    void setUseFillStyle(bool useColor);        // the background's drawColor flag
+    bool getUseFillStyle() const;
+    void setDrawBackground(bool draw);
+    bool getDrawBackground() const;
+
+    // Binds bar as this container's horizontal or vertical scroll bar (null unbinds that axis).
+    void bindScrollBar(TavixQScrollBar *bar, bool horizontal);
+    TavixQScrollBar *getBindScrollBar(bool horizontal) const;
+    // With a bound bar, pos is clamped to its range; without one, negative positions act as 0.
+    void setScrollPos(bool horizontal, int pos);
+    int getScrollPos(bool horizontal) const;
+
+    // Animates the size from `from` to `to` over durationMs (0 or less: at once). False while another
+    // animation runs.
+    bool startResizeAnimation(const QSize &from, const QSize &to, int durationMs);
+    bool isResizeAnimationRunning() const;
+
+    // A native child window kept on this container's rectangle; the handle is not owned.
+    void bindWindowHandle(void *handle);
+    void unbindWindowHandle();
+    void *getWindowHandle() const;
+
+    // Custom-widget description for a designer plug-in. toolTip() and whatsThis() return the
+    // widget's own texts (empty on a fresh container) so the Qt getters keep working.
+    QString name() const;
+    QString includeFile() const;
+    QString domXml() const;
+    QString group() const;
+    QString toolTip() const;
+    QString whatsThis() const;
+    QIcon icon() const;
+    bool isContainer() const;
+    void initialize(QDesignerFormEditorInterface *core);
+    bool isInitialized() const;
+    QWidget *createWidget(QWidget *parent);
+
+public slots:
+    // Lays the children out again; called by children whose ratio or size changed.
+    void forceResize();
+
+signals:
+    void mouseClickEvent();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    bool m_designerInitialized = false;
+    TavixQWidgetBase m_base{this};
+    TavixQContainerImpl *m_impl = nullptr;     // owned; created in the constructor
+};
+
+} // namespace TavixQtLib

@@ -1,0 +1,867 @@
+#include "controls/TavixQContainerImpl.h"
+
+#include "controls/TavixQContainer.h"
+#include "controls/TavixQScrollBar.h"
+#include "controls/TavixQSpacer.h"
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixJson.h"
+#include "core/TavixNodeEntries.h"
+#include "core/TavixQWidgetBase.h"
+#include "resources/TavixQResourceManager.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTimer>
+#include <QVariantAnimation>
+#include <QWidget>
+#include <QWindow>
+
+#include <json/value.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace TavixQtLib {
+
+namespace {
+
+constexpr const char *kBoundBarProperty = "_tavix_container_bound_scrollbar";
+constexpr const char *kBaseGeometryProperty = "_tavix_container_base_geometry";
+constexpr int kUnlimited = QWIDGETSIZE_MAX;
+// A relayout triggered by scroll bars appearing may change the content again; a few rounds settle it.
+constexpr int kMaxRelayoutDepth = 3;
+
+int mainLength(const QSize &size, bool horizontal) { return horizontal ? size.width() : size.height(); }
+int crossLength(const QSize &size, bool horizontal) { return horizontal ? size.height() : size.width(); }
+int mainMinimum(const QWidget *w, bool horizontal) { return horizontal ? w->minimumWidth() : w->minimumHeight(); }
+int mainMaximum(const QWidget *w, bool horizontal) { return horizontal ? w->maximumWidth() : w->maximumHeight(); }
+int crossMinimum(const QWidget *w, bool horizontal) { return horizontal ? w->minimumHeight() : w->minimumWidth(); }
+int crossMaximum(const QWidget *w, bool horizontal) { return horizontal ? w->maximumHeight() : w->maximumWidth(); }
+
+int mainPolicy(ITavixQWidgetBase *iface, bool horizontal)
+{
+    if (!iface)
+        return PolicyDefault;
+    return horizontal ? iface->getWidthPolicy() : iface->getHeightPolicy();
+}
+
+int crossPolicy(ITavixQWidgetBase *iface, bool horizontal) { return mainPolicy(iface, !horizontal); }
+
+// The child's length limited by its own minimum and maximum only (no available space).
+int naturalLength(int length, int minimum, int maximum)
+{
+    return std::max(minimum, std::min(length, maximum));
+}
+
+QRect axisRect(bool horizontal, int pos, int crossPos, int length, int crossLen)
+{
+    return horizontal ? QRect(pos, crossPos, length, crossLen) : QRect(crossPos, pos, crossLen, length);
+}
+
+void storeBaseGeometry(QWidget *w, const QRect &rect)
+{
+    w->setProperty(kBaseGeometryProperty, rect);
+}
+
+// Moves a child to rect (content coordinates) shown at the scroll offset, and records where it went.
+// Qt keeps a widget within its minimum and maximum size, so the record is the geometry it really got.
+void placeChild(QWidget *w, const QRect &rect, int scrollX, int scrollY)
+{
+    w->setGeometry(rect.translated(-scrollX, -scrollY));
+    storeBaseGeometry(w, w->geometry().translated(scrollX, scrollY));
+}
+
+} // namespace
+
+TavixQContainerImpl::TavixQContainerImpl(TavixQContainer *owner)
+    : TavixQWidgetBaseImpl(owner, QString::fromLatin1(TavixQContainer::typeName()))
+    , container(owner)
+{
+    background.color = QColor(128, 128, 128);
+    disableBackground.color = QColor(128, 128, 128);
+}
+
+TavixQContainerImpl::~TavixQContainerImpl()
+{
+    // Stop the animation before this object's members go, so no tick reaches a half-destroyed Impl.
+    if (resizeAnimation) {
+        QObject::disconnect(resizeAnimation, nullptr, this, nullptr);
+        delete resizeAnimation;
+        resizeAnimation = nullptr;
+    }
+}
+
+void TavixQContainerImpl::paint(QPainter *painter, const QRect &rect)
+{
+    if (!drawBackground || !widget)
+        return;
+    drawFillStyle(painter, widget->isEnabled() ? background : disableBackground, rect);
+}
+
+bool TavixQContainerImpl::serializeJsonValue(Json::Value **node, bool read)
+{
+    const bool result = TavixQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+
+    if (!read) {
+        Json::Value &out = **node;
+        if (!out.isObject() && !out.isNull())
+            return result;
+        tavixAttrObject(out)["childLayout"] = childLayout;
+        tavixWriteAttrInt(out, "space", childSpace, 0);
+        tavixWriteAttrInt(out, "paddingLeft", paddingLeft, 0);
+        tavixWriteAttrInt(out, "paddingTop", paddingTop, 0);
+        tavixWriteAttrInt(out, "paddingRight", paddingRight, 0);
+        tavixWriteAttrInt(out, "paddingBottom", paddingBottom, 0);
+        tavixWriteAttrBool(out, "absoluteDockAutoSize", absoluteDockAutoSize, false);
+        // The disabled background is written only where it adds something to the enabled one.
+        Json::Value entries(Json::arrayValue);
+        auto entry = [](const FillStyle &style, int slot) {
+            Json::Value e(Json::arrayValue);
+            e.append(tavixJsonString(style.name));
+            e.append(style.isTextStyle ? 2 : 1);
+            e.append(slot);
+            return e;
+        };
+        if (!background.name.isEmpty())
+            entries.append(entry(background, 0));
+        if (!disableBackground.name.isEmpty() && disableBackground != background)
+            entries.append(entry(disableBackground, 1));
+        if (!entries.empty())
+            out["style"] = entries;
+        return result;
+    }
+
+    const Json::Value &in = **node;
+    const Json::Value *attr = tavixAttrNode(in);
+    // A theme entry without the key must not switch off a page's layout on every theme change.
+    const bool fromTheme = TavixQResourceManager::getInstance()->isLoadFromThemeRes();
+    int value = 0;
+    if (attr && tavixReadInt(*attr, "childLayout", value))
+        childLayout = (value >= TavixQContainer::Horizontal && value <= TavixQContainer::VerFloat)
+            ? value : int(TavixQContainer::NoUse);
+    else if (!fromTheme)
+        childLayout = TavixQContainer::NoUse;
+    if (attr) {
+        tavixReadInt(*attr, "space", childSpace);
+        tavixReadInt(*attr, "paddingLeft", paddingLeft);
+        tavixReadInt(*attr, "paddingTop", paddingTop);
+        tavixReadInt(*attr, "paddingRight", paddingRight);
+        tavixReadInt(*attr, "paddingBottom", paddingBottom);
+        tavixReadBool(*attr, "absoluteDockAutoSize", absoluteDockAutoSize);
+    }
+    // Slot 0 fills both records, slot 1 only the disabled one.
+    FillStyle pair[2] = {background, disableBackground};
+    TavixStyleSlots().fillGroup(0, pair, 2, true).read(in);
+    background = pair[0];
+    disableBackground = pair[1];
+    if (widget)
+        widget->update();
+    relayout();
+    return result;
+}
+
+void TavixQContainerImpl::relayout()
+{
+    if (!container || relayoutDepth >= kMaxRelayoutDepth)
+        return;
+    ++relayoutDepth;
+    if (childLayout != TavixQContainer::NoUse)
+        layoutPass();
+    updateScrollBars();
+    --relayoutDepth;
+}
+
+void TavixQContainerImpl::scheduleRelayout()
+{
+    if (relayoutPending)
+        return;
+    relayoutPending = true;
+    QTimer::singleShot(0, this, [this] {
+        relayoutPending = false;
+        relayout();
+    });
+}
+
+void TavixQContainerImpl::layoutPass()
+{
+    // A child reacting to its new geometry may ask for another pass; the running one covers it.
+    if (layoutRunning || childLayout == TavixQContainer::NoUse || !container)
+        return;
+    layoutRunning = true;
+    // One scan sorts the children into flow and docked ones; both passes reuse it.
+    std::vector<FlowItem> flow;
+    std::vector<FlowItem> docked;
+    const QObjectList &objects = container->children();
+    flow.reserve(size_t(objects.size()));
+    for (QObject *object : objects) {
+        if (!object->isWidgetType())
+            continue;
+        QWidget *w = static_cast<QWidget *>(object);
+        if (w->isWindow() || isBoundBar(w))
+            continue;
+        FlowItem item;
+        item.widget = w;
+        item.iface = dynamic_cast<ITavixQWidgetBase *>(w);
+        if (item.iface && item.iface->getAbsoluteLayout())
+            docked.push_back(item);
+        else
+            flow.push_back(item);
+    }
+    dockPass(docked);
+    switch (childLayout) {
+    case TavixQContainer::Horizontal:
+        layoutRow(true, flow);
+        break;
+    case TavixQContainer::Vertical:
+        layoutRow(false, flow);
+        break;
+    case TavixQContainer::HorFloat:
+        layoutFloat(true, flow);
+        break;
+    case TavixQContainer::VerFloat:
+        layoutFloat(false, flow);
+        break;
+    default:
+        break;
+    }
+    dockPass(docked);
+    layoutRunning = false;
+}
+
+int TavixQContainerImpl::clampLength(int value, int minimum, int maximum, int available)
+{
+    const int avail = available < 1 ? 0 : available;
+    const int cap = maximum >= kUnlimited ? avail : std::min(avail, maximum);
+    return std::max(std::min(std::max(minimum, 0), cap), std::min(cap, value));
+}
+
+bool TavixQContainerImpl::isBoundBar(const QWidget *w) const
+{
+    if (!w)
+        return false;
+    if (w == hScrollBar.data() || w == vScrollBar.data())
+        return true;
+    // Only scroll bars are ever marked; testing the class first keeps the property lookup off the hot path.
+    return qobject_cast<const TavixQScrollBar *>(w) && w->property(kBoundBarProperty).toBool();
+}
+
+QList<QWidget *> TavixQContainerImpl::flowChildren() const
+{
+    QList<QWidget *> result;
+    if (!container)
+        return result;
+    const QObjectList &objects = container->children();
+    result.reserve(objects.size());
+    for (QObject *object : objects) {
+        if (!object->isWidgetType())
+            continue;
+        QWidget *w = static_cast<QWidget *>(object);
+        if (w->isWindow() || isBoundBar(w))
+            continue;
+        ITavixQWidgetBase *iface = dynamic_cast<ITavixQWidgetBase *>(w);
+        if (iface && iface->getAbsoluteLayout())
+            continue;
+        result.append(w);
+    }
+    return result;
+}
+
+int TavixQContainerImpl::barThickness(bool horizontal, bool onlyVisible) const
+{
+    const TavixQScrollBar *bar = horizontal ? hScrollBar.data() : vScrollBar.data();
+    if (!bar || (onlyVisible && bar->isHidden()))
+        return 0;
+    const QSize hint = bar->sizeHint();
+    return std::max(horizontal ? hint.height() : hint.width(), 0);
+}
+
+void TavixQContainerImpl::placeInRow(bool horizontal, const FlowItem &item, int pos, int crossPos, int length,
+                                     int crossAvail)
+{
+    QWidget *w = item.widget;
+    const int crossPol = crossPolicy(item.iface, horizontal);
+    int cross = crossLength(w->size(), horizontal);
+    if (!item.spacer) {
+        if (crossPol == PolicyExpanding)
+            cross = crossAvail;
+    } else if (item.thickness >= 1) {
+        cross = item.thickness;
+    } else if (crossPol == PolicyExpanding) {
+        cross = crossAvail;
+    }
+    cross = clampLength(cross, crossMinimum(w, horizontal), crossMaximum(w, horizontal), crossAvail);
+    // Placed at the scrolled position right away: one move per child and pass.
+    placeChild(w, axisRect(horizontal, pos, crossPos, std::max(length, 0), cross), scrollX, scrollY);
+}
+
+void TavixQContainerImpl::layoutRow(bool horizontal, std::vector<FlowItem> &items)
+{
+    const int n = int(items.size());
+    if (n == 0)
+        return;
+
+    const int wantedDirection = horizontal ? TavixQSpacer::Horizontal : TavixQSpacer::Vertical;
+    qint64 spacerRatioSum = 0;
+    for (FlowItem &item : items) {
+        item.ratio = item.iface ? std::max(item.iface->getLayoutRatio(), 1) : 1;
+        item.spacer = false;
+        item.length = 0;
+        if (const TavixQSpacer *spacer = qobject_cast<const TavixQSpacer *>(item.widget)) {
+            const int direction = spacer->getDirection();
+            if (direction == TavixQSpacer::Auto || direction == wantedDirection) {
+                item.spacer = true;
+                item.thickness = spacer->getThickness();
+                spacerRatioSum += item.ratio;
+            }
+        }
+    }
+
+    const QSize size = container->size();
+    const int mainExtent = mainLength(size, horizontal);
+    const int crossExtent = crossLength(size, horizontal);
+    const int padStart = horizontal ? paddingLeft : paddingTop;
+    const int padEnd = horizontal ? paddingRight : paddingBottom;
+    const int crossPadStart = horizontal ? paddingTop : paddingLeft;
+    const int crossPadEnd = horizontal ? paddingBottom : paddingRight;
+    // The bar across the row's end eats main length; the bar along the row eats cross length.
+    const int barMain = barThickness(!horizontal, true);
+    const int barCross = barThickness(horizontal, true);
+    const bool scrollsAlong = horizontal ? !hScrollBar.isNull() : !vScrollBar.isNull();
+    const int s = std::max(childSpace, 0);
+    const qint64 gaps = qint64(n - 1) * s;
+
+    auto fitInt = [](qint64 v) { return int(std::max<qint64>(std::min<qint64>(v, kUnlimited), 0)); };
+
+    if (spacerRatioSum < 1) {
+        int avail = fitInt(qint64(mainExtent) - gaps - barMain - padStart - padEnd);
+        if (scrollsAlong) {
+            qint64 natural = 0;
+            for (const FlowItem &item : items)
+                natural += naturalLength(mainLength(item.widget->size(), horizontal),
+                                         mainMinimum(item.widget, horizontal), mainMaximum(item.widget, horizontal));
+            avail = std::max(avail, fitInt(natural));
+        }
+        qint64 fixedLength = 0;
+        int ratioCount = 0;
+        qint64 ratioSum = 0;
+        for (const FlowItem &item : items) {
+            if (mainPolicy(item.iface, horizontal) == PolicyFixed) {
+                fixedLength += clampLength(mainLength(item.widget->size(), horizontal),
+                                           mainMinimum(item.widget, horizontal), mainMaximum(item.widget, horizontal),
+                                           avail);
+            } else {
+                ++ratioCount;
+                ratioSum += item.ratio;
+            }
+        }
+        qint64 free = std::max<qint64>(avail - fixedLength, 0);
+        const int crossAvail = std::max(crossExtent - barCross - crossPadStart - crossPadEnd, 0);
+        qint64 pos = padStart;
+        for (const FlowItem &item : items) {
+            QWidget *w = item.widget;
+            const int minimum = mainMinimum(w, horizontal);
+            const int maximum = mainMaximum(w, horizontal);
+            int length = 0;
+            if (mainPolicy(item.iface, horizontal) != PolicyFixed) {
+                // Each sharing child takes its part of what is still free; the last absorbs the remainder.
+                const qint64 share = (ratioCount < 2 || ratioSum < 1) ? free : free * item.ratio / ratioSum;
+                length = clampLength(fitInt(share), minimum, maximum, avail);
+                --ratioCount;
+                free = std::max<qint64>(free - length, 0);
+                ratioSum -= item.ratio;
+            } else if (scrollsAlong) {
+                length = std::min(std::max(mainLength(w->size(), horizontal), minimum), maximum);
+            } else {
+                length = clampLength(mainLength(w->size(), horizontal), minimum, maximum, avail);
+            }
+            placeInRow(horizontal, item, fitInt(pos), crossPadStart, length, crossAvail);
+            avail -= length;
+            if (!scrollsAlong)
+                avail = std::max(avail, 0);
+            pos += s + length;
+        }
+        return;
+    }
+
+    int avail = fitInt(qint64(mainExtent) - gaps - padEnd - barMain - padStart);
+    int crossAvail = crossExtent - crossPadEnd - crossPadStart - barCross;
+    if (crossAvail < 1)
+        crossAvail = 0;
+    qint64 used = 0;
+    for (FlowItem &item : items) {
+        if (item.spacer)
+            continue;
+        item.length = clampLength(mainLength(item.widget->size(), horizontal), mainMinimum(item.widget, horizontal),
+                                  mainMaximum(item.widget, horizontal), avail);
+        used += item.length;
+    }
+    if (scrollsAlong)
+        avail = std::max(avail, fitInt(used));
+    qint64 free = avail - used;
+    if (free < 1) {
+        // Overflow: shrink the children towards their minimums, in proportion to their slack first.
+        qint64 overflow = -free;
+        qint64 shrinkable = 0;
+        auto slackOf = [horizontal](const FlowItem &item) {
+            return std::max<qint64>(item.length - std::max(mainMinimum(item.widget, horizontal), 0), 0);
+        };
+        for (const FlowItem &item : items)
+            if (!item.spacer)
+                shrinkable += slackOf(item);
+        for (FlowItem &item : items) {
+            if (overflow <= 0 || shrinkable <= 0)
+                break;
+            if (item.spacer)
+                continue;
+            const qint64 slack = slackOf(item);
+            if (slack <= 0)
+                continue;
+            const qint64 cut = std::min(slack, overflow * slack / shrinkable);
+            item.length -= int(cut);
+            shrinkable -= slack;
+            overflow -= cut;
+        }
+        for (FlowItem &item : items) {
+            if (overflow <= 0)
+                break;
+            if (item.spacer)
+                continue;
+            const qint64 cut = std::min(slackOf(item), overflow);
+            item.length -= int(cut);
+            overflow -= cut;
+        }
+        for (FlowItem &item : items)
+            if (item.spacer)
+                item.length = 0;
+    } else {
+        qint64 remainingRatio = spacerRatioSum;
+        for (FlowItem &item : items) {
+            if (!item.spacer)
+                continue;
+            const qint64 share = remainingRatio > 0 ? free * item.ratio / remainingRatio : free;
+            const int maximum = mainMaximum(item.widget, horizontal);
+            const qint64 cap = maximum >= kUnlimited ? free : std::min<qint64>(free, maximum);
+            item.length = fitInt(std::max(std::min(cap, share), std::min<qint64>(cap, 0)));
+            free = std::max<qint64>(free - item.length, 0);
+            remainingRatio -= item.ratio;
+        }
+    }
+
+    qint64 pos = padStart;
+    int remaining = avail;
+    for (const FlowItem &item : items) {
+        const int minimum = item.spacer ? 0 : mainMinimum(item.widget, horizontal);
+        const int length = clampLength(item.length, minimum, mainMaximum(item.widget, horizontal), remaining);
+        placeInRow(horizontal, item, fitInt(pos), crossPadStart, length, crossAvail);
+        remaining = std::max(remaining - length, 0);
+        pos += s + length;
+    }
+}
+
+void TavixQContainerImpl::layoutFloat(bool horizontal, const std::vector<FlowItem> &items)
+{
+    // Bound bars and docked children are placed by their own passes and take no room in the flow.
+    const int s = std::max(childSpace, 0);
+    const int padStart = horizontal ? paddingLeft : paddingTop;
+    const int crossPadStart = horizontal ? paddingTop : paddingLeft;
+    const int limit = horizontal ? container->width() - paddingRight : container->height() - paddingBottom;
+    int pos = padStart;
+    int crossPos = crossPadStart;
+    int lineThickness = 0;
+    for (const FlowItem &item : items) {
+        QWidget *w = item.widget;
+        const int length = mainLength(w->size(), horizontal);
+        const int thickness = crossLength(w->size(), horizontal);
+        if (pos > padStart && pos + length > limit) {
+            pos = padStart;
+            crossPos += lineThickness + s;
+            lineThickness = 0;
+        }
+        placeChild(w, axisRect(horizontal, pos, crossPos, length, thickness), scrollX, scrollY);
+        pos += length + s;
+        lineThickness = std::max(lineThickness, thickness);
+    }
+}
+
+void TavixQContainerImpl::dockPass(const std::vector<FlowItem> &docked)
+{
+    if (docked.empty())
+        return;
+    const int vbw = barThickness(false, true);
+    const int hbh = barThickness(true, true);
+    const int ax = std::max(paddingLeft, 0);
+    const int ay = std::max(paddingTop, 0);
+    const int aw = std::max(container->width() - vbw - paddingLeft - paddingRight, 0);
+    const int ah = std::max(container->height() - hbh - paddingTop - paddingBottom, 0);
+    for (const FlowItem &item : docked) {
+        QWidget *w = item.widget;
+        ITavixQWidgetBase *iface = item.iface;
+        if (!iface->getControlBase())
+            continue;
+        DockLayoutType hor = DockNear;
+        DockLayoutType ver = DockNear;
+        int dx = 0;
+        int dy = 0;
+        iface->getAbsoluteDock(hor, ver, dx, dy);
+        QSize size = w->size();
+        TavixQContainer *autoSized = qobject_cast<TavixQContainer *>(w);
+        if (autoSized && !autoSized->getAbsoluteDockAutoSize())
+            autoSized = nullptr;
+        if (autoSized) {
+            const QSize content = autoSized->getContentSize();
+            if (content.isValid())
+                size = content;
+        }
+        const int width = clampLength(size.width(), w->minimumWidth(), w->maximumWidth(), aw);
+        const int height = clampLength(size.height(), w->minimumHeight(), w->maximumHeight(), ah);
+        auto place = [](int dock, int start, int avail, int length) {
+            switch (dock) {
+            case DockCenter:
+                return start + (avail - length) / 2;
+            case DockFar:
+                return start + avail - length;
+            default:
+                return start;
+            }
+        };
+        const QRect rect(place(hor, ax, aw, width) + dx, place(ver, ay, ah, height) + dy, width, height);
+        iface->getControlBase()->setGeometry(rect);   // also makes the child's layout Absolute
+        placeChild(w, rect, scrollX, scrollY);
+        if (autoSized)
+            autoSized->forceResize();
+    }
+}
+
+QSize TavixQContainerImpl::contentSize() const
+{
+    const QList<QWidget *> children = flowChildren();
+    if (children.isEmpty() || !container)
+        return QSize();
+    const int s = std::max(childSpace, 0);
+    qint64 sumWidth = 0;
+    qint64 sumHeight = 0;
+    int maxWidth = 0;
+    int maxHeight = 0;
+    int right = 0;
+    int bottom = 0;
+    for (QWidget *w : children) {
+        QSize preferred = w->sizeHint();
+        if (!preferred.isValid())
+            preferred = w->minimumSizeHint();
+        if (!preferred.isValid())
+            preferred = w->minimumSize();
+        int width = std::max(preferred.width(), 0);
+        int height = std::max(preferred.height(), 0);
+        if (ITavixQWidgetBase *iface = dynamic_cast<ITavixQWidgetBase *>(w)) {
+            if (iface->getWidthPolicy() == PolicyFixed)
+                width = std::max(width, w->width());
+            if (iface->getHeightPolicy() == PolicyFixed)
+                height = std::max(height, w->height());
+        }
+        width = naturalLength(width, w->minimumWidth(), w->maximumWidth());
+        height = naturalLength(height, w->minimumHeight(), w->maximumHeight());
+        sumWidth += width;
+        sumHeight += height;
+        maxWidth = std::max(maxWidth, width);
+        maxHeight = std::max(maxHeight, height);
+        right = std::max(right, w->geometry().right() + 1);
+        bottom = std::max(bottom, w->geometry().bottom() + 1);
+    }
+    const qint64 gaps = qint64(children.size() - 1) * s;
+    qint64 width = right;
+    qint64 height = bottom;
+    if (childLayout == TavixQContainer::Horizontal) {
+        width = sumWidth + gaps;
+        height = maxHeight;
+    } else if (childLayout == TavixQContainer::Vertical) {
+        width = maxWidth;
+        height = sumHeight + gaps;
+    }
+    width += qint64(paddingLeft) + paddingRight;
+    height += qint64(paddingTop) + paddingBottom;
+    width = std::max<qint64>(std::min<qint64>(width, kUnlimited), 0);
+    height = height < 1 ? 0 : std::min<qint64>(height, kUnlimited);
+    return QSize(int(width), int(height));
+}
+
+void TavixQContainerImpl::watchChild(QWidget *child)
+{
+    if (child && container && !isBoundBar(child))
+        child->installEventFilter(container);
+}
+
+void TavixQContainerImpl::unwatchChild(QWidget *child)
+{
+    if (child && container)
+        child->removeEventFilter(container);
+}
+
+void TavixQContainerImpl::childEvent(QObject *watched, QEvent *event)
+{
+    if (layoutRunning || updatingScroll || movingChildren || !watched->isWidgetType())
+        return;
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::LayoutRequest:
+        break;
+    default:
+        return;
+    }
+    QWidget *w = static_cast<QWidget *>(watched);
+    if (w->parentWidget() != container || isBoundBar(w))
+        return;
+    storeBaseGeometry(w, w->geometry().translated(scrollX, scrollY));
+    updateScrollBars();
+}
+
+void TavixQContainerImpl::updateScrollBars()
+{
+    if (updatingScroll || !container)
+        return;
+    TavixQScrollBar *hBar = hScrollBar.data();
+    TavixQScrollBar *vBar = vScrollBar.data();
+    if (!hBar)
+        scrollX = 0;
+    if (!vBar)
+        scrollY = 0;
+    if (!hBar && !vBar)
+        return;
+    const bool hadH = hBar && !hBar->isHidden();
+    const bool hadV = vBar && !vBar->isHidden();
+    updatingScroll = true;
+
+    QRect content;
+    bool hasContent = false;
+    for (QObject *object : container->children()) {
+        if (!object->isWidgetType())
+            continue;
+        QWidget *w = static_cast<QWidget *>(object);
+        if (w->isWindow() || w->isHidden() || isBoundBar(w))
+            continue;
+        QRect base;
+        const QVariant stored = w->property(kBaseGeometryProperty);
+        if (stored.isValid()) {
+            base = stored.toRect();
+        } else {
+            base = w->geometry().translated(scrollX, scrollY);
+            storeBaseGeometry(w, base);
+        }
+        content = hasContent ? content.united(base) : base;
+        hasContent = true;
+    }
+
+    const int W = container->width();
+    const int H = container->height();
+    const int vbw = barThickness(false, false);
+    const int hbh = barThickness(true, false);
+    bool needH = false;
+    bool needV = false;
+    auto viewWidth = [&] { return std::max(W - (needV ? vbw : 0), 0); };
+    auto viewHeight = [&] { return std::max(H - (needH ? hbh : 0), 0); };
+    // One bar can make the other necessary; the answers settle within three evaluations.
+    for (int round = 0; round < 3; ++round) {
+        const bool h = hBar && hasContent && qint64(content.right()) + 1 > viewWidth();
+        const bool v = vBar && hasContent && qint64(content.bottom()) + 1 > viewHeight();
+        if (h == needH && v == needV)
+            break;
+        needH = h;
+        needV = v;
+    }
+    const int vw = viewWidth();
+    const int vh = viewHeight();
+
+    auto applyBar = [](TavixQScrollBar *bar, bool needed, int maximum, int page, const QRect &rect, int &offset) {
+        if (needed) {
+            bar->setRange(0, maximum);
+            bar->setPageStep(page);
+            if (bar->getControlBase())
+                bar->getControlBase()->setGeometry(rect);
+            else
+                bar->setGeometry(rect);
+            bar->show();
+            bar->raise();   // content added after binding must not cover the bar
+            offset = qBound(0, bar->value(), bar->maximum());
+            if (bar->value() != offset)
+                bar->setValue(offset);
+        } else {
+            bar->hide();
+            bar->setRange(0, 0);
+            bar->setValue(0);
+            offset = 0;
+        }
+    };
+    if (hBar)
+        applyBar(hBar, needH, std::max(content.right() + 1 - vw, 0), vw, QRect(0, H - hbh, vw, hbh), scrollX);
+    if (vBar)
+        applyBar(vBar, needV, std::max(content.bottom() + 1 - vh, 0), vh, QRect(W - vbw, 0, vbw, vh), scrollY);
+
+    const bool visibilityChanged = (hBar && hadH != !hBar->isHidden()) || (vBar && hadV != !vBar->isHidden());
+    updatingScroll = false;
+    if (visibilityChanged && childLayout != TavixQContainer::NoUse)
+        relayout();
+    else
+        applyScrollOffset();
+}
+
+void TavixQContainerImpl::applyScrollOffset(bool force)
+{
+    if (updatingScroll || !container)
+        return;
+    if (!force && hScrollBar.isNull() && vScrollBar.isNull())
+        return;
+    movingChildren = true;
+    for (QObject *object : container->children()) {
+        if (!object->isWidgetType())
+            continue;
+        QWidget *w = static_cast<QWidget *>(object);
+        if (w->isWindow() || isBoundBar(w))
+            continue;
+        QRect base;
+        const QVariant stored = w->property(kBaseGeometryProperty);
+        if (stored.isValid()) {
+            base = stored.toRect();
+        } else {
+            base = w->geometry();
+            storeBaseGeometry(w, base);
+        }
+        const QRect target = base.translated(-scrollX, -scrollY);
+        if (w->geometry() != target)
+            w->setGeometry(target);
+    }
+    movingChildren = false;
+}
+
+void TavixQContainerImpl::bindScrollBar(TavixQScrollBar *bar, bool horizontal)
+{
+    if (!container)
+        return;
+    QPointer<TavixQScrollBar> &slot = horizontal ? hScrollBar : vScrollBar;
+    QPointer<TavixQScrollBar> &other = horizontal ? vScrollBar : hScrollBar;
+    if (bar && bar == other.data())
+        bindScrollBar(nullptr, !horizontal);   // one bar serves one axis
+    if (bar != slot.data()) {
+        if (TavixQScrollBar *old = slot.data()) {
+            old->setProperty(kBoundBarProperty, false);
+            old->hide();
+            old->removeEventFilter(container);
+            QObject::disconnect(old, nullptr, this, nullptr);
+        }
+        slot = bar;
+        if (bar) {
+            if (bar->parentWidget() != container)
+                bar->setParent(container);
+            bar->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
+            bar->setProperty(kBoundBarProperty, true);
+            bar->installEventFilter(container);
+            QObject::connect(bar, &QScrollBar::valueChanged, this, [this, horizontal](int value) {
+                if (updatingScroll)
+                    return;
+                (horizontal ? scrollX : scrollY) = value;
+                applyScrollOffset();
+            });
+        } else {
+            (horizontal ? scrollX : scrollY) = 0;
+            applyScrollOffset(true);
+        }
+    }
+    // A full relayout: a bar that is already showing changes the room the rows have.
+    relayout();
+}
+
+void TavixQContainerImpl::setScrollPos(bool horizontal, int pos)
+{
+    if (TavixQScrollBar *bar = horizontal ? hScrollBar.data() : vScrollBar.data()) {
+        bar->setValue(qBound(bar->minimum(), pos, bar->maximum()));   // valueChanged applies it
+        return;
+    }
+    (horizontal ? scrollX : scrollY) = std::max(pos, 0);
+    applyScrollOffset(true);
+}
+
+bool TavixQContainerImpl::startResizeAnimation(const QSize &from, const QSize &to, int durationMs)
+{
+    if (!container || animating)
+        return false;
+    const QSize start(std::max(from.width(), 0), std::max(from.height(), 0));
+    const QSize end(std::max(to.width(), 0), std::max(to.height(), 0));
+    animateWidth = start.width() != end.width();
+    animateHeight = start.height() != end.height();
+    animationTarget = end;
+    if (!animateWidth && !animateHeight) {
+        applySize(end);
+        return true;
+    }
+    if (durationMs <= 0) {
+        applySize(end);
+        return true;
+    }
+    if (!resizeAnimation) {
+        resizeAnimation = new QVariantAnimation(this);
+        QObject::connect(resizeAnimation, &QVariantAnimation::valueChanged, this, [this](const QVariant &value) {
+            if (animating)
+                applySize(value.toSize());
+        });
+        QObject::connect(resizeAnimation, &QVariantAnimation::finished, this, [this] {
+            applySize(animationTarget);
+            animating = false;
+        });
+    }
+    animating = true;
+    resizeAnimation->setDuration(durationMs);
+    resizeAnimation->setStartValue(start);
+    resizeAnimation->setEndValue(end);
+    resizeAnimation->setEasingCurve(QEasingCurve::OutCubic);
+    applySize(start);
+    resizeAnimation->start();
+    return true;
+}
+
+void TavixQContainerImpl::applySize(const QSize &size)
+{
+    if (!container)
+        return;
+    if (animateWidth) {
+        container->setMinimumWidth(size.width());
+        container->setMaximumWidth(size.width());
+    }
+    if (animateHeight) {
+        container->setMinimumHeight(size.height());
+        container->setMaximumHeight(size.height());
+    }
+    container->resize(animateWidth ? size.width() : container->width(),
+                      animateHeight ? size.height() : container->height());
+    container->updateGeometry();
+    if (TavixQContainer *parent = qobject_cast<TavixQContainer *>(container->parentWidget()))
+        parent->forceResize();
+    else
+        relayout();
+}
+
+void TavixQContainerImpl::bindWindowHandle(void *handle)
+{
+    if (handle == windowHandle)
+        return;
+    nativeWindow.reset();
+    windowHandle = handle;
+    // On Linux a native child window handle is an X11 window id; other platforms have no foreign windows.
+    if (handle && QGuiApplication::platformName() == QLatin1String("xcb"))
+        nativeWindow.reset(QWindow::fromWinId(WId(reinterpret_cast<quintptr>(handle))));
+    moveNativeWindow();
+}
+
+void TavixQContainerImpl::moveNativeWindow()
+{
+    if (!windowHandle || !nativeWindow || !container)
+        return;
+    // The handle is a native child of the top-level window, so its geometry is in that window's coordinates.
+    const QPoint topLeft = container->mapTo(container->window(), QPoint(0, 0));
+    nativeWindow->setGeometry(QRect(topLeft, container->size()));
+}
+
+} // namespace TavixQtLib

@@ -1,0 +1,205 @@
+#include "controls/TavixQGroupBox.h"
+
+#include "controls/TavixQGroupBoxImpl.h"
+
+namespace TavixQtLib {
+
+TavixQGroupBox::TavixQGroupBox(QWidget *parent)
+    : QWidget(parent)
+{
+    m_impl = new TavixQGroupBoxImpl(this);
+    m_impl->applyTheme();
+}
+
+TavixQGroupBox::~TavixQGroupBox()
+{
+    setProperty("impl", QVariant());
+    delete m_impl;
+    m_impl = nullptr;
+}
+
+QWidget *TavixQGroupBox::createTavixQGroupBox()
+{
+    return new TavixQGroupBox(nullptr);
+}
+
+const char *TavixQGroupBox::typeName()
+{
+    return "qtgroupbox";
+}
+
+QString TavixQGroupBox::getTypeName() const
+{
+    return QString::fromLatin1(typeName());
+}
+
+TavixQWidgetBaseImpl *TavixQGroupBox::getControlImpl() const
+{
+    return m_impl;
+}
+
+ControlInfo TavixQGroupBox::getProps()
+{
+    ControlInfo info;
+    info.typeName = typeName();
+    info.className = "TavixQGroupBox";
+    info.displayName = "GroupBox";
+    info.description = "Control GroupBox";
+    info.iconName = "groupbox";
+    info.properties = tavixCommonPropertyDefs();
+
+    PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
+    background.addOption(Normal, QStringLiteral("Normal"));
+    background.addOption(Disable, QStringLiteral("Disable"));
+    background.setFillStyle = tavixBindAccessor(&TavixQGroupBox::setBackground);
+    background.getFillStyle = tavixBindAccessor(&TavixQGroupBox::getBackground);
+    info.properties.push_back(background);
+
+    PropertyDef textStyle = tavixPropertyDef(QStringLiteral("TextStyle"), TextStyleRef);
+    textStyle.addOption(Normal, QStringLiteral("Normal"));
+    textStyle.addOption(Disable, QStringLiteral("Disable"));
+    textStyle.setTextStyle = tavixBindAccessor(&TavixQGroupBox::setTextStyle);
+    textStyle.getTextStyle = tavixBindAccessor(&TavixQGroupBox::getTextStyle);
+    info.properties.push_back(textStyle);
+
+    PropertyDef text = tavixPropertyDef(QStringLiteral("Text"), String);
+    text.setString = tavixBindAccessor(&TavixQGroupBox::setText);
+    text.getString = tavixBindAccessor(&TavixQGroupBox::getText);
+    info.properties.push_back(text);
+
+    PropertyDef lineSize = tavixPropertyDef(QStringLiteral("LineSize"), Int);
+    lineSize.setInt = tavixBindAccessor(&TavixQGroupBox::setLineSize);
+    lineSize.getInt = tavixBindAccessor(&TavixQGroupBox::getLineSize);
+    info.properties.push_back(lineSize);
+
+    PropertyDef lineColor = tavixPropertyDef(QStringLiteral("LineColor"), Color);
+    lineColor.setColor = tavixBindAccessor(&TavixQGroupBox::setLineColor);
+    lineColor.getColor = tavixBindAccessor(&TavixQGroupBox::getLineColor);
+    info.properties.push_back(lineColor);
+
+    PropertyDef showText = tavixPropertyDef(QStringLiteral("ShowText"), Bool);
+    showText.setBool = tavixBindAccessor(&TavixQGroupBox::setShowText);
+    showText.getBool = tavixBindAccessor(&TavixQGroupBox::getShowText);
+    info.properties.push_back(showText);
+    return info;
+}
+
+// The setters repaint: a changed frame or caption must not wait for an unrelated repaint.
+void TavixQGroupBox::setText(const QString &text)
+{
+    m_impl->languageKey.clear();    // an explicit caption is not replaced on a language change
+    m_impl->text = text;
+    update();
+}
+
+QString TavixQGroupBox::getText() const
+{
+    return m_impl->text;
+}
+
+void TavixQGroupBox::setTextStyle(CommonCtrlState, const TextStyleDesc &style)
+{
+    m_impl->textStyle = style;
+    update();
+}
+
+const TextStyleDesc &TavixQGroupBox::getTextStyle(CommonCtrlState) const
+{
+    return m_impl->textStyle;
+}
+
+void TavixQGroupBox::setBackground(CtrlState, const FillStyle &style)
+{
+    m_impl->background = style;
+    update();
+}
+
+const FillStyle &TavixQGroupBox::getBackground(CtrlState) const
+{
+    return m_impl->background;
+}
+
+void TavixQGroupBox::setLineColor(const QColor &color)
+{
+    m_impl->lineColor = color;
+    update();
+}
+
+QColor TavixQGroupBox::getLineColor() const
+{
+    return m_impl->lineColor;
+}
+
+void TavixQGroupBox::setLineSize(int size)
+{
+    m_impl->lineSize = size;
+    update();
+}
+
+int TavixQGroupBox::getLineSize() const
+{
+    return m_impl->lineSize;
+}
+
+void TavixQGroupBox::setShowText(bool show)
+{
+    if (m_impl->showText == show)
+        return;
+    m_impl->showText = show;
+    update();
+}
+
+bool TavixQGroupBox::getShowText() const
+{
+    return m_impl->showText;
+}
+
+void TavixQGroupBox::paintEvent(QPaintEvent *event)
+{
+    if (m_impl)
+        m_impl->paintEvent(event);
+}
+
+void TavixQGroupBox::mousePressEvent(QMouseEvent *event)
+{
+    QWidget::mousePressEvent(event);
+    if (m_impl)
+        m_impl->mousePressEvent(event);
+}
+
+void TavixQGroupBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QWidget::mouseReleaseEvent(event);
+    if (m_impl)
+        m_impl->mouseReleaseEvent(event);
+}
+
+void TavixQGroupBox::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget::mouseMoveEvent(event);
+    if (m_impl)
+        m_impl->mouseMoveEvent(event);
+}
+
+void TavixQGroupBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    if (m_impl)
+        m_impl->mouseDoubleClickEvent(event);
+}
+
+void TavixQGroupBox::enterEvent(QEvent *event)
+{
+    QWidget::enterEvent(event);
+    if (m_impl)
+        m_impl->enterEvent(event);
+}
+
+void TavixQGroupBox::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    if (m_impl)
+        m_impl->leaveEvent(event);
+}
+
+} // namespace TavixQtLib

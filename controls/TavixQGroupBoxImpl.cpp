@@ -1,0 +1,179 @@
+#include "controls/TavixQGroupBoxImpl.h"
+
+#include "controls/TavixQGroupBox.h"
+#include "core/TavixJson.h"
+#include "core/TavixNodeEntries.h"
+#include "resources/TavixQResourceManager.h"
+
+#include <json/value.h>
+
+#include <QPainter>
+#include <QPen>
+
+#include <climits>
+
+namespace TavixQtLib {
+
+namespace {
+
+const QString kLanguagePrefix = QStringLiteral("|->");
+constexpr int kFillKind = 1;
+constexpr int kTextKind = 2;
+
+// A colour from a number: the low 24 bits are red, green, blue; alpha is not taken from documents.
+QColor colorFromValue(unsigned value)
+{
+    return QColor(int((value >> 16) & 0xFF), int((value >> 8) & 0xFF), int(value & 0xFF));
+}
+
+bool readColor(const Json::Value &value, QColor &out)
+{
+    QString text;
+    if (tavixJsonToString(value, text)) {
+        bool ok = false;
+        const unsigned number = text.trimmed().toUInt(&ok, 16);
+        if (!ok)
+            return false;
+        out = colorFromValue(number);
+        return true;
+    }
+    unsigned number = 0;
+    if (tavixJsonToUInt(value, number)) {
+        out = colorFromValue(number);
+        return true;
+    }
+    int signedNumber = 0;
+    if (tavixJsonToInt(value, signedNumber)) {
+        out = colorFromValue(static_cast<unsigned>(signedNumber));
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TavixQGroupBoxImpl::TavixQGroupBoxImpl(QWidget *widget)
+    : TavixQWidgetBaseImpl(widget, QString::fromLatin1(TavixQGroupBox::typeName()))
+{
+}
+
+QPolygon TavixQGroupBoxImpl::framePath(const QRect &r, int captionWidth, int captionHeight, int lineSize)
+{
+    const int top = r.top() + captionHeight / 2;
+    // lineSize comes from documents: keep the sum inside int whatever it is.
+    const qint64 lowest = qint64(r.top()) + r.height() - lineSize;
+    const int bottom = int(qBound<qint64>(INT_MIN / 2, lowest, INT_MAX / 2));
+    QPolygon path;
+    path << QPoint(r.left() + 5, top) << QPoint(r.left(), top) << QPoint(r.left(), bottom)
+         << QPoint(r.right() - 1, bottom) << QPoint(r.right() - 1, top)
+         << QPoint(r.left() + 9 + captionWidth, top);
+    return path;
+}
+
+QSize TavixQGroupBoxImpl::captionSize() const
+{
+    QSize size = measureText(textStyle, text);
+    if (!showText)
+        size.setWidth(0);
+    return size;
+}
+
+void TavixQGroupBoxImpl::paint(QPainter *painter, const QRect &rect)
+{
+    const QSize caption = captionSize();
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(lineColor, 1);
+    pen.setCosmetic(true);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawPolyline(framePath(rect, caption.width(), caption.height(), lineSize));
+    painter->restore();
+    if (showText) {
+        drawTextStyle(painter, text, textStyle,
+                      QRect(rect.left() + 7, rect.top(), caption.width() + 5, caption.height()));
+    }
+}
+
+bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
+{
+    const bool result = TavixQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    Json::Value &value = **node;
+
+    if (read) {
+        // Slot 0 holds both styles; the entry's kind tells which.
+        if (const Json::Value *style = tavixJsonMember(value, "style"); style && style->isArray()) {
+            TavixQResourceManager *resources = TavixQResourceManager::getInstance();
+            for (Json::ArrayIndex i = 0; i < style->size(); ++i) {
+                const Json::Value *entry = tavixJsonAt(*style, i);
+                const Json::Value *nameValue = entry ? tavixJsonAt(*entry, 0) : nullptr;
+                const Json::Value *kindValue = entry ? tavixJsonAt(*entry, 1) : nullptr;
+                const Json::Value *slotValue = entry ? tavixJsonAt(*entry, 2) : nullptr;
+                QString name;
+                int kind = 0;
+                int slot = -1;
+                if (!nameValue || !kindValue || !slotValue || !tavixJsonToString(*nameValue, name)
+                    || !tavixJsonToInt(*kindValue, kind) || !tavixJsonToInt(*slotValue, slot) || slot != 0) {
+                    continue;
+                }
+                if (kind == kFillKind)
+                    resources->getFillStyle(name, background);
+                else if (kind == kTextKind)
+                    resources->getTextStyle(name, textStyle);
+            }
+        }
+        if (const Json::Value *attr = tavixAttrNode(value)) {
+            QString caption;
+            if (tavixReadString(*attr, "text", caption)) {
+                if (caption.startsWith(kLanguagePrefix)) {
+                    languageKey = caption.mid(kLanguagePrefix.size());
+                    text = TavixQResourceManager::getInstance()->getString(languageKey);
+                } else {
+                    languageKey.clear();
+                    text = caption;
+                }
+            }
+            tavixReadInt(*attr, "size", lineSize);
+            if (const Json::Value *color = tavixJsonMember(*attr, "color"))
+                readColor(*color, lineColor);
+            tavixReadBool(*attr, "showText", showText);
+        }
+        widget->update();
+        return result;
+    }
+
+    Json::Value entries(Json::arrayValue);
+    auto addEntry = [&entries](const QString &name, int kind) {
+        Json::Value entry(Json::arrayValue);
+        entry.append(tavixJsonString(name));
+        entry.append(kind);
+        entry.append(0);
+        entries.append(entry);
+    };
+    if (!background.name.isEmpty())
+        addEntry(background.name, kFillKind);
+    if (!textStyle.name.isEmpty())
+        addEntry(textStyle.name, kTextKind);
+    if (!entries.empty())
+        value["style"] = entries;
+
+    tavixWriteAttrString(value, "text", languageKey.isEmpty() ? text : kLanguagePrefix + languageKey);
+    tavixWriteAttrInt(value, "size", lineSize, 0);
+    const QString color = QString::asprintf("%02X%02X%02X%02X", lineColor.alpha(), lineColor.red(),
+                                            lineColor.green(), lineColor.blue());
+    tavixWriteAttrString(value, "color", color, QStringLiteral("00000000"));
+    tavixWriteAttrBool(value, "showText", showText, true);
+    return result;
+}
+
+void TavixQGroupBoxImpl::notifyChangeLanguage()
+{
+    if (languageKey.isEmpty())
+        return;
+    text = TavixQResourceManager::getInstance()->getString(languageKey);
+    widget->update();
+}
+
+} // namespace TavixQtLib

@@ -1,0 +1,304 @@
+#include "controls/TavixQPushButton.h"
+
+#include "controls/TavixQPushButtonImpl.h"
+
+#include <QPointer>
+
+namespace TavixQtLib {
+
+namespace {
+
+bool isState(int state)
+{
+    return state >= Normal && state <= Disable;
+}
+
+int stateIndex(int state)
+{
+    return isState(state) ? state : int(Normal);
+}
+
+} // namespace
+
+TavixQPushButton::TavixQPushButton(QWidget *parent)
+    : QPushButton(parent)
+{
+    m_impl = new TavixQPushButtonImpl(this);
+    setAttribute(Qt::WA_MouseTracking, true);
+    m_impl->applyTheme();
+}
+
+TavixQPushButton::~TavixQPushButton()
+{
+    setProperty("impl", QVariant());
+    delete m_impl;
+    m_impl = nullptr;
+}
+
+QWidget *TavixQPushButton::createTavixQPushButton()
+{
+    return new TavixQPushButton();
+}
+
+TavixQWidgetBaseImpl *TavixQPushButton::getControlImpl() const
+{
+    return m_impl;
+}
+
+ControlInfo TavixQPushButton::getProps()
+{
+    ControlInfo info;
+    info.typeName = typeName();
+    info.className = "TavixQPushButton";
+    info.displayName = "Button";
+    info.description = "PushButton";
+    info.iconName = "button";
+    info.properties = tavixCommonPropertyDefs();
+
+    PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
+    tavixAddStateOptions(background);
+    background.setFillStyle = tavixBindAccessor(&TavixQPushButton::setBackground);
+    background.getFillStyle = tavixBindAccessor(&TavixQPushButton::getBackground);
+    info.properties.push_back(background);
+
+    PropertyDef drawBackground = tavixPropertyDef(QStringLiteral("DrawBackground"), Bool);
+    drawBackground.setBool = tavixBindAccessor(&TavixQPushButton::setDrawBackground);
+    drawBackground.getBool = tavixBindAccessor(&TavixQPushButton::getDrawBackground);
+    info.properties.push_back(drawBackground);
+
+    PropertyDef fadeEnabled = tavixPropertyDef(QStringLiteral("FadeEnabled"), Bool);
+    fadeEnabled.setBool = tavixBindAccessor(&TavixQPushButton::setFadeEnabled);
+    fadeEnabled.getBool = tavixBindAccessor(&TavixQPushButton::getFadeEnabled);
+    info.properties.push_back(fadeEnabled);
+
+    PropertyDef fadeDuration = tavixPropertyDef(QStringLiteral("FadeDuration"), Int);
+    fadeDuration.setInt = tavixBindAccessor(&TavixQPushButton::setFadeDuration);
+    fadeDuration.getInt = tavixBindAccessor(&TavixQPushButton::getFadeDuration);
+    info.properties.push_back(fadeDuration);
+    return info;
+}
+
+void TavixQPushButton::setBackground(CtrlState state, const FillStyle &style)
+{
+    if (state == AllStates) {
+        for (FillStyle &s : m_impl->backgrounds)
+            s = style;
+    } else if (isState(state)) {
+        m_impl->backgrounds[state] = style;
+    }
+}
+
+const FillStyle &TavixQPushButton::getBackground(CtrlState state) const
+{
+    return m_impl->backgrounds[stateIndex(state)];
+}
+
+void TavixQPushButton::setTextStyle(CtrlState state, const TextStyleDesc &style)
+{
+    if (state == AllStates) {
+        for (TextStyleDesc &s : m_impl->textStyles)
+            s = style;
+    } else if (isState(state)) {
+        m_impl->textStyles[state] = style;
+    }
+}
+
+const TextStyleDesc &TavixQPushButton::getTextStyle(CtrlState state) const
+{
+    return m_impl->textStyles[stateIndex(state)];
+}
+
+void TavixQPushButton::setUseFillStyle(CtrlState state, bool useColor)
+{
+    if (state == AllStates) {
+        for (FillStyle &s : m_impl->backgrounds)
+            s.drawColor = useColor;
+    } else if (isState(state)) {
+        m_impl->backgrounds[state].drawColor = useColor;
+    }
+}
+
+bool TavixQPushButton::getUseFillStyle(CtrlState state) const
+{
+    return m_impl->backgrounds[stateIndex(state)].drawColor;
+}
+
+void TavixQPushButton::setDrawBackground(bool draw)
+{
+    if (m_impl->drawBackground == draw)
+        return;
+    m_impl->drawBackground = draw;
+    update();
+}
+
+bool TavixQPushButton::getDrawBackground() const
+{
+    return m_impl->drawBackground;
+}
+
+void TavixQPushButton::setFadeEnabled(bool enabled)
+{
+    m_impl->fadeEnabled = enabled;
+    if (!enabled)
+        m_impl->stopFade();
+    update();
+}
+
+bool TavixQPushButton::getFadeEnabled() const
+{
+    return m_impl->fadeEnabled;
+}
+
+void TavixQPushButton::setFadeDuration(int ms)
+{
+    m_impl->setFadeDuration(ms);
+}
+
+int TavixQPushButton::getFadeDuration() const
+{
+    return m_impl->fadeDuration;
+}
+
+void TavixQPushButton::setIcon(const QString &path)
+{
+    m_impl->setIconPath(path);
+}
+
+void TavixQPushButton::setIcon(const QIcon &icon)
+{
+    m_impl->setIconObject(icon);
+}
+
+QString TavixQPushButton::getIcon() const
+{
+    return m_impl->iconPath;
+}
+
+void TavixQPushButton::setHotIcon(const QString &path)
+{
+    if (m_impl->hotIconPath == path)
+        return;
+    m_impl->hotIconPath = path;
+    update();
+}
+
+QString TavixQPushButton::getHotIcon() const
+{
+    return m_impl->hotIconPath;
+}
+
+void TavixQPushButton::setPressedIcon(const QString &path)
+{
+    if (m_impl->pressedIconPath == path)
+        return;
+    m_impl->pressedIconPath = path;
+    update();
+}
+
+QString TavixQPushButton::getPressedIcon() const
+{
+    return m_impl->pressedIconPath;
+}
+
+void TavixQPushButton::setIconStyle(const IconStyleDesc &style)
+{
+    m_impl->iconStyle = style;
+}
+
+IconStyleDesc TavixQPushButton::getIconStyle() const
+{
+    return m_impl->iconStyle;
+}
+
+void TavixQPushButton::setUseIcon(bool use)
+{
+    m_impl->useIcon = use;
+    update();
+}
+
+bool TavixQPushButton::getUseIcon() const
+{
+    return m_impl->useIcon;
+}
+
+void TavixQPushButton::setShowText(bool show)
+{
+    m_impl->showText = show;
+}
+
+bool TavixQPushButton::getShowText() const
+{
+    return m_impl->showText;
+}
+
+void TavixQPushButton::setTextOffsetX(int x)
+{
+    m_impl->textOffsetX = x;
+}
+
+void TavixQPushButton::setTextOffsetY(int y)
+{
+    m_impl->textOffsetY = y;
+}
+
+int TavixQPushButton::getTextOffsetX() const
+{
+    return m_impl->textOffsetX;
+}
+
+int TavixQPushButton::getTextOffsetY() const
+{
+    return m_impl->textOffsetY;
+}
+
+void TavixQPushButton::paintEvent(QPaintEvent *event)
+{
+    if (m_impl)
+        m_impl->paintEvent(event);
+}
+
+void TavixQPushButton::enterEvent(QEvent *event)
+{
+    QPushButton::enterEvent(event);
+    if (!m_impl)
+        return;
+    m_impl->enterEvent(event);
+    emit enterSignal();
+}
+
+void TavixQPushButton::leaveEvent(QEvent *event)
+{
+    QPushButton::leaveEvent(event);
+    if (!m_impl)
+        return;
+    m_impl->leaveEvent(event);
+    emit leaveSignal();
+}
+
+// Disabled buttons never reach the mouse handlers: QAbstractButton swallows those events so that a
+// click on a disabled button does not fall through to its parent.
+void TavixQPushButton::mousePressEvent(QMouseEvent *event)
+{
+    QPointer<TavixQPushButton> alive(this);
+    QPushButton::mousePressEvent(event);   // may emit pressed(); a connected slot may delete this button
+    if (alive && m_impl)
+        m_impl->mousePressEvent(event);
+}
+
+void TavixQPushButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPointer<TavixQPushButton> alive(this);
+    QPushButton::mouseReleaseEvent(event);   // may emit clicked(); a connected slot may delete this button
+    if (alive && m_impl)
+        m_impl->mouseReleaseEvent(event);
+}
+
+void TavixQPushButton::mouseMoveEvent(QMouseEvent *event)
+{
+    QPointer<TavixQPushButton> alive(this);
+    QPushButton::mouseMoveEvent(event);    // dragging off or back onto the button may emit
+    if (alive && m_impl)
+        m_impl->mouseMoveEvent(event);
+}
+
+} // namespace TavixQtLib

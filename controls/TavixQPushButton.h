@@ -1,0 +1,91 @@
+#pragma once
+
+#include "core/ControlInfo.h"
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixQWidgetBase.h"
+#include "resources/FillStyle.h"
+#include "resources/IconStyleDesc.h"
+#include "resources/TextStyleDesc.h"
+#include "tavixqtlib_export.h"
+
+#include <QPushButton>
+
+namespace TavixQtLib {
+
+class TavixQPushButtonImpl;
+
+// Themed push button: one fill and one text style per CtrlState, an optional icon with hot and
+// pressed variants, an optional extension area at the right edge and an optional hover fade.
+class TAVIXQTLIB_EXPORT TavixQPushButton : public QPushButton, public ITavixQWidgetBase
+{
+    Q_OBJECT
+public:
+    explicit TavixQPushButton(QWidget *parent = nullptr);
+    ~TavixQPushButton() override;
+
+    static QWidget *createTavixQPushButton();
+    static const char *typeName() { return "qtbutton"; }
+    static ControlInfo getProps();
+
+    TavixQWidgetBase *getControlBase() override { return &m_base; }
+    QString getTypeName() const override { return QString::fromLatin1(typeName()); }
+    TavixQWidgetBaseImpl *getControlImpl() const override;
+    TavixQPushButtonImpl *getImpl() const { return m_impl; }
+
+    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
+    using QWidget::setGeometry;
+
+    // state may be AllStates; other values outside 0..3 are ignored (getters then answer Normal).
+    void setBackground(CtrlState state, const FillStyle &style);
+    const FillStyle &getBackground(CtrlState state) const;
+    void setTextStyle(CtrlState state, const TextStyleDesc &style);
+    const TextStyleDesc &getTextStyle(CtrlState state) const;
+    // Colour mode (true) or image mode of the state's fill style.
+    void setUseFillStyle(CtrlState state, bool useColor);
+    bool getUseFillStyle(CtrlState state) const;
+    void setDrawBackground(bool draw);
+    bool getDrawBackground() const;
+    // Turning the fade off stops a running fade.
+    void setFadeEnabled(bool enabled);
+    bool getFadeEnabled() const;
+    void setFadeDuration(int ms);   // milliseconds; 0 or less stores 150
+    int getFadeDuration() const;
+
+    // A ":" resource path to a raster image becomes a QIcon; an SVG is laid out beside the caption.
+    void setIcon(const QString &path);
+    // Lays the icon out beside the caption; takes precedence over the icon paths.
+    void setIcon(const QIcon &icon);
+    QString getIcon() const;    // the icon path
+    void setHotIcon(const QString &path);
+    QString getHotIcon() const;
+    void setPressedIcon(const QString &path);
+    QString getPressedIcon() const;
+    void setIconStyle(const IconStyleDesc &style);
+    IconStyleDesc getIconStyle() const;
+    void setUseIcon(bool use);
+    bool getUseIcon() const;
+    void setShowText(bool show);
+    bool getShowText() const;
+    void setTextOffsetX(int x);
+    void setTextOffsetY(int y);
+    int getTextOffsetX() const;
+    int getTextOffsetY() const;
+
+signals:
+    void enterSignal();
+    void leaveSignal();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    TavixQWidgetBase m_base{this};              // layout attributes, opacity, owner
+    TavixQPushButtonImpl *m_impl = nullptr;     // owned; created in the constructor
+};
+
+} // namespace TavixQtLib

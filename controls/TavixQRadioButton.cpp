@@ -1,0 +1,436 @@
+#include "controls/TavixQRadioButton.h"
+
+#include "controls/TavixQRadioButtonImpl.h"
+
+#include <QPointer>
+
+namespace TavixQtLib {
+
+namespace {
+
+void setStateStyle(FillStyle *styles, CtrlState state, const FillStyle &style)
+{
+    if (state == AllStates) {
+        for (int s = Normal; s <= Disable; ++s)
+            styles[s] = style;
+    } else if (state >= Normal && state <= Disable) {
+        styles[state] = style;
+    }
+}
+
+int stateIndex(CtrlState state)
+{
+    return state >= Normal && state <= Disable ? int(state) : int(Normal);
+}
+
+PropertyDef alignRow(const QString &label)
+{
+    PropertyDef def = tavixPropertyDef(label, Enumeration);
+    def.addOption(DockNear, QStringLiteral("Left"));
+    def.addOption(DockCenter, QStringLiteral("Center"));
+    def.addOption(DockFar, QStringLiteral("Right"));
+    return def;
+}
+
+} // namespace
+
+TavixQRadioButton::TavixQRadioButton(QWidget *parent)
+    : QRadioButton(parent)
+{
+    m_impl = new TavixQRadioButtonImpl(this);
+    m_impl->applyTheme();
+}
+
+TavixQRadioButton::~TavixQRadioButton()
+{
+    setProperty("impl", QVariant());
+    delete m_impl;
+    m_impl = nullptr;
+}
+
+QWidget *TavixQRadioButton::createTavixQRadioButton()
+{
+    return new TavixQRadioButton();
+}
+
+TavixQWidgetBaseImpl *TavixQRadioButton::getControlImpl() const
+{
+    return m_impl;
+}
+
+ControlInfo TavixQRadioButton::getProps()
+{
+    ControlInfo info;
+    info.typeName = typeName();
+    info.className = "TavixQRadioButton";
+    info.displayName = "RadioButton";
+    info.description = "Control RadioButton";
+    info.iconName = "radio";
+    info.properties = tavixCommonPropertyDefs();
+
+    PropertyDef unselectedBg = tavixPropertyDef(QStringLiteral("UnselectedBg"), FillStyleRef);
+    tavixAddStateOptions(unselectedBg);
+    unselectedBg.setFillStyle = tavixBindAccessor(&TavixQRadioButton::setBackground);
+    unselectedBg.getFillStyle = tavixBindAccessor(&TavixQRadioButton::getBackground);
+    info.properties.push_back(unselectedBg);
+
+    PropertyDef selectedBg = tavixPropertyDef(QStringLiteral("SelectedBg"), FillStyleRef);
+    tavixAddStateOptions(selectedBg);
+    selectedBg.setFillStyle = tavixBindAccessor(&TavixQRadioButton::setSelectedBackground);
+    selectedBg.getFillStyle = tavixBindAccessor(&TavixQRadioButton::getSelectedBackground);
+    info.properties.push_back(selectedBg);
+
+    PropertyDef textStyle = tavixPropertyDef(QStringLiteral("TextStyle"), TextStyleRef);
+    textStyle.addOption(int(CheckBoxTextState::Checked), QStringLiteral("Checked"));
+    textStyle.addOption(int(CheckBoxTextState::Unchecked), QStringLiteral("Unchecked"));
+    textStyle.addOption(int(CheckBoxTextState::Disable), QStringLiteral("Disable"));
+    textStyle.setTextStyle = tavixBindAccessor(&TavixQRadioButton::setTextStyleByState);
+    textStyle.getTextStyle = tavixBindAccessor(&TavixQRadioButton::getTextStyleByState);
+    info.properties.push_back(textStyle);
+
+    info.properties.push_back(tavixPropertyDef(QStringLiteral("Line"), GroupLine));
+
+    const struct {
+        const char *label;
+        void (TavixQRadioButton::*set)(bool);
+        bool (TavixQRadioButton::*get)() const;
+    } flags[] = {
+        {"PushLike", &TavixQRadioButton::setPushlike, &TavixQRadioButton::getPushlike},
+        {"ShowIcon", &TavixQRadioButton::setShowIcon, &TavixQRadioButton::getShowIcon},
+        {"ShowText", &TavixQRadioButton::setShowText, &TavixQRadioButton::getShowText},
+    };
+    for (const auto &flag : flags) {
+        PropertyDef def = tavixPropertyDef(QString::fromLatin1(flag.label), Bool);
+        def.setBool = tavixBindAccessor(flag.set);
+        def.getBool = tavixBindAccessor(flag.get);
+        info.properties.push_back(def);
+    }
+
+    const struct {
+        const char *label;
+        bool (TavixQRadioButton::*set)(const QString &);
+        QString (TavixQRadioButton::*get)() const;
+    } icons[] = {
+        {"UncheckIcon", &TavixQRadioButton::setUncheckIcon, &TavixQRadioButton::getUncheckIcon},
+        {"UncheckHotIcon", &TavixQRadioButton::setUncheckHotIcon, &TavixQRadioButton::getUncheckHotIcon},
+        {"CheckedIcon", &TavixQRadioButton::setCheckedIcon, &TavixQRadioButton::getCheckedIcon},
+        {"CheckedHotIcon", &TavixQRadioButton::setCheckedHotIcon, &TavixQRadioButton::getCheckedHotIcon},
+    };
+    for (const auto &icon : icons) {
+        PropertyDef def = tavixPropertyDef(QString::fromLatin1(icon.label), ImagePath);
+        def.setString = tavixBindAccessor(icon.set);
+        def.getString = tavixBindAccessor(icon.get);
+        info.properties.push_back(def);
+    }
+
+    PropertyDef horAlign = alignRow(QStringLiteral("HorAlign"));
+    horAlign.setInt = tavixBindAccessor(&TavixQRadioButton::setIconHorAlign);
+    horAlign.getInt = tavixBindAccessor(&TavixQRadioButton::getIconHorAlign);
+    info.properties.push_back(horAlign);
+
+    // Top, centre, bottom, offered under the horizontal names.
+    PropertyDef verAlign = alignRow(QStringLiteral("VerAlign"));
+    verAlign.setInt = tavixBindAccessor(&TavixQRadioButton::setIconVerAlign);
+    verAlign.getInt = tavixBindAccessor(&TavixQRadioButton::getIconVerAlign);
+    info.properties.push_back(verAlign);
+
+    PropertyDef offsetX = tavixPropertyDef(QStringLiteral("OffsetX"), Int);
+    offsetX.setInt = tavixBindAccessor(&TavixQRadioButton::setIconOffsetX);
+    offsetX.getInt = tavixBindAccessor(&TavixQRadioButton::getIconOffsetX);
+    info.properties.push_back(offsetX);
+
+    PropertyDef offsetY = tavixPropertyDef(QStringLiteral("OffsetY"), Int);
+    offsetY.setInt = tavixBindAccessor(&TavixQRadioButton::setIconOffsetY);
+    offsetY.getInt = tavixBindAccessor(&TavixQRadioButton::getIconOffsetY);
+    info.properties.push_back(offsetY);
+    return info;
+}
+
+void TavixQRadioButton::setBackground(CtrlState state, const FillStyle &style)
+{
+    setStateStyle(m_impl->unselectedBackgrounds, state, style);
+}
+
+const FillStyle &TavixQRadioButton::getBackground(CtrlState state) const
+{
+    return m_impl->unselectedBackgrounds[stateIndex(state)];
+}
+
+void TavixQRadioButton::setSelectedBackground(CtrlState state, const FillStyle &style)
+{
+    setStateStyle(m_impl->selectedBackgrounds, state, style);
+}
+
+const FillStyle &TavixQRadioButton::getSelectedBackground(CtrlState state) const
+{
+    return m_impl->selectedBackgrounds[stateIndex(state)];
+}
+
+void TavixQRadioButton::setTextStyle(bool checked, const TextStyleDesc &style)
+{
+    (checked ? m_impl->checkedTextStyle : m_impl->uncheckTextStyle) = style;
+}
+
+TextStyleDesc TavixQRadioButton::getTextStyle(bool checked) const
+{
+    return checked ? m_impl->checkedTextStyle : m_impl->uncheckTextStyle;
+}
+
+void TavixQRadioButton::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc &style)
+{
+    switch (state) {
+    case CheckBoxTextState::Checked:
+        m_impl->checkedTextStyle = style;
+        break;
+    case CheckBoxTextState::Unchecked:
+        m_impl->uncheckTextStyle = style;
+        break;
+    case CheckBoxTextState::Disable:
+        m_impl->disableTextStyle = style;
+        break;
+    }
+}
+
+const TextStyleDesc &TavixQRadioButton::getTextStyleByState(CheckBoxTextState state) const
+{
+    switch (state) {
+    case CheckBoxTextState::Checked:
+        return m_impl->checkedTextStyle;
+    case CheckBoxTextState::Disable:
+        return m_impl->disableTextStyle;
+    default:
+        return m_impl->uncheckTextStyle;
+    }
+}
+
+void TavixQRadioButton::setDisableTextStyle(const TextStyleDesc &style)
+{
+    m_impl->disableTextStyle = style;
+}
+
+const TextStyleDesc &TavixQRadioButton::getDisableTextStyle() const
+{
+    return m_impl->disableTextStyle;
+}
+
+void TavixQRadioButton::setIcon(RadioIconState which, const QString &path)
+{
+    switch (which) {
+    case RadioIconState::Checked:
+        m_impl->checkedIcon = path;
+        break;
+    case RadioIconState::CheckedHot:
+        m_impl->checkedHotIcon = path;
+        break;
+    case RadioIconState::Uncheck:
+        m_impl->uncheckIcon = path;
+        break;
+    case RadioIconState::UncheckHot:
+        m_impl->uncheckHotIcon = path;
+        break;
+    case RadioIconState::All:
+        m_impl->checkedIcon = m_impl->checkedHotIcon = m_impl->uncheckIcon = m_impl->uncheckHotIcon = path;
+        break;
+    }
+}
+
+void TavixQRadioButton::setIcon(const QString &path)
+{
+    setIcon(RadioIconState::All, path);
+}
+
+bool TavixQRadioButton::setUncheckIcon(const QString &path)
+{
+    m_impl->uncheckIcon = path;
+    return true;
+}
+
+QString TavixQRadioButton::getUncheckIcon() const
+{
+    return m_impl->uncheckIcon;
+}
+
+bool TavixQRadioButton::setUncheckHotIcon(const QString &path)
+{
+    m_impl->uncheckHotIcon = path;
+    return true;
+}
+
+QString TavixQRadioButton::getUncheckHotIcon() const
+{
+    return m_impl->uncheckHotIcon;
+}
+
+bool TavixQRadioButton::setCheckedIcon(const QString &path)
+{
+    m_impl->checkedIcon = path;
+    return true;
+}
+
+QString TavixQRadioButton::getCheckedIcon() const
+{
+    return m_impl->checkedIcon;
+}
+
+bool TavixQRadioButton::setCheckedHotIcon(const QString &path)
+{
+    m_impl->checkedHotIcon = path;
+    return true;
+}
+
+QString TavixQRadioButton::getCheckedHotIcon() const
+{
+    return m_impl->checkedHotIcon;
+}
+
+bool TavixQRadioButton::setDisableIcon(const QString &path)
+{
+    m_impl->disableIcon = path;
+    return true;
+}
+
+QString TavixQRadioButton::getDisableIcon() const
+{
+    return m_impl->disableIcon;
+}
+
+void TavixQRadioButton::setIconStyle(const IconStyleDesc &style)
+{
+    m_impl->iconStyle = style;
+}
+
+IconStyleDesc TavixQRadioButton::getIconStyle() const
+{
+    return m_impl->iconStyle;
+}
+
+void TavixQRadioButton::setIconHorAlign(DockLayoutType align)
+{
+    m_impl->iconStyle.horAlign = align;
+}
+
+DockLayoutType TavixQRadioButton::getIconHorAlign() const
+{
+    return DockLayoutType(m_impl->iconStyle.horAlign);
+}
+
+void TavixQRadioButton::setIconVerAlign(DockLayoutType align)
+{
+    m_impl->iconStyle.verAlign = align;
+}
+
+DockLayoutType TavixQRadioButton::getIconVerAlign() const
+{
+    return DockLayoutType(m_impl->iconStyle.verAlign);
+}
+
+void TavixQRadioButton::setIconOffsetX(int x)
+{
+    m_impl->iconStyle.offsetX = x;
+}
+
+int TavixQRadioButton::getIconOffsetX() const
+{
+    return m_impl->iconStyle.offsetX;
+}
+
+void TavixQRadioButton::setIconOffsetY(int y)
+{
+    m_impl->iconStyle.offsetY = y;
+}
+
+int TavixQRadioButton::getIconOffsetY() const
+{
+    return m_impl->iconStyle.offsetY;
+}
+
+void TavixQRadioButton::setShowIcon(bool show)
+{
+    if (m_impl->showIcon == show)
+        return;
+    m_impl->showIcon = show;
+    update();
+}
+
+bool TavixQRadioButton::getShowIcon() const
+{
+    return m_impl->showIcon;
+}
+
+void TavixQRadioButton::setShowText(bool show)
+{
+    m_impl->showText = show;
+}
+
+bool TavixQRadioButton::getShowText() const
+{
+    return m_impl->showText;
+}
+
+void TavixQRadioButton::setPushlike(bool pushlike)
+{
+    if (m_impl->pushlike == pushlike)
+        return;
+    m_impl->pushlike = pushlike;
+    update();
+}
+
+bool TavixQRadioButton::getPushlike() const
+{
+    return m_impl->pushlike;
+}
+
+bool TavixQRadioButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+void TavixQRadioButton::paintEvent(QPaintEvent *event)
+{
+    if (m_impl)
+        m_impl->paintEvent(event);
+}
+
+// The radio button runs its own press and release handling before Qt's, so the state the
+// toggled() and clicked() slots see is already the new one. Disabled radio buttons never get here:
+// QAbstractButton swallows their mouse events so that a click does not fall through.
+void TavixQRadioButton::mousePressEvent(QMouseEvent *event)
+{
+    if (m_impl)
+        m_impl->mousePressEvent(event);
+    QPointer<TavixQRadioButton> alive(this);
+    QRadioButton::mousePressEvent(event);   // may emit pressed(); a slot may delete this radio button
+    if (alive)
+        emit pressedEvent();
+}
+
+void TavixQRadioButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_impl)
+        m_impl->mouseReleaseEvent(event);
+    QRadioButton::mouseReleaseEvent(event);
+}
+
+void TavixQRadioButton::mouseMoveEvent(QMouseEvent *event)
+{
+    QPointer<TavixQRadioButton> alive(this);
+    QRadioButton::mouseMoveEvent(event);    // dragging off or back onto the button may emit
+    if (alive && m_impl)
+        m_impl->mouseMoveEvent(event);
+}
+
+void TavixQRadioButton::enterEvent(QEvent *event)
+{
+    QRadioButton::enterEvent(event);
+    if (m_impl)
+        m_impl->enterEvent(event);
+}
+
+void TavixQRadioButton::leaveEvent(QEvent *event)
+{
+    QRadioButton::leaveEvent(event);
+    if (m_impl)
+        m_impl->leaveEvent(event);
+}
+
+} // namespace TavixQtLib

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "controls/TavixCheckableTypes.h"
+#include "core/ControlInfo.h"
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixQWidgetBase.h"
+#include "resources/FillStyle.h"
+#include "resources/IconStyleDesc.h"
+#include "resources/TextStyleDesc.h"
+#include "tavixqtlib_export.h"
+
+#include <QRadioButton>
+
+namespace TavixQtLib {
+
+class TavixQRadioButtonImpl;
+
+// Themed radio button: backgrounds by checked state and CtrlState, an indicator image scaled into
+// the upper half of the widget's height, and three caption styles. The whole widget is clickable.
+class TAVIXQTLIB_EXPORT TavixQRadioButton : public QRadioButton, public ITavixQWidgetBase
+{
+    Q_OBJECT
+public:
+    explicit TavixQRadioButton(QWidget *parent = nullptr);
+    ~TavixQRadioButton() override;
+
+    static QWidget *createTavixQRadioButton();
+    static const char *typeName() { return "qtradiobox"; }
+    static ControlInfo getProps();
+
+    TavixQWidgetBase *getControlBase() override { return &m_base; }
+    QString getTypeName() const override { return QString::fromLatin1(typeName()); }
+    TavixQWidgetBaseImpl *getControlImpl() const override;
+    TavixQRadioButtonImpl *getImpl() const { return m_impl; }
+
+    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
+    using QWidget::setGeometry;
+
+    // Backgrounds while unchecked / checked. state may be AllStates; other values outside 0..3 are
+    // ignored (getters then answer Normal).
+    void setBackground(CtrlState state, const FillStyle &style);
+    const FillStyle &getBackground(CtrlState state) const;
+    void setSelectedBackground(CtrlState state, const FillStyle &style);
+    const FillStyle &getSelectedBackground(CtrlState state) const;
+    void setTextStyle(bool checked, const TextStyleDesc &style);
+    TextStyleDesc getTextStyle(bool checked) const;
+    void setTextStyleByState(CheckBoxTextState state, const TextStyleDesc &style);
+    const TextStyleDesc &getTextStyleByState(CheckBoxTextState state) const;
+    void setDisableTextStyle(const TextStyleDesc &style);
+    const TextStyleDesc &getDisableTextStyle() const;
+
+    void setIcon(RadioIconState which, const QString &path);
+    void setIcon(const QString &path);      // all four indicators
+    bool setUncheckIcon(const QString &path);
+    QString getUncheckIcon() const;
+    bool setUncheckHotIcon(const QString &path);
+    QString getUncheckHotIcon() const;
+    bool setCheckedIcon(const QString &path);
+    QString getCheckedIcon() const;
+    bool setCheckedHotIcon(const QString &path);
+    QString getCheckedHotIcon() const;
+    // Drawn while disabled, checked or not; without it the normal indicator is drawn grey.
+    bool setDisableIcon(const QString &path);
+    QString getDisableIcon() const;
+
+    void setIconStyle(const IconStyleDesc &style);
+    IconStyleDesc getIconStyle() const;
+    void setIconHorAlign(DockLayoutType align);
+    DockLayoutType getIconHorAlign() const;
+    void setIconVerAlign(DockLayoutType align);
+    DockLayoutType getIconVerAlign() const;
+    void setIconOffsetX(int x);
+    int getIconOffsetX() const;
+    void setIconOffsetY(int y);
+    int getIconOffsetY() const;
+    void setShowIcon(bool show);
+    bool getShowIcon() const;
+    void setShowText(bool show);
+    bool getShowText() const;
+    // Stored and persisted only; it changes neither painting nor behaviour.
+    void setPushlike(bool pushlike);
+    bool getPushlike() const;
+
+signals:
+    // Every mouse press, after Qt's press handling, also when the click is later cancelled.
+    void pressedEvent();
+
+protected:
+    bool hitButton(const QPoint &pos) const override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    TavixQWidgetBase m_base{this};              // layout attributes, opacity, owner
+    TavixQRadioButtonImpl *m_impl = nullptr;    // owned; created in the constructor
+};
+
+} // namespace TavixQtLib

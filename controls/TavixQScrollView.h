@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/ControlInfo.h"
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixQWidgetBase.h"
+#include "resources/FillStyle.h"
+#include "resources/IconStyleDesc.h"
+#include "tavixqtlib_export.h"
+
+#include <QScrollArea>
+
+namespace TavixQtLib {
+
+class TavixQScrollBar;
+class TavixQScrollViewImpl;
+
+// A scroll area with a themed background whose two bars are kit scroll bars. When the page is
+// complete, its first TavixQContainer child becomes the scrolled content.
+class TAVIXQTLIB_EXPORT TavixQScrollView : public QScrollArea, public ITavixQWidgetBase
+{
+    Q_OBJECT
+public:
+    explicit TavixQScrollView(QWidget *parent = nullptr);
+    ~TavixQScrollView() override;
+
+    static QWidget *createTavixQScrollView();
+    static const char *typeName();
+    static ControlInfo getProps();
+
+    TavixQWidgetBase *getControlBase() override { return &m_base; }
+    QString getTypeName() const override;
+    TavixQWidgetBaseImpl *getControlImpl() const override;
+    TavixQScrollViewImpl *getImpl() const { return m_impl; }
+
+    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
+    using QWidget::setGeometry;
+
+    void setHScrollPos(int pos);
+    int getHScrollPos() const;
+    void setVScrollPos(int pos);
+    int getVScrollPos() const;
+    TavixQScrollBar *getScrollBar(bool horizontal) const;
+
+    // One background for every state; the state argument is ignored.
+    void setBackground(CommonCtrlState state, const FillStyle &style);
+    const FillStyle &getBackground(CommonCtrlState state) const;
+
+    // Restyle the horizontal bar (hor true) or the vertical one; up selects the sub-line button.
+    void setScrollbarBackgroundStyle(bool hor, const FillStyle &style);
+    void setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle &style);
+    void setScrollbarButtonIcon(bool hor, bool up, const QString &path);
+    void setScrollbarButtonIconStyle(bool hor, bool up, const IconStyleDesc &style);
+    void setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle &style);
+    void setScrollbarThumb(bool hor, const QString &icon);
+    // Style sheets on the bars; each call replaces the whole sheet of the bars it touches.
+    void setScrollbarSize(bool hor, int size);      // both bars, whatever hor says
+    void setScrollbarBtnSize(bool hor, int size);
+
+signals:
+    void scrollPosChanged(int dx, int dy);
+
+protected:
+    bool event(QEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    TavixQScrollBar *bar(bool hor) const { return hor ? m_hBar : m_vBar; }
+
+    TavixQWidgetBase m_base{this};
+    TavixQScrollBar *m_vBar = nullptr;
+    TavixQScrollBar *m_hBar = nullptr;
+    TavixQScrollViewImpl *m_impl = nullptr;    // owned; created in the constructor
+};
+
+} // namespace TavixQtLib

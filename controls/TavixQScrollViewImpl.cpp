@@ -1,0 +1,72 @@
+#include "controls/TavixQScrollViewImpl.h"
+
+#include "controls/TavixQContainer.h"
+#include "controls/TavixQScrollView.h"
+#include "core/TavixNodeEntries.h"
+
+#include <json/value.h>
+
+#include <QEvent>
+#include <QPainter>
+
+namespace TavixQtLib {
+
+TavixQScrollViewImpl::TavixQScrollViewImpl(QWidget *widget)
+    : TavixQWidgetBaseImpl(widget, QString::fromLatin1(TavixQScrollView::typeName()))
+{
+}
+
+void TavixQScrollViewImpl::paint(QPainter *painter, const QRect &rect)
+{
+    drawFillStyle(painter, background, rect);
+}
+
+bool TavixQScrollViewImpl::serializeJsonValue(Json::Value **node, bool read)
+{
+    const bool result = TavixQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    TavixStyleSlots styleSlots;
+    styleSlots.fill(0, &background);
+    if (read) {
+        if (styleSlots.read(**node)) {
+            widget->update();
+            if (auto *area = qobject_cast<QScrollArea *>(widget))
+                area->viewport()->update();
+        }
+    } else {
+        styleSlots.write(**node);
+    }
+    return result;
+}
+
+void TavixQScrollViewImpl::createComplete()
+{
+    auto *area = qobject_cast<QScrollArea *>(widget);
+    // Content is taken once: setWidget() would delete the current content.
+    if (!area || (content && area->widget() == content))
+        return;
+    for (QObject *child : area->children()) {
+        if (auto *container = qobject_cast<TavixQContainer *>(child)) {
+            content = container;
+            area->setWidget(container);
+            return;
+        }
+    }
+}
+
+bool TavixQScrollViewImpl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint) {
+        auto *area = qobject_cast<QScrollArea *>(widget);
+        QWidget *viewport = area ? area->viewport() : nullptr;
+        // Drawn before the viewport paints itself (its sheet keeps it transparent).
+        if (viewport && watched == viewport) {
+            QPainter painter(viewport);
+            drawFillStyle(&painter, background, QRect(0, 0, viewport->width(), viewport->height()));
+        }
+    }
+    return TavixQWidgetBaseImpl::eventFilter(watched, event);
+}
+
+} // namespace TavixQtLib

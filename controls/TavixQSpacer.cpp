@@ -1,0 +1,107 @@
+#include "controls/TavixQSpacer.h"
+
+#include "controls/TavixQContainer.h"
+#include "controls/TavixQSpacerImpl.h"
+
+namespace TavixQtLib {
+
+TavixQSpacer::TavixQSpacer(QWidget *parent)
+    : QWidget(parent)
+{
+    // A filler must never take clicks, focus or hover away from its neighbours.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(false);
+    setMinimumSize(0, 0);
+    m_impl = new TavixQSpacerImpl(this);
+    m_impl->applyTheme();
+}
+
+TavixQSpacer::~TavixQSpacer()
+{
+    setProperty("impl", QVariant());
+    delete m_impl;
+    m_impl = nullptr;
+}
+
+QWidget *TavixQSpacer::createTavixQSpacer()
+{
+    return new TavixQSpacer(nullptr);
+}
+
+const char *TavixQSpacer::typeName()
+{
+    return "qtspacer";
+}
+
+QString TavixQSpacer::getTypeName() const
+{
+    return QString::fromLatin1(typeName());
+}
+
+TavixQWidgetBaseImpl *TavixQSpacer::getControlImpl() const
+{
+    return m_impl;
+}
+
+ControlInfo TavixQSpacer::getProps()
+{
+    ControlInfo info;
+    info.typeName = typeName();
+    info.className = "TavixQSpacer";
+    info.displayName = "Spacer";
+    info.description = "Elastic spacer";
+    info.iconName = "container";
+    info.properties = tavixCommonPropertyDefs();
+
+    PropertyDef direction = tavixPropertyDef(QStringLiteral("Direction"), Enumeration);
+    direction.addOption(Auto, QStringLiteral("Auto"));
+    direction.addOption(Horizontal, QStringLiteral("Horizontal"));
+    direction.addOption(Vertical, QStringLiteral("Vertical"));
+    direction.setInt = tavixBindAccessor(&TavixQSpacer::setDirection);
+    direction.getInt = tavixBindAccessor(&TavixQSpacer::getDirection);
+    info.properties.push_back(direction);
+
+    PropertyDef thickness = tavixPropertyDef(QStringLiteral("Thickness"), Int);
+    thickness.setInt = tavixBindAccessor(&TavixQSpacer::setThickness);
+    thickness.getInt = tavixBindAccessor(&TavixQSpacer::getThickness);
+    info.properties.push_back(thickness);
+    return info;
+}
+
+void TavixQSpacer::setDirection(Direction direction)
+{
+    const int value = int(direction);
+    m_impl->direction = (value >= Auto && value <= Vertical) ? value : Auto;
+    relayoutParent();
+}
+
+int TavixQSpacer::getDirection() const
+{
+    return m_impl->direction;
+}
+
+void TavixQSpacer::setThickness(int thickness)
+{
+    m_impl->thickness = qMax(thickness, 0);
+    relayoutParent();
+}
+
+int TavixQSpacer::getThickness() const
+{
+    return m_impl->thickness;
+}
+
+void TavixQSpacer::paintEvent(QPaintEvent *event)
+{
+    if (m_impl)
+        m_impl->paintEvent(event);
+}
+
+void TavixQSpacer::relayoutParent()
+{
+    if (auto *container = qobject_cast<TavixQContainer *>(parentWidget()))
+        container->forceResize();
+}
+
+} // namespace TavixQtLib
