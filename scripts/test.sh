@@ -17,6 +17,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build=${TAVIX_BUILD_DIR:-build}
+# Let ccache share objects between clones in different folders.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build "$build" --parallel "$(nproc)"
 cd "$build"
