@@ -1,41 +1,11 @@
 #include "controls/TavixQCheckBox.h"
 
+#include "controls/TavixCheckableRows.h"
 #include "controls/TavixQCheckBoxImpl.h"
 
 #include <QPointer>
 
 namespace TavixQtLib {
-
-namespace {
-
-const QString kDefaultUncheck = QStringLiteral("IDB_UNCHECK");
-const QString kDefaultChecked = QStringLiteral("IDB_CHECKED");
-
-void setStateStyle(FillStyle *styles, CtrlState state, const FillStyle &style)
-{
-    if (state == AllStates) {
-        for (int s = Normal; s <= Disable; ++s)
-            styles[s] = style;
-    } else if (state >= Normal && state <= Disable) {
-        styles[state] = style;
-    }
-}
-
-int stateIndex(CtrlState state)
-{
-    return state >= Normal && state <= Disable ? int(state) : int(Normal);
-}
-
-PropertyDef alignRow(const QString &label)
-{
-    PropertyDef def = tavixPropertyDef(label, Enumeration);
-    def.addOption(DockNear, QStringLiteral("Left"));
-    def.addOption(DockCenter, QStringLiteral("Center"));
-    def.addOption(DockFar, QStringLiteral("Right"));
-    return def;
-}
-
-} // namespace
 
 TavixQCheckBox::TavixQCheckBox(QWidget *parent)
     : QCheckBox(parent)
@@ -83,13 +53,7 @@ ControlInfo TavixQCheckBox::getProps()
     checkedBg.getFillStyle = tavixBindAccessor(&TavixQCheckBox::getCheckedBackground);
     info.properties.push_back(checkedBg);
 
-    PropertyDef textStyle = tavixPropertyDef(QStringLiteral("TextStyle"), TextStyleRef);
-    textStyle.addOption(int(CheckBoxTextState::Checked), QStringLiteral("Checked"));
-    textStyle.addOption(int(CheckBoxTextState::Unchecked), QStringLiteral("Unchecked"));
-    textStyle.addOption(int(CheckBoxTextState::Disable), QStringLiteral("Disable"));
-    textStyle.setTextStyle = tavixBindAccessor(&TavixQCheckBox::setTextStyleByState);
-    textStyle.getTextStyle = tavixBindAccessor(&TavixQCheckBox::getTextStyleByState);
-    info.properties.push_back(textStyle);
+    info.properties.push_back(tavixCheckableTextStyleRow<TavixQCheckBox>());
 
     info.properties.push_back(tavixPropertyDef(QStringLiteral("Line"), GroupLine));
 
@@ -98,64 +62,28 @@ ControlInfo TavixQCheckBox::getProps()
     showIcon.getBool = tavixBindAccessor(&TavixQCheckBox::getShowIcon);
     info.properties.push_back(showIcon);
 
-    const struct {
-        const char *label;
-        void (TavixQCheckBox::*set)(const QString &);
-        QString (TavixQCheckBox::*get)() const;
-    } icons[] = {
-        {"UncheckIcon", &TavixQCheckBox::setUncheckIcon, &TavixQCheckBox::getUncheckIcon},
-        {"UncheckHotIcon", &TavixQCheckBox::setUncheckHotIcon, &TavixQCheckBox::getUncheckHotIcon},
-        {"CheckedIcon", &TavixQCheckBox::setCheckedIcon, &TavixQCheckBox::getCheckedIcon},
-        {"CheckedHotIcon", &TavixQCheckBox::setCheckedHotIcon, &TavixQCheckBox::getCheckedHotIcon},
-    };
-    for (const auto &icon : icons) {
-        PropertyDef def = tavixPropertyDef(QString::fromLatin1(icon.label), ImagePath);
-        def.setString = tavixBindAccessor(icon.set);
-        def.getString = tavixBindAccessor(icon.get);
-        info.properties.push_back(def);
-    }
-
-    PropertyDef horAlign = alignRow(QStringLiteral("HorAlign"));
-    horAlign.setInt = tavixBindAccessor(&TavixQCheckBox::setIconHorAlign);
-    horAlign.getInt = tavixBindAccessor(&TavixQCheckBox::getIconHorAlign);
-    info.properties.push_back(horAlign);
-
-    // Top, centre, bottom, offered under the horizontal names.
-    PropertyDef verAlign = alignRow(QStringLiteral("VerAlign"));
-    verAlign.setInt = tavixBindAccessor(&TavixQCheckBox::setIconVerAlign);
-    verAlign.getInt = tavixBindAccessor(&TavixQCheckBox::getIconVerAlign);
-    info.properties.push_back(verAlign);
-
-    PropertyDef offsetX = tavixPropertyDef(QStringLiteral("OffsetX"), Int);
-    offsetX.setInt = tavixBindAccessor(&TavixQCheckBox::setIconOffsetX);
-    offsetX.getInt = tavixBindAccessor(&TavixQCheckBox::getIconOffsetX);
-    info.properties.push_back(offsetX);
-
-    PropertyDef offsetY = tavixPropertyDef(QStringLiteral("OffsetY"), Int);
-    offsetY.setInt = tavixBindAccessor(&TavixQCheckBox::setIconOffsetY);
-    offsetY.getInt = tavixBindAccessor(&TavixQCheckBox::getIconOffsetY);
-    info.properties.push_back(offsetY);
+    tavixAddCheckableIndicatorRows<TavixQCheckBox>(info.properties);
     return info;
 }
 
 void TavixQCheckBox::setBackground(CtrlState state, const FillStyle &style)
 {
-    setStateStyle(m_impl->uncheckBackgrounds, state, style);
+    tavixSetPerState(m_impl->uncheckBackgrounds, state, style);
 }
 
 const FillStyle &TavixQCheckBox::getBackground(CtrlState state) const
 {
-    return m_impl->uncheckBackgrounds[stateIndex(state)];
+    return m_impl->uncheckBackgrounds[tavixStateIndex(state)];
 }
 
 void TavixQCheckBox::setCheckedBackground(CtrlState state, const FillStyle &style)
 {
-    setStateStyle(m_impl->checkedBackgrounds, state, style);
+    tavixSetPerState(m_impl->checkedBackgrounds, state, style);
 }
 
 const FillStyle &TavixQCheckBox::getCheckedBackground(CtrlState state) const
 {
-    return m_impl->checkedBackgrounds[stateIndex(state)];
+    return m_impl->checkedBackgrounds[tavixStateIndex(state)];
 }
 
 void TavixQCheckBox::setTextStyle(bool checked, const TextStyleDesc &style)
@@ -170,29 +98,12 @@ const TextStyleDesc &TavixQCheckBox::getTextStyle(bool checked) const
 
 void TavixQCheckBox::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc &style)
 {
-    switch (state) {
-    case CheckBoxTextState::Checked:
-        m_impl->checkedTextStyle = style;
-        break;
-    case CheckBoxTextState::Unchecked:
-        m_impl->uncheckTextStyle = style;
-        break;
-    case CheckBoxTextState::Disable:
-        m_impl->disableTextStyle = style;
-        break;
-    }
+    m_impl->setTextStyleByState(state, style);
 }
 
 const TextStyleDesc &TavixQCheckBox::getTextStyleByState(CheckBoxTextState state) const
 {
-    switch (state) {
-    case CheckBoxTextState::Checked:
-        return m_impl->checkedTextStyle;
-    case CheckBoxTextState::Disable:
-        return m_impl->disableTextStyle;
-    default:
-        return m_impl->uncheckTextStyle;
-    }
+    return m_impl->textStyleByState(state);
 }
 
 void TavixQCheckBox::setDisableTextStyle(const TextStyleDesc &style)
@@ -207,9 +118,7 @@ const TextStyleDesc &TavixQCheckBox::getDisableTextStyle() const
 
 void TavixQCheckBox::setUncheckIcon(const QString &path)
 {
-    m_impl->uncheckIcon = path;
-    if (m_impl->uncheckHotIcon == kDefaultUncheck)
-        m_impl->uncheckHotIcon = path;
+    m_impl->setIndicator(false, path);
 }
 
 QString TavixQCheckBox::getUncheckIcon() const
@@ -229,9 +138,7 @@ QString TavixQCheckBox::getUncheckHotIcon() const
 
 void TavixQCheckBox::setCheckedIcon(const QString &path)
 {
-    m_impl->checkedIcon = path;
-    if (m_impl->checkedHotIcon == kDefaultChecked)
-        m_impl->checkedHotIcon = path;
+    m_impl->setIndicator(true, path);
 }
 
 QString TavixQCheckBox::getCheckedIcon() const

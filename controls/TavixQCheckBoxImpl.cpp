@@ -1,9 +1,7 @@
 #include "controls/TavixQCheckBoxImpl.h"
 
-#include "controls/TavixButtonCaption.h"
 #include "core/TavixJson.h"
 #include "core/TavixNodeEntries.h"
-#include "resources/TavixQResourceManager.h"
 
 #include <QCheckBox>
 #include <QPainter>
@@ -20,11 +18,13 @@ const QString kDefaultChecked = QStringLiteral("IDB_CHECKED");
 } // namespace
 
 TavixQCheckBoxImpl::TavixQCheckBoxImpl(QCheckBox *owner)
-    : TavixQWidgetBaseImpl(owner, QStringLiteral("qtcheckbox"))
+    : TavixQCheckableImpl(owner, QStringLiteral("qtcheckbox"))
     , checkBox(owner)
 {
-    iconStyle.horAlign = DockNear;
-    iconStyle.verAlign = DockCenter;
+    uncheckIcon = uncheckHotIcon = kDefaultUncheck;
+    checkedIcon = checkedHotIcon = kDefaultChecked;
+    // Saved pages carry "iconHor" unless it is 1, although the check box starts left-aligned.
+    unsavedHorAlign = DockCenter;
     for (int s = Normal; s <= Disable; ++s) {
         uncheckBackgrounds[s].valid = false;
         checkedBackgrounds[s].valid = false;
@@ -54,18 +54,29 @@ QString TavixQCheckBoxImpl::indicatorPath(bool checked, int state) const
     }
 }
 
+void TavixQCheckBoxImpl::setIndicator(bool checked, const QString &path)
+{
+    (checked ? checkedIcon : uncheckIcon) = path;
+    followIndicator(checked);
+}
+
+void TavixQCheckBoxImpl::followIndicator(bool checked)
+{
+    QString &hot = checked ? checkedHotIcon : uncheckHotIcon;
+    if (hot == (checked ? kDefaultChecked : kDefaultUncheck))
+        hot = checked ? checkedIcon : uncheckIcon;
+}
+
 void TavixQCheckBoxImpl::paint(QPainter *painter, const QRect &rect)
 {
     const bool checked = checkBox->isChecked();
     const int s = qBound(int(Normal), state, int(Disable));
-    drawFillStyle(painter, checked ? checkedBackgrounds[s] : uncheckBackgrounds[s], rect);
+    drawFillStyle(painter, backgrounds(checked)[s], rect);
 
     if (showText) {
         const int x = captionX();
-        const TextStyleDesc &style = !checkBox->isEnabled() ? disableTextStyle
-                                     : checked             ? checkedTextStyle
-                                                           : uncheckTextStyle;
-        drawTextStyle(painter, checkBox->text(), style, QRect(x, 0, checkBox->width() - x, checkBox->height()));
+        drawTextStyle(painter, checkBox->text(), captionStyle(checked, !checkBox->isEnabled()),
+                      QRect(x, 0, checkBox->width() - x, checkBox->height()));
     }
 
     if (showIcon) {
@@ -75,86 +86,21 @@ void TavixQCheckBoxImpl::paint(QPainter *painter, const QRect &rect)
     }
 }
 
-void TavixQCheckBoxImpl::notifyChangeLanguage()
+void TavixQCheckBoxImpl::readOwnAttrs(const Json::Value &a)
 {
-    tavixTranslateButtonCaption(checkBox, languageKey);
+    followIndicator(false);
+    followIndicator(true);
+    QString text;
+    if (tavixReadString(a, "disableIconPath", text))
+        disableUncheckIcon = text;
+    if (tavixReadString(a, "disableSIconPath", text))
+        disableCheckedIcon = text;
 }
 
-bool TavixQCheckBoxImpl::serializeJsonValue(Json::Value **node, bool read)
+void TavixQCheckBoxImpl::writeOwnAttrs(Json::Value &out) const
 {
-    // The base may redirect *node to the control's theme entry; it rejects nodes that are not objects.
-    if (!TavixQWidgetBaseImpl::serializeJsonValue(node, read))
-        return false;
-    TavixStyleSlots styleSlots;
-    styleSlots.fillGroup(0, uncheckBackgrounds, 4)
-        .fillGroup(4, checkedBackgrounds, 4)
-        .text(8, &uncheckTextStyle)
-        .text(9, &checkedTextStyle)
-        .text(10, &disableTextStyle);
-
-    if (read) {
-        const Json::Value &target = **node;
-        const Json::Value *attr = tavixAttrNode(target);
-        const Json::Value empty;
-        const Json::Value &a = attr ? *attr : empty;
-        bool b = false;
-        int i = 0;
-        QString text;
-        if (tavixReadInt(a, "iconHor", i))
-            iconStyle.horAlign = i;
-        if (tavixReadInt(a, "iconVer", i))
-            iconStyle.verAlign = i;
-        if (tavixReadInt(a, "iconX", i))
-            iconStyle.offsetX = i;
-        if (tavixReadInt(a, "iconY", i))
-            iconStyle.offsetY = i;
-        if (tavixReadBool(a, "showIcon", b))
-            showIcon = b;
-        if (tavixReadBool(a, "showText", b))
-            showText = b;
-        // A theme entry restyles a live check box; it must not wipe the caption the page gave it.
-        if (!TavixQResourceManager::getInstance()->isLoadFromThemeRes()) {
-            text.clear();
-            tavixReadString(a, "text", text);
-            tavixApplyButtonCaption(checkBox, text, languageKey);
-        }
-        if (tavixReadString(a, "iconPath", text))
-            uncheckIcon = text;
-        if (tavixReadString(a, "hotIconPath", text))
-            uncheckHotIcon = text;
-        if (uncheckHotIcon == kDefaultUncheck)
-            uncheckHotIcon = uncheckIcon;
-        if (tavixReadString(a, "siconPath", text))
-            checkedIcon = text;
-        if (tavixReadString(a, "sHotIconPath", text))
-            checkedHotIcon = text;
-        if (checkedHotIcon == kDefaultChecked)
-            checkedHotIcon = checkedIcon;
-        if (tavixReadString(a, "disableIconPath", text))
-            disableUncheckIcon = text;
-        if (tavixReadString(a, "disableSIconPath", text))
-            disableCheckedIcon = text;
-        styleSlots.read(target);
-        checkBox->update();
-        return true;
-    }
-
-    Json::Value &out = **node;
-    tavixWriteAttrInt(out, "iconHor", iconStyle.horAlign, 1);
-    tavixWriteAttrInt(out, "iconVer", iconStyle.verAlign, 1);
-    tavixWriteAttrInt(out, "iconX", iconStyle.offsetX, 0);
-    tavixWriteAttrInt(out, "iconY", iconStyle.offsetY, 0);
-    tavixWriteAttrBool(out, "showIcon", showIcon, true);
-    tavixWriteAttrBool(out, "showText", showText, true);
-    tavixWriteAttrString(out, "text", tavixButtonCaptionForNode(checkBox, languageKey));
-    tavixWriteAttrString(out, "iconPath", uncheckIcon);
-    tavixWriteAttrString(out, "hotIconPath", uncheckHotIcon);
-    tavixWriteAttrString(out, "siconPath", checkedIcon);
-    tavixWriteAttrString(out, "sHotIconPath", checkedHotIcon);
     tavixWriteAttrString(out, "disableIconPath", disableUncheckIcon);
     tavixWriteAttrString(out, "disableSIconPath", disableCheckedIcon);
-    styleSlots.write(out);
-    return true;
 }
 
 } // namespace TavixQtLib

@@ -64,6 +64,16 @@ void storeBaseGeometry(QWidget *w, const QRect &rect)
     w->setProperty(kBaseGeometryProperty, rect);
 }
 
+// Where w sits with the content unscrolled; without a stored one, fallback becomes it.
+QRect baseGeometry(QWidget *w, const QRect &fallback)
+{
+    const QVariant stored = w->property(kBaseGeometryProperty);
+    if (stored.isValid())
+        return stored.toRect();
+    storeBaseGeometry(w, fallback);
+    return fallback;
+}
+
 // Moves a child to rect (content coordinates) shown at the scroll offset, and records where it went.
 // Qt keeps a widget within its minimum and maximum size, so the record is the geometry it really got.
 void placeChild(QWidget *w, const QRect &rect, int scrollX, int scrollY)
@@ -197,10 +207,8 @@ void TavixQContainerImpl::layoutPass()
     const QObjectList &objects = container->children();
     flow.reserve(size_t(objects.size()));
     for (QObject *object : objects) {
-        if (!object->isWidgetType())
-            continue;
-        QWidget *w = static_cast<QWidget *>(object);
-        if (w->isWindow() || isBoundBar(w))
+        QWidget *w = contentChild(object);
+        if (!w)
             continue;
         FlowItem item;
         item.widget = w;
@@ -248,6 +256,14 @@ bool TavixQContainerImpl::isBoundBar(const QWidget *w) const
     return qobject_cast<const TavixQScrollBar *>(w) && w->property(kBoundBarProperty).toBool();
 }
 
+QWidget *TavixQContainerImpl::contentChild(QObject *object) const
+{
+    if (!object->isWidgetType())
+        return nullptr;
+    QWidget *w = static_cast<QWidget *>(object);
+    return w->isWindow() || isBoundBar(w) ? nullptr : w;
+}
+
 QList<QWidget *> TavixQContainerImpl::flowChildren() const
 {
     QList<QWidget *> result;
@@ -256,10 +272,8 @@ QList<QWidget *> TavixQContainerImpl::flowChildren() const
     const QObjectList &objects = container->children();
     result.reserve(objects.size());
     for (QObject *object : objects) {
-        if (!object->isWidgetType())
-            continue;
-        QWidget *w = static_cast<QWidget *>(object);
-        if (w->isWindow() || isBoundBar(w))
+        QWidget *w = contentChild(object);
+        if (!w)
             continue;
         ITavixQWidgetBase *iface = dynamic_cast<ITavixQWidgetBase *>(w);
         if (iface && iface->getAbsoluteLayout())
@@ -639,19 +653,10 @@ void TavixQContainerImpl::updateScrollBars()
     QRect content;
     bool hasContent = false;
     for (QObject *object : container->children()) {
-        if (!object->isWidgetType())
+        QWidget *w = contentChild(object);
+        if (!w || w->isHidden())
             continue;
-        QWidget *w = static_cast<QWidget *>(object);
-        if (w->isWindow() || w->isHidden() || isBoundBar(w))
-            continue;
-        QRect base;
-        const QVariant stored = w->property(kBaseGeometryProperty);
-        if (stored.isValid()) {
-            base = stored.toRect();
-        } else {
-            base = w->geometry().translated(scrollX, scrollY);
-            storeBaseGeometry(w, base);
-        }
+        const QRect base = baseGeometry(w, w->geometry().translated(scrollX, scrollY));
         content = hasContent ? content.united(base) : base;
         hasContent = true;
     }
@@ -717,20 +722,10 @@ void TavixQContainerImpl::applyScrollOffset(bool force)
         return;
     movingChildren = true;
     for (QObject *object : container->children()) {
-        if (!object->isWidgetType())
+        QWidget *w = contentChild(object);
+        if (!w)
             continue;
-        QWidget *w = static_cast<QWidget *>(object);
-        if (w->isWindow() || isBoundBar(w))
-            continue;
-        QRect base;
-        const QVariant stored = w->property(kBaseGeometryProperty);
-        if (stored.isValid()) {
-            base = stored.toRect();
-        } else {
-            base = w->geometry();
-            storeBaseGeometry(w, base);
-        }
-        const QRect target = base.translated(-scrollX, -scrollY);
+        const QRect target = baseGeometry(w, w->geometry()).translated(-scrollX, -scrollY);
         if (w->geometry() != target)
             w->setGeometry(target);
     }

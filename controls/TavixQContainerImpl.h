@@ -98,6 +98,8 @@ private:
     void dockPass(const std::vector<FlowItem> &docked);
     void placeInRow(bool horizontal, const FlowItem &item, int pos, int crossPos, int length, int crossAvail);
     int barThickness(bool horizontal, bool onlyVisible) const;
+    // object as a widget the container lays out and scrolls (not a window, not a bound bar), else null.
+    QWidget *contentChild(QObject *object) const;
 
     TavixQContainer *container = nullptr;
     bool relayoutPending = false;

@@ -6,20 +6,6 @@
 
 namespace TavixQtLib {
 
-namespace {
-
-bool isState(int state)
-{
-    return state >= Normal && state <= Disable;
-}
-
-int stateIndex(int state)
-{
-    return isState(state) ? state : int(Normal);
-}
-
-} // namespace
-
 TavixQPushButton::TavixQPushButton(QWidget *parent)
     : QPushButton(parent)
 {
@@ -80,47 +66,32 @@ ControlInfo TavixQPushButton::getProps()
 
 void TavixQPushButton::setBackground(CtrlState state, const FillStyle &style)
 {
-    if (state == AllStates) {
-        for (FillStyle &s : m_impl->backgrounds)
-            s = style;
-    } else if (isState(state)) {
-        m_impl->backgrounds[state] = style;
-    }
+    tavixSetPerState(m_impl->backgrounds, state, style);
 }
 
 const FillStyle &TavixQPushButton::getBackground(CtrlState state) const
 {
-    return m_impl->backgrounds[stateIndex(state)];
+    return m_impl->backgrounds[tavixStateIndex(state)];
 }
 
 void TavixQPushButton::setTextStyle(CtrlState state, const TextStyleDesc &style)
 {
-    if (state == AllStates) {
-        for (TextStyleDesc &s : m_impl->textStyles)
-            s = style;
-    } else if (isState(state)) {
-        m_impl->textStyles[state] = style;
-    }
+    tavixSetPerState(m_impl->textStyles, state, style);
 }
 
 const TextStyleDesc &TavixQPushButton::getTextStyle(CtrlState state) const
 {
-    return m_impl->textStyles[stateIndex(state)];
+    return m_impl->textStyles[tavixStateIndex(state)];
 }
 
 void TavixQPushButton::setUseFillStyle(CtrlState state, bool useColor)
 {
-    if (state == AllStates) {
-        for (FillStyle &s : m_impl->backgrounds)
-            s.drawColor = useColor;
-    } else if (isState(state)) {
-        m_impl->backgrounds[state].drawColor = useColor;
-    }
+    tavixForState(m_impl->backgrounds, state, [useColor](FillStyle &s) { s.drawColor = useColor; });
 }
 
 bool TavixQPushButton::getUseFillStyle(CtrlState state) const
 {
-    return m_impl->backgrounds[stateIndex(state)].drawColor;
+    return m_impl->backgrounds[tavixStateIndex(state)].drawColor;
 }
 
 void TavixQPushButton::setDrawBackground(bool draw)

@@ -1,38 +1,11 @@
 #include "controls/TavixQRadioButton.h"
 
+#include "controls/TavixCheckableRows.h"
 #include "controls/TavixQRadioButtonImpl.h"
 
 #include <QPointer>
 
 namespace TavixQtLib {
-
-namespace {
-
-void setStateStyle(FillStyle *styles, CtrlState state, const FillStyle &style)
-{
-    if (state == AllStates) {
-        for (int s = Normal; s <= Disable; ++s)
-            styles[s] = style;
-    } else if (state >= Normal && state <= Disable) {
-        styles[state] = style;
-    }
-}
-
-int stateIndex(CtrlState state)
-{
-    return state >= Normal && state <= Disable ? int(state) : int(Normal);
-}
-
-PropertyDef alignRow(const QString &label)
-{
-    PropertyDef def = tavixPropertyDef(label, Enumeration);
-    def.addOption(DockNear, QStringLiteral("Left"));
-    def.addOption(DockCenter, QStringLiteral("Center"));
-    def.addOption(DockFar, QStringLiteral("Right"));
-    return def;
-}
-
-} // namespace
 
 TavixQRadioButton::TavixQRadioButton(QWidget *parent)
     : QRadioButton(parent)
@@ -80,13 +53,7 @@ ControlInfo TavixQRadioButton::getProps()
     selectedBg.getFillStyle = tavixBindAccessor(&TavixQRadioButton::getSelectedBackground);
     info.properties.push_back(selectedBg);
 
-    PropertyDef textStyle = tavixPropertyDef(QStringLiteral("TextStyle"), TextStyleRef);
-    textStyle.addOption(int(CheckBoxTextState::Checked), QStringLiteral("Checked"));
-    textStyle.addOption(int(CheckBoxTextState::Unchecked), QStringLiteral("Unchecked"));
-    textStyle.addOption(int(CheckBoxTextState::Disable), QStringLiteral("Disable"));
-    textStyle.setTextStyle = tavixBindAccessor(&TavixQRadioButton::setTextStyleByState);
-    textStyle.getTextStyle = tavixBindAccessor(&TavixQRadioButton::getTextStyleByState);
-    info.properties.push_back(textStyle);
+    info.properties.push_back(tavixCheckableTextStyleRow<TavixQRadioButton>());
 
     info.properties.push_back(tavixPropertyDef(QStringLiteral("Line"), GroupLine));
 
@@ -106,64 +73,28 @@ ControlInfo TavixQRadioButton::getProps()
         info.properties.push_back(def);
     }
 
-    const struct {
-        const char *label;
-        bool (TavixQRadioButton::*set)(const QString &);
-        QString (TavixQRadioButton::*get)() const;
-    } icons[] = {
-        {"UncheckIcon", &TavixQRadioButton::setUncheckIcon, &TavixQRadioButton::getUncheckIcon},
-        {"UncheckHotIcon", &TavixQRadioButton::setUncheckHotIcon, &TavixQRadioButton::getUncheckHotIcon},
-        {"CheckedIcon", &TavixQRadioButton::setCheckedIcon, &TavixQRadioButton::getCheckedIcon},
-        {"CheckedHotIcon", &TavixQRadioButton::setCheckedHotIcon, &TavixQRadioButton::getCheckedHotIcon},
-    };
-    for (const auto &icon : icons) {
-        PropertyDef def = tavixPropertyDef(QString::fromLatin1(icon.label), ImagePath);
-        def.setString = tavixBindAccessor(icon.set);
-        def.getString = tavixBindAccessor(icon.get);
-        info.properties.push_back(def);
-    }
-
-    PropertyDef horAlign = alignRow(QStringLiteral("HorAlign"));
-    horAlign.setInt = tavixBindAccessor(&TavixQRadioButton::setIconHorAlign);
-    horAlign.getInt = tavixBindAccessor(&TavixQRadioButton::getIconHorAlign);
-    info.properties.push_back(horAlign);
-
-    // Top, centre, bottom, offered under the horizontal names.
-    PropertyDef verAlign = alignRow(QStringLiteral("VerAlign"));
-    verAlign.setInt = tavixBindAccessor(&TavixQRadioButton::setIconVerAlign);
-    verAlign.getInt = tavixBindAccessor(&TavixQRadioButton::getIconVerAlign);
-    info.properties.push_back(verAlign);
-
-    PropertyDef offsetX = tavixPropertyDef(QStringLiteral("OffsetX"), Int);
-    offsetX.setInt = tavixBindAccessor(&TavixQRadioButton::setIconOffsetX);
-    offsetX.getInt = tavixBindAccessor(&TavixQRadioButton::getIconOffsetX);
-    info.properties.push_back(offsetX);
-
-    PropertyDef offsetY = tavixPropertyDef(QStringLiteral("OffsetY"), Int);
-    offsetY.setInt = tavixBindAccessor(&TavixQRadioButton::setIconOffsetY);
-    offsetY.getInt = tavixBindAccessor(&TavixQRadioButton::getIconOffsetY);
-    info.properties.push_back(offsetY);
+    tavixAddCheckableIndicatorRows<TavixQRadioButton>(info.properties);
     return info;
 }
 
 void TavixQRadioButton::setBackground(CtrlState state, const FillStyle &style)
 {
-    setStateStyle(m_impl->unselectedBackgrounds, state, style);
+    tavixSetPerState(m_impl->unselectedBackgrounds, state, style);
 }
 
 const FillStyle &TavixQRadioButton::getBackground(CtrlState state) const
 {
-    return m_impl->unselectedBackgrounds[stateIndex(state)];
+    return m_impl->unselectedBackgrounds[tavixStateIndex(state)];
 }
 
 void TavixQRadioButton::setSelectedBackground(CtrlState state, const FillStyle &style)
 {
-    setStateStyle(m_impl->selectedBackgrounds, state, style);
+    tavixSetPerState(m_impl->selectedBackgrounds, state, style);
 }
 
 const FillStyle &TavixQRadioButton::getSelectedBackground(CtrlState state) const
 {
-    return m_impl->selectedBackgrounds[stateIndex(state)];
+    return m_impl->selectedBackgrounds[tavixStateIndex(state)];
 }
 
 void TavixQRadioButton::setTextStyle(bool checked, const TextStyleDesc &style)
@@ -178,29 +109,12 @@ TextStyleDesc TavixQRadioButton::getTextStyle(bool checked) const
 
 void TavixQRadioButton::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc &style)
 {
-    switch (state) {
-    case CheckBoxTextState::Checked:
-        m_impl->checkedTextStyle = style;
-        break;
-    case CheckBoxTextState::Unchecked:
-        m_impl->uncheckTextStyle = style;
-        break;
-    case CheckBoxTextState::Disable:
-        m_impl->disableTextStyle = style;
-        break;
-    }
+    m_impl->setTextStyleByState(state, style);
 }
 
 const TextStyleDesc &TavixQRadioButton::getTextStyleByState(CheckBoxTextState state) const
 {
-    switch (state) {
-    case CheckBoxTextState::Checked:
-        return m_impl->checkedTextStyle;
-    case CheckBoxTextState::Disable:
-        return m_impl->disableTextStyle;
-    default:
-        return m_impl->uncheckTextStyle;
-    }
+    return m_impl->textStyleByState(state);
 }
 
 void TavixQRadioButton::setDisableTextStyle(const TextStyleDesc &style)

@@ -1,6 +1,5 @@
 #include "controls/TavixQRadioButtonImpl.h"
 
-#include "controls/TavixButtonCaption.h"
 #include "core/TavixJson.h"
 #include "core/TavixNodeEntries.h"
 #include "resources/TavixQResourceManager.h"
@@ -33,12 +32,10 @@ int alignedStart(int align, int start, int length, int size)
 } // namespace
 
 TavixQRadioButtonImpl::TavixQRadioButtonImpl(QRadioButton *owner)
-    : TavixQWidgetBaseImpl(owner, QStringLiteral("qtradiobox"))
+    : TavixQCheckableImpl(owner, QStringLiteral("qtradiobox"))
     , radio(owner)
 {
-    iconStyle.offsetX = 10;
-    iconStyle.horAlign = DockNear;
-    iconStyle.verAlign = DockCenter;
+    iconStyle.offsetX = 10;             // the indicator sits 10 pixels in
     for (FillStyle &style : unselectedBackgrounds)
         style.valid = false;
 }
@@ -119,7 +116,7 @@ void TavixQRadioButtonImpl::paint(QPainter *painter, const QRect &rect)
     const QSize natural = path.isEmpty() ? QSize() : imageSize(path, false);
     const QSize scaled = scaledIndicatorSize(natural, rect);
 
-    drawFillStyle(painter, checked ? selectedBackgrounds[s] : unselectedBackgrounds[s], rect);
+    drawFillStyle(painter, backgrounds(checked)[s], rect);
 
     if (showIcon && scaled.isValid()) {
         if (scaled == natural)
@@ -128,84 +125,20 @@ void TavixQRadioButtonImpl::paint(QPainter *painter, const QRect &rect)
             drawScaledIndicator(painter, path, indicatorRect(scaled, rect), gray);
     }
 
-    if (showText) {
-        const TextStyleDesc &style = s == Disable ? disableTextStyle : checked ? checkedTextStyle : uncheckTextStyle;
-        drawTextStyle(painter, radio->text(), style, captionRect(scaled, rect));
-    }
+    if (showText)
+        drawTextStyle(painter, radio->text(), captionStyle(checked, s == Disable), captionRect(scaled, rect));
 }
 
-void TavixQRadioButtonImpl::notifyChangeLanguage()
+void TavixQRadioButtonImpl::readOwnAttrs(const Json::Value &a)
 {
-    tavixTranslateButtonCaption(radio, languageKey);
+    bool b = false;
+    if (tavixReadBool(a, "pushlike", b))
+        pushlike = b;
 }
 
-bool TavixQRadioButtonImpl::serializeJsonValue(Json::Value **node, bool read)
+void TavixQRadioButtonImpl::writeOwnAttrs(Json::Value &out) const
 {
-    // The base may redirect *node to the control's theme entry; it rejects nodes that are not objects.
-    if (!TavixQWidgetBaseImpl::serializeJsonValue(node, read))
-        return false;
-    TavixStyleSlots styleSlots;
-    styleSlots.fillGroup(0, unselectedBackgrounds, 4)
-        .fillGroup(4, selectedBackgrounds, 4)
-        .text(8, &uncheckTextStyle)
-        .text(9, &checkedTextStyle)
-        .text(10, &disableTextStyle);
-
-    if (read) {
-        const Json::Value &target = **node;
-        const Json::Value *attr = tavixAttrNode(target);
-        const Json::Value empty;
-        const Json::Value &a = attr ? *attr : empty;
-        bool b = false;
-        int i = 0;
-        QString text;
-        if (tavixReadInt(a, "iconHor", i))
-            iconStyle.horAlign = i;
-        if (tavixReadInt(a, "iconVer", i))
-            iconStyle.verAlign = i;
-        if (tavixReadInt(a, "iconX", i))
-            iconStyle.offsetX = i;
-        if (tavixReadInt(a, "iconY", i))
-            iconStyle.offsetY = i;
-        if (tavixReadBool(a, "showIcon", b))
-            showIcon = b;
-        if (tavixReadBool(a, "showText", b))
-            showText = b;
-        if (tavixReadBool(a, "pushlike", b))
-            pushlike = b;
-        // A theme entry restyles a live radio button; it must not wipe the caption the page gave it.
-        if (!TavixQResourceManager::getInstance()->isLoadFromThemeRes()) {
-            tavixReadString(a, "text", text);
-            tavixApplyButtonCaption(radio, text, languageKey);
-        }
-        if (tavixReadString(a, "iconPath", text))
-            uncheckIcon = text;
-        if (tavixReadString(a, "hotIconPath", text))
-            uncheckHotIcon = text;
-        if (tavixReadString(a, "siconPath", text))
-            checkedIcon = text;
-        if (tavixReadString(a, "sHotIconPath", text))
-            checkedHotIcon = text;
-        styleSlots.read(target);
-        radio->update();
-        return true;
-    }
-
-    Json::Value &out = **node;
-    tavixWriteAttrInt(out, "iconHor", iconStyle.horAlign, 0);
-    tavixWriteAttrInt(out, "iconVer", iconStyle.verAlign, 1);
-    tavixWriteAttrInt(out, "iconX", iconStyle.offsetX, 0);
-    tavixWriteAttrInt(out, "iconY", iconStyle.offsetY, 0);
-    tavixWriteAttrBool(out, "showIcon", showIcon, true);
-    tavixWriteAttrBool(out, "showText", showText, true);
     tavixWriteAttrBool(out, "pushlike", pushlike, false);
-    tavixWriteAttrString(out, "text", tavixButtonCaptionForNode(radio, languageKey));
-    tavixWriteAttrString(out, "iconPath", uncheckIcon);
-    tavixWriteAttrString(out, "hotIconPath", uncheckHotIcon);
-    tavixWriteAttrString(out, "siconPath", checkedIcon);
-    tavixWriteAttrString(out, "sHotIconPath", checkedHotIcon);
-    styleSlots.write(out);
-    return true;
 }
 
 } // namespace TavixQtLib

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/TavixQWidgetBaseImpl.h"
+#include "controls/TavixQCheckableImpl.h"
 #include "tavixqtlib_export.h"
 
 #include <QSize>
@@ -11,8 +11,8 @@ class QRadioButton;
 namespace TavixQtLib {
 
 // Private side of TavixQRadioButton: backgrounds by checked state and CtrlState, an indicator image
-// scaled into the upper half of the widget's height, and three caption styles.
-class TAVIXQTLIB_EXPORT TavixQRadioButtonImpl : public TavixQWidgetBaseImpl
+// scaled into the upper half of the widget's height, and one indicator for the disabled state.
+class TAVIXQTLIB_EXPORT TavixQRadioButtonImpl : public TavixQCheckableImpl
 {
     Q_OBJECT
 public:
@@ -20,8 +20,7 @@ public:
     ~TavixQRadioButtonImpl() override;
 
     void paint(QPainter *painter, const QRect &rect) override;
-    bool serializeJsonValue(Json::Value **node, bool read) override;
-    void notifyChangeLanguage() override;
+    FillStyle *backgrounds(bool checked) override { return checked ? selectedBackgrounds : unselectedBackgrounds; }
 
     // The indicator drawn for a checked state and CtrlState while the widget is (not) enabled.
     // gray tells whether it is drawn in the disabled rendering.
@@ -35,21 +34,14 @@ public:
 
     QRadioButton *radio = nullptr;
 
-    QString languageKey;
-    QString uncheckIcon;
-    QString uncheckHotIcon;
-    QString checkedIcon;
-    QString checkedHotIcon;
     QString disableIcon;
-    IconStyleDesc iconStyle;            // left, vertically centred, 10 pixels in
-    bool showIcon = true;
-    bool showText = true;
     bool pushlike = false;              // stored and persisted only
-    TextStyleDesc uncheckTextStyle;
-    TextStyleDesc checkedTextStyle;
-    TextStyleDesc disableTextStyle;
     FillStyle unselectedBackgrounds[4]; // by CtrlState; nothing painted until a style is assigned
-    FillStyle selectedBackgrounds[4];
+    FillStyle selectedBackgrounds[4];   // by CtrlState; the default fill style until one is assigned
+
+protected:
+    void readOwnAttrs(const Json::Value &attr) override;
+    void writeOwnAttrs(Json::Value &node) const override;
 
 private:
     void drawScaledIndicator(QPainter *painter, const QString &path, const QRect &target, bool gray);

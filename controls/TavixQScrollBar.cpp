@@ -15,16 +15,6 @@ const FillStyle &stateStyle(const FillStyle *styles, CtrlState state)
     return styles[qBound(0, int(state), 3)];
 }
 
-void setStateStyle(FillStyle *styles, CtrlState state, const FillStyle &style)
-{
-    if (state == AllStates) {
-        for (int i = 0; i < 4; ++i)
-            styles[i] = style;
-    } else if (state >= Normal && state <= Disable) {
-        styles[state] = style;
-    }
-}
-
 const FillStyle &noStyle()
 {
     static const FillStyle none;
@@ -139,7 +129,7 @@ void TavixQScrollBar::setScrollbarUpButton(CtrlState state, const FillStyle &sty
 {
     if (!m_impl)
         return;
-    setStateStyle(m_impl->upButton, state, style);
+    tavixSetPerState(m_impl->upButton, state, style);
     update();
 }
 
@@ -152,7 +142,7 @@ void TavixQScrollBar::setScrollbarDownButton(CtrlState state, const FillStyle &s
 {
     if (!m_impl)
         return;
-    setStateStyle(m_impl->downButton, state, style);
+    tavixSetPerState(m_impl->downButton, state, style);
     update();
 }
 
@@ -165,7 +155,7 @@ void TavixQScrollBar::setScrollbarThumb(CtrlState state, const FillStyle &style)
 {
     if (!m_impl)
         return;
-    setStateStyle(m_impl->thumb, state, style);
+    tavixSetPerState(m_impl->thumb, state, style);
     update();
 }
 

@@ -40,6 +40,20 @@ Json::Value styleEntry(const FillStyle &style, int slot)
     return entry;
 }
 
+// The state field of a part, for the const reader and the writer alike.
+template <class Impl>
+auto &partStateField(Impl &impl, TavixQScrollBarImpl::Part part)
+{
+    switch (part) {
+    case TavixQScrollBarImpl::UpPart:
+        return impl.upState;
+    case TavixQScrollBarImpl::DownPart:
+        return impl.downState;
+    default:
+        return impl.thumbState;
+    }
+}
+
 } // namespace
 
 TavixQScrollBarImpl::TavixQScrollBarImpl(TavixQScrollBar *owner)
@@ -59,31 +73,12 @@ QRect TavixQScrollBarImpl::partRect(Part part) const
 
 int TavixQScrollBarImpl::partState(Part part) const
 {
-    switch (part) {
-    case UpPart:
-        return upState;
-    case DownPart:
-        return downState;
-    default:
-        return thumbState;
-    }
-}
-
-int &TavixQScrollBarImpl::stateOf(Part part)
-{
-    switch (part) {
-    case UpPart:
-        return upState;
-    case DownPart:
-        return downState;
-    default:
-        return thumbState;
-    }
+    return partStateField(*this, part);
 }
 
 void TavixQScrollBarImpl::setPartState(Part part, int value)
 {
-    int &current = stateOf(part);
+    int &current = partStateField(*this, part);
     if (current == value)
         return;
     current = value;
@@ -195,7 +190,7 @@ void TavixQScrollBarImpl::mouseMoveEvent(QMouseEvent *event)
 {
     TavixQWidgetBaseImpl::mouseMoveEvent(event);
     for (Part part : kParts) {
-        const int current = stateOf(part);
+        const int current = partState(part);
         if (partRect(part).contains(event->pos())) {
             if (current == Normal || current > Pressed || current < Normal)
                 setPartState(part, Hot);

@@ -47,7 +47,6 @@ public:
     int widthHeight = -1;
 
 private:
-    int &stateOf(Part part);
     void setPartState(Part part, int value);
 
     TavixQScrollBar *bar = nullptr;

@@ -61,23 +61,13 @@ Json::Value &scratchValue()
 
 TavixStyleSlots &TavixStyleSlots::fillGroup(int firstSlot, FillStyle *styles, int count, bool firstFillsAll)
 {
-    Slot slot;
-    slot.first = firstSlot;
-    slot.count = count;
-    slot.firstFillsAll = firstFillsAll;
-    slot.fills = styles;
-    m_slots.push_back(slot);
+    m_slots.push_back({firstSlot, count, firstFillsAll, styles, nullptr});
     return *this;
 }
 
 TavixStyleSlots &TavixStyleSlots::textGroup(int firstSlot, TextStyleDesc *styles, int count, bool firstFillsAll)
 {
-    Slot slot;
-    slot.first = firstSlot;
-    slot.count = count;
-    slot.firstFillsAll = firstFillsAll;
-    slot.texts = styles;
-    m_slots.push_back(slot);
+    m_slots.push_back({firstSlot, count, firstFillsAll, nullptr, styles});
     return *this;
 }
 
@@ -112,20 +102,19 @@ bool TavixStyleSlots::read(const Json::Value &node) const
                 continue;
             const int index = number - slot.first;
             const bool spread = slot.firstFillsAll && index == 0;
+            const auto store = [&](auto *records, const auto &found) {
+                for (int i = spread ? 0 : index; i < (spread ? slot.count : index + 1); ++i)
+                    records[i] = found;
+                applied = true;
+            };
             if (slot.fills) {
                 FillStyle found;
-                if (!manager->getFillStyle(name, found))
-                    break;
-                for (int i = spread ? 0 : index; i < (spread ? slot.count : index + 1); ++i)
-                    slot.fills[i] = found;
-                applied = true;
+                if (manager->getFillStyle(name, found))
+                    store(slot.fills, found);
             } else if (slot.texts) {
                 TextStyleDesc found;
-                if (!manager->getTextStyle(name, found))
-                    break;
-                for (int i = spread ? 0 : index; i < (spread ? slot.count : index + 1); ++i)
-                    slot.texts[i] = found;
-                applied = true;
+                if (manager->getTextStyle(name, found))
+                    store(slot.texts, found);
             }
             break;
         }

@@ -16,6 +16,7 @@
 #include <json/value.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace TavixQtLib {
 
@@ -42,6 +43,14 @@ int readPolicy(const Json::Value &node, const char *key, int current)
     if (!tavixReadInt(node, key, value) || value < PolicyDefault || value > PolicyFixed)
         return PolicyDefault;
     return value;
+}
+
+// Reads the node's "x", "y", "w" and "h" into xywh; a missing or malformed key keeps its value.
+void readXywh(const Json::Value &node, int (&xywh)[4])
+{
+    int i = 0;
+    for (const char *key : {"x", "y", "w", "h"})
+        tavixReadInt(node, key, xywh[i++]);
 }
 
 // Qt rejects sizes outside 0..QWIDGETSIZE_MAX with a warning; clamp first.
@@ -180,14 +189,8 @@ void TavixQWidgetBase::LoadLayout(const Json::Value &node)
     static const Json::Value kNull;
     const Json::Value *found = tavixJsonMember(node, "layout");
     const Json::Value &layout = found ? *found : kNull;
-    if (!tavixJsonHas(layout, "type")) {
-        int ratio = 1;
-        tavixReadInt(layout, "ratio", ratio);
-        layoutType = Ratio;
-        layoutData[0] = std::max(1, ratio);
-        return;
-    }
-    int type = -1;
+    // Without "type" the layout is a ratio; a "type" that is not an integer names neither kind.
+    int type = tavixJsonHas(layout, "type") ? -1 : int(Ratio);
     tavixReadInt(layout, "type", type);
     if (type == Ratio) {
         int ratio = 1;
@@ -199,21 +202,10 @@ void TavixQWidgetBase::LoadLayout(const Json::Value &node)
     layoutType = Absolute;
     if (type != Absolute)
         return;
-    int x = 0;
-    int y = 0;
-    int w = owner ? owner->width() : 0;
-    int h = owner ? owner->height() : 0;
+    int xywh[4] = {0, 0, owner ? owner->width() : 0, owner ? owner->height() : 0};
     // Absolute coordinates sit on the node itself, not inside "layout".
-    tavixReadInt(node, "x", x);
-    tavixReadInt(node, "y", y);
-    tavixReadInt(node, "w", w);
-    tavixReadInt(node, "h", h);
-    layoutData[0] = x;
-    layoutData[1] = y;
-    layoutData[2] = w;
-    layoutData[3] = h;
-    if (owner)
-        owner->setGeometry(x, y, w, h);
+    readXywh(node, xywh);
+    setGeometry(xywh[0], xywh[1], xywh[2], xywh[3]);
 }
 
 void TavixQWidgetBase::SaveLayout(Json::Value &node)
@@ -326,15 +318,8 @@ bool TavixQWidgetBase::serializeJsonValue(Json::Value *node, bool read)
     } else {
         // Stored only; resizeWidget() or the container applies the geometry.
         layoutType = Absolute;
-        int x = 0, y = 0, w = 0, h = 0;
-        tavixReadInt(in, "x", x);
-        tavixReadInt(in, "y", y);
-        tavixReadInt(in, "w", w);
-        tavixReadInt(in, "h", h);
-        layoutData[0] = x;
-        layoutData[1] = y;
-        layoutData[2] = w;
-        layoutData[3] = h;
+        std::fill(std::begin(layoutData), std::end(layoutData), 0);
+        readXywh(in, layoutData);
     }
 
     absoluteLayout = tavixJsonHas(in, "absoluteDockHor") || tavixJsonHas(in, "absoluteDockVer")

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 namespace TavixQtLib {
 
 // Interaction state of a control; per-state styles are indexed by it.
@@ -10,6 +12,32 @@ enum CtrlState : int {
     Disable = 3,
     AllStates = 4   // accepted only by per-state setters: applies to all four states
 };
+
+// The entry a per-state getter reads: states outside Normal..Disable (AllStates among them) read Normal.
+constexpr int tavixStateIndex(int state)
+{
+    return state >= Normal && state <= Disable ? state : int(Normal);
+}
+
+// Calls fn on the entry of state, or on every entry for AllStates; other states are ignored.
+template <class T, std::size_t N, class Fn>
+void tavixForState(T (&entries)[N], int state, Fn &&fn)
+{
+    static_assert(N == std::size_t(AllStates), "one entry per CtrlState");
+    if (state == AllStates) {
+        for (T &entry : entries)
+            fn(entry);
+    } else if (state >= Normal && state <= Disable) {
+        fn(entries[state]);
+    }
+}
+
+// Per-state setter: one entry, or all four for AllStates; other states are ignored.
+template <class T, std::size_t N>
+void tavixSetPerState(T (&entries)[N], int state, const T &value)
+{
+    tavixForState(entries, state, [&value](T &entry) { entry = value; });
+}
 
 // Single-style background accessors take this instead of CtrlState.
 enum CommonCtrlState : int {

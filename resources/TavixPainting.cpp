@@ -163,6 +163,17 @@ QImage renderSvg(QSvgRenderer *renderer, const QSize &size)
     return image;
 }
 
+// The fill colour, or with a gradient the blend from color at from to gradientColor at to.
+QBrush fillBrush(const FillRes &res, const QPointF &from, const QPointF &to)
+{
+    if (!res.gradient)
+        return QBrush(res.color);
+    QLinearGradient gradient(from, to);
+    gradient.setColorAt(0, res.color);
+    gradient.setColorAt(1, res.gradientColor);
+    return QBrush(gradient);
+}
+
 } // namespace
 
 void tavixDrawFillStyle(QPainter *painter, const FillStyle &style, const QRect &rect)
@@ -200,14 +211,7 @@ void tavixDrawColorFill(QPainter *painter, const FillRes &res, int x, int y, int
 
     if (res.round == 0) {
         const QRect whole(x, y, w, h);
-        if (res.gradient) {
-            QLinearGradient gradient(QPointF(x, 0), QPointF(fx + fw, 0));
-            gradient.setColorAt(0, res.color);
-            gradient.setColorAt(1, res.gradientColor);
-            painter->fillRect(whole, QBrush(gradient));
-        } else {
-            painter->fillRect(whole, QBrush(res.color));
-        }
+        painter->fillRect(whole, fillBrush(res, QPointF(x, 0), QPointF(fx + fw, 0)));
         if (drawBorder) {
             if (allSides) {
                 // The outline runs through the middle of the border band, as the side lines below do;
@@ -231,14 +235,7 @@ void tavixDrawColorFill(QPainter *painter, const FillRes &res, int x, int y, int
         painter->setRenderHint(QPainter::Antialiasing, true);
         const QPainterPath path = tavixRoundedRectPath(fillRect, res.round, res.roundTopLeft, res.roundTopRight,
                                                        res.roundBottomRight, res.roundBottomLeft);
-        if (res.gradient) {
-            QLinearGradient gradient(fillRect.topLeft(), fillRect.topRight());
-            gradient.setColorAt(0, res.color);
-            gradient.setColorAt(1, res.gradientColor);
-            painter->fillPath(path, QBrush(gradient));
-        } else {
-            painter->fillPath(path, QBrush(res.color));
-        }
+        painter->fillPath(path, fillBrush(res, fillRect.topLeft(), fillRect.topRight()));
         if (drawBorder) {
             if (allSides) {
                 painter->drawPath(tavixRoundedRectPath(inset, res.round, res.roundTopLeft, res.roundTopRight,

@@ -118,6 +118,24 @@ QVector<QPointer<QObject>> childSnapshot(QObject *parent)
     return result;
 }
 
+// Calls visit on every kit control below parent, depth first, each before its children. A control
+// deleted by an earlier visit is skipped with its children.
+template <typename Visit>
+void forEachControlBelow(QWidget *parent, const Visit &visit)
+{
+    if (!parent)
+        return;
+    for (const QPointer<QObject> &child : childSnapshot(parent)) {
+        if (!child || !child->isWidgetType())
+            continue;
+        auto *widget = static_cast<QWidget *>(child.data());
+        if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget))
+            visit(control);
+        if (child)
+            forEachControlBelow(widget, visit);
+    }
+}
+
 template <typename Window>
 QVector<QPointer<QWidget>> windowSnapshot(const QSet<Window *> &windows)
 {
@@ -741,34 +759,15 @@ bool TavixQResourceManager::themeChange()
 
 void TavixQResourceManager::notifyThemeChange(QWidget *window)
 {
-    if (!window)
-        return;
-    for (const QPointer<QObject> &child : childSnapshot(window)) {
-        if (!child || !child->isWidgetType())
-            continue;
-        auto *widget = static_cast<QWidget *>(child.data());
-        if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget)) {
-            if (TavixQWidgetBase *base = control->getControlBase())
-                base->refreshTheme();
-        }
-        if (child)
-            notifyThemeChange(widget);
-    }
+    forEachControlBelow(window, [](ITavixQWidgetBase *control) {
+        if (TavixQWidgetBase *base = control->getControlBase())
+            base->refreshTheme();
+    });
 }
 
 void TavixQResourceManager::notifyChangeLanguage(QWidget *window)
 {
-    if (!window)
-        return;
-    for (const QPointer<QObject> &child : childSnapshot(window)) {
-        if (!child || !child->isWidgetType())
-            continue;
-        auto *widget = static_cast<QWidget *>(child.data());
-        if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget))
-            control->notifyChangeLanguage();
-        if (child)
-            notifyChangeLanguage(widget);
-    }
+    forEachControlBelow(window, [](ITavixQWidgetBase *control) { control->notifyChangeLanguage(); });
 }
 
 // ---- Global settings ----
