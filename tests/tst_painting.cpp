@@ -13,16 +13,20 @@
 
 using namespace TavixQtLib;
 
-Q_DECLARE_METATYPE(TavixQtLib::FillStyle)
-
 namespace {
 
 const QColor kSentinel(0, 255, 255);
 
-QImage canvas(int w, int h, const QColor &fill = kSentinel)
+// What draw paints on a w x h image filled with background.
+template <typename Draw>
+QImage painted(int w, int h, const QColor &background, Draw draw)
 {
     QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(fill);
+    img.fill(background);
+    {
+        QPainter p(&img);
+        draw(p);
+    }
     return img;
 }
 
@@ -52,19 +56,24 @@ QRect inkBounds(const QImage &img, const QColor &background, int *lines = nullpt
     return box;
 }
 
-FillStyle colourStyle(const QColor &fill, const QColor &border, int borderSize)
+FillStyle colourStyle(int borderSize, const QString &sides = QStringLiteral("bltr"))
 {
     FillStyle s;
-    s.color = fill;
-    s.borderColor = border;
+    s.color = Qt::red;
+    s.borderColor = Qt::blue;
     s.borderSize = borderSize;
     s.border = borderSize > 0;
+    s.bottomBorder = sides.contains('b');
+    s.topBorder = sides.contains('t');
+    s.leftBorder = sides.contains('l');
+    s.rightBorder = sides.contains('r');
     return s;
 }
 
-TextStyleDesc textStyle(int hor, int ver, int x = 0)
+TextStyleDesc textStyle(int hor, int ver, int x = 0, int elideMode = 1)
 {
     TextStyleDesc s;
+    s.elideMode = elideMode;
     s.family = QStringLiteral("DejaVu Sans");
     s.size = 16;
     s.color = Qt::black;
@@ -82,26 +91,27 @@ const QColor kRegion[3][3] = {{Qt::red, Qt::green, Qt::blue},
 const QColor kCentreMark(255, 0, 255);
 const QColor kCentreBase(0, 0, 128);
 
-QImage nineSliceSource()
-{
-    QImage img(30, 30, QImage::Format_ARGB32);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 30; ++x)
-            img.setPixelColor(x, y, (x / 10 == 1 && y / 10 == 1) ? (x < 15 && y < 15 ? kCentreMark : kCentreBase)
-                                                                 : kRegion[y / 10][x / 10]);
-    return img;
-}
-
-FillStyle nineSliceStyle(const QString &path, int margin)
+FillStyle nineSliceStyle(const QString &path, int margin, bool repeat = false)
 {
     FillStyle s;
     s.drawColor = false;
     s.img = path;
     s.marginLeft = s.marginRight = s.marginTop = s.marginBottom = margin;
+    s.repeatCenter = repeat;
     return s;
 }
 
+struct Probe
+{
+    QPoint at;
+    QColor colour;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(TavixQtLib::FillStyle)
+Q_DECLARE_METATYPE(TavixQtLib::TextStyleDesc)
+Q_DECLARE_METATYPE(QVector<Probe>)
 
 class tst_Painting : public QObject
 {
@@ -111,19 +121,13 @@ private slots:
     void initTestCase();
     void border_data();
     void border();
-    void drawsNothing_data();
-    void drawsNothing();
-    void roundedFill();
-    void roundedRectPathShape();
+    void drawsNothingOrOnlyWhatShows_data();
+    void drawsNothingOrOnlyWhatShows();
+    void rounded();
     void nineSlice_data();
     void nineSlice();
-    void nineSliceNarrowClipsRightEdge();
-    void nineSliceHostileInputTerminates_data();
-    void nineSliceHostileInputTerminates();
-    void textAlignment_data();
-    void textAlignment();
-    void elideVersusWrap();
-    void verticalText();
+    void text_data();
+    void text();
     void measureTextUsesGlobalFamily();
     void svgIconTintAndGray();
     void iconPlacement_data();
@@ -154,8 +158,13 @@ void tst_Painting::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     TavixQResourceManager::getInstance()->setGlobalFontFamily(QString());
+    QImage nine(30, 30, QImage::Format_ARGB32);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 30; ++x)
+            nine.setPixelColor(x, y, (x / 10 == 1 && y / 10 == 1) ? (x < 15 && y < 15 ? kCentreMark : kCentreBase)
+                                                                  : kRegion[y / 10][x / 10]);
     m_nineSlice = m_dir.filePath(QStringLiteral("nine.png"));
-    QVERIFY(nineSliceSource().save(m_nineSlice));
+    QVERIFY(nine.save(m_nineSlice));
     QImage bitmap(10, 6, QImage::Format_ARGB32);
     bitmap.fill(Qt::red);
     m_bitmap = m_dir.filePath(QStringLiteral("icon.png"));
@@ -172,7 +181,6 @@ void tst_Painting::border_data()
     QTest::newRow("top") << "t" << 1;
     QTest::newRow("left") << "l" << 1;
     QTest::newRow("right") << "r" << 1;
-    QTest::newRow("all, width 2") << "bltr" << 2;
     QTest::newRow("all, width 3") << "bltr" << 3;
     QTest::newRow("bottom, width 3") << "b" << 3;
 }
@@ -181,16 +189,9 @@ void tst_Painting::border()
 {
     QFETCH(QString, sides);
     QFETCH(int, width);
-    FillStyle s = colourStyle(Qt::red, Qt::blue, width);
-    s.bottomBorder = sides.contains('b');
-    s.topBorder = sides.contains('t');
-    s.leftBorder = sides.contains('l');
-    s.rightBorder = sides.contains('r');
-    QImage img = canvas(30, 20);
-    QPainter p(&img);
-    tavixDrawFillStyle(&p, s, 2, 3, 20, 10);
-    p.end();
-
+    const QImage img = painted(30, 20, kSentinel, [&](QPainter &p) {
+        tavixDrawFillStyle(&p, colourStyle(width, sides), 2, 3, 20, 10);
+    });
     // Rectangle (2, 3, 20, 10): each side's outermost and innermost border pixel at its middle, and
     // its outermost pixel near both ends, clear of the sides that meet it.
     const int b = width;
@@ -206,233 +207,179 @@ void tst_Painting::border()
     QCOMPARE(inkBounds(img, kSentinel), QRect(2, 3, 20, 10));
 }
 
-void tst_Painting::drawsNothing_data()
+void tst_Painting::drawsNothingOrOnlyWhatShows_data()
 {
+    // Styles and sizes from corrupt documents must neither draw outside nor stall a repaint.
     QTest::addColumn<FillStyle>("style");
     QTest::addColumn<QRect>("rect");
-    FillStyle invalid = colourStyle(Qt::red, Qt::blue, 1);
+    QTest::addColumn<bool>("inked");   // on the 40 x 40 canvas
+    FillStyle invalid = colourStyle(1);
     invalid.valid = false;
-    const FillStyle plain = colourStyle(Qt::red, Qt::blue, 1);
-    QTest::newRow("not valid") << invalid << QRect(0, 0, 20, 10);
-    QTest::newRow("missing image") << nineSliceStyle(QStringLiteral("/nonexistent/x.png"), 2) << QRect(0, 0, 20, 10);
-    QTest::newRow("zero width") << plain << QRect(5, 5, 0, 10);
-    QTest::newRow("negative height") << plain << QRect(5, 5, 10, -4);
+    const QString nine = m_nineSlice;
+    QTest::newRow("not valid") << invalid << QRect(0, 0, 20, 10) << false;
+    QTest::newRow("missing image") << nineSliceStyle(QStringLiteral("/nonexistent/x.png"), 2) << QRect(0, 0, 20, 10)
+                                   << false;
+    QTest::newRow("zero width") << colourStyle(1) << QRect(5, 5, 0, 10) << false;
+    QTest::newRow("negative height") << colourStyle(1) << QRect(5, 5, 10, -4) << false;
+    QTest::newRow("edge of int range") << nineSliceStyle(nine, 10, true) << QRect(INT_MAX - 50, INT_MAX - 50, 50, 50)
+                                       << false;
+    QTest::newRow("huge tiled centre") << nineSliceStyle(nine, 10, true)
+                                       << QRect(-1000000, -1000000, INT_MAX / 2, INT_MAX / 2) << true;
+    QTest::newRow("INT_MAX margins") << nineSliceStyle(nine, INT_MAX, true) << QRect(0, 0, 40, 40) << false;
+    QTest::newRow("INT_MIN margins") << nineSliceStyle(nine, INT_MIN, true) << QRect(0, 0, 40, 40) << true;
 }
 
-void tst_Painting::drawsNothing()
+void tst_Painting::drawsNothingOrOnlyWhatShows()
 {
     QFETCH(FillStyle, style);
     QFETCH(QRect, rect);
-    QImage img = canvas(30, 20);
-    QPainter p(&img);
-    tavixDrawFillStyle(&p, style, rect);
-    p.end();
-    QVERIFY(inkBounds(img, kSentinel).isNull());
+    QFETCH(bool, inked);
+    const QImage img = painted(40, 40, kSentinel, [&](QPainter &p) { tavixDrawFillStyle(&p, style, rect); });
+    QCOMPARE(!inkBounds(img, kSentinel).isNull(), inked);
     tavixDrawFillStyle(nullptr, style, rect);
 }
 
-void tst_Painting::roundedFill()
+void tst_Painting::rounded()
 {
-    const auto render = [](int round, bool bottomBorderOnly) {
-        FillStyle s = colourStyle(Qt::red, Qt::blue, bottomBorderOnly ? 1 : 0);
+    const auto render = [](int round, const QString &sides) {
+        FillStyle s = colourStyle(sides.isEmpty() ? 0 : 1, sides);
         s.round = round;
-        s.topBorder = s.leftBorder = s.rightBorder = !bottomBorderOnly;
-        QImage img = canvas(60, 40);
-        QPainter p(&img);
-        tavixDrawFillStyle(&p, s, 10, 10, 40, 20);
-        return img;
+        return painted(60, 40, kSentinel, [&](QPainter &p) { tavixDrawFillStyle(&p, s, 10, 10, 40, 20); });
     };
     // Round 100 on 40 x 20 uses radius 10.
-    const QImage clamped = render(100, false);
-    QCOMPARE(clamped, render(10, false));
+    const QImage clamped = render(100, QString());
+    QCOMPARE(clamped, render(10, QString()));
     QCOMPARE(clamped.pixelColor(10, 10), kSentinel);       // outside the arc
     QCOMPARE(clamped.pixelColor(30, 10), QColor(Qt::red)); // the straight top side
     QCOMPARE(clamped.pixelColor(11, 20), QColor(Qt::red)); // the arcs meet mid-height
 
     // A lone side of an over-rounded rectangle stops at the arcs instead of running outside.
-    const QImage bottom = render(100, true);
+    const QImage bottom = render(100, QStringLiteral("b"));
     QCOMPARE(inkBounds(bottom, kSentinel), QRect(10, 10, 40, 20));
     QVERIFY(near(bottom.pixelColor(30, 29), Qt::blue));
     QVERIFY(!near(bottom.pixelColor(11, 29), Qt::blue));
-}
 
-void tst_Painting::roundedRectPathShape()
-{
+    // The path alone: empty for an empty rectangle, square for radii that are not positive.
     QVERIFY(tavixRoundedRectPath(QRectF(0, 0, 0, 10), 4, true, true, true, true).isEmpty());
     QPainterPath square;
     square.addRect(QRectF(1, 2, 30, 20));
     for (qreal radius : {qreal(0), qreal(-5), qQNaN()})
         QCOMPARE(tavixRoundedRectPath(QRectF(1, 2, 30, 20), radius, true, true, true, true), square);
-
-    // Only the top-left corner rounded; the path starts where its arc ends and runs clockwise.
     const QPainterPath tl = tavixRoundedRectPath(QRectF(0, 0, 40, 20), 8, true, false, false, false);
-    QVERIFY(!tl.contains(QPointF(0.5, 0.5)));
-    for (const QPointF &corner : {QPointF(39.5, 0.5), QPointF(39.5, 19.5), QPointF(0.5, 19.5)})
-        QVERIFY(tl.contains(corner));
-    QCOMPARE(QPointF(tl.elementAt(0)), QPointF(8, 0));
-    QCOMPARE(QPointF(tl.elementAt(1)), QPointF(40, 0));
+    QVERIFY(!tl.contains(QPointF(0.5, 0.5)) && tl.contains(QPointF(39.5, 0.5)) && tl.contains(QPointF(0.5, 19.5)));
 }
 
 void tst_Painting::nineSlice_data()
 {
-    // Centre target (15, 15, 80, 20) from the 10 x 10 source whose top-left 5 x 5 quadrant is the mark.
+    // The 30 x 30 source with margins 10. Into (5, 5, 100, 40) the centre target is (15, 15, 80, 20),
+    // from the 10 x 10 source whose top-left 5 x 5 quadrant is the mark.
     QTest::addColumn<bool>("repeat");
-    QTest::addColumn<QPoint>("markProbe");
-    QTest::addColumn<QPoint>("baseProbe");
     QTest::addColumn<bool>("recorded");
-    QTest::newRow("stretched") << false << QPoint(45, 19) << QPoint(60, 25) << false;
-    QTest::newRow("tiled 8 x 2") << true << QPoint(45, 25) << QPoint(22, 15) << false;
-    QTest::newRow("tiled into a picture") << true << QPoint(45, 25) << QPoint(22, 15) << true;
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QVector<Probe>>("probes");
+    // Corners unscaled, edges stretched along their length, nothing outside.
+    const QVector<Probe> frame = {
+        {{5, 5}, kRegion[0][0]},   {{14, 14}, kRegion[0][0]},  {{15, 5}, kRegion[0][1]},  {{94, 14}, kRegion[0][1]},
+        {{95, 5}, kRegion[0][2]},  {{104, 14}, kRegion[0][2]}, {{5, 15}, kRegion[1][0]},  {{14, 34}, kRegion[1][0]},
+        {{95, 15}, kRegion[1][2]}, {{104, 34}, kRegion[1][2]}, {{5, 35}, kRegion[2][0]},  {{20, 35}, kRegion[2][1]},
+        {{94, 44}, kRegion[2][1]}, {{104, 44}, kRegion[2][2]}, {{15, 15}, kCentreMark},   {{4, 4}, kSentinel},
+        {{105, 45}, kSentinel}};
+    const QRect target(5, 5, 100, 40);
+    const QVector<Probe> tiled = frame + QVector<Probe>{{{45, 25}, kCentreMark}, {{22, 15}, kCentreBase}};
+    QTest::newRow("stretched") << false << false << target
+                               << frame + QVector<Probe>{{{45, 19}, kCentreMark}, {{60, 25}, kCentreBase}};
+    QTest::newRow("tiled 8 x 2") << true << false << target << tiled;
+    // A picture's extent is only what has been recorded so far, not a bound on the visible tiles.
+    QTest::newRow("tiled into a picture") << true << true << target << tiled;
+    // Narrower than both margins: the right edge only shows in the band from the left edge's last column.
+    QTest::newRow("15 wide") << false << false << QRect(0, 0, 15, 40)
+                             << QVector<Probe>{{{6, 20}, kRegion[1][0]}, {{12, 20}, kRegion[1][2]},
+                                               {{14, 20}, kRegion[1][2]}, {{15, 20}, kSentinel}};
 }
 
 void tst_Painting::nineSlice()
 {
     QFETCH(bool, repeat);
-    QFETCH(QPoint, markProbe);
-    QFETCH(QPoint, baseProbe);
     QFETCH(bool, recorded);
-    FillStyle s = nineSliceStyle(m_nineSlice, 10);
-    s.repeatCenter = repeat;
-    QImage img = canvas(110, 50);
-    QPainter p(&img);
-    if (recorded) {   // a picture's extent is only what has been recorded so far, not a bound
-        QPicture picture;
-        QPainter recorder(&picture);
-        recorder.translate(45, 45);
-        tavixDrawFillStyle(&recorder, s, 5, 5, 100, 40);
-        recorder.end();
-        p.drawPicture(-45, -45, picture);
-    } else {
-        tavixDrawFillStyle(&p, s, 5, 5, 100, 40);
-    }
-    p.end();
-
-    // Corners unscaled, edges stretched along their length, nothing outside.
-    const struct { QPoint pt; QColor colour; } probes[] = {
-        {{5, 5}, kRegion[0][0]},   {{14, 14}, kRegion[0][0]},  {{15, 5}, kRegion[0][1]},  {{94, 14}, kRegion[0][1]},
-        {{95, 5}, kRegion[0][2]},  {{104, 14}, kRegion[0][2]}, {{5, 15}, kRegion[1][0]},  {{14, 34}, kRegion[1][0]},
-        {{95, 15}, kRegion[1][2]}, {{104, 34}, kRegion[1][2]}, {{5, 35}, kRegion[2][0]},  {{20, 35}, kRegion[2][1]},
-        {{94, 44}, kRegion[2][1]}, {{104, 44}, kRegion[2][2]}, {{15, 15}, kCentreMark},   {{4, 4}, kSentinel},
-        {{105, 45}, kSentinel},    {markProbe, kCentreMark},   {baseProbe, kCentreBase}};
-    for (const auto &probe : probes)
-        QCOMPARE(img.pixelColor(probe.pt), probe.colour);
-}
-
-void tst_Painting::nineSliceNarrowClipsRightEdge()
-{
-    QImage img = canvas(15, 40);
-    QPainter p(&img);
-    tavixDrawFillStyle(&p, nineSliceStyle(m_nineSlice, 10), 0, 0, 15, 40);
-    p.end();
-    // The right edge's target starts at x 5 but only shows past the left edge.
-    QCOMPARE(img.pixelColor(6, 20), kRegion[1][0]);
-    QCOMPARE(img.pixelColor(12, 20), kRegion[1][2]);
-    QCOMPARE(img.pixelColor(14, 20), kRegion[1][2]);
-}
-
-void tst_Painting::nineSliceHostileInputTerminates_data()
-{
-    QTest::addColumn<int>("margin");
-    QTest::addColumn<QRect>("rect");
-    QTest::newRow("huge tiled centre") << 10 << QRect(-1000000, -1000000, INT_MAX / 2, INT_MAX / 2);
-    QTest::newRow("INT_MAX margins") << INT_MAX << QRect(0, 0, 40, 40);
-    QTest::newRow("INT_MIN margins") << INT_MIN << QRect(0, 0, 40, 40);
-    QTest::newRow("edge of int range") << 10 << QRect(INT_MAX - 50, INT_MAX - 50, 50, 50);
-}
-
-void tst_Painting::nineSliceHostileInputTerminates()
-{
-    QFETCH(int, margin);
     QFETCH(QRect, rect);
-    FillStyle s = nineSliceStyle(m_nineSlice, margin);
-    s.repeatCenter = true;
-    QImage img = canvas(40, 40);
-    QPainter p(&img);
-    tavixDrawFillStyle(&p, s, rect);
-    p.end();
-    if (rect.width() > 1000)
-        QVERIFY(img.pixelColor(20, 20) != kSentinel);   // the visible tiles are still drawn
+    QFETCH(QVector<Probe>, probes);
+    const FillStyle s = nineSliceStyle(m_nineSlice, 10, repeat);
+    const QImage img = painted(110, 50, kSentinel, [&](QPainter &p) {
+        if (recorded) {
+            QPicture picture;
+            QPainter recorder(&picture);
+            recorder.translate(45, 45);
+            tavixDrawFillStyle(&recorder, s, rect);
+            recorder.end();
+            p.drawPicture(-45, -45, picture);
+        } else {
+            tavixDrawFillStyle(&p, s, rect);
+        }
+    });
+    for (const Probe &probe : probes)
+        QCOMPARE(img.pixelColor(probe.at), probe.colour);
 }
 
-void tst_Painting::textAlignment_data()
+void tst_Painting::text_data()
 {
-    QTest::addColumn<int>("hor");
-    QTest::addColumn<int>("offset");
-    QTest::newRow("left, offset 10") << 0 << 10;
-    QTest::newRow("centre") << 1 << 0;
-    QTest::newRow("right, offset 10") << 2 << 10;
+    // Where the ink must stay, what it must reach, and whether it runs onto several lines.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TextStyleDesc>("style");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QRect>("inside");
+    QTest::addColumn<QRect>("reaches");
+    QTest::addColumn<bool>("wraps");
+    const QString hello = QStringLiteral("Hello");
+    const QString caption = QStringLiteral("a long caption that cannot fit into the narrow label area");
+    const QRect line(5, 0, 120, 30);
+    TextStyleDesc vertical = textStyle(1, 1);
+    vertical.isHor = false;
+    QTest::newRow("left, offset 10") << hello << textStyle(0, 1, 10) << line << QRect(15, 0, 110, 30)
+                                     << QRect(18, 13, 1, 5) << false;
+    QTest::newRow("centre") << hello << textStyle(1, 1) << line << QRect(25, 0, 80, 30) << QRect(63, 13, 4, 5) << false;
+    // The offset moves only the text area's left side, so right-aligned text still ends at x + w.
+    QTest::newRow("right, offset 10") << hello << textStyle(2, 1, 10) << line << line << QRect(121, 13, 1, 5) << false;
+    QTest::newRow("elided within w - 2") << caption << textStyle(0, 0, 0, 1) << QRect(0, 0, 100, 80)
+                                         << QRect(0, 0, 98, 80) << QRect(2, 8, 49, 1) << false;
+    QTest::newRow("wrapped") << caption << textStyle(0, 0, 0, 3) << QRect(0, 0, 100, 80) << QRect(0, 0, 100, 80)
+                             << QRect(2, 8, 49, 1) << true;
+    QTest::newRow("vertical") << QStringLiteral("Vertical") << vertical << QRect(10, 5, 30, 150)
+                              << QRect(10, 5, 30, 150) << QRect(25, 55, 1, 50) << false;
 }
 
-void tst_Painting::textAlignment()
+void tst_Painting::text()
 {
-    QFETCH(int, hor);
-    QFETCH(int, offset);
-    const QRect rect(5, 0, 120, 30);
-    QImage img = canvas(150, 30, Qt::white);
-    QPainter p(&img);
-    tavixDrawTextStyle(&p, QStringLiteral("Hello"), textStyle(hor, 1, offset), rect);
-    p.end();
-    const QRect ink = inkBounds(img, Qt::white);
-    QVERIFY(!ink.isNull() && ink.width() < 80);
-    if (hor == 0)
-        QVERIFY(ink.left() >= rect.x() + offset && ink.left() <= rect.x() + offset + 3);
-    else if (hor == 1)
-        QVERIFY(qAbs(ink.center().x() - rect.center().x()) <= 2);
-    else   // the offset moves only the text area's left side, so the text still ends at x + w
-        QVERIFY2(ink.right() <= rect.right() && ink.right() >= rect.right() - 3, qPrintable(QString::number(ink.right())));
-    QVERIFY(qAbs(ink.center().y() - rect.center().y()) <= 3);
-}
-
-void tst_Painting::elideVersusWrap()
-{
-    const QString text = QStringLiteral("a long caption that cannot fit into the narrow label area");
-    TextStyleDesc s = textStyle(0, 0);
-    for (int mode : {1, 3}) {
-        s.elideMode = mode;
-        QImage img = canvas(200, 80, Qt::white);
-        QPainter p(&img);
-        tavixDrawTextStyle(&p, text, s, QRect(0, 0, 100, 80));
-        p.end();
-        int lines = 0;
-        const QRect ink = inkBounds(img, Qt::white, &lines);
-        QVERIFY(ink.right() < (mode == 3 ? 100 : 98));
-        QVERIFY(ink.width() > 50);
-        QCOMPARE(lines > 1, mode == 3);
-    }
-}
-
-void tst_Painting::verticalText()
-{
-    TextStyleDesc s = textStyle(1, 1);
-    s.isHor = false;
-    const QRect rect(10, 5, 30, 150);
-    QImage img = canvas(60, 170, Qt::white);
-    QPainter p(&img);
-    p.setBrush(Qt::green);
-    tavixDrawTextStyle(&p, QStringLiteral("Vertical"), s, rect);
-    QCOMPARE(p.brush().color(), QColor(Qt::black));   // the brush stays set
-    // Sizes that cannot or should not back a scratch image draw nothing.
-    for (const QRect &bad : {QRect(0, 0, INT_MAX, INT_MAX), QRect(0, 0, 100000, 100000), QRect(0, 0, -10, 20)})
-        tavixDrawTextStyle(&p, QStringLiteral("x"), s, bad);
-    tavixDrawTextStyle(nullptr, QStringLiteral("x"), s, rect);
-    p.end();
-    const QRect ink = inkBounds(img, Qt::white);
-    QVERIFY(rect.contains(ink));
-    QVERIFY2(ink.height() > 2 * ink.width(), qPrintable(QStringLiteral("%1x%2").arg(ink.width()).arg(ink.height())));
-    QVERIFY(qAbs(ink.center().y() - rect.center().y()) <= 3);
+    QFETCH(QString, text);
+    QFETCH(TextStyleDesc, style);
+    QFETCH(QRect, rect);
+    QFETCH(QRect, inside);
+    QFETCH(QRect, reaches);
+    QFETCH(bool, wraps);
+    const QImage img = painted(150, 170, Qt::white, [&](QPainter &p) {
+        tavixDrawTextStyle(&p, text, style, rect);
+        // Sizes that cannot or should not back a scratch image draw nothing.
+        for (const QRect &bad : {QRect(0, 0, INT_MAX, INT_MAX), QRect(0, 0, 100000, 100000), QRect(0, 0, -10, 20)})
+            tavixDrawTextStyle(&p, text, style, style.isHor ? QRect() : bad);
+    });
+    tavixDrawTextStyle(nullptr, text, style, rect);
+    int lines = 0;
+    const QRect ink = inkBounds(img, Qt::white, &lines);
+    QVERIFY2(inside.contains(ink) && ink.contains(reaches),
+             qPrintable(QStringLiteral("ink %1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+    if (style.isHor)   // turned letters leave blank rows between them
+        QCOMPARE(lines > 1, wraps);
 }
 
 void tst_Painting::measureTextUsesGlobalFamily()
 {
-    TextStyleDesc s = textStyle(0, 1);
+    const TextStyleDesc s = textStyle(0, 1);
     TavixQResourceManager *manager = TavixQResourceManager::getInstance();
     QVERIFY(tavixMeasureText(s, QStringLiteral("iiii")).width() < tavixMeasureText(s, QStringLiteral("MMMM")).width());
-    manager->setGlobalFontFamily(QStringLiteral("DejaVu Sans Mono"));
+    manager->setGlobalFontFamily(QStringLiteral("DejaVu Sans Mono"));   // monospaced, so both widths match
     const QSize narrow = tavixMeasureText(s, QStringLiteral("iiii"));
     const QSize wide = tavixMeasureText(s, QStringLiteral("MMMM"));
     manager->setGlobalFontFamily(QString());
-    QCOMPARE(narrow, wide);
-    QVERIFY(narrow.height() >= 16);
+    QVERIFY(narrow == wide && narrow.height() >= 16);
 }
 
 void tst_Painting::svgIconTintAndGray()
@@ -446,21 +393,17 @@ void tst_Painting::svgIconTintAndGray()
     IconStyleDesc icon;
     icon.useColor = true;
     icon.color = QColor(0xFF, 0, 0);
-    QImage img = canvas(40, 40, Qt::transparent);
-    QPainter p(&img);
-    tavixDrawIconImage(&p, path, icon, QRect(0, 0, 40, 40), false);
-    p.end();
+    const QRect rect(0, 0, 40, 40);
+    QImage img = painted(40, 40, Qt::transparent, [&](QPainter &p) {
+        tavixDrawIconImage(&p, path, icon, rect, false);
+    });
     // 20 x 20 centred: the icon spans (10, 10) to (29, 29).
     QVERIFY(near(img.pixelColor(14, 14), QColor(255, 0, 0, 255)));
     QVERIFY(near(img.pixelColor(25, 14), QColor(255, 0, 0, 128)));
-    QCOMPARE(img.pixelColor(14, 25).alpha(), 0);
     QCOMPARE(inkBounds(img, Qt::transparent), QRect(10, 10, 20, 10));
 
     icon.useColor = false;
-    img.fill(Qt::transparent);
-    p.begin(&img);
-    tavixDrawIconImage(&p, path, icon, QRect(0, 0, 40, 40), true);
-    p.end();
+    img = painted(40, 40, Qt::transparent, [&](QPainter &p) { tavixDrawIconImage(&p, path, icon, rect, true); });
     const QColor gray = img.pixelColor(14, 14);
     QVERIFY(gray.alpha() > 0 && qAbs(gray.red() - gray.green()) <= 2 && qAbs(gray.green() - gray.blue()) <= 2);
     QCOMPARE(img.pixelColor(14, 25).alpha(), 0);
@@ -473,11 +416,9 @@ void tst_Painting::iconPlacement_data()
     QTest::addColumn<int>("ver");
     QTest::addColumn<bool>("asPixmap");
     QTest::addColumn<QPoint>("topLeft");
-    QTest::newRow("left top") << 0 << 0 << false << QPoint(7, 6);
     QTest::newRow("centre") << 1 << 1 << false << QPoint(22, 18);
     QTest::newRow("right bottom") << 2 << 2 << false << QPoint(37, 30);
     QTest::newRow("unknown pins to 0") << 7 << -1 << false << QPoint(2, 1);
-    QTest::newRow("pixmap centre") << 1 << 1 << true << QPoint(22, 18);
     QTest::newRow("pixmap right bottom") << 2 << 2 << true << QPoint(37, 30);
 }
 
@@ -495,18 +436,17 @@ void tst_Painting::iconPlacement()
     icon.offsetX = 2;
     icon.offsetY = 1;
     const QRect rect(5, 5, 40, 30);
-    QImage img = canvas(60, 50);
-    QPainter p(&img);
-    if (asPixmap) {
-        const QIcon qicon(m_bitmap);
-        tavixDrawIconPixmap(&p, qicon, QSize(10, 6), icon, rect);
-        tavixDrawIconPixmap(&p, qicon, QSize(1000000, 1000000), icon, rect);
-        tavixDrawIconPixmap(&p, QIcon(), QSize(10, 6), icon, rect);
-    } else {
-        tavixDrawIconImage(&p, m_bitmap, icon, rect, false);
-        tavixDrawIconImage(&p, m_dir.filePath(QStringLiteral("missing.png")), icon, rect, false);
-    }
-    p.end();
+    const QImage img = painted(60, 50, kSentinel, [&](QPainter &p) {
+        if (asPixmap) {
+            const QIcon qicon(m_bitmap);
+            tavixDrawIconPixmap(&p, qicon, QSize(10, 6), icon, rect);
+            tavixDrawIconPixmap(&p, qicon, QSize(1000000, 1000000), icon, rect);   // refused, not allocated
+            tavixDrawIconPixmap(&p, QIcon(), QSize(10, 6), icon, rect);
+        } else {
+            tavixDrawIconImage(&p, m_bitmap, icon, rect, false);
+            tavixDrawIconImage(&p, m_dir.filePath(QStringLiteral("missing.png")), icon, rect, false);
+        }
+    });
     QCOMPARE(inkBounds(img, kSentinel), QRect(topLeft, QSize(10, 6)));
     QCOMPARE(img.pixelColor(topLeft), QColor(Qt::red));
 }
@@ -521,7 +461,6 @@ void tst_Painting::imageSize()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Cannot read file")));
     QVERIFY(!tavixImageSize(broken, false).isValid());
     QVERIFY(!tavixImageSize(m_dir.filePath(QStringLiteral("missing.png")), false).isValid());
-    QVERIFY(!tavixImageSize(QString(), false).isValid());
 }
 
 void tst_Painting::isSvgPath_data()
@@ -529,12 +468,10 @@ void tst_Painting::isSvgPath_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("svg");
     QTest::newRow("plain") << "icons/a.svg" << true;
-    QTest::newRow("upper case") << "A.SVG" << true;
-    QTest::newRow("padded") << "  a.Svg \t" << true;
+    QTest::newRow("padded, any case") << "  a.Svg \t" << true;
     QTest::newRow("png") << "a.png" << false;
     QTest::newRow("svgz") << "a.svgz" << false;
     QTest::newRow("svg inside") << "a.svg.png" << false;
-    QTest::newRow("empty") << "" << false;
 }
 
 void tst_Painting::isSvgPath()
@@ -553,7 +490,6 @@ void tst_Painting::scaleSize_data()
     QTest::newRow("quarter") << 0.25f << QSize(6, 10) << QSize(2, 3);
     QTest::newRow("never below one") << 0.25f << QSize(1, 0) << QSize(1, 1);
     QTest::newRow("invalid stays") << 0.5f << QSize(-1, 8) << QSize(-1, 8);
-    QTest::newRow("factor one") << 1.0f << QSize(30, 21) << QSize(30, 21);
     QTest::newRow("default factor") << 100.0f << QSize(30, 21) << QSize(30, 21);
 }
 

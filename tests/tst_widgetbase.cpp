@@ -17,6 +17,7 @@
 #include <json/value.h>
 
 #include <climits>
+#include <functional>
 
 using namespace TavixQtLib;
 
@@ -26,40 +27,30 @@ namespace {
 class ProbeImpl : public TavixQWidgetBaseImpl
 {
 public:
-    ProbeImpl(QWidget *w, const QString &keyword)
-        : TavixQWidgetBaseImpl(w, keyword)
-    {
-    }
+    using TavixQWidgetBaseImpl::TavixQWidgetBaseImpl;
 
     bool serializeJsonValue(Json::Value **node, bool read) override
     {
         if (!TavixQWidgetBaseImpl::serializeJsonValue(node, read))
             return false;
-        Json::Value &n = **node;
         TavixStyleSlots styleSlots;
         styleSlots.fillGroup(0, backgrounds, 4);
         if (read) {
             readUnderTheme = TavixQResourceManager::getInstance()->isLoadFromThemeRes();
-            styleSlots.read(n);
-            if (const Json::Value *attr = tavixAttrNode(n))
+            styleSlots.read(**node);
+            if (const Json::Value *attr = tavixAttrNode(**node))
                 tavixReadString(*attr, "caption", caption);
         } else {
-            styleSlots.write(n);
-            tavixWriteAttrString(n, "caption", caption);
+            styleSlots.write(**node);
+            tavixWriteAttrString(**node, "caption", caption);
         }
         return true;
     }
-
-    void paint(QPainter *painter, const QRect &rect) override
-    {
-        ++paints;
-        drawFillStyle(painter, backgrounds[qBound(0, state, 3)], rect);
-    }
+    void paint(QPainter *p, const QRect &r) override { drawFillStyle(p, backgrounds[qBound(0, state, 3)], r); }
 
     FillStyle backgrounds[4];
     QString caption;
     bool readUnderTheme = false;
-    int paints = 0;
 };
 
 class ProbeControl : public QWidget, public ITavixQWidgetBase
@@ -67,21 +58,11 @@ class ProbeControl : public QWidget, public ITavixQWidgetBase
     Q_OBJECT
 public:
     explicit ProbeControl(const QString &keyword = QStringLiteral("tst_probe"), QWidget *parent = nullptr)
-        : QWidget(parent)
-        , m_keyword(keyword)
-        , m_base(this)
+        : QWidget(parent), m_keyword(keyword), m_base(this), m_impl(new ProbeImpl(this, keyword))
     {
-        m_impl = new ProbeImpl(this, keyword);
         m_impl->applyTheme();
     }
-    ~ProbeControl() override
-    {
-        setProperty("impl", QVariant());
-        delete m_impl;
-        m_impl = nullptr;
-    }
-
-    static QWidget *create() { return new ProbeControl; }
+    ~ProbeControl() override { delete m_impl; }   // the Impl clears the "impl" property
 
     using QWidget::setGeometry;
     void setGeometry(int x, int y, int w, int h) override { ITavixQWidgetBase::setGeometry(x, y, w, h); }
@@ -95,47 +76,26 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override { m_impl->paintEvent(e); }
-    void mousePressEvent(QMouseEvent *e) override
-    {
-        QWidget::mousePressEvent(e);
-        m_impl->mousePressEvent(e);
-        e->accept();
-    }
-    void mouseReleaseEvent(QMouseEvent *e) override
-    {
-        QWidget::mouseReleaseEvent(e);
-        m_impl->mouseReleaseEvent(e);
-        e->accept();
-    }
-    void enterEvent(QEvent *e) override
-    {
-        QWidget::enterEvent(e);
-        m_impl->enterEvent(e);
-    }
-    void leaveEvent(QEvent *e) override
-    {
-        QWidget::leaveEvent(e);
-        m_impl->leaveEvent(e);
-    }
+    void mousePressEvent(QMouseEvent *e) override { QWidget::mousePressEvent(e); m_impl->mousePressEvent(e); }
+    void mouseReleaseEvent(QMouseEvent *e) override { QWidget::mouseReleaseEvent(e); m_impl->mouseReleaseEvent(e); }
+    void enterEvent(QEvent *e) override { QWidget::enterEvent(e); m_impl->enterEvent(e); }
+    void leaveEvent(QEvent *e) override { QWidget::leaveEvent(e); m_impl->leaveEvent(e); }
 
 private:
     QString m_keyword;
     TavixQWidgetBase m_base;
-    ProbeImpl *m_impl = nullptr;
+    ProbeImpl *m_impl;
 };
 
-Json::Value parse(const char *text)
+Json::Value parse(const QByteArray &text)
 {
     Json::Value value;
-    if (!tavixParseJson(QByteArray(text), value))
-        qFatal("test JSON does not parse: %s", text);
+    if (!tavixParseJson(text, value))
+        qFatal("test JSON does not parse: %s", text.constData());
     return value;
 }
 
-QByteArray show(const Json::Value &value)
-{
-    return QByteArray::fromStdString(tavixJsonCompact(value));
-}
+QByteArray show(const Json::Value &value) { return QByteArray::fromStdString(tavixJsonCompact(value)); }
 
 Json::Value written(ITavixQWidgetBase &control)
 {
@@ -144,27 +104,53 @@ Json::Value written(ITavixQWidgetBase &control)
     return node;
 }
 
-bool themeSwitchUp()
+Json::Value ints(std::initializer_list<int> values)
 {
-    return TavixQResourceManager::getInstance()->isLoadFromThemeRes();
+    Json::Value array(Json::arrayValue);
+    for (int v : values)
+        array.append(v);
+    return array;
+}
+
+bool themeSwitchUp() { return TavixQResourceManager::getInstance()->isLoadFromThemeRes(); }
+
+void send(QWidget &w, QEvent::Type type)
+{
+    QEvent event(type);
+    QCoreApplication::sendEvent(&w, &event);
 }
 
 QColor centreColour(QWidget &w)
 {
     QImage img(w.size(), QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::cyan);
+    img.fill(Qt::cyan);   // sentinel: shows what was not painted
     w.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
     return img.pixelColor(w.width() / 2, w.height() / 2);
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
+// What a read leaves behind, under the names the read rows compare.
+Json::Value readState(ProbeControl &p)
 {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), qint64(bytes.size()));
+    DockLayoutType hor, ver;
+    int dx, dy;
+    p.getAbsoluteDock(hor, ver, dx, dy);
+    const int *d = p.getControlBase()->layoutData;
+    const QRect g = p.geometry();
+    Json::Value state(Json::objectValue);
+    state["absoluteLayout"] = p.getAbsoluteLayout();
+    state["dock"] = ints({hor, ver, dx, dy});
+    state["widthPolicy"] = int(p.getWidthPolicy());
+    state["minWidth"] = p.minimumWidth();
+    state["layout"] = p.getLayoutType() == Ratio ? ints({d[0]}) : ints({d[0], d[1], d[2], d[3]});
+    state["geometry"] = ints({g.x(), g.y(), g.width(), g.height()});
+    return state;
 }
 
 } // namespace
+
+// Prepares a control before it is written.
+using Setup = std::function<void(ProbeControl &)>;
+Q_DECLARE_METATYPE(Setup)
 
 class tst_WidgetBase : public QObject
 {
@@ -172,32 +158,22 @@ class tst_WidgetBase : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void saveLayout_data();
-    void saveLayout();
-    void loadLayout_data();
-    void loadLayout();
-    void readCommonKeys_data();
-    void readCommonKeys();
-    void writeCommonKeys();
-    void defaultControlIsNotWrittenHidden();
-    void layoutRatio_data();
-    void layoutRatio();
+    void writeNode_data();
+    void writeNode();
+    void readNode_data();
+    void readNode();
     void ratioInsideContainerRelaysOut();
     void resizeWidget_data();
     void resizeWidget();
     void attributeKinds_data();
     void attributeKinds();
-    void attributesRoundTrip();
-    void themeAppliedAtConstruction();
-    void themeSkippedInDesigner_data();
-    void themeSkippedInDesigner();
-    void refreshAndSetThemeName();
-    void themeKeyRedirectsOwnKeys();
-    void stateTransitions_data();
-    void stateTransitions();
-    void disabledPaintsDisable();
+    void themeApplied_data();
+    void themeApplied();
+    void themeNameAndKey();
+    void stateAndPaint_data();
+    void stateAndPaint();
     void jsonDataAppliedOnce();
-    void menuSkipsCommonKeys();
+    void menuReadsOnlyOwnKeys();
     void childSerialisation();
     void implPropertyClearedWithImpl();
     void cloneWidget();
@@ -209,19 +185,23 @@ private:
 void tst_WidgetBase::initTestCase()
 {
     QVERIFY(m_theme.isValid());
-    writeFile(m_theme.filePath("style.json"), R"({"style": [
+    const auto writeFile = [this](const char *name, const QByteArray &bytes) {
+        QFile f(m_theme.filePath(QLatin1String(name)));
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    QVERIFY(writeFile("style.json", R"({"style": [
         {"type": 1, "name": "themeRed", "drawImg": false, "clr": "ffff0000"},
         {"type": 1, "name": "themeGreen", "drawImg": false, "clr": "ff00ff00"},
         {"type": 1, "name": "themeBlue", "drawImg": false, "clr": "ff0000ff"},
-        {"type": 1, "name": "themeGray", "drawImg": false, "clr": "ff808080"}]})");
+        {"type": 1, "name": "themeGray", "drawImg": false, "clr": "ff808080"}]})"));
     // The themed entry also carries keys a theme must never apply (name, size, visibility).
-    writeFile(m_theme.filePath("theme.json"), R"({"elements": [{"child": [
+    QVERIFY(writeFile("theme.json", R"({"elements": [{"child": [
         {"name": "tst_themed", "w": 999, "visibility": false, "attr": {"caption": "fromTheme"},
          "style": [["themeRed", 1, 0], ["themeGreen", 1, 1], ["themeBlue", 1, 2], ["themeGray", 1, 3]]},
-        {"name": "tst_alt", "attr": {"caption": "alt"}, "style": [["themeBlue", 1, 0]]}]}]})");
+        {"name": "tst_alt", "attr": {"caption": "alt"}, "style": [["themeBlue", 1, 0]]}]}]})"));
     QVERIFY(TavixQResourceManager::getInstance()->loadThemeDir(m_theme.path()));
     QVERIFY(TavixQResourceManager::getInstance()->getThemeJsonValue("tst_themed"));
-    tavixRegisterDefaultControl("tst_probe", &ProbeControl::create);
+    tavixRegisterDefaultControl("tst_probe", []() -> QWidget * { return new ProbeControl; });
 }
 
 void tst_WidgetBase::cleanup()
@@ -235,209 +215,136 @@ void tst_WidgetBase::cleanup()
     QVERIFY(!switchLeftUp);
 }
 
-void tst_WidgetBase::saveLayout_data()
+void tst_WidgetBase::writeNode_data()
 {
-    QTest::addColumn<int>("ratio");   // 0: absolute geometry instead
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QByteArray>("expected");   // the layout keys of the written node
-    QTest::newRow("ratio 3") << 3 << QRect() << QByteArray(R"({"layout": {"type": 0, "ratio": 3}})");
-    QTest::newRow("absolute at origin") << 0 << QRect(0, 0, 100, 30) << QByteArray(R"({"w": 100, "h": 30})");
-    QTest::newRow("absolute offset") << 0 << QRect(5, -7, 10, 0)
-                                     << QByteArray(R"({"x": 5, "y": -7, "w": 10, "h": 0})");
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<Setup>("setup");
+    // Keys written besides "type", "name": "", "theme" and "attr": {}; a null one is not written.
+    QTest::addColumn<QByteArray>("keys");
+    const auto row = [](const char *name, const char *keyword, Setup setup, const char *keys) {
+        QTest::newRow(name) << QString::fromLatin1(keyword) << setup << QByteArray(keys);
+    };
+    row("ratio 3", "tst_probe", [](ProbeControl &p) { p.setLayoutRatio(3); }, R"({"layout": {"type": 0, "ratio": 3}})");
+    row("ratio 0 stores 1", "tst_probe", [](ProbeControl &p) { p.setLayoutRatio(0); },
+        R"({"layout": {"type": 0, "ratio": 1}})");
+    row("ratio INT_MIN stores 1", "tst_probe", [](ProbeControl &p) { p.setLayoutRatio(INT_MIN); },
+        R"({"layout": {"type": 0, "ratio": 1}})");
+    row("geometry after a ratio", "tst_probe", [](ProbeControl &p) { p.setLayoutRatio(3); p.setGeometry(0, 0, 1, 2); },
+        R"({"w": 1, "h": 2})");
+    row("absolute at origin", "tst_probe", [](ProbeControl &p) { p.setGeometry(0, 0, 100, 30); },
+        R"({"w": 100, "h": 30})");
+    row("absolute offset", "tst_probe", [](ProbeControl &p) { p.setGeometry(5, -7, 10, 0); },
+        R"({"x": 5, "y": -7, "w": 10, "h": 0})");
+    // Neither hidden nor disabled is written for a default control, whatever its ancestors are.
+    row("default under a disabled parent", "tst_probe", [](ProbeControl &p) { p.parentWidget()->setEnabled(false); },
+        R"({"w": 0, "h": 0})");
+    row("own state wins over the kept attribute", "tst_probe", [](ProbeControl &p) {
+        Json::Value node = parse(R"({"attr": {"count": 42, "caption": "own"}})");
+        p.readJsonValue(&node);
+        p.getImpl()->caption.clear();
+    }, R"({"w": 0, "h": 0, "attr": {"count": 42}})");
+    row("every common key", "tst_probe", [](ProbeControl &p) {
+        p.setObjectName(QStringLiteral("okButton"));
+        p.setToolTip(QStringLiteral("Confirm \u00e9"));
+        p.setInnerVisible(false);
+        p.setEnabled(false);
+        p.setAbsoluteDock(DockFar, DockNear, 0, -6);
+        p.setHeightPolicy(PolicyExpanding);
+        p.setMinimumHeight(5);
+        p.setMaximumWidth(80);
+        p.setGeometry(0, 4, 20, 10);
+    }, R"({"name": "okButton", "tooltip": "Confirm \u00e9", "visibility": false, "enable": false,
+           "absoluteLayout": true, "absoluteDockHor": 2, "absoluteDockOffsetY": -6, "heightPolicy": 0, "minHeight": 5,
+           "maxWidth": 80, "y": 4, "w": 20, "h": 10})");
+    row("menu has no common keys", "qtmenu", [](ProbeControl &p) {
+        p.setObjectName(QStringLiteral("fileMenu"));
+        p.setGeometry(0, 0, 100, 30);
+    }, R"({"type": null, "name": null})");
 }
 
-void tst_WidgetBase::saveLayout()
+void tst_WidgetBase::writeNode()
 {
-    QFETCH(int, ratio);
-    QFETCH(QRect, geometry);
-    QFETCH(QByteArray, expected);
-    ProbeControl probe;
-    if (ratio)
-        probe.setLayoutRatio(ratio);
-    else
-        probe.setGeometry(geometry.x(), geometry.y(), geometry.width(), geometry.height());
-    Json::Value node = written(probe);
-    Json::Value layoutKeys(Json::objectValue);
-    for (const char *key : {"layout", "x", "y", "w", "h"}) {
-        if (const Json::Value *v = tavixJsonMember(node, key))
-            layoutKeys[key] = *v;
+    QFETCH(QString, keyword);
+    QFETCH(Setup, setup);
+    QFETCH(QByteArray, keys);
+    QWidget parent;
+    ProbeControl probe(keyword, &parent);
+    setup(probe);
+    const QByteArray type = keyword.toUtf8();
+    Json::Value expected = parse(R"({"type": ")" + type + R"(", "name": "", "theme": ")" + type + R"(", "attr": {}})");
+    const Json::Value changes = parse(keys);
+    for (const std::string &key : changes.getMemberNames()) {
+        if (changes[key].isNull())
+            expected.removeMember(key);
+        else
+            expected[key] = changes[key];
     }
-    QCOMPARE(show(layoutKeys), show(parse(expected.constData())));
-}
-
-void tst_WidgetBase::loadLayout_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QVector<int>>("data");   // ratio, or x, y, w, h
-    QTest::addColumn<QRect>("geometry");      // the widget's, which starts at (1, 2, 30, 40)
-    QTest::newRow("no layout keys") << QByteArray("{}") << int(Absolute) << QVector<int>{0, 0, 0, 0}
-                                    << QRect(1, 2, 30, 40);
-    QTest::newRow("plain x/y/w/h are stored only")
-        << QByteArray(R"({"x": 3, "y": 4, "w": 50, "h": 60})") << int(Absolute) << QVector<int>{3, 4, 50, 60}
-        << QRect(1, 2, 30, 40);
-    QTest::newRow("ratio without type") << QByteArray(R"({"layout": {"ratio": 4}})") << int(Ratio)
-                                        << QVector<int>{4} << QRect(1, 2, 30, 40);
-    QTest::newRow("ratio type without ratio") << QByteArray(R"({"layout": {"type": 0}})") << int(Ratio)
-                                              << QVector<int>{1} << QRect(1, 2, 30, 40);
-    QTest::newRow("negative ratio") << QByteArray(R"({"layout": {"type": 0, "ratio": -5}})") << int(Ratio)
-                                    << QVector<int>{1} << QRect(1, 2, 30, 40);
-    QTest::newRow("absolute type moves the widget")
-        << QByteArray(R"({"layout": {"type": 1, "x": 99}, "x": 7, "h": 9})") << int(Absolute)
-        << QVector<int>{7, 0, 30, 9} << QRect(7, 0, 30, 9);
-    QTest::newRow("unknown type") << QByteArray(R"({"layout": {"type": 5}, "x": 7})") << int(Absolute)
-                                  << QVector<int>{11, 12, 13, 14} << QRect(1, 2, 30, 40);
-    QTest::newRow("layout not an object") << QByteArray(R"({"layout": [1, 2]})") << int(Ratio)
-                                          << QVector<int>{1} << QRect(1, 2, 30, 40);
-}
-
-void tst_WidgetBase::loadLayout()
-{
-    QFETCH(QByteArray, json);
-    QFETCH(int, type);
-    QFETCH(QVector<int>, data);
-    QFETCH(QRect, geometry);
-    ProbeControl probe;
-    probe.setGeometry(1, 2, 30, 40);
-    TavixQWidgetBase *base = probe.getControlBase();
-    base->layoutData[0] = 11;
-    base->layoutData[1] = 12;
-    base->layoutData[2] = 13;
-    base->layoutData[3] = 14;
-    Json::Value node = parse(json.constData());
-    QVERIFY(probe.readJsonValue(&node));
-    QCOMPARE(int(probe.getLayoutType()), type);
-    for (int i = 0; i < data.size(); ++i)
-        QCOMPARE(base->layoutData[i], data.at(i));
-    QCOMPARE(probe.geometry(), geometry);
-}
-
-void tst_WidgetBase::readCommonKeys_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<bool>("absolute");
-    QTest::addColumn<int>("dockHor");
-    QTest::addColumn<int>("dockVer");
-    QTest::addColumn<int>("widthPolicy");   // starts at PolicyFixed
-    QTest::addColumn<int>("minWidth");      // starts at 10
-    QTest::newRow("no keys") << QByteArray("{}") << false << 0 << 0 << 1 << 10;
-    QTest::newRow("dock 7 clamps to far") << QByteArray(R"({"absoluteDockHor": 7})") << true << 2 << 0 << 1 << 10;
-    QTest::newRow("dock -3 clamps to near") << QByteArray(R"({"absoluteDockVer": -3})") << true << 0 << 0 << 1
-                                            << 10;
-    QTest::newRow("dock INT_MIN") << QByteArray(R"({"absoluteDockHor": -2147483648, "absoluteDockVer": 1})")
-                                  << true << 0 << 1 << 1 << 10;
-    QTest::newRow("explicit absoluteLayout wins")
-        << QByteArray(R"({"absoluteDockHor": 1, "absoluteLayout": false})") << false << 1 << 0 << 1 << 10;
-    QTest::newRow("dock of wrong kind") << QByteArray(R"({"absoluteDockHor": "2"})") << true << 0 << 0 << 1 << 10;
-    QTest::newRow("widthPolicy 5") << QByteArray(R"({"widthPolicy": 5})") << false << 0 << 0 << -1 << 10;
-    QTest::newRow("widthPolicy -2") << QByteArray(R"({"widthPolicy": -2})") << false << 0 << 0 << -1 << 10;
-    QTest::newRow("widthPolicy string") << QByteArray(R"({"widthPolicy": "0"})") << false << 0 << 0 << -1 << 10;
-    QTest::newRow("widthPolicy 0") << QByteArray(R"({"widthPolicy": 0})") << false << 0 << 0 << 0 << 10;
-    QTest::newRow("minWidth -4") << QByteArray(R"({"minWidth": -4})") << false << 0 << 0 << 1 << 0;
-    QTest::newRow("minWidth of wrong kind") << QByteArray(R"({"minWidth": "12"})") << false << 0 << 0 << 1 << 10;
-}
-
-void tst_WidgetBase::readCommonKeys()
-{
-    QFETCH(QByteArray, json);
-    QFETCH(bool, absolute);
-    QFETCH(int, dockHor);
-    QFETCH(int, dockVer);
-    QFETCH(int, widthPolicy);
-    QFETCH(int, minWidth);
-    QWidget parent;
-    ProbeControl probe(QStringLiteral("tst_probe"), &parent);
-    probe.setWidthPolicy(PolicyFixed);
-    probe.setMinimumWidth(10);
-    probe.setAbsoluteDock(DockCenter, DockFar, 3, 4);
-    Json::Value node = parse(json.constData());
-    QVERIFY(probe.readJsonValue(&node));
-    DockLayoutType hor = DockNear, ver = DockNear;
-    int x = -1, y = -1;
-    probe.getAbsoluteDock(hor, ver, x, y);
-    QCOMPARE(probe.getAbsoluteLayout(), absolute);
-    QCOMPARE(int(hor), dockHor);
-    QCOMPARE(int(ver), dockVer);
-    QCOMPARE(x, 0);   // absent offsets read as 0
-    QCOMPARE(int(probe.getWidthPolicy()), widthPolicy);
-    QCOMPARE(probe.minimumWidth(), minWidth);
-}
-
-void tst_WidgetBase::writeCommonKeys()
-{
-    QWidget parent;
-    ProbeControl probe(QStringLiteral("tst_probe"), &parent);
-    probe.setObjectName(QStringLiteral("okButton"));
-    probe.setToolTip(QStringLiteral("Confirm \u00e9"));
-    probe.setInnerVisible(false);
-    probe.setEnabled(false);
-    probe.setAbsoluteDock(DockFar, DockNear, 0, -6);
-    probe.setHeightPolicy(PolicyExpanding);
-    probe.setMinimumHeight(5);
-    probe.setMaximumWidth(80);
-    probe.setGeometry(0, 4, 20, 10);
-    const Json::Value expected = parse(R"({"type": "tst_probe", "name": "okButton", "tooltip": "Confirm \u00e9",
-        "visibility": false, "enable": false, "absoluteLayout": true, "absoluteDockHor": 2,
-        "absoluteDockOffsetY": -6, "heightPolicy": 0, "minHeight": 5, "maxWidth": 80,
-        "y": 4, "w": 20, "h": 10, "theme": "tst_probe", "attr": {}})");
-    const Json::Value node = written(probe);
-    QCOMPARE(show(node), show(expected));
-
-    // Reading the node back restores every common key.
-    ProbeControl copy(QStringLiteral("tst_probe"), &parent);
-    Json::Value in = node;
+    QCOMPARE(show(written(probe)), show(expected));
+    // Reading the node into a fresh control restores every key.
+    ProbeControl copy(keyword, &parent);
+    Json::Value in = expected;
     QVERIFY(copy.readJsonValue(&in));
     QCOMPARE(show(written(copy)), show(expected));
 }
 
-void tst_WidgetBase::defaultControlIsNotWrittenHidden()
+void tst_WidgetBase::readNode_data()
 {
+    QTest::addColumn<QByteArray>("json");
+    // Members of readState() to compare. The control starts with dock (1, 2, 3, 4), width policy 1,
+    // minimum width 10, absolute layout and geometry (1, 2, 30, 40).
+    QTest::addColumn<QByteArray>("expected");
+    const auto row = [](const char *name, const char *json, const char *expected) {
+        QTest::newRow(name) << QByteArray(json) << QByteArray(expected);
+    };
+    row("no keys", "{}", R"({"absoluteLayout": false, "dock": [0, 0, 0, 0], "widthPolicy": 1, "minWidth": 10,
+                            "layout": [0, 0, 0, 0], "geometry": [1, 2, 30, 40]})");
+    row("plain x/y/w/h are stored only", R"({"x": 3, "y": 4, "w": 50, "h": 60})",
+        R"({"layout": [3, 4, 50, 60], "geometry": [1, 2, 30, 40]})");
+    row("ratio without type", R"({"layout": {"ratio": 4}})", R"({"layout": [4]})");
+    row("ratio type without ratio", R"({"layout": {"type": 0}})", R"({"layout": [1]})");
+    row("negative ratio", R"({"layout": {"type": 0, "ratio": -5}})", R"({"layout": [1]})");
+    row("layout not an object", R"({"layout": [1, 2]})", R"({"layout": [1]})");
+    row("absolute type moves the widget", R"({"layout": {"type": 1, "x": 99}, "x": 7, "h": 9})",
+        R"({"layout": [7, 0, 30, 9], "geometry": [7, 0, 30, 9]})");
+    row("unknown type", R"({"layout": {"type": 5}, "x": 7})",
+        R"({"layout": [1, 2, 30, 40], "geometry": [1, 2, 30, 40]})");
+    row("dock 7 and -3 clamp", R"({"absoluteDockHor": 7, "absoluteDockVer": -3, "absoluteDockOffsetX": -5})",
+        R"({"absoluteLayout": true, "dock": [2, 0, -5, 0]})");
+    row("dock INT_MIN", R"({"absoluteDockHor": -2147483648, "absoluteDockVer": 1})",
+        R"({"absoluteLayout": true, "dock": [0, 1, 0, 0]})");
+    row("explicit absoluteLayout wins", R"({"absoluteDockHor": 1, "absoluteLayout": false})",
+        R"({"absoluteLayout": false, "dock": [1, 0, 0, 0]})");
+    row("widthPolicy 5", R"({"widthPolicy": 5})", R"({"widthPolicy": -1})");
+    row("widthPolicy 0, minWidth -4", R"({"widthPolicy": 0, "minWidth": -4})", R"({"widthPolicy": 0, "minWidth": 0})");
+    row("wrong kinds", R"({"absoluteDockHor": "2", "widthPolicy": "0", "minWidth": "12"})",
+        R"({"absoluteLayout": true, "dock": [0, 0, 0, 0], "widthPolicy": -1, "minWidth": 10})");
+}
+
+void tst_WidgetBase::readNode()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QByteArray, expected);
     ProbeControl probe;
-    QVERIFY(probe.getInnerVisible());
-    const Json::Value node = written(probe);
-    QVERIFY(!tavixJsonHas(node, "visibility"));
-    QVERIFY(!tavixJsonHas(node, "enable"));
-
-    // A disabled parent does not make the child's own setting false.
-    QWidget parent;
-    ProbeControl child(QStringLiteral("tst_probe"), &parent);
-    parent.setEnabled(false);
-    QVERIFY(!tavixJsonHas(written(child), "enable"));
-}
-
-void tst_WidgetBase::layoutRatio_data()
-{
-    QTest::addColumn<int>("given");
-    QTest::addColumn<int>("stored");
-    QTest::newRow("one") << 1 << 1;
-    QTest::newRow("large") << 100000 << 100000;
-    QTest::newRow("zero") << 0 << 1;
-    QTest::newRow("INT_MIN") << INT_MIN << 1;
-}
-
-void tst_WidgetBase::layoutRatio()
-{
-    QFETCH(int, given);
-    QFETCH(int, stored);
-    QWidget owner;
-    TavixQWidgetBase base(&owner);
-    base.setLayoutRatio(given);
-    QCOMPARE(base.getLayoutType(), Ratio);
-    QCOMPARE(base.getLayoutRatio(), stored);
-    base.setGeometry(0, 0, 1, 1);
-    QCOMPARE(base.getLayoutRatio(), 1);   // not a ratio layout any more
+    probe.setAbsoluteDock(DockCenter, DockFar, 3, 4);
+    probe.setWidthPolicy(PolicyFixed);
+    probe.setMinimumWidth(10);
+    probe.setGeometry(1, 2, 30, 40);
+    Json::Value node = parse(json);
+    QVERIFY(probe.readJsonValue(&node));
+    const Json::Value want = parse(expected), state = readState(probe);
+    Json::Value compared(Json::objectValue);
+    for (const std::string &key : want.getMemberNames())
+        compared[key] = state[key];
+    QCOMPARE(show(compared), show(want));
 }
 
 void tst_WidgetBase::ratioInsideContainerRelaysOut()
 {
-    ProbeControl container(QStringLiteral("qtcontainer"));
-    ProbeControl child(QStringLiteral("tst_probe"), &container);
+    ProbeControl container(QStringLiteral("qtcontainer")), other;
+    ProbeControl child(QStringLiteral("tst_probe"), &container), otherChild(QStringLiteral("tst_probe"), &other);
     child.setLayoutRatio(2);
-    QCOMPARE(container.forceResizeCalls, 1);
-
-    ProbeControl other;
-    ProbeControl otherChild(QStringLiteral("tst_probe"), &other);
     otherChild.setLayoutRatio(2);
+    QCOMPARE(container.forceResizeCalls, 1);
     QCOMPARE(other.forceResizeCalls, 0);
 }
 
@@ -477,17 +384,17 @@ void tst_WidgetBase::attributeKinds_data()
 {
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<int>("kind");   // -1: skipped
-    QTest::newRow("bool") << QByteArray("true") << int(TavixAttribute::BoolKind);
-    QTest::newRow("string") << QByteArray(R"("text")") << int(TavixAttribute::StringKind);
-    QTest::newRow("int32") << QByteArray("-5") << int(TavixAttribute::Int32Kind);
-    QTest::newRow("INT_MAX") << QByteArray("2147483647") << int(TavixAttribute::Int32Kind);
-    QTest::newRow("uint32") << QByteArray("4000000000") << int(TavixAttribute::UInt32Kind);
-    QTest::newRow("int64 keeps digits") << QByteArray("9007199254740993") << int(TavixAttribute::Int64Kind);
-    QTest::newRow("negative int64") << QByteArray("-9007199254740993") << int(TavixAttribute::Int64Kind);
-    QTest::newRow("uint64") << QByteArray("18446744073709551615") << int(TavixAttribute::UInt64Kind);
-    QTest::newRow("double") << QByteArray("1.5") << int(TavixAttribute::DoubleKind);
-    QTest::newRow("integral real") << QByteArray("3.0") << int(TavixAttribute::DoubleKind);
-    QTest::newRow("string list") << QByteArray(R"(["a", "b"])") << int(TavixAttribute::StringListKind);
+    using A = TavixAttribute;
+    QTest::newRow("bool") << QByteArray("true") << int(A::BoolKind);
+    QTest::newRow("string") << QByteArray(R"("text")") << int(A::StringKind);
+    QTest::newRow("int32") << QByteArray("-5") << int(A::Int32Kind);
+    QTest::newRow("INT_MAX") << QByteArray("2147483647") << int(A::Int32Kind);
+    QTest::newRow("uint32") << QByteArray("4000000000") << int(A::UInt32Kind);
+    QTest::newRow("int64 keeps digits") << QByteArray("-9007199254740993") << int(A::Int64Kind);
+    QTest::newRow("uint64") << QByteArray("18446744073709551615") << int(A::UInt64Kind);
+    QTest::newRow("double") << QByteArray("1.5") << int(A::DoubleKind);
+    QTest::newRow("integral real") << QByteArray("3.0") << int(A::DoubleKind);
+    QTest::newRow("string list") << QByteArray(R"(["\u00fc", "b"])") << int(A::StringListKind);
     QTest::newRow("null") << QByteArray("null") << -1;
     QTest::newRow("object") << QByteArray(R"({"a": 1})") << -1;
     QTest::newRow("empty array") << QByteArray("[]") << -1;
@@ -499,228 +406,151 @@ void tst_WidgetBase::attributeKinds()
     QFETCH(QByteArray, value);
     QFETCH(int, kind);
     ProbeControl probe;
-    Json::Value node = parse(QByteArray(R"({"attr": {"key": )" + value + "}}").constData());
+    Json::Value node = parse(R"({"attr": {"key": )" + value + "}}");
     QVERIFY(probe.readJsonValue(&node));
-    ProbeImpl *impl = probe.getImpl();
-    QCOMPARE(impl->hasAttribute("key"), kind >= 0);
+    QCOMPARE(probe.getImpl()->hasAttribute("key"), kind >= 0);
     const Json::Value out = written(probe);
-    const Json::Value *attr = tavixAttrNode(out);
-    QVERIFY(attr);
-    if (kind < 0) {
-        QVERIFY(!tavixJsonHas(*attr, "key"));
-        return;
+    const Json::Value *back = tavixJsonMember(*tavixAttrNode(out), "key");
+    QCOMPARE(bool(back), kind >= 0);
+    if (kind >= 0) {
+        QCOMPARE(probe.getImpl()->getAttribute("key").kind, kind);
+        // What is read is written back as the same JSON value.
+        QVERIFY2(*back == parse(value), show(*back).constData());
     }
-    QCOMPARE(impl->getAttribute("key").kind, kind);
-    // What is read is written back as the same JSON value.
-    QVERIFY(attr);
-    const Json::Value *back = tavixJsonMember(*attr, "key");
-    QVERIFY(back);
-    QCOMPARE(show(*back), show(parse(value.constData())));
-    QVERIFY(*back == parse(value.constData()));
 }
 
-void tst_WidgetBase::attributesRoundTrip()
+void tst_WidgetBase::themeApplied_data()
 {
-    const Json::Value page = parse(R"({"type": "tst_probe", "name": "p", "w": 10, "h": 10, "theme": "tst_probe",
-        "attr": {"flag": false, "list": ["x", "y"], "count": 42, "caption": "own"}})");
-    ProbeControl first;
-    Json::Value in = page;
-    QVERIFY(first.readJsonValue(&in));
-    QCOMPARE(first.getImpl()->caption, QStringLiteral("own"));
-    const Json::Value out = written(first);
-    QVERIFY2(out == page, show(out).constData());
-
-    // The control's own state wins over the copy kept in the attributes.
-    first.getImpl()->caption.clear();
-    QVERIFY(!tavixJsonHas(*tavixAttrNode(written(first)), "caption"));
-
-    TavixAttribute list;
-    list.kind = TavixAttribute::StringListKind;
-    list.value = QStringList{QStringLiteral("\u00fc")};
-    first.getImpl()->setAttribute("added", list);
-    const Json::Value withList = written(first);
-    const Json::Value *attr = tavixAttrNode(withList);
-    QVERIFY(attr && tavixJsonHas(*attr, "added"));
-    QCOMPARE(show((*attr)["added"]), show(parse(R"(["\u00fc"])")));
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<int>("designer");   // 1: the kit's flag, 2: the resource manager's
+    QTest::addColumn<bool>("applied");
+    QTest::newRow("entry found") << "tst_themed" << 0 << true;
+    QTest::newRow("no entry keeps the built-in look") << "tst_probe" << 0 << false;
+    QTest::newRow("kit in designer") << "tst_themed" << 1 << false;
+    QTest::newRow("resource manager in designer") << "tst_themed" << 2 << false;
 }
 
-void tst_WidgetBase::themeAppliedAtConstruction()
+void tst_WidgetBase::themeApplied()
 {
-    ProbeControl probe(QStringLiteral("tst_themed"));
+    QFETCH(QString, keyword);
+    QFETCH(int, designer);
+    QFETCH(bool, applied);
+    tavixSetIsInDesigner(designer == 1);
+    TavixQResourceManager::getInstance()->setIsDesigner(designer == 2);
+    ProbeControl probe(keyword);
     ProbeImpl *impl = probe.getImpl();
-    QVERIFY(!themeSwitchUp());
-    QVERIFY(impl->readUnderTheme);   // theme styles resolve against the theme set
-    QCOMPARE(impl->backgrounds[Normal].name, QStringLiteral("themeRed"));
-    QCOMPARE(impl->backgrounds[Disable].name, QStringLiteral("themeGray"));
-    QCOMPARE(impl->caption, QStringLiteral("fromTheme"));
+    const QStringList themed = applied ? QStringList{"themeGray", "fromTheme"} : QStringList{"", ""};
+    QCOMPARE(QStringList({impl->backgrounds[Disable].name, impl->caption}), themed);
+    QCOMPARE(impl->readUnderTheme, applied);   // theme styles resolve against the theme set
     // The entry's name, size and visibility are not applied.
     QVERIFY(probe.objectName().isEmpty());
     QVERIFY(!probe.property("visibility").isValid());
     QCOMPARE(probe.getControlBase()->layoutData[2], 0);
 
-    // A control without an entry keeps its built-in look.
-    ProbeControl plain;
-    QVERIFY(plain.getImpl()->backgrounds[Normal].name.isEmpty());
-    QVERIFY(!plain.getImpl()->readUnderTheme);
-
-    // Built while another control reads its theme entry: the outer reader keeps its switch.
-    TavixQResourceManager::getInstance()->setSwitchToThemeRes(true);
-    ProbeControl nested(QStringLiteral("tst_themed"));
-    QVERIFY(themeSwitchUp());
-    TavixQResourceManager::getInstance()->setSwitchToThemeRes(false);
-}
-
-void tst_WidgetBase::themeSkippedInDesigner_data()
-{
-    QTest::addColumn<bool>("kitFlag");
-    QTest::newRow("kit in designer") << true;
-    QTest::newRow("resource manager in designer") << false;
-}
-
-void tst_WidgetBase::themeSkippedInDesigner()
-{
-    QFETCH(bool, kitFlag);
-    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
-    if (kitFlag)
-        tavixSetIsInDesigner(true);
-    else
-        manager->setIsDesigner(true);
-    ProbeControl probe(QStringLiteral("tst_themed"));
-    QVERIFY(probe.getImpl()->backgrounds[Normal].name.isEmpty());
+    impl->backgrounds[Disable] = FillStyle();
+    impl->caption.clear();
     probe.getControlBase()->refreshTheme();
-    QVERIFY(probe.getImpl()->caption.isEmpty());
-    if (!kitFlag) {
-        // Nor is a page node redirected to its theme entry.
-        Json::Value node = parse(R"({"theme": "tst_alt"})");
-        QVERIFY(probe.readJsonValue(&node));
-        QVERIFY(probe.getImpl()->caption.isEmpty());
+    QCOMPARE(QStringList({impl->backgrounds[Disable].name, impl->caption}), themed);
+    QVERIFY(!themeSwitchUp());
+}
+
+void tst_WidgetBase::themeNameAndKey()
+{
+    // Built while another control reads its theme entry: the outer reader keeps its switch.
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    manager->setSwitchToThemeRes(true);
+    ProbeControl probe(QStringLiteral("tst_themed"));
+    QVERIFY(themeSwitchUp());
+    manager->setSwitchToThemeRes(false);
+
+    probe.setThemeName(QStringLiteral("tst_alt"));
+    QCOMPARE(probe.getImpl()->backgrounds[Hot].name, QStringLiteral("themeBlue"));
+    QCOMPARE(probe.getImpl()->caption, QStringLiteral("alt"));
+    QVERIFY(!themeSwitchUp());
+    QCOMPARE(written(probe)["theme"].asString(), std::string("tst_alt"));
+
+    // A page node's "theme" key takes the control's own keys from that entry; the common keys stay the page's.
+    FillStyle pageRed;
+    pageRed.name = QStringLiteral("pageRed");
+    manager->setFillStyle(pageRed.name, pageRed);
+    ProbeControl page;
+    Json::Value node = parse(R"({"name": "n1", "theme": "tst_alt", "style": [["pageRed", 1, 0]],
+                                 "attr": {"caption": "page"}})");
+    QVERIFY(page.readJsonValue(&node));
+    QVERIFY(!themeSwitchUp());
+    QCOMPARE(page.objectName(), QStringLiteral("n1"));
+    QCOMPARE(page.getImpl()->backgrounds[Normal].name, QStringLiteral("themeBlue"));
+    QCOMPARE(page.getImpl()->caption, QStringLiteral("alt"));
+    QCOMPARE(page.getThemeName(), QStringLiteral("tst_probe"));   // the name itself is not stored
+
+    // An unknown theme name reads the page's own keys, and so does a designer whatever the name.
+    for (const char *theme : {"nosuch", "tst_alt"}) {
+        manager->setIsDesigner(qstrcmp(theme, "tst_alt") == 0);
+        ProbeControl other;
+        Json::Value own = parse(QByteArray(R"({"theme": ")") + theme + R"(", "style": [["pageRed", 1, 0]]})");
+        QVERIFY(other.readJsonValue(&own));
+        QCOMPARE(other.getImpl()->backgrounds[Hot].name, QStringLiteral("pageRed"));
+        QVERIFY(!themeSwitchUp());
     }
 }
 
-void tst_WidgetBase::refreshAndSetThemeName()
+void tst_WidgetBase::stateAndPaint_data()
 {
-    ProbeControl probe(QStringLiteral("tst_themed"));
-    ProbeImpl *impl = probe.getImpl();
-    impl->backgrounds[Normal] = FillStyle();
-    probe.getControlBase()->refreshTheme();
-    QCOMPARE(impl->backgrounds[Normal].name, QStringLiteral("themeRed"));
-    QVERIFY(!themeSwitchUp());
-
-    probe.setThemeName(QStringLiteral("tst_alt"));
-    QCOMPARE(probe.getThemeName(), QStringLiteral("tst_alt"));
-    QCOMPARE(impl->backgrounds[Hot].name, QStringLiteral("themeBlue"));
-    QCOMPARE(impl->caption, QStringLiteral("alt"));
-    QVERIFY(!themeSwitchUp());
-    QCOMPARE(written(probe)["theme"].asString(), std::string("tst_alt"));
-}
-
-void tst_WidgetBase::themeKeyRedirectsOwnKeys()
-{
-    FillStyle pageRed;
-    pageRed.name = QStringLiteral("pageRed");
-    pageRed.color = Qt::red;
-    TavixQResourceManager::getInstance()->setFillStyle(QStringLiteral("pageRed"), pageRed);
-
-    ProbeControl probe;
-    Json::Value node = parse(R"({"name": "n1", "theme": "tst_alt", "style": [["pageRed", 1, 0]],
-                                 "attr": {"caption": "page"}})");
-    QVERIFY(probe.readJsonValue(&node));
-    QVERIFY(!themeSwitchUp());
-    QCOMPARE(probe.objectName(), QStringLiteral("n1"));
-    QCOMPARE(probe.getImpl()->backgrounds[Normal].name, QStringLiteral("themeBlue"));
-    QCOMPARE(probe.getImpl()->caption, QStringLiteral("alt"));
-    QCOMPARE(probe.getThemeName(), QStringLiteral("tst_probe"));   // the name itself is not stored
-
-    // An unknown theme name reads the page's own keys.
-    ProbeControl other;
-    Json::Value own = parse(R"({"theme": "nosuch", "style": [["pageRed", 1, 0]]})");
-    QVERIFY(other.readJsonValue(&own));
-    QCOMPARE(other.getImpl()->backgrounds[Hot].name, QStringLiteral("pageRed"));
-    QVERIFY(!themeSwitchUp());
-}
-
-void tst_WidgetBase::stateTransitions_data()
-{
+    // Steps: enter, leave, press, release (real mouse events), disable, enable.
     QTest::addColumn<QString>("steps");
     QTest::addColumn<int>("state");
+    QTest::newRow("nothing") << "" << int(Normal);
     QTest::newRow("enter") << "enter" << int(Hot);
     QTest::newRow("enter press") << "enter press" << int(Pressed);
     QTest::newRow("enter press release") << "enter press release" << int(Hot);
     QTest::newRow("press release without hover") << "press release" << int(Normal);
     QTest::newRow("enter press leave") << "enter press leave" << int(Normal);
-    QTest::newRow("enter leave release") << "enter press leave release" << int(Normal);
+    QTest::newRow("enter press leave release") << "enter press leave release" << int(Normal);
+    QTest::newRow("leave while disabled") << "disable leave" << int(Disable);
+    QTest::newRow("paint while disabled and hot") << "enter disable" << int(Disable);
+    QTest::newRow("enabled again") << "disable leave enable" << int(Normal);
 }
 
-void tst_WidgetBase::stateTransitions()
+void tst_WidgetBase::stateAndPaint()
 {
     QFETCH(QString, steps);
     QFETCH(int, state);
-    ProbeControl probe;
-    probe.resize(40, 20);
-    for (const QString &step : steps.split(QLatin1Char(' '))) {
-        if (step == QLatin1String("enter")) {
-            QEvent enter(QEvent::Enter);
-            QCoreApplication::sendEvent(&probe, &enter);
-        } else if (step == QLatin1String("leave")) {
-            QEvent leave(QEvent::Leave);
-            QCoreApplication::sendEvent(&probe, &leave);
-        } else if (step == QLatin1String("press")) {
-            QTest::mousePress(&probe, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-        } else {
-            QTest::mouseRelease(&probe, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-        }
-    }
-    QCOMPARE(probe.getImpl()->state, state);
-}
-
-void tst_WidgetBase::disabledPaintsDisable()
-{
     ProbeControl probe(QStringLiteral("tst_themed"));   // Normal red, Hot green, Pressed blue, Disable gray
     probe.resize(40, 20);
-    QCOMPARE(centreColour(probe), QColor(Qt::red));
-    probe.setEnabled(false);
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&probe, &leave);
-    QCOMPARE(probe.getImpl()->state, int(Disable));
-    probe.getImpl()->state = Hot;   // paint re-checks the enabled state whatever came before
-    QCOMPARE(centreColour(probe), QColor(0x80, 0x80, 0x80));
-    QCOMPARE(probe.getImpl()->state, int(Disable));
-    probe.setEnabled(true);
-    QCOMPARE(centreColour(probe), QColor(Qt::red));
-    QCOMPARE(probe.getImpl()->state, int(Normal));
+    for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("enter"))
+            send(probe, QEvent::Enter);
+        else if (step == QLatin1String("leave"))
+            send(probe, QEvent::Leave);
+        else if (step == QLatin1String("press"))
+            QTest::mousePress(&probe, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        else if (step == QLatin1String("release"))
+            QTest::mouseRelease(&probe, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        else
+            probe.setEnabled(step == QLatin1String("enable"));
+    }
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, QColor(0x80, 0x80, 0x80)};
+    QCOMPARE(centreColour(probe), colours[state]);   // paint re-checks the enabled state
+    QCOMPARE(probe.getImpl()->state, state);
 }
 
 void tst_WidgetBase::jsonDataAppliedOnce()
 {
-    ProbeControl probe;
+    // Only the first non-empty text is applied, even when it does not parse; every text is stored.
+    ProbeControl probe, broken;
     probe.setJsonData(QStringLiteral(R"({"name": "first"})"));
-    QCOMPARE(probe.objectName(), QStringLiteral("first"));
-    probe.setJsonData(QStringLiteral(R"({"name": "second"})"));
-    QCOMPARE(probe.objectName(), QStringLiteral("first"));
-    QCOMPARE(probe.jsonData(), QStringLiteral(R"({"name": "second"})"));
-
-    ProbeControl broken;
     broken.setJsonData(QStringLiteral("{\"name\": "));
-    QCOMPARE(broken.jsonData(), QStringLiteral("{\"name\": "));
-    broken.setJsonData(QStringLiteral(R"({"name": "late"})"));
-    QVERIFY(broken.objectName().isEmpty());   // only the first non-empty text is applied
-
-    ProbeControl themed;
-    themed.setJsonData(QStringLiteral(R"({"theme": "tst_alt"})"));
-    QCOMPARE(themed.getImpl()->caption, QStringLiteral("alt"));
-    QVERIFY(!themeSwitchUp());
+    for (ProbeControl *control : {&probe, &broken})
+        control->setJsonData(QStringLiteral(R"({"name": "second"})"));
+    QCOMPARE(probe.objectName(), QStringLiteral("first"));
+    QVERIFY(broken.objectName().isEmpty());
+    QCOMPARE(broken.jsonData(), QStringLiteral(R"({"name": "second"})"));
 }
 
-void tst_WidgetBase::menuSkipsCommonKeys()
+void tst_WidgetBase::menuReadsOnlyOwnKeys()
 {
     ProbeControl menu(QStringLiteral("qtmenu"));
     menu.setObjectName(QStringLiteral("fileMenu"));
-    menu.setGeometry(0, 0, 100, 30);
-    const Json::Value node = written(menu);
-    for (const char *key : {"type", "name", "w", "h", "layout"})
-        QVERIFY2(!tavixJsonHas(node, key), key);
-    QVERIFY(tavixJsonHas(node, "theme"));
-
     Json::Value in = parse(R"({"name": "renamed", "visibility": false, "attr": {"caption": "c"}})");
     QVERIFY(menu.readJsonValue(&in));
     QCOMPARE(menu.objectName(), QStringLiteral("fileMenu"));
@@ -732,39 +562,30 @@ void tst_WidgetBase::childSerialisation()
 {
     ProbeControl parent;
     ProbeControl first(QStringLiteral("tst_probe"), &parent);
-    first.setObjectName(QStringLiteral("a"));
     QWidget plain(&parent);   // not a kit control: not written
     ProbeControl second(QStringLiteral("tst_probe"), &parent);
-    second.setObjectName(QStringLiteral("b"));
     ProbeControl grandChild(QStringLiteral("tst_probe"), &second);
+    first.setObjectName(QStringLiteral("a"));
+    second.setObjectName(QStringLiteral("b"));
     grandChild.setObjectName(QStringLiteral("c"));
-
-    Json::Value node = written(parent);
-    const Json::Value *children = tavixJsonMember(node, "child");
-    QVERIFY(children && children->isArray());
-    QCOMPARE(children->size(), 2u);
-    QCOMPARE((*children)[0]["name"].asString(), std::string("a"));
-    QCOMPARE((*children)[1]["name"].asString(), std::string("b"));
-    QCOMPARE((*children)[1]["child"][0]["name"].asString(), std::string("c"));
+    const Json::Value node = written(parent);
+    const Json::Value &children = node["child"];
+    QVERIFY(children.isArray() && children.size() == 2);
+    const auto nameOf = [](const Json::Value &child) { return child["name"].asString(); };
+    QCOMPARE(nameOf(children[0]) + nameOf(children[1]) + nameOf(children[1]["child"][0]), std::string("abc"));
+    QVERIFY(!tavixJsonHas(children[0], "child"));   // a leaf has none
 
     tavixEnableSerializeChild(false);
-    node = written(parent);
-    tavixEnableSerializeChild(true);
-    QVERIFY(!tavixJsonHas(node, "child"));
-
-    ProbeControl leaf;
-    QVERIFY(!tavixJsonHas(written(leaf), "child"));
+    QVERIFY(!tavixJsonHas(written(parent), "child"));
 }
 
 void tst_WidgetBase::implPropertyClearedWithImpl()
 {
     QWidget widget;
-    QVERIFY(!TavixQWidgetBaseImpl::fromWidget(&widget));
     widget.setProperty("impl", 42);   // a foreign property of another kind is not an Impl
     QVERIFY(!TavixQWidgetBaseImpl::fromWidget(&widget));
     auto *impl = new TavixQWidgetBaseImpl(&widget, QStringLiteral("tst_probe"));
     QCOMPARE(TavixQWidgetBaseImpl::fromWidget(&widget), impl);
-    QCOMPARE(impl->themeName, QStringLiteral("tst_probe"));
     TavixQWidgetBase base(&widget);
     QCOMPARE(base.getThemeName(), QStringLiteral("tst_probe"));
     delete impl;
@@ -775,12 +596,9 @@ void tst_WidgetBase::implPropertyClearedWithImpl()
 void tst_WidgetBase::cloneWidget()
 {
     QWidget parent;
-    ProbeControl probe(QStringLiteral("tst_probe"), &parent);
-    QPointer<QWidget> clone = probe.cloneWidget(QStringLiteral("ignored"));
-    QVERIFY(qobject_cast<ProbeControl *>(clone));
-    QCOMPARE(clone->parentWidget(), &parent);
-
-    ProbeControl unregistered(QStringLiteral("tst_unregistered"), &parent);
+    ProbeControl probe(QStringLiteral("tst_probe"), &parent), unregistered(QStringLiteral("tst_unregistered"), &parent);
+    QWidget *clone = probe.cloneWidget(QStringLiteral("ignored"));
+    QVERIFY(qobject_cast<ProbeControl *>(clone) && clone->parentWidget() == &parent);
     QVERIFY(!unregistered.cloneWidget(QString()));
 }
 
