@@ -1,0 +1,21 @@
+// Feeds arbitrary bytes to the language table reader and looks up what it produced.
+
+#include "resources/TavixQResourceManager.h"
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace TavixQtLib;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    manager->readLanguage(QByteArray(reinterpret_cast<const char *>(data), int(size)));
+    for (const QString &language : manager->getLanguageList()) {
+        manager->setCurrentLanguage(language);
+        manager->getString(QStringLiteral("ok"));
+    }
+    return 0;
+}

@@ -1,0 +1,44 @@
+// Parses arbitrary bytes as a widget node and lets every registered control type read and write it.
+
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixControlRegistry.h"
+#include "core/TavixJson.h"
+#include "core/TavixLibrary.h"
+
+#include <QApplication>
+#include <QScopedPointer>
+#include <QWidget>
+
+#include <json/value.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+using namespace TavixQtLib;
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static QApplication app(*argc, *argv);
+    init();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Json::Value node;
+    if (!tavixParseJson(reinterpret_cast<const char *>(data), size, node))
+        return 0;
+    QWidget parent;
+    for (const auto &entry : creatorMap()) {
+        QScopedPointer<QWidget> widget(tavixCreateControlFromNode(entry.first.c_str(), node, &parent));
+        if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget.data())) {
+            Json::Value out;
+            control->serializeJsonValue(&out, false);
+            widget->resize(120, 40);
+            widget->grab();
+        }
+    }
+    return 0;
+}
