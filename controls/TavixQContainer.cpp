@@ -392,7 +392,9 @@ bool TavixQContainer::event(QEvent *event)
                 m_impl->scheduleRelayout();
             } else {
                 m_impl->unwatchChild(w);
-                m_impl->updateScrollBars();
+                // Deferred like additions: removing many children then rescans them once, not once each,
+                // and a row closes the gap the child leaves.
+                m_impl->scheduleRelayout();
             }
         }
     }
@@ -427,8 +429,9 @@ void TavixQContainer::wheelEvent(QWheelEvent *event)
     const int delta = event->angleDelta().y();
     // A purely horizontal wheel turn has no vertical direction; it goes to the default handling.
     if (bar && !bar->isHidden() && bar->maximum() > 0 && delta != 0) {
-        const int step = std::max(bar->singleStep(), kMinimumWheelStep);
-        bar->setValue(bar->value() + (delta > 0 ? -step : step));
+        const qint64 step = std::max(bar->singleStep(), kMinimumWheelStep);
+        const qint64 target = qint64(bar->value()) + (delta > 0 ? -step : step);   // a huge step must not wrap
+        bar->setValue(int(qBound<qint64>(bar->minimum(), target, bar->maximum())));
         event->accept();
         return;
     }

@@ -609,6 +609,8 @@ void TavixQContainerImpl::watchChild(QWidget *child)
 
 void TavixQContainerImpl::unwatchChild(QWidget *child)
 {
+    if (child)
+        hiddenChildren.remove(child);
     if (child && container)
         child->removeEventFilter(container);
 }
@@ -617,12 +619,20 @@ void TavixQContainerImpl::childEvent(QObject *watched, QEvent *event)
 {
     if (layoutRunning || updatingScroll || movingChildren || !watched->isWidgetType())
         return;
+    // The extents depend only on the base geometries and on which children are hidden. Showing or hiding
+    // the container sends Move, Resize, Show and ShowToParent (or Hide) to every child at once without
+    // changing either; rescanning all children for each of those events would make showing quadratic.
+    bool visibility = false;
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:
+    case QEvent::LayoutRequest:
+        break;
     case QEvent::Show:
     case QEvent::Hide:
-    case QEvent::LayoutRequest:
+    case QEvent::ShowToParent:     // sent by show() and hide() also while the container is hidden
+    case QEvent::HideToParent:
+        visibility = true;
         break;
     default:
         return;
@@ -630,7 +640,12 @@ void TavixQContainerImpl::childEvent(QObject *watched, QEvent *event)
     QWidget *w = static_cast<QWidget *>(watched);
     if (w->parentWidget() != container || isBoundBar(w))
         return;
-    storeBaseGeometry(w, w->geometry().translated(scrollX, scrollY));
+    const QRect base = w->geometry().translated(scrollX, scrollY);
+    const bool moved = w->property(kBaseGeometryProperty) != QVariant(base);
+    const bool shownOrHidden = visibility && w->isHidden() != hiddenChildren.contains(w);
+    if (!moved && !shownOrHidden && event->type() != QEvent::LayoutRequest)
+        return;
+    storeBaseGeometry(w, base);
     updateScrollBars();
 }
 
@@ -640,22 +655,28 @@ void TavixQContainerImpl::updateScrollBars()
         return;
     TavixQScrollBar *hBar = hScrollBar.data();
     TavixQScrollBar *vBar = vScrollBar.data();
+    // Without bars an offset set by setScrollPos stays; the children are shown at it.
+    if (!hBar && !vBar)
+        return;
     if (!hBar)
         scrollX = 0;
     if (!vBar)
         scrollY = 0;
-    if (!hBar && !vBar)
-        return;
     const bool hadH = hBar && !hBar->isHidden();
     const bool hadV = vBar && !vBar->isHidden();
     updatingScroll = true;
 
     QRect content;
     bool hasContent = false;
+    hiddenChildren.clear();
     for (QObject *object : container->children()) {
         QWidget *w = contentChild(object);
-        if (!w || w->isHidden())
+        if (!w)
             continue;
+        if (w->isHidden()) {
+            hiddenChildren.insert(w);
+            continue;
+        }
         const QRect base = baseGeometry(w, w->geometry().translated(scrollX, scrollY));
         content = hasContent ? content.united(base) : base;
         hasContent = true;
@@ -760,6 +781,11 @@ void TavixQContainerImpl::bindScrollBar(TavixQScrollBar *bar, bool horizontal)
                 (horizontal ? scrollX : scrollY) = value;
                 applyScrollOffset();
             });
+            // Deleting the bound bar unbinds it: its offset must not keep the children scrolled away.
+            QObject::connect(bar, &QObject::destroyed, this, [this, horizontal] {
+                (horizontal ? scrollX : scrollY) = 0;
+                applyScrollOffset(true);
+            });
         } else {
             (horizontal ? scrollX : scrollY) = 0;
             applyScrollOffset(true);
@@ -807,11 +833,13 @@ bool TavixQContainerImpl::startResizeAnimation(const QSize &from, const QSize &t
             animating = false;
         });
     }
-    animating = true;
+    // Setting the values emits valueChanged at the old progress (the old end after a finished run);
+    // raising animating afterwards keeps those from resizing the container.
     resizeAnimation->setDuration(durationMs);
     resizeAnimation->setStartValue(start);
     resizeAnimation->setEndValue(end);
     resizeAnimation->setEasingCurve(QEasingCurve::OutCubic);
+    animating = true;
     applySize(start);
     resizeAnimation->start();
     return true;

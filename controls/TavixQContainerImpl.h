@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QRect>
+#include <QSet>
 #include <QSize>
 
 #include <memory>
@@ -104,6 +105,9 @@ private:
     TavixQContainer *container = nullptr;
     bool relayoutPending = false;
     bool movingChildren = false;    // the scroll offset is being applied; the filter ignores the moves
+    // Children left out of the content by the last scroll-bar update for being hidden. Compared only,
+    // never dereferenced: a show or hide event that does not change membership needs no rescan.
+    QSet<const QObject *> hiddenChildren;
     int relayoutDepth = 0;
     std::unique_ptr<QWindow> nativeWindow;   // foreign window wrapping windowHandle
 };

@@ -112,19 +112,17 @@ void TavixQSplitterImpl::mousePressEvent(QMouseEvent *event)
         && (!downRight || downRight->parentWidget() == container);
     if (inRow) {
         // The row keeps fixed children at their own size; the neighbour that is resized must be one.
-        // When neither is fixed, the first kit control among them is fixed and the other, sharing the
-        // row's free length, absorbs the difference.
+        // When neither is fixed, the first kit control among them becomes fixed and the other, sharing the
+        // row's free length, absorbs the difference. That happens only once the bar really moves: a click
+        // must not change how the row resizes.
         resizeUpLeft = upLeft && policyOf(upLeft) == PolicyFixed;
         resizeDownRight = downRight && policyOf(downRight) == PolicyFixed;
+        fixOnMove = nullptr;
         if (!resizeUpLeft && !resizeDownRight) {
             for (QWidget *w : {upLeft, downRight}) {
-                auto *control = dynamic_cast<ITavixQWidgetBase *>(w);
-                if (!control)
+                if (!dynamic_cast<ITavixQWidgetBase *>(w))
                     continue;
-                if (isHor)
-                    control->setWidthPolicy(PolicyFixed);
-                else
-                    control->setHeightPolicy(PolicyFixed);
+                fixOnMove = w;
                 (w == upLeft ? resizeUpLeft : resizeDownRight) = true;
                 break;
             }
@@ -155,7 +153,17 @@ void TavixQSplitterImpl::mouseMoveEvent(QMouseEvent *event)
         return;
     }
     const int travel = along(event->globalPos()) - along(pressGlobal);
-    applyDelta(qBound(minDelta, travel, maxDelta));
+    const int delta = qBound(minDelta, travel, maxDelta);
+    if (fixOnMove && delta != 0) {
+        if (auto *control = dynamic_cast<ITavixQWidgetBase *>(fixOnMove.data())) {
+            if (isHor)
+                control->setWidthPolicy(PolicyFixed);
+            else
+                control->setHeightPolicy(PolicyFixed);
+        }
+        fixOnMove = nullptr;
+    }
+    applyDelta(delta);
     event->accept();
 }
 

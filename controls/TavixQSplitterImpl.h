@@ -44,6 +44,7 @@ private:
     bool inRow = false;             // the neighbours are laid out by the parent container's row
     bool resizeUpLeft = false;
     bool resizeDownRight = false;
+    QPointer<QWidget> fixOnMove;    // the neighbour a row keeps at its dragged size once the bar moves
     QPoint pressGlobal;
     QPoint startPos;                // the splitter's position at the press
     QRect startUpLeft;

@@ -205,6 +205,8 @@ void tst_Container::addedChildIsLaidOutOnNextLoop()
     auto *second = new QWidget(&container);
     QTRY_COMPARE(second->geometry(), QRect(150, 0, 150, second->height()));
     QCOMPARE(child->width(), 150);
+    delete second;   // the row closes the gap
+    QTRY_COMPARE(child->width(), 300);
 }
 
 void tst_Container::boundScrollBarRangeAndOffset()
@@ -229,6 +231,13 @@ void tst_Container::boundScrollBarRangeAndOffset()
     QVERIFY(s.bar->isHidden());
     QCOMPARE(s.bar->maximum(), 0);
     QCOMPARE(s.content->geometry(), QRect(0, 0, 100, 250));
+
+    // Hiding the container changes no extents; hiding the content while it is hidden empties them.
+    s.content->resize(100, 500);
+    s.container.hide();
+    QCOMPARE(s.bar->maximum(), 200);
+    s.content->hide();
+    QVERIFY(s.bar->isHidden());
 }
 
 void tst_Container::wheelStepsTheVerticalBar_data()
@@ -272,8 +281,10 @@ void tst_Container::unbindingAndDeletingTheBar()
     QCOMPARE(s.content->y(), 0);
 
     Scrolled d;
-    delete d.bar;
+    d.container.setScrollPos(false, 120);
+    delete d.bar;   // unbinds it and scrolls back
     QCOMPARE(d.container.getBindScrollBar(false), nullptr);
+    QCOMPARE(d.content->y(), 0);
     d.container.resize(210, 300);          // lays out and updates the (gone) bar
     d.container.setScrollPos(false, 40);   // falls back to the unbound path
     QCOMPARE(d.container.getScrollPos(false), 40);
