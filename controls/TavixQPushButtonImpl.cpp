@@ -113,7 +113,7 @@ void TavixQPushButtonImpl::paint(QPainter *painter, const QRect &rect)
 {
     const int w = button->width();
     const int h = button->height();
-    // A stray state from a page document must not index past the arrays.
+    // state is a plain public int: a stray value must not index past the arrays.
     const int s = clampState(state);
 
     if (!(isExtBtn && extHot)) {

@@ -260,8 +260,6 @@ int TavixQRadioButton::getIconOffsetY() const
 
 void TavixQRadioButton::setShowIcon(bool show)
 {
-    if (m_impl->showIcon == show)
-        return;
     m_impl->showIcon = show;
     update();
 }
@@ -283,8 +281,6 @@ bool TavixQRadioButton::getShowText() const
 
 void TavixQRadioButton::setPushlike(bool pushlike)
 {
-    if (m_impl->pushlike == pushlike)
-        return;
     m_impl->pushlike = pushlike;
     update();
 }
