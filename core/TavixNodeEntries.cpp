@@ -145,8 +145,7 @@ bool TavixStyleSlots::looksDifferent(const FillStyle &a, const FillStyle &b)
 {
     if (a.valid != b.valid || a.drawColor != b.drawColor)
         return true;
-    if (!a.valid)
-        return false;   // neither paints anything
+    // Invalid styles are compared too: their names must survive a save and load per state.
     if (a.drawColor)
         return !sameColourLook(a, b);
     return a.img != b.img;

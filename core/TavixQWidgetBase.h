@@ -53,8 +53,6 @@ public:
     virtual bool serializeJsonValue(Json::Value *node, bool read);
     QWidget *cloneWidget(const QString &name);
 
-    QString jsonText;   // the text last given to setJsonData
-
     int opacity = 255;
     int widthPolicy = PolicyDefault;
     int heightPolicy = PolicyDefault;
@@ -66,6 +64,7 @@ public:
     int layoutType = Absolute;
     int layoutData[4] = {0, 0, 0, 0};   // Ratio: ratio; Absolute: x, y, w, h
     QWidget *owner = nullptr;
+    QString jsonText;   // the text last given to setJsonData
 };
 
 } // namespace TavixQtLib
