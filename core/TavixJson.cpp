@@ -121,6 +121,49 @@ bool tavixJsonToStdString(const Json::Value &value, std::string &out)
     return true;
 }
 
+bool tavixJsonConvertBool(const Json::Value &value, bool &out)
+{
+    if (!value.isNull() && !value.isBool() && !value.isNumeric())
+        return false;
+    out = value.asBool();
+    return true;
+}
+
+bool tavixJsonConvertInt(const Json::Value &value, int &out)
+{
+    switch (value.type()) {
+    case Json::nullValue:
+    case Json::booleanValue:
+        out = value.asBool() ? 1 : 0;
+        return true;
+    case Json::intValue:
+    case Json::uintValue:
+        if (!value.isInt())
+            return false;
+        out = value.asInt();
+        return true;
+    case Json::realValue: {
+        const double real = value.asDouble();
+        if (!(real >= double(INT_MIN) && real <= double(INT_MAX)))
+            return false;
+        out = int(real);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool tavixJsonConvertString(const Json::Value &value, QString &out)
+{
+    if (value.isString())
+        return tavixJsonToString(value, out);
+    if (value.isArray() || value.isObject())
+        return false;
+    out = QString::fromStdString(value.asString());   // "", "true"/"false" or the number's text
+    return true;
+}
+
 bool tavixReadBool(const Json::Value &node, const char *key, bool &out)
 {
     const Json::Value *v = tavixJsonMember(node, key);
@@ -172,10 +215,13 @@ Json::Value tavixJsonString(const QString &text)
 
 std::string tavixJsonStyled(const Json::Value &value)
 {
-    Json::StreamWriterBuilder builder;
-    builder["indentation"] = "   ";
-    builder["emitUTF8"] = true;
-    return Json::writeString(builder, value);
+    // The classic styled layout (indentation 3, short arrays on one line within a right margin of 74).
+    // The stream writers lay arrays out differently, so the older writer stays despite its deprecation.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    Json::StyledWriter writer;
+    return writer.write(value);
+#pragma GCC diagnostic pop
 }
 
 std::string tavixJsonCompact(const Json::Value &value)

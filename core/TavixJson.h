@@ -34,6 +34,14 @@ TAVIXQTLIB_EXPORT bool tavixJsonToDouble(const Json::Value &value, double &out);
 TAVIXQTLIB_EXPORT bool tavixJsonToString(const Json::Value &value, QString &out);   // UTF-8
 TAVIXQTLIB_EXPORT bool tavixJsonToStdString(const Json::Value &value, std::string &out);
 
+// Conversions by the JSON library's own rules, for readers that accept any convertible kind: null reads
+// as false, 0 or empty text, numbers convert between kinds (reals truncate toward zero), bools and
+// numbers become text. False, out untouched, where the library would throw (text or a container to a
+// number or bool, a container to text, a number outside int's range).
+TAVIXQTLIB_EXPORT bool tavixJsonConvertBool(const Json::Value &value, bool &out);
+TAVIXQTLIB_EXPORT bool tavixJsonConvertInt(const Json::Value &value, int &out);
+TAVIXQTLIB_EXPORT bool tavixJsonConvertString(const Json::Value &value, QString &out);   // UTF-8
+
 // Reads node[key]; false (out untouched) when node is not an object, the key is absent or of another kind.
 TAVIXQTLIB_EXPORT bool tavixReadBool(const Json::Value &node, const char *key, bool &out);
 TAVIXQTLIB_EXPORT bool tavixReadInt(const Json::Value &node, const char *key, int &out);
@@ -47,7 +55,8 @@ TAVIXQTLIB_EXPORT const Json::Value *tavixJsonAt(const Json::Value &array, Json:
 
 TAVIXQTLIB_EXPORT Json::Value tavixJsonString(const QString &text);   // UTF-8 string value
 
-// Renders a value as text: styled (indentation 3) or compact on one line.
+// Renders a value as text: styled (indentation 3, non-ASCII escaped, ending in a newline) or compact on one
+// line (UTF-8, no newline).
 TAVIXQTLIB_EXPORT std::string tavixJsonStyled(const Json::Value &value);
 TAVIXQTLIB_EXPORT std::string tavixJsonCompact(const Json::Value &value);
 

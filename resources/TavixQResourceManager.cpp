@@ -21,6 +21,7 @@
 #include <QSvgRenderer>
 
 #include <climits>
+#include <utility>
 
 namespace TavixQtLib {
 
@@ -53,7 +54,7 @@ std::string fileKey(const QString &name)
 
 void readImagesFolder(const QString &path, TavixQResourceManagerImpl *set)
 {
-    const QFileInfoList entries = QDir(path).entryInfoList(QDir::Files, QDir::Name);
+    const QFileInfoList entries = QDir(path).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QFileInfo &entry : entries) {
         QByteArray bytes;
         if (entry.isFile() && readWholeFile(entry.filePath(), bytes))
@@ -69,7 +70,8 @@ bool readDirectory(const QString &path, TavixQResourceManagerImpl *set)
     const QDir dir(path);
     if (!dir.exists())
         return false;
-    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot,
+    // Every entry counts, dot files included; only regular files are read (a FIFO would block).
+    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
                                                     QDir::Name | QDir::DirsFirst);
     for (const QFileInfo &entry : entries) {
         const QString name = entry.fileName();
@@ -457,10 +459,25 @@ QImage *TavixQResourceManager::getImage(const QString &name, bool gray)
         const QString path = firstExistingFile(diskCandidates(defaultRes->dirPath, name));
         decoded = !path.isEmpty() && image.load(path);
     }
+    // The gray variant of an image that exists only in a cache (the built-in ones have no file) is made
+    // from the cached one, which is already at its final size.
+    bool cachedSource = false;
+    if (!decoded && gray) {
+        const std::pair<TavixQResourceManagerImpl *, ResSourceType> sets[] = {
+            {defaultRes, SourceDefault}, {projectRes, SourceProject}, {themeRes, SourceTheme}};
+        for (const auto &set : sets) {
+            if (const QImage *plain = set.first ? set.first->images.value(name) : nullptr) {
+                image = *plain;
+                from = set.second;
+                decoded = cachedSource = true;
+                break;
+            }
+        }
+    }
     if (!decoded)
         return nullptr;
 
-    if (scaleFactor < 1.0f) {
+    if (scaleFactor < 1.0f && !cachedSource) {
         image = image.scaled(int(image.width() * scaleFactor), int(image.height() * scaleFactor),
                              Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }
@@ -565,7 +582,7 @@ void TavixQResourceManager::initFontRes(bool fromDir)
         if (defaultRes->dirPath.isEmpty())
             return;   // would otherwise list a "fonts" folder at the file system root
         const QFileInfoList entries =
-            QDir(defaultRes->dirPath + QLatin1String("/fonts/")).entryInfoList(QDir::Files, QDir::Name);
+            QDir(defaultRes->dirPath + QLatin1String("/fonts/")).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
         for (const QFileInfo &entry : entries) {
             if (entry.isFile())
                 record(QFontDatabase::addApplicationFont(entry.filePath()));
@@ -765,6 +782,8 @@ void TavixQResourceManager::notifyThemeChange(QWidget *window)
     });
 }
 
+// Walks through plain widgets too, like the theme walk: controls inside a scroll view sit below its
+// plain viewport and content widgets.
 void TavixQResourceManager::notifyChangeLanguage(QWidget *window)
 {
     forEachControlBelow(window, [](ITavixQWidgetBase *control) { control->notifyChangeLanguage(); });

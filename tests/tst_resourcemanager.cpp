@@ -143,6 +143,7 @@ void tst_ResourceManager::themeDirectory()
     put(dir.path(), "STYLE.JSON", fillDoc("themeFill"));
     put(dir.path(), "images/Logo.PNG", png(3, 2));
     put(dir.path(), "IMAGES/other.png", png(3, 2));   // only "images" is read
+    put(dir.path(), "images/.dot.png", png(3, 2));     // dot files are entries like any other
     put(dir.path(), "tmpTheme.zip", "PK");
     put(dir.path(), "theme.json", R"({"elements": [{"child": [
         {"name": "qtbutton", "attr": {"n": 1}}, {"name": "qtbutton", "attr": {"n": 2}}, {"noname": 1}]}]})");
@@ -155,6 +156,7 @@ void tst_ResourceManager::themeDirectory()
 
     ResSourceType from = SourceDefault;
     QVERIFY(has(QStringLiteral("IMAGES\\logo.png"), &from) && from == SourceTheme);
+    QVERIFY(has(QStringLiteral("images/.dot.png")));
     QVERIFY(!has(QStringLiteral("images/other.png")) && !has(QStringLiteral("tmptheme.zip")));
     const Json::Value *node = rm()->getThemeJsonValue("qtbutton");
     int n = 0;
@@ -411,6 +413,8 @@ void tst_ResourceManager::skinDirectoryAndRelease()
     QCOMPARE(rm()->getDefaultManagerImpl()->images.keys(),
              QStringList({"IDB_CHECKED", "IDB_SELECTED", "IDB_UNCHECK", "IDB_UNSELECT"}));
     QVERIFY(rm()->getImage(QStringLiteral("IDB_CHECKED")));
+    QImage *gray = rm()->getImage(QStringLiteral("IDB_CHECKED"), true);   // built-ins have a gray variant too
+    QVERIFY(gray && gray->size() == QSize(16, 16) && rm()->getImage(QStringLiteral("IDB_CHECKED"), true) == gray);
     QVERIFY(!rm()->getFillStyle(QStringLiteral("skinFill"), fill));
 }
 

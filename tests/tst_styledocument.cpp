@@ -52,7 +52,9 @@ private slots:
     void textObject();
     void fillRoundTrip_data();
     void fillRoundTrip();
-    void wrongKindsReadAsAbsent();
+    void convertedKinds_data();
+    void convertedKinds();
+    void notAnObject();
     void defaultStyleDocumentReads();
 };
 
@@ -93,6 +95,8 @@ void tst_StyleDocument::objectType_data()
     QTest::newRow("other number") << QByteArray(R"({"type": 3})") << 0;
     QTest::newRow("absent") << QByteArray(R"({"name": "a"})") << 0;
     QTest::newRow("string") << QByteArray(R"({"type": "1"})") << 0;
+    QTest::newRow("bool converts") << QByteArray(R"({"type": true})") << 1;
+    QTest::newRow("real truncates") << QByteArray(R"({"type": 2.7})") << 2;
     QTest::newRow("huge") << QByteArray(R"({"type": 4294967297})") << 0;
     QTest::newRow("array") << QByteArray("[1, 2]") << 0;
 }
@@ -132,7 +136,7 @@ void tst_StyleDocument::fillMargins_data()
     QTest::newRow("order") << QByteArray("[4, 6, 8, 10]") << 100.0f << QList<int>{4, 6, 8, 10};
     QTest::newRow("missing elements") << QByteArray("[4, 6]") << 1.0f << QList<int>{4, 6, 0, 0};
     QTest::newRow("extra elements") << QByteArray("[1, 2, 3, 4, 5]") << 1.0f << QList<int>{1, 2, 3, 4};
-    QTest::newRow("non-int elements") << QByteArray(R"([null, "x", 2.5, [1]])") << 1.0f << QList<int>{0, 0, 0, 0};
+    QTest::newRow("non-int elements") << QByteArray(R"([null, "x", 2.5, [1]])") << 1.0f << QList<int>{0, 0, 2, 0};
     QTest::newRow("not an array") << QByteArray(R"({"a": 1})") << 1.0f << QList<int>{0, 0, 0, 0};
     QTest::newRow("half, truncated") << QByteArray("[5, 7, -3, 10]") << 0.5f << QList<int>{2, 3, -1, 5};
     QTest::newRow("int extremes halved") << QByteArray("[2147483647, -2147483648, 0, 1]") << 0.5f
@@ -242,15 +246,35 @@ void tst_StyleDocument::fillRoundTrip()
     QCOMPARE(show(tavixWriteFillStyleObject(read)), show(written));
 }
 
-void tst_StyleDocument::wrongKindsReadAsAbsent()
+void tst_StyleDocument::convertedKinds_data()
 {
-    const Json::Value fillJson = parse(R"({"type": 1, "name": 5, "drawImg": "no", "clr": 5, "borderclr": [1],
-        "borderSize": "big", "round": 1e20, "img": {}, "border": "yes", "margin": "x", "repeatCenter": null})");
-    QCOMPARE(tavixReadFillStyleObject(fillJson, 0.5f), tavixReadFillStyleObject(parse(R"({"type": 1})"), 0.5f));
-    const Json::Value textJson = parse(R"({"type": 2, "name": [], "size": "big", "clr": 5, "hor": "1",
-        "x": 2.5, "isHor": "false", "family": 12})");
-    QCOMPARE(tavixReadTextStyleObject(textJson), TextStyleDesc());
+    QTest::addColumn<QByteArray>("given");
+    QTest::addColumn<QByteArray>("same");   // the same record in the kinds the writer uses
+    QTest::newRow("null") << QByteArray(R"({"name": null, "clr": null, "borderSize": null, "drawImg": null,
+        "isHor": null, "size": null, "family": null, "margin": [null, 3]})")
+                          << QByteArray(R"({"name": "", "clr": "", "borderSize": 0, "drawImg": false,
+        "isHor": false, "size": 0, "family": "", "margin": [0, 3]})");
+    QTest::newRow("numbers and bools") << QByteArray(R"({"name": 5, "clr": 12, "border": 0.5, "round": true,
+        "x": -2.9, "bold": 2, "img": false, "margin": [1.9, true]})")
+                                       << QByteArray(R"({"name": "5", "clr": "12", "border": true, "round": 1,
+        "x": -2, "bold": true, "img": "false", "margin": [1, 1]})");
+    // What the JSON library cannot convert reads as absent.
+    QTest::newRow("not convertible") << QByteArray(R"({"name": [], "drawImg": "no", "clr": {}, "borderSize": "big",
+        "round": 1e20, "img": {}, "border": "yes", "margin": "x", "size": "big", "hor": "1", "isHor": "false",
+        "family": [12], "x": 4294967296})")
+                                     << QByteArray("{}");
+}
 
+void tst_StyleDocument::convertedKinds()
+{
+    QFETCH(QByteArray, given);
+    QFETCH(QByteArray, same);
+    QCOMPARE(tavixReadFillStyleObject(parse(given), 0.5f), tavixReadFillStyleObject(parse(same), 0.5f));
+    QCOMPARE(tavixReadTextStyleObject(parse(given)), tavixReadTextStyleObject(parse(same)));
+}
+
+void tst_StyleDocument::notAnObject()
+{
     for (const char *notObject : {"[1, 2]", "\"text\"", "null", "3"}) {
         const Json::Value v = parse(notObject);
         QCOMPARE(tavixReadFillStyleObject(v, 1.0f), tavixReadFillStyleObject(Json::Value(), 1.0f));
