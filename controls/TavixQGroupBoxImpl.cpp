@@ -29,7 +29,7 @@ QColor colorFromValue(unsigned value)
 bool readColor(const Json::Value &value, QColor &out)
 {
     QString text;
-    if (tavixJsonToString(value, text)) {
+    if (value.isString() && tavixJsonToString(value, text)) {
         bool ok = false;
         const unsigned number = text.trimmed().toUInt(&ok, 16);
         if (!ok)

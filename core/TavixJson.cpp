@@ -56,80 +56,13 @@ bool tavixJsonHas(const Json::Value &node, const char *key)
 
 bool tavixJsonToBool(const Json::Value &value, bool &out)
 {
-    if (value.isBool()) {
-        out = value.asBool();
-        return true;
-    }
-    if (value.isInt64()) {
-        out = value.asInt64() != 0;
-        return true;
-    }
-    if (value.isUInt64()) {
-        out = value.asUInt64() != 0;
-        return true;
-    }
-    return false;
-}
-
-bool tavixJsonToInt(const Json::Value &value, int &out)
-{
-    if (value.isInt()) {   // also integral reals within int's range
-        out = value.asInt();
-        return true;
-    }
-    if (value.isBool()) {
-        out = value.asBool() ? 1 : 0;
-        return true;
-    }
-    return false;
-}
-
-bool tavixJsonToUInt(const Json::Value &value, unsigned &out)
-{
-    if (value.isUInt()) {
-        out = value.asUInt();
-        return true;
-    }
-    return false;
-}
-
-bool tavixJsonToDouble(const Json::Value &value, double &out)
-{
-    if (value.isNumeric() && !value.isBool()) {
-        out = value.asDouble();
-        return true;
-    }
-    return false;
-}
-
-bool tavixJsonToString(const Json::Value &value, QString &out)
-{
-    if (!value.isString())
-        return false;
-    const char *begin = nullptr;
-    const char *end = nullptr;
-    value.getString(&begin, &end);
-    out = begin ? QString::fromUtf8(begin, int(end - begin)) : QString();
-    return true;
-}
-
-bool tavixJsonToStdString(const Json::Value &value, std::string &out)
-{
-    if (!value.isString())
-        return false;
-    out = value.asString();
-    return true;
-}
-
-bool tavixJsonConvertBool(const Json::Value &value, bool &out)
-{
     if (!value.isNull() && !value.isBool() && !value.isNumeric())
         return false;
     out = value.asBool();
     return true;
 }
 
-bool tavixJsonConvertInt(const Json::Value &value, int &out)
+bool tavixJsonToInt(const Json::Value &value, int &out)
 {
     switch (value.type()) {
     case Json::nullValue:
@@ -144,7 +77,7 @@ bool tavixJsonConvertInt(const Json::Value &value, int &out)
         return true;
     case Json::realValue: {
         const double real = value.asDouble();
-        if (!(real >= double(INT_MIN) && real <= double(INT_MAX)))
+        if (!(real >= double(INT_MIN) && real <= double(INT_MAX)))   // also rejects NaN
             return false;
         out = int(real);
         return true;
@@ -154,13 +87,60 @@ bool tavixJsonConvertInt(const Json::Value &value, int &out)
     }
 }
 
-bool tavixJsonConvertString(const Json::Value &value, QString &out)
+bool tavixJsonToUInt(const Json::Value &value, unsigned &out)
 {
-    if (value.isString())
-        return tavixJsonToString(value, out);
+    switch (value.type()) {
+    case Json::nullValue:
+    case Json::booleanValue:
+        out = value.asBool() ? 1u : 0u;
+        return true;
+    case Json::intValue:
+    case Json::uintValue:
+        if (!value.isUInt())
+            return false;
+        out = value.asUInt();
+        return true;
+    case Json::realValue: {
+        const double real = value.asDouble();
+        if (!(real >= 0.0 && real <= double(UINT_MAX)))
+            return false;
+        out = unsigned(real);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool tavixJsonToDouble(const Json::Value &value, double &out)
+{
+    if (!value.isNull() && !value.isBool() && !value.isNumeric())
+        return false;
+    out = value.asDouble();
+    return true;
+}
+
+bool tavixJsonToStdString(const Json::Value &value, std::string &out)
+{
     if (value.isArray() || value.isObject())
         return false;
-    out = QString::fromStdString(value.asString());   // "", "true"/"false" or the number's text
+    out = value.asString();   // "", "true"/"false" or the number's text for other scalars
+    return true;
+}
+
+bool tavixJsonToString(const Json::Value &value, QString &out)
+{
+    if (value.isString()) {
+        const char *begin = nullptr;
+        const char *end = nullptr;
+        value.getString(&begin, &end);
+        out = begin ? QString::fromUtf8(begin, int(end - begin)) : QString();
+        return true;
+    }
+    std::string text;
+    if (!tavixJsonToStdString(value, text))
+        return false;
+    out = QString::fromStdString(text);
     return true;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // Safe JSON access. jsoncpp throws on type mismatches (asInt() on a string, isMember() on an array);
-// the kit lets no exception out, so every read goes through these helpers: a key of the wrong kind
-// reads as absent and the output is left untouched.
+// the kit lets no exception out, so every read goes through these helpers: a value is converted where
+// jsoncpp would convert it, and a key that cannot be converted reads as absent (output left untouched).
 
 #include "tavixqtlib_export.h"
 
@@ -25,8 +25,10 @@ TAVIXQTLIB_EXPORT bool tavixParseJson(const QByteArray &data, Json::Value &out);
 TAVIXQTLIB_EXPORT const Json::Value *tavixJsonMember(const Json::Value &node, const char *key);
 TAVIXQTLIB_EXPORT bool tavixJsonHas(const Json::Value &node, const char *key);
 
-// Conversions of one value. Bools accept bool and integral numbers (0/1 as written by the kit);
-// ints accept integral numbers within int range and bools; strings only strings.
+// Conversions of one value by the JSON library's own rules: null reads as false, 0 or empty text, numbers
+// convert between kinds (reals truncate toward zero), bools and numbers become text. Where the library
+// would throw (text or a container to a number or bool, a container to text, a number out of range) the
+// result is false and out is untouched.
 TAVIXQTLIB_EXPORT bool tavixJsonToBool(const Json::Value &value, bool &out);
 TAVIXQTLIB_EXPORT bool tavixJsonToInt(const Json::Value &value, int &out);
 TAVIXQTLIB_EXPORT bool tavixJsonToUInt(const Json::Value &value, unsigned &out);
@@ -34,15 +36,7 @@ TAVIXQTLIB_EXPORT bool tavixJsonToDouble(const Json::Value &value, double &out);
 TAVIXQTLIB_EXPORT bool tavixJsonToString(const Json::Value &value, QString &out);   // UTF-8
 TAVIXQTLIB_EXPORT bool tavixJsonToStdString(const Json::Value &value, std::string &out);
 
-// Conversions by the JSON library's own rules, for readers that accept any convertible kind: null reads
-// as false, 0 or empty text, numbers convert between kinds (reals truncate toward zero), bools and
-// numbers become text. False, out untouched, where the library would throw (text or a container to a
-// number or bool, a container to text, a number outside int's range).
-TAVIXQTLIB_EXPORT bool tavixJsonConvertBool(const Json::Value &value, bool &out);
-TAVIXQTLIB_EXPORT bool tavixJsonConvertInt(const Json::Value &value, int &out);
-TAVIXQTLIB_EXPORT bool tavixJsonConvertString(const Json::Value &value, QString &out);   // UTF-8
-
-// Reads node[key]; false (out untouched) when node is not an object, the key is absent or of another kind.
+// Reads node[key]; false (out untouched) when node is not an object, the key is absent or cannot convert.
 TAVIXQTLIB_EXPORT bool tavixReadBool(const Json::Value &node, const char *key, bool &out);
 TAVIXQTLIB_EXPORT bool tavixReadInt(const Json::Value &node, const char *key, int &out);
 TAVIXQTLIB_EXPORT bool tavixReadUInt(const Json::Value &node, const char *key, unsigned &out);

@@ -24,19 +24,19 @@ int hexDigit(char c)
 void readBool(const Json::Value &object, const char *key, bool &out)
 {
     if (const Json::Value *value = tavixJsonMember(object, key))
-        tavixJsonConvertBool(*value, out);
+        tavixJsonToBool(*value, out);
 }
 
 void readInt(const Json::Value &object, const char *key, int &out)
 {
     if (const Json::Value *value = tavixJsonMember(object, key))
-        tavixJsonConvertInt(*value, out);
+        tavixJsonToInt(*value, out);
 }
 
 void readString(const Json::Value &object, const char *key, QString &out)
 {
     if (const Json::Value *value = tavixJsonMember(object, key))
-        tavixJsonConvertString(*value, out);
+        tavixJsonToString(*value, out);
 }
 
 QColor readColor(const Json::Value &object, const char *key, const char *fallback)
@@ -66,7 +66,7 @@ int marginAt(const Json::Value *margins, Json::ArrayIndex i)
     int value = 0;
     if (margins) {
         if (const Json::Value *element = tavixJsonAt(*margins, i))
-            tavixJsonConvertInt(*element, value);
+            tavixJsonToInt(*element, value);
     }
     return value;
 }

@@ -29,7 +29,7 @@ TAVIXQTLIB_EXPORT QString tavixColorToHex(const QColor &color);   // "AARRGGBB"
 
 // The "type" of a style object: 1, 2, or 0 when absent or anything else.
 TAVIXQTLIB_EXPORT int tavixStyleObjectType(const Json::Value &object);
-// Reads one object, converting values by the JSON library's rules (see tavixJsonConvertInt); a value it
+// Reads one object, converting values by the JSON library's rules (see tavixJsonToInt); a value it
 // cannot convert reads as absent. Margins are multiplied by scaleFactor when it is below 1.0.
 TAVIXQTLIB_EXPORT FillStyle tavixReadFillStyleObject(const Json::Value &object, float scaleFactor);
 TAVIXQTLIB_EXPORT TextStyleDesc tavixReadTextStyleObject(const Json::Value &object);

@@ -288,8 +288,9 @@ void tst_PushButton::attrs_data()
     QTest::newRow("half green icon") << R"({"attr": {"iconColor": "8000FF00"}})" << 150 << QColor(0, 255, 0, 128)
                                      << "8000FF00";
     QTest::newRow("opaque black icon") << R"({"attr": {"iconColor": "FF000000"}})" << 150 << black << "";
+    // Text does not convert to a number; a number converts to its digits, read as hexadecimal.
     QTest::newRow("wrong kinds") << R"({"style": 7, "attr": {"fadeDuration": "300", "iconColor": 5}})" << 150
-                                 << black << "";
+                                 << QColor(0, 0, 5, 0) << "00000005";
     QTest::newRow("attr not an object") << R"({"attr": [1, 2]})" << 150 << black << "";
 }
 

@@ -300,11 +300,14 @@ void tst_Registry::boundCreatorOnlyForNodes()
     QCOMPARE(widget->objectName(), QStringLiteral("bound"));
     QCOMPARE(boundName, QStringLiteral("ok/tstBound"));
 
-    // It also answers for keywords the registry does not know; a name of the wrong kind reads as empty.
+    // It also answers for keywords the registry does not know; a numeric name converts to its digits, a container reads as empty.
     QCOMPARE(createdName(tavixCreateControlFromNode("tstNotInRegistry", Json::Value(), &parent)),
              QStringLiteral("bound"));
     QCOMPARE(boundName, QStringLiteral("/tstNotInRegistry"));
     node["name"] = 42;
+    QVERIFY(tavixCreateControlFromNode("tstBound", node, &parent));
+    QCOMPARE(boundName, QStringLiteral("42/tstBound"));
+    node["name"] = Json::Value(Json::arrayValue);
     QVERIFY(tavixCreateControlFromNode("tstBound", node, &parent));
     QCOMPARE(boundName, QStringLiteral("/tstBound"));
 
