@@ -21,11 +21,6 @@ namespace {
 
 const QString kDefaultIconColor = QStringLiteral("FF000000");
 
-int clampState(int state)
-{
-    return qBound(int(Normal), state, int(Disable));
-}
-
 } // namespace
 
 TavixQPushButtonImpl::TavixQPushButtonImpl(QPushButton *owner)
@@ -114,7 +109,7 @@ void TavixQPushButtonImpl::paint(QPainter *painter, const QRect &rect)
     const int w = button->width();
     const int h = button->height();
     // state is a plain public int: a stray value must not index past the arrays.
-    const int s = clampState(state);
+    const int s = tavixStateIndex(state);
 
     if (!(isExtBtn && extHot)) {
         // The Hot weight is fadeProgress, so a fade that has just started still shows Normal.

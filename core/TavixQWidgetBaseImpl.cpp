@@ -161,6 +161,12 @@ void TavixQWidgetBaseImpl::paintEvent(QPaintEvent *)
     else if (state == Disable)
         state = Normal;
     QPainter painter(widget);
+    // The control's alpha applies to everything its paint() draws.
+    if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget)) {
+        const int opacity = control->getOpacity();
+        if (opacity < 255)
+            painter.setOpacity(qBound(0, opacity, 255) / 255.0);
+    }
     paint(&painter, QRect(0, 0, widget->width(), widget->height()));
 }
 
