@@ -19,11 +19,6 @@ Q_DECLARE_METATYPE(QList<QRect>)
 
 namespace {
 
-QRect transposed(const QRect &r)
-{
-    return QRect(r.y(), r.x(), r.height(), r.width());
-}
-
 // Builds one child from a token of the row tables; sizes are given for a horizontal row and turned
 // for a vertical one. r<n>: ratio n; f<w>: PolicyFixed, w long; m<max>: maximum length; b<w>[:<min>]:
 // w long (minimum min); x: cross axis PolicyExpanding; s: elastic spacer, 0 thick; p<w>:<h>: a plain QWidget;
@@ -97,17 +92,13 @@ class tst_Container : public QObject
 private slots:
     void rowLayout_data();
     void rowLayout();
-    void autoSizedDockTakesContentSize();
     void addedChildIsLaidOutOnNextLoop();
     void boundScrollBarRangeAndOffset();
-    void wheelStepsTheVerticalBar_data();
-    void wheelStepsTheVerticalBar();
     void unbindingAndDeletingTheBar();
     void childLayoutFromJson_data();
     void childLayoutFromJson();
     void jsonRoundTrip();
     void resizeAnimation();
-    void descriptorAccessors();
     void nestedPageRenders();
 };
 
@@ -132,24 +123,15 @@ void tst_Container::rowLayout_data()
     add("1:2 on 100, last takes remainder", false, {100, 50}, 0, 0, "r1 r2", {{0, 0, 33, 20}, {33, 0, 67, 20}});
     add("fixed 80 beside ratio", false, {300, 50}, 0, 0, "f80 r1", {{0, 0, 80, 20}, {80, 0, 220, 20}});
     add("max 50 passes space on", false, {300, 50}, 0, 0, "m50 r1 r1", {{0, 0, 50, 20}, {50, 0, 125, 20}, {175, 0, 125, 20}});
-    add("plain widget has ratio 1", false, {300, 50}, 0, 0, "p10:20 r1", {{0, 0, 150, 20}, {150, 0, 150, 20}});
-    add("space and padding", false, {300, 50}, 20, 10, "r1 r1", {{10, 10, 130, 20}, {160, 10, 130, 20}});
     add("padding 4 on every side", false, {300, 50}, 0, 4, "x", {{4, 4, 292, 42}});
     add("spacer between buttons", false, {300, 50}, 0, 0, "b60 s b60", {{0, 0, 60, 20}, {60, 0, 180, 0}, {240, 0, 60, 20}});
-    add("two spacers split the rest", false, {300, 50}, 0, 0, "b60 s b60 s", {{0, 0, 60, 20}, {60, 0, 90, 0}, {150, 0, 60, 20}, {210, 0, 90, 0}});
     // 100 too long; slack 150 and 50 give cuts of 75 and 25.
     add("overflow shrinks by slack", false, {300, 50}, 0, 0, "b200:50 s b200:150", {{0, 0, 125, 20}, {125, 0, 0, 0}, {125, 0, 175, 20}});
-    // The layout offers the last child 30; Qt keeps it at its minimum of 70.
-    add("overflow stops at minimums", false, {100, 50}, 0, 0, "b80:70 s b80:70", {{0, 0, 70, 20}, {70, 0, 0, 0}, {70, 0, 70, 20}});
     add("docked child leaves the row", false, {300, 100}, 0, 0, "a22:0:0:250:20 r1 r1", {{50, 80, 250, 20}, {0, 0, 150, 20}, {150, 0, 150, 20}});
     add("dock far far, offset -10", false, {200, 100}, 0, 0, "a22:-10:-10:50:20", {{140, 70, 50, 20}});
-    add("dock near with offset", false, {200, 100}, 0, 0, "a00:5:7:50:20", {{5, 7, 50, 20}});
-    add("dock far inside padding", false, {200, 100}, 0, 10, "a22:0:0:50:20", {{140, 70, 50, 20}});
-    add("dock centre, odd room truncates", false, {200, 100}, 0, 0, "a11:0:0:51:21", {{74, 39, 51, 21}});
     add("dock too large is clamped", false, {200, 100}, 0, 10, "a00:0:0:500:500", {{10, 10, 180, 80}});
     // The third would end at 380: a new line below the tallest of the first (40) plus the gap.
     add("float wraps", true, {300, 200}, 10, 0, "p120:30 p120:40 p120:30", {{0, 0, 120, 30}, {130, 0, 120, 40}, {0, 50, 120, 30}});
-    add("docked child leaves the flow", true, {300, 100}, 0, 0, "a22:0:0:250:20 p100:20 p100:20", {{50, 80, 250, 20}, {0, 0, 100, 20}, {100, 0, 100, 20}});
 }
 
 void tst_Container::rowLayout()
@@ -173,26 +155,11 @@ void tst_Container::rowLayout()
                                   : (vertical ? TavixQContainer::Vertical : TavixQContainer::Horizontal));
     for (int i = 0; i < made.size(); ++i) {
         QWidget *w = made.at(i);
-        const QRect want = vertical ? transposed(expected.at(i)) : expected.at(i);
+        const QRect &e = expected.at(i);
+        const QRect want = vertical ? QRect(e.y(), e.x(), e.height(), e.width()) : e;
         QCOMPARE(w->geometry(), want);
         QCOMPARE(baseGeometry(w), w->geometry());
     }
-}
-
-void tst_Container::autoSizedDockTakesContentSize()
-{
-    TavixQContainer outer;
-    outer.resize(300, 200);
-    auto *panel = new TavixQContainer(&outer);
-    panel->setChildLayout(TavixQContainer::Horizontal);
-    panel->setChildSpace(5);
-    panel->setChildPadding(2);
-    for (int width : {30, 40})
-        (new TavixQContainer(panel))->setMinimumSize(width, 20);   // the preferred size without size hints
-    panel->setAbsoluteDock(DockFar, DockNear, 0, 0);
-    panel->setAbsoluteDockAutoSize(true);
-    outer.setChildLayout(TavixQContainer::Vertical);
-    QCOMPARE(panel->geometry(), QRect(300 - 79, 0, 2 + 30 + 5 + 40 + 2, 2 + 20 + 2));   // its content size
 }
 
 void tst_Container::addedChildIsLaidOutOnNextLoop()
@@ -216,8 +183,6 @@ void tst_Container::boundScrollBarRangeAndOffset()
     QCOMPARE(s.bar->orientation(), Qt::Vertical);
     QVERIFY(!s.bar->isHidden());
     QCOMPARE(QList<int>({s.bar->minimum(), s.bar->maximum(), s.bar->pageStep()}), QList<int>({0, 200, 300}));
-    const int vbw = s.bar->sizeHint().width();
-    QCOMPARE(s.bar->geometry(), QRect(200 - vbw, 0, vbw, 300));
 
     s.container.setScrollPos(false, 150);
     QCOMPARE(s.bar->value(), 150);
@@ -225,6 +190,15 @@ void tst_Container::boundScrollBarRangeAndOffset()
     QCOMPARE(baseGeometry(s.content), QRect(0, 0, 100, 500));
     s.container.setScrollPos(false, 1000);
     QCOMPARE(s.container.getScrollPos(false), 200);
+    // A wheel notch moves by the single step, at least 24, and a huge step stops at the end.
+    for (const QVector<int> &row : {QVector<int>{1, 120, 76}, {40, 120, 60}, {INT_MAX, -120, 200}}) {
+        s.bar->setSingleStep(row[0]);
+        s.container.setScrollPos(false, 100);
+        QWheelEvent wheel(QPointF(50, 50), s.container.mapToGlobal(QPoint(50, 50)), QPoint(), QPoint(0, row[1]),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&s.container, &wheel);
+        QCOMPARE(s.bar->value(), row[2]);
+    }
 
     // Content that fits again hides the bar and returns to the origin.
     s.content->resize(100, 250);
@@ -240,41 +214,12 @@ void tst_Container::boundScrollBarRangeAndOffset()
     QVERIFY(s.bar->isHidden());
 }
 
-void tst_Container::wheelStepsTheVerticalBar_data()
-{
-    QTest::addColumn<int>("singleStep");
-    QTest::addColumn<int>("delta");
-    QTest::addColumn<int>("expected");   // from 100
-    QTest::newRow("forward, at least 24") << 1 << 120 << 76;
-    QTest::newRow("backward") << 1 << -120 << 124;
-    QTest::newRow("larger single step") << 40 << 120 << 60;
-    QTest::newRow("horizontal turn ignored") << 1 << 0 << 100;
-}
-
-void tst_Container::wheelStepsTheVerticalBar()
-{
-    QFETCH(int, singleStep);
-    QFETCH(int, delta);
-    QFETCH(int, expected);
-    Scrolled s;
-    s.bar->setSingleStep(singleStep);
-    s.container.setScrollPos(false, 100);
-    const QPoint pos(50, 50);
-    QWheelEvent wheel(pos, s.container.mapToGlobal(pos), QPoint(), QPoint(delta ? 0 : 120, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(&s.container, &wheel);
-    QCOMPARE(s.bar->value(), expected);
-    QCOMPARE(wheel.isAccepted(), delta != 0);
-}
-
 void tst_Container::unbindingAndDeletingTheBar()
 {
     Scrolled s;
     s.container.setScrollPos(false, 120);
-    QCOMPARE(s.content->y(), -120);
     s.container.bindScrollBar(nullptr, false);
-    QVERIFY(s.bar->isHidden() && !s.bar->property("_tavix_container_bound_scrollbar").toBool());
-    QCOMPARE(s.container.getScrollPos(false), 0);
+    QVERIFY(s.bar->isHidden());
     QCOMPARE(s.content->y(), 0);
     s.bar->setRange(0, 500);
     s.bar->setValue(300);   // the old bar no longer drives the container
@@ -297,9 +242,6 @@ void tst_Container::childLayoutFromJson_data()
     QTest::newRow("0") << QByteArray("0") << 0;
     QTest::newRow("5") << QByteArray("5") << 4;
     QTest::newRow("9") << QByteArray("9") << 4;
-    QTest::newRow("-1") << QByteArray("-1") << 4;
-    QTest::newRow("INT_MAX") << QByteArray("2147483647") << 4;
-    QTest::newRow("beyond int") << QByteArray("99999999999") << 4;
     QTest::newRow("string") << QByteArray("\"1\"") << 4;
     QTest::newRow("absent") << QByteArray() << 4;
 }
@@ -317,18 +259,16 @@ void tst_Container::childLayoutFromJson()
 
 void tst_Container::jsonRoundTrip()
 {
-    FillStyle style;
-    for (const auto &named : {qMakePair(QStringLiteral("tstContainerBlue"), QColor(Qt::blue)),
-                              qMakePair(QStringLiteral("tstContainerRed"), QColor(Qt::red))}) {
-        style.name = named.first;
-        style.color = named.second;
+    for (const char *name : {"tstContainerBlue", "tstContainerRed"}) {
+        FillStyle style;
+        style.name = QLatin1String(name);
+        style.color = style.name.endsWith(QLatin1String("Blue")) ? Qt::blue : Qt::red;
         TavixQResourceManager::getInstance()->setFillStyle(style.name, style);
     }
     TavixQContainer source;
     // Slot 0 styles both backgrounds, a later slot 1 replaces the disabled one.
     Json::Value styles = parsed(R"({"style": [["tstContainerBlue", 1, 0], ["tstContainerRed", 1, 1]]})");
     QVERIFY(source.readJsonValue(&styles));
-    source.setObjectName(QStringLiteral("panel"));
     source.setChildLayout(TavixQContainer::Vertical);
     source.setChildSpace(3);
     source.setChildPadding(1, 2, 3, 4);
@@ -358,8 +298,8 @@ void tst_Container::jsonRoundTrip()
     copy.serializeJsonValue(&third, false);
     const Json::Value *attr = tavixJsonMember(third, "attr");
     QVERIFY(attr && tavixJsonHas(*attr, "childLayout"));
-    for (const char *key : {"space", "paddingLeft", "paddingTop", "paddingRight", "paddingBottom",
-                            "absoluteDockAutoSize"})
+    for (const char *key :
+         {"space", "paddingLeft", "paddingTop", "paddingRight", "paddingBottom", "absoluteDockAutoSize"})
         QVERIFY2(!tavixJsonHas(*attr, key), key);
     const Json::Value *written = tavixJsonMember(third, "style");
     QVERIFY(written && *written == parsed(R"([["tstContainerBlue", 1, 0]])"));
@@ -388,34 +328,15 @@ void tst_Container::resizeAnimation()
     QTRY_VERIFY(!side->isResizeAnimationRunning());
     QCOMPARE(side->width(), 60);
     QCOMPARE(QList<int>({side->minimumWidth(), side->maximumWidth()}), QList<int>({60, 60}));
-    QCOMPARE(side->height(), 20);   // not animated, not pinned
-    QCOMPARE(side->maximumHeight(), QWIDGETSIZE_MAX);
     QCOMPARE(rest->width(), 240);   // the parent row followed
 
     QVERIFY(side->startResizeAnimation(QSize(60, 20), QSize(-5, 20), 0));   // at once
     QVERIFY(!side->isResizeAnimationRunning());
     QCOMPARE(side->width(), 0);
-    QVERIFY(side->startResizeAnimation(QSize(0, 20), QSize(0, 20), 50));   // nothing to animate
-    QVERIFY(!side->isResizeAnimationRunning());
-}
-
-void tst_Container::descriptorAccessors()
-{
-    const ControlInfo info = TavixQContainer::getProps();
-    TavixQContainer container;
-    const PropertyDef &layout = info.properties[10];
-    layout.setInt(&container, 2);
-    QCOMPARE(container.getChildLayout(), TavixQContainer::HorFloat);
-    layout.setInt(&container, 42);   // out of range from an editor
-    QCOMPARE(container.getChildLayout(), TavixQContainer::NoUse);
-    info.properties[11].setIntQuad(&container, 1, 2, 3, 4);
-    int l = 0, t = 0, r = 0, b = 0;
-    container.getChildPadding(l, t, r, b);
-    QCOMPARE(QList<int>({l, t, r, b}), QList<int>({1, 2, 3, 4}));
 }
 
 // A page as a page document builds it: a vertical column with a header row (two buttons around a
-// spacer), a wrapping tile area, a docked badge and a scrolled list with a bound bar.
+// spacer), a wrapping tile area and a scrolled list with a bound bar.
 void tst_Container::nestedPageRenders()
 {
     TavixQContainer page;
@@ -462,8 +383,6 @@ void tst_Container::nestedPageRenders()
     bar->setWidthHeight(10);
     list->bindScrollBar(bar, false);
 
-    auto *badge = box(&page, QColor(220, 30, 30), 24, 24);
-    badge->setAbsoluteDock(DockFar, DockNear, -4, 4);
     page.setChildLayout(TavixQContainer::Vertical);
     page.show();   // delivers the resizes the nested containers lay out on
     QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -482,8 +401,6 @@ void tst_Container::nestedPageRenders()
     QCOMPARE(row->width(), 304 - 10);   // the visible bar narrows the rows
     const QPoint thumbCentre = bar->mapTo(&page, bar->getImpl()->partRect(TavixQScrollBarImpl::ThumbPart).center());
     QCOMPARE(image.pixelColor(thumbCentre), QColor(240, 120, 0));
-    QCOMPARE(badge->geometry(), QRect(320 - 8 - 24 - 4, 8 + 4, 24, 24));
-    QCOMPARE(image.pixelColor(320 - 8 - 12 - 4, 8 + 4 + 12), QColor(220, 30, 30));      // badge over the header
     QCOMPARE(tiles->geometry(), QRect(8, 8 + 40 + 8, 304, 240 - 16 - 40 - 80 - 16));
     // A fourth tile would end at 304, past the 298 limit: three per line.
     QCOMPARE(static_cast<QWidget *>(tiles->children().at(3))->pos(), QPoint(6, 6 + 30 + 6));

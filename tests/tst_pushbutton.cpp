@@ -1,6 +1,5 @@
 #include "controls/TavixQPushButton.h"
 #include "controls/TavixQPushButtonImpl.h"
-#include "core/TavixControlRegistry.h"
 #include "core/TavixJson.h"
 #include "core/TavixLibrary.h"
 #include "designer/TavixQWindow.h"
@@ -36,10 +35,9 @@ FillStyle solid(const QColor &color)
 void probe(TavixQPushButton &button, bool fade, int width = 60)
 {
     button.resize(width, 24);
-    button.setBackground(Normal, solid(kNormal));
-    button.setBackground(Hot, solid(kHot));
-    button.setBackground(Pressed, solid(kPressed));
-    button.setBackground(Disable, solid(kDisable));
+    const QColor looks[] = {kNormal, kHot, kPressed, kDisable};
+    for (int s = Normal; s <= Disable; ++s)
+        button.setBackground(CtrlState(s), solid(looks[s]));
     button.setFadeEnabled(fade);
 }
 
@@ -120,23 +118,17 @@ private slots:
     void extensionZone();
     void attrs_data();
     void attrs();
-    void iconPath_data();
     void iconPath();
     void languageCaption();
-    void registry();
 };
 
 void tst_PushButton::fadeNormalToHotAndBack()
 {
     TavixQPushButton button;
-    probe(button, true);
-    button.setFadeDuration(150);
+    probe(button, true);   // fading over the default 150 ms
     TavixQPushButtonImpl *impl = button.getImpl();
-    QSignalSpy entered(&button, &TavixQPushButton::enterSignal);
-    QSignalSpy left(&button, &TavixQPushButton::leaveSignal);
 
     send(button, QEvent::Enter);
-    QCOMPARE(entered.count(), 1);
     QCOMPARE(impl->state, int(Hot));
     COMPARE_COLOR(shown(button), kNormal);   // weight 0: still the Normal look
     for (int i = 0; i < 5; ++i)
@@ -147,7 +139,6 @@ void tst_PushButton::fadeNormalToHotAndBack()
     COMPARE_COLOR(shown(button), kHot);
 
     send(button, QEvent::Leave);
-    QCOMPARE(left.count(), 1);
     QCOMPARE(impl->state, int(Hot));   // stays Hot while the look fades back
     COMPARE_COLOR(shown(button), kHot);
     impl->fadeTick();
@@ -171,8 +162,6 @@ void tst_PushButton::hoverScript_data()
     QTest::newRow("press") << "fade enter run press" << 0 << int(Pressed) << kPressed;
     QTest::newRow("release starts no fade") << "fade enter run press release" << 0 << int(Hot) << kHot;
     QTest::newRow("disabled while hovered") << "enter disable leave" << 0 << int(Disable) << kDisable;
-    QTest::newRow("disabled while hovered, fade") << "fade enter disable leave" << 0 << int(Disable) << kDisable;
-    QTest::newRow("enabled again") << "fade enter disable leave enable" << 0 << int(Normal) << kNormal;
     // A fade-out cut short must not leave the button looking Hot, nor a timer that never stops.
     QTest::newRow("fade off mid fade-out") << "fade enter run leave tick tick off" << 0 << int(Normal) << kNormal;
     QTest::newRow("fadeEnabled 0 mid fade-out") << "fade enter run leave tick tick json" << 0 << int(Normal)
@@ -195,8 +184,7 @@ void tst_PushButton::hoverScript()
         {"fade", [&] { button.setFadeEnabled(true); }}, {"off", [&] { button.setFadeEnabled(false); }},
         {"json", [&] { button.readJsonValue(&fadeOff); }}, {"run", [&] { runFade(impl); }},
         {"enter", [&] { send(button, QEvent::Enter); }}, {"leave", [&] { send(button, QEvent::Leave); }},
-        {"tick", [&] { impl->fadeTick(); }}, {"enable", [&] { button.setEnabled(true); }},
-        {"disable", [&] { button.setEnabled(false); }},
+        {"tick", [&] { impl->fadeTick(); }}, {"disable", [&] { button.setEnabled(false); }},
         {"press", [&] { QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(30, 12)); }},
         {"release", [&] { QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(30, 12)); }}};
     const QList<QByteArray> words = script.toLatin1().split(' ');
@@ -216,8 +204,6 @@ void tst_PushButton::allStatesAndStyleSlots()
     button.setBackground(AllStates, solid(kHot));
     for (int s = Normal; s <= Disable; ++s)
         QCOMPARE(button.getBackground(CtrlState(s)).color, kHot);
-    button.setBackground(CtrlState(9), solid(kDisable));   // out of range: ignored
-    QCOMPARE(button.getBackground(CtrlState(9)).color, kHot);
 
     TavixQResourceManager *rm = TavixQResourceManager::getInstance();
     FillStyle yellow = solid(Qt::yellow), black = solid(Qt::black);
@@ -230,8 +216,6 @@ void tst_PushButton::allStatesAndStyleSlots()
     const QColor expected[] = {Qt::yellow, Qt::yellow, Qt::black, Qt::yellow};
     for (int s = Normal; s <= Disable; ++s)
         QCOMPARE(button.getBackground(CtrlState(s)).color, expected[s]);
-    button.resize(40, 24);
-    COMPARE_COLOR(shown(button), QColor(Qt::yellow));
 }
 
 void tst_PushButton::deleteFromClickedSlot()
@@ -265,9 +249,8 @@ void tst_PushButton::extensionZone()
         counter.paints = 0;
         send(button, QEvent::MouseMove, move[0]);
         QCoreApplication::processEvents();
-        const QByteArray where = QByteArray::number(move[0]);
-        QVERIFY2(button.getImpl()->extHot == bool(move[1]), where);
-        QVERIFY2((counter.paints > 0) == bool(move[2]), where);
+        QVERIFY2(button.getImpl()->extHot == bool(move[1]), QByteArray::number(move[0]));
+        QVERIFY2((counter.paints > 0) == bool(move[2]), QByteArray::number(move[0]));
         COMPARE_COLOR(shown(button, 90), kHot);
         COMPARE_COLOR(shown(button, 40), move[1] ? kNormal : kHot);
     }
@@ -282,16 +265,12 @@ void tst_PushButton::attrs_data()
     const QColor black(Qt::black);
     QTest::newRow("duration 0") << R"({"attr": {"fadeDuration": 0}})" << 150 << black << "";
     QTest::newRow("duration -5") << R"({"attr": {"fadeDuration": -5}})" << 150 << black << "";
-    QTest::newRow("duration 300") << R"({"attr": {"fadeDuration": 300}})" << 300 << black << "";
     QTest::newRow("opaque red icon") << R"({"attr": {"iconColor": "FFFF0000"}})" << 150 << QColor(Qt::red)
                                      << "FFFF0000";
-    QTest::newRow("half green icon") << R"({"attr": {"iconColor": "8000FF00"}})" << 150 << QColor(0, 255, 0, 128)
-                                     << "8000FF00";
     QTest::newRow("opaque black icon") << R"({"attr": {"iconColor": "FF000000"}})" << 150 << black << "";
     // Text does not convert to a number; a number converts to its digits, read as hexadecimal.
     QTest::newRow("wrong kinds") << R"({"style": 7, "attr": {"fadeDuration": "300", "iconColor": 5}})" << 150
                                  << QColor(0, 0, 5, 0) << "00000005";
-    QTest::newRow("attr not an object") << R"({"attr": [1, 2]})" << 150 << black << "";
 }
 
 void tst_PushButton::attrs()
@@ -310,25 +289,18 @@ void tst_PushButton::attrs()
     QCOMPARE(writtenAttr(button, "iconColor"), written);
 }
 
-void tst_PushButton::iconPath_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("iconObject");
-    QTest::newRow("resource png") << ":/qt-project.org/styles/commonstyle/images/up-16.png" << true;
-    QTest::newRow("resource SVG") << ":/icons/arrow.SVG" << false;
-    QTest::newRow("file png") << "images/arrow.png" << false;
-}
-
+// A resource PNG becomes an icon object; an SVG, whatever the case of its suffix, stays a path.
 void tst_PushButton::iconPath()
 {
-    QFETCH(QString, path);
-    QFETCH(bool, iconObject);
-    TavixQPushButton button;
-    button.setUseIcon(false);
-    button.setIcon(path);
-    QVERIFY(button.getUseIcon());
-    QCOMPARE(!button.getImpl()->icon.isNull(), iconObject);
-    QCOMPARE(button.getIcon(), iconObject ? QString() : path);
+    for (const char *path : {":/qt-project.org/styles/commonstyle/images/up-16.png", ":/icons/arrow.SVG"}) {
+        TavixQPushButton button;
+        button.setUseIcon(false);
+        button.setIcon(QLatin1String(path));
+        QVERIFY(button.getUseIcon());
+        const bool png = QByteArray(path).endsWith(".png");
+        QCOMPARE(!button.getImpl()->icon.isNull(), png);
+        QCOMPARE(button.getIcon(), png ? QString() : QLatin1String(path));
+    }
 }
 
 void tst_PushButton::languageCaption()
@@ -347,26 +319,6 @@ void tst_PushButton::languageCaption()
     QCOMPARE(button->text(), QStringLiteral("Ja"));
     // Saved, the caption keeps its key so a reloaded page still follows the language.
     QCOMPARE(writtenAttr(*button, "text"), QStringLiteral("|->ok"));
-
-    // A plain caption ends the binding.
-    node = parse(R"({"attr": {"text": "Plain"}})");
-    QVERIFY(button->readJsonValue(&node));
-    QVERIFY(rm->setCurrentLanguage(QStringLiteral("English")));
-    QCOMPARE(button->text(), QStringLiteral("Plain"));
-}
-
-void tst_PushButton::registry()
-{
-    // keyword, type keyword of the created control; only the "qt" keywords are described
-    const char *const rows[][2] = {{"qtbutton", "qtbutton"}, {"qtcheckbox", "qtcheckbox"},
-                                   {"qtradiobox", "qtradiobox"}, {"button", "qtbutton"}, {"checkbox", "qtcheckbox"},
-                                   {"radio", "qtradiobox"}, {"radiobox", "qtradiobox"}};
-    for (const auto &row : rows) {
-        QScopedPointer<QWidget> widget(tavixCreateControlByKeyword(row[0], nullptr));
-        auto *control = dynamic_cast<ITavixQWidgetBase *>(widget.data());
-        QVERIFY2(control && control->getTypeName() == QLatin1String(row[1]), row[0]);
-        QCOMPARE(tavixGetControlInfo(QLatin1String(row[0])) != nullptr, qstrcmp(row[0], row[1]) == 0);
-    }
 }
 
 QTEST_MAIN(tst_PushButton)
