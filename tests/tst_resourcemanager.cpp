@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -40,8 +39,7 @@ QByteArray png(int width, int height)
     image.fill(Qt::red);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    image.save(&buffer, "PNG");   // opens the buffer
     return bytes;
 }
 
@@ -68,8 +66,7 @@ public:
     QString getTypeName() const override { return QStringLiteral("probe"); }
     TavixQWidgetBaseImpl *getControlImpl() const override { return nullptr; }
     void notifyChangeLanguage() override { ++languageChanges; }
-    int baseRequests = 0;
-    int languageChanges = 0;
+    int baseRequests = 0, languageChanges = 0;
 };
 
 // What the walks should reach: a nested control of a window, and one of a designer window.
@@ -103,7 +100,6 @@ private slots:
     void languages();
     void badLanguageFileKeepsTables_data();
     void badLanguageFileKeepsTables();
-    void globalConfig();
     void skinDirectoryAndRelease();
 };
 
@@ -116,18 +112,16 @@ void tst_ResourceManager::cleanup()
 
 void tst_ResourceManager::withoutThemeOrProjectSet()
 {
-    QVERIFY(!rm()->getThemeManagerIml());
-    QVERIFY(!rm()->getProjectManagerImpl());
+    QVERIFY(!rm()->getThemeManagerIml() && !rm()->getProjectManagerImpl());
     Json::Value doc;
     QVERIFY(tavixParseJson(rm()->toProjectStyleString().toUtf8(), doc));
-    QVERIFY(tavixJsonHas(doc, "style") && tavixJsonMember(doc, "style")->isNull());
+    QVERIFY(tavixJsonHas(doc, "style") && doc["style"].isNull());
     QVERIFY(!rm()->writeStyle(nullptr, doc));
 
     // A raised switch selects a missing set: nothing is found and nothing is stored, pseudo-names still answer.
     FillStyle fill;
     rm()->setSwitchToThemeRes(true);
-    QVERIFY(!rm()->getFillStyle(QStringLiteral("anything"), fill));
-    QVERIFY(rm()->getFillStyle(QStringLiteral("empty"), fill));
+    QVERIFY(!rm()->getFillStyle(QStringLiteral("anything"), fill) && rm()->getFillStyle(QStringLiteral("empty"), fill));
     rm()->setSwitchToThemeRes(false);
     rm()->setSwitchToProjectRes(true);
     const int before = rm()->getFillStyles().size();
@@ -138,8 +132,7 @@ void tst_ResourceManager::withoutThemeOrProjectSet()
 
 void tst_ResourceManager::themeDirectory()
 {
-    QTemporaryDir dir;
-    QTemporaryDir other;
+    QTemporaryDir dir, other;
     put(dir.path(), "STYLE.JSON", fillDoc("themeFill"));
     put(dir.path(), "images/Logo.PNG", png(3, 2));
     put(dir.path(), "IMAGES/other.png", png(3, 2));   // only "images" is read
@@ -159,34 +152,27 @@ void tst_ResourceManager::themeDirectory()
     QVERIFY(has(QStringLiteral("images/.dot.png")));
     QVERIFY(!has(QStringLiteral("images/other.png")) && !has(QStringLiteral("tmptheme.zip")));
     const Json::Value *node = rm()->getThemeJsonValue("qtbutton");
-    int n = 0;
-    QVERIFY(node && tavixReadInt(*tavixJsonMember(*node, "attr"), "n", n));
-    QCOMPARE(n, 1);   // the first node of a name wins
+    QVERIFY(node && (*node)["attr"]["n"].asInt() == 1);   // the first node of a name wins
 
     // The loaded directory again: nothing is reloaded and no one is told.
     TavixQResourceManagerImpl *set = rm()->getThemeManagerIml();
     QVERIFY(rm()->loadThemeDir(dir.path()));
-    QCOMPARE(rm()->getThemeManagerIml(), set);
-    QCOMPARE(probes.child->baseRequests, 1);
-    QVERIFY(rm()->loadThemeDir(other.path()));
-    QCOMPARE(probes.child->baseRequests, 2);
+    QVERIFY(rm()->getThemeManagerIml() == set && probes.child->baseRequests == 1);
+    QVERIFY(rm()->loadThemeDir(other.path()) && probes.child->baseRequests == 2);
 }
 
 void tst_ResourceManager::failedLoadsStillReplaceTheSet_data()
 {
     QTest::addColumn<QByteArray>("style");   // "-" writes no style.json at all
     QTest::newRow("no style.json") << QByteArray("-");
-    QTest::newRow("empty") << QByteArray();
     QTest::newRow("does not parse") << QByteArray("{\"style\": [");
-    QTest::newRow("no style member") << QByteArray("{\"other\": []}");
     QTest::newRow("not an object") << QByteArray("[1, 2]");
 }
 
 void tst_ResourceManager::failedLoadsStillReplaceTheSet()
 {
     QFETCH(QByteArray, style);
-    QTemporaryDir dir;
-    QTemporaryDir good;
+    QTemporaryDir dir, good;
     if (style != "-")
         put(dir.path(), "style.json", style);
     put(dir.path(), "data.bin", "x");
@@ -198,8 +184,7 @@ void tst_ResourceManager::failedLoadsStillReplaceTheSet()
     QCOMPARE(rm()->getThemePath(), dir.path());
     QVERIFY(has(QStringLiteral("data.bin")));   // the partial set is in place
     QVERIFY(!rm()->loadThemeDir(dir.path()));   // a failed directory is read again, not reported as loaded
-    QVERIFY(!rm()->setProjectDirPath(dir.path()));
-    QVERIFY(rm()->getProjectManagerImpl());
+    QVERIFY(!rm()->setProjectDirPath(dir.path()) && rm()->getProjectManagerImpl());
     QVERIFY(!rm()->setSkinDirPath(dir.path()));
 }
 
@@ -212,10 +197,9 @@ void tst_ResourceManager::readStylePlacesByName()
                            doc));
     TavixQResourceManagerImpl set;
     QVERIFY(rm()->readStyle(&set, *tavixJsonMember(doc, "style")));
-    QCOMPARE(set.fillStyles.size(), 2);
-    QCOMPARE(set.fillStyles.at(0).name, QStringLiteral("a"));   // a duplicate replaces the first in place
-    QCOMPARE(set.fillStyles.at(0).round, 2);
-    QCOMPARE(set.textStyles.size(), 1);
+    QVERIFY(set.fillStyles.size() == 2 && set.textStyles.size() == 1);
+    // A duplicate replaces the first in place.
+    QCOMPARE(set.fillStyles.at(0).name + QString::number(set.fillStyles.at(0).round), QStringLiteral("a2"));
     QVERIFY(!rm()->readStyle(nullptr, doc));
 }
 
@@ -227,7 +211,6 @@ void tst_ResourceManager::styleLookup_data()
     QTest::addColumn<bool>("found");
     QTest::addColumn<bool>("valid");
     QTest::newRow("empty") << "empty" << false << false << true << false;
-    QTest::newRow("emptyRect") << "emptyRect" << true << false << true << false;
     QTest::newRow("default") << "defaultFill" << false << false << true << true;
     QTest::newRow("theme name, no switch") << "themeFill" << false << false << false << false;
     QTest::newRow("theme name, theme switch") << "themeFill" << true << false << true << true;
@@ -243,8 +226,7 @@ void tst_ResourceManager::styleLookup()
     QFETCH(bool, projectSwitch);
     QFETCH(bool, found);
     QFETCH(bool, valid);
-    QTemporaryDir theme;
-    QTemporaryDir project;
+    QTemporaryDir theme, project;
     put(theme.path(), "style.json", fillDoc("themeFill"));
     put(project.path(), "style.json", fillDoc("projectFill"));
     QVERIFY(rm()->loadThemeDir(theme.path()));
@@ -270,8 +252,8 @@ void tst_ResourceManager::projectStylesRoute()
     put(project.path(), "style.json", fillDoc("p1"));
     QVERIFY(rm()->setProjectDirPath(project.path()));
     TextStyleDesc text;
-    text.name = QStringLiteral("t1");
     FillStyle fill;
+    text.name = QStringLiteral("t1");
     fill.name = QStringLiteral("p2");
     rm()->setSwitchToProjectRes(true);
     rm()->setTextStyle(text.name, text);
@@ -282,15 +264,9 @@ void tst_ResourceManager::projectStylesRoute()
     // Fill styles first, then text styles.
     Json::Value doc;
     QVERIFY(tavixParseJson(rm()->toProjectStyleString().toUtf8(), doc));
-    const Json::Value *styles = tavixJsonMember(doc, "style");
-    QVERIFY(styles && styles->isArray());
     QStringList names;
-    for (const Json::Value &object : *styles) {
-        QString name;
-        int type = 0;
-        QVERIFY(tavixReadString(object, "name", name) && tavixReadInt(object, "type", type));
-        names << name + QString::number(type);
-    }
+    for (const Json::Value &object : doc["style"])
+        names << QString::fromStdString(object["name"].asString()) + QString::number(object["type"].asInt());
     QCOMPARE(names, QStringList({"p11", "p21", "t12"}));
 }
 
@@ -299,11 +275,7 @@ void tst_ResourceManager::images()
     QTemporaryDir dir;
     put(dir.path(), "style.json", fillDoc("nine"));
     put(dir.path(), "images/pic.png", png(30, 21));
-    put(dir.path(), "images/dot.png", png(1, 1));
     put(dir.path(), "images/bad.png", "not an image");
-    put(dir.path(), "images/ok.svg",
-        R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><rect width="10" height="10"/></svg>)");
-    put(dir.path(), "images/bad.svg", "<svg");
     rm()->setScaleFactor(0.5f);
     QVERIFY(rm()->loadThemeDir(dir.path()));
 
@@ -312,59 +284,44 @@ void tst_ResourceManager::images()
     QVERIFY(rm()->getFillStyle(QStringLiteral("nine"), nine));
     QCOMPARE(QList<int>({nine.marginTop, nine.marginRight, nine.marginBottom, nine.marginLeft}),
              QList<int>({2, 3, 4, 5}));
+    // Scaled once and cached; the gray rendering is cached apart from it.
     QImage *pic = rm()->getImage(QStringLiteral("images/pic.png"));
-    QVERIFY(pic && pic->size() == QSize(15, 10));
-    QCOMPARE(rm()->getImage(QStringLiteral("images/pic.png")), pic);
+    QVERIFY(pic && pic->size() == QSize(15, 10) && rm()->getImage(QStringLiteral("images/pic.png")) == pic);
     QImage *gray = rm()->getImage(QStringLiteral("images/pic.png"), true);
-    QVERIFY(gray && gray != pic);
-    QVERIFY(gray->pixelColor(5, 5) != pic->pixelColor(5, 5));   // the disabled rendering is not the original
+    QVERIFY(gray && gray != pic && gray->pixelColor(5, 5) != pic->pixelColor(5, 5));
     QCOMPARE(rm()->getImage(QStringLiteral("images/pic.png"), true), gray);
-
-    // Scaled to width 0: handed out uncached, but the same object each time (owned by the set).
-    QImage *dot = rm()->getImage(QStringLiteral("images/dot.png"));
-    QVERIFY(dot && dot->width() == 0);
-    QCOMPARE(rm()->getImage(QStringLiteral("images/dot.png")), dot);
     for (const QString &bad : {QStringLiteral("images/bad.png"), QStringLiteral("images/missing.png"), QString()})
         QVERIFY(!rm()->getImage(bad));
-
-    QSvgRenderer *ok = rm()->getSvgRenderer(QStringLiteral("images/ok.svg"));
-    QVERIFY(ok && ok->isValid() && rm()->getSvgRenderer(QStringLiteral("images/ok.svg")) == ok);
-    QVERIFY(!rm()->getSvgRenderer(QStringLiteral("images/bad.svg")) && !rm()->getSvgRenderer(QStringLiteral("x.svg")));
 }
 
 void tst_ResourceManager::languages()
 {
-    QByteArray file = utf16le(QStringLiteral("Language\tEnglish\tDeutsch\r\n\r\nok\tOK\tJa\r\nonly\tEN\r\n"
-                                             "lonely\r\n"));
-    file.append('\x41');   // odd trailing byte
-    QVERIFY(rm()->readLanguage(file));
+    // A blank line, a short row and a row without translations; an odd trailing byte.
+    QVERIFY(rm()->readLanguage(utf16le(QStringLiteral("Language\tEnglish\tDeutsch\r\n\r\nok\tOK\tJa\r\nonly\tEN\r\n"
+                                                      "lonely\r\n")) + 'A'));
     QCOMPARE(rm()->getCurrentLanguage(), QStringLiteral("English"));
-    QCOMPARE(rm()->getString(QStringLiteral("ok")), QStringLiteral("OK"));
-    QCOMPARE(rm()->getString(QStringLiteral("only")), QStringLiteral("EN"));
+    QCOMPARE(QStringList({rm()->getString(QStringLiteral("ok")), rm()->getString(QStringLiteral("only"))}),
+             QStringList({"OK", "EN"}));
     QCOMPARE(rm()->getLanguageList(), QStringList({"Deutsch", "English"}));
 
     Probes probes;
     QVERIFY(rm()->setCurrentLanguage(QStringLiteral("Deutsch")));
-    QCOMPARE(rm()->getString(QStringLiteral("ok")), QStringLiteral("Ja"));
-    QCOMPARE(rm()->getString(QStringLiteral("only")), QString());
+    QCOMPARE(QStringList({rm()->getString(QStringLiteral("ok")), rm()->getString(QStringLiteral("only"))}),
+             QStringList({"Ja", ""}));
     QCOMPARE(QList<int>({probes.child->languageChanges, probes.grandChild->languageChanges,
-                         probes.designed->languageChanges}),
-             QList<int>({1, 1, 0}));   // designer windows are not told
+                         probes.designed->languageChanges}), QList<int>({1, 1, 0}));   // designer windows are not told
     QVERIFY(!rm()->setCurrentLanguage(QStringLiteral("Klingon")));
     QCOMPARE(rm()->getCurrentLanguage(), QStringLiteral("Deutsch"));
 
     // A later file adds to the tables and leaves the current language alone.
     QVERIFY(rm()->readLanguage(utf16le(QStringLiteral("Language\tFrancais\r\nok\tOui"))));
-    QCOMPARE(rm()->getLanguageList().size(), 3);
-    QCOMPARE(rm()->getString(QStringLiteral("ok")), QStringLiteral("Ja"));
+    QVERIFY(rm()->getLanguageList().size() == 3 && rm()->getString(QStringLiteral("ok")) == QLatin1String("Ja"));
 }
 
 void tst_ResourceManager::badLanguageFileKeepsTables_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("byte-order mark") << utf16le(QStringLiteral("\xfeffLanguage\tX\r\nok\tx"));
-    QTest::newRow("one line") << utf16le(QStringLiteral("Language\tX\r\n\r\n"));
-    QTest::newRow("header without languages") << utf16le(QStringLiteral("Language\t\r\nok\tx"));
     QTest::newRow("other header") << utf16le(QStringLiteral("Sprache\tX\r\nok\tx"));
     QTest::newRow("one byte") << QByteArray("L");
 }
@@ -375,22 +332,7 @@ void tst_ResourceManager::badLanguageFileKeepsTables()
     const QStringList before = rm()->getLanguageList();
     const QString current = rm()->getCurrentLanguage();
     QVERIFY(!rm()->readLanguage(bytes));
-    QCOMPARE(rm()->getLanguageList(), before);
-    QCOMPARE(rm()->getCurrentLanguage(), current);
-}
-
-void tst_ResourceManager::globalConfig()
-{
-    Probes probes;
-    TavixGlobalConfig config;
-    config.fontFamily = QStringLiteral("Probe Sans");
-    config.buttonFadeEnabled = true;
-    config.buttonFadeDuration = 0;
-    rm()->setGlobalConfig(config);
-    QCOMPARE(rm()->getGlobalConfig().buttonFadeDuration, 150);
-    QCOMPARE(rm()->getButtonFadeDuration(), 150);
-    QCOMPARE(QApplication::font().family(), QStringLiteral("Probe Sans"));
-    QCOMPARE(QList<int>({probes.grandChild->baseRequests, probes.designed->baseRequests}), QList<int>({1, 1}));
+    QVERIFY(rm()->getLanguageList() == before && rm()->getCurrentLanguage() == current);
 }
 
 void tst_ResourceManager::skinDirectoryAndRelease()
@@ -398,12 +340,10 @@ void tst_ResourceManager::skinDirectoryAndRelease()
     QVERIFY(!rm()->setSkinDirPath(QString()));
     QTemporaryDir dir;
     put(dir.path(), "style.json", fillDoc("skinFill"));
-    put(dir.path(), "language.txt", utf16le(QStringLiteral("Language\tSkinish\r\nhello\tHi")));
     QVERIFY(rm()->setSkinDirPath(dir.path()));
     QCOMPARE(rm()->getSkinDirPath(), dir.path() + QDir::separator());
     FillStyle fill;
     QVERIFY(rm()->getFillStyle(QStringLiteral("skinFill"), fill));
-    QVERIFY(rm()->getLanguageList().contains(QStringLiteral("Skinish")));
     put(dir.path(), "images/onDisk.png", png(2, 2));   // relative image names also resolve against the skin
     QVERIFY(rm()->getImage(QStringLiteral("onDisk.png")));
 
@@ -412,9 +352,9 @@ void tst_ResourceManager::skinDirectoryAndRelease()
     rm()->releaseRes();
     QCOMPARE(rm()->getDefaultManagerImpl()->images.keys(),
              QStringList({"IDB_CHECKED", "IDB_SELECTED", "IDB_UNCHECK", "IDB_UNSELECT"}));
-    QVERIFY(rm()->getImage(QStringLiteral("IDB_CHECKED")));
     QImage *gray = rm()->getImage(QStringLiteral("IDB_CHECKED"), true);   // built-ins have a gray variant too
-    QVERIFY(gray && gray->size() == QSize(16, 16) && rm()->getImage(QStringLiteral("IDB_CHECKED"), true) == gray);
+    QVERIFY(rm()->getImage(QStringLiteral("IDB_CHECKED")) && gray && gray->size() == QSize(16, 16)
+            && rm()->getImage(QStringLiteral("IDB_CHECKED"), true) == gray);
     QVERIFY(!rm()->getFillStyle(QStringLiteral("skinFill"), fill));
 }
 

@@ -10,13 +10,11 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <json/value.h>
 
-#include <climits>
 #include <functional>
 
 using namespace TavixQtLib;
@@ -36,7 +34,6 @@ public:
         TavixStyleSlots styleSlots;
         styleSlots.fillGroup(0, backgrounds, 4);
         if (read) {
-            readUnderTheme = TavixQResourceManager::getInstance()->isLoadFromThemeRes();
             styleSlots.read(**node);
             if (const Json::Value *attr = tavixAttrNode(**node))
                 tavixReadString(*attr, "caption", caption);
@@ -50,7 +47,6 @@ public:
 
     FillStyle backgrounds[4];
     QString caption;
-    bool readUnderTheme = false;
 };
 
 class ProbeControl : public QWidget, public ITavixQWidgetBase
@@ -70,9 +66,6 @@ public:
     QString getTypeName() const override { return m_keyword; }
     TavixQWidgetBaseImpl *getControlImpl() const override { return m_impl; }
     ProbeImpl *getImpl() const { return m_impl; }
-
-    Q_INVOKABLE void forceResize() { ++forceResizeCalls; }
-    int forceResizeCalls = 0;
 
 protected:
     void paintEvent(QPaintEvent *e) override { m_impl->paintEvent(e); }
@@ -104,29 +97,7 @@ Json::Value written(ITavixQWidgetBase &control)
     return node;
 }
 
-Json::Value ints(std::initializer_list<int> values)
-{
-    Json::Value array(Json::arrayValue);
-    for (int v : values)
-        array.append(v);
-    return array;
-}
-
 bool themeSwitchUp() { return TavixQResourceManager::getInstance()->isLoadFromThemeRes(); }
-
-void send(QWidget &w, QEvent::Type type)
-{
-    QEvent event(type);
-    QCoreApplication::sendEvent(&w, &event);
-}
-
-QColor centreColour(QWidget &w)
-{
-    QImage img(w.size(), QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::cyan);   // sentinel: shows what was not painted
-    w.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
-    return img.pixelColor(w.width() / 2, w.height() / 2);
-}
 
 // What a read leaves behind, under the names the read rows compare.
 Json::Value readState(ProbeControl &p)
@@ -136,14 +107,13 @@ Json::Value readState(ProbeControl &p)
     p.getAbsoluteDock(hor, ver, dx, dy);
     const int *d = p.getControlBase()->layoutData;
     const QRect g = p.geometry();
-    Json::Value state(Json::objectValue);
-    state["absoluteLayout"] = p.getAbsoluteLayout();
-    state["dock"] = ints({hor, ver, dx, dy});
-    state["widthPolicy"] = int(p.getWidthPolicy());
-    state["minWidth"] = p.minimumWidth();
-    state["layout"] = p.getLayoutType() == Ratio ? ints({d[0]}) : ints({d[0], d[1], d[2], d[3]});
-    state["geometry"] = ints({g.x(), g.y(), g.width(), g.height()});
-    return state;
+    const QString box = QStringLiteral("%1, %2, %3, %4").arg(d[0]).arg(d[1]).arg(d[2]).arg(d[3]);
+    const QString layout = p.getLayoutType() == Ratio ? QString::number(d[0]) : box;
+    return parse(QStringLiteral(R"({"absoluteLayout": %1, "dock": [%2, %3, %4, %5], "widthPolicy": %6,
+        "minWidth": %7, "layout": [%8], "geometry": [%9, %10, %11, %12]})")
+                     .arg(p.getAbsoluteLayout() ? "true" : "false").arg(hor).arg(ver).arg(dx).arg(dy)
+                     .arg(int(p.getWidthPolicy())).arg(p.minimumWidth()).arg(layout)
+                     .arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()).toUtf8());
 }
 
 } // namespace
@@ -162,9 +132,6 @@ private slots:
     void writeNode();
     void readNode_data();
     void readNode();
-    void ratioInsideContainerRelaysOut();
-    void resizeWidget_data();
-    void resizeWidget();
     void attributeKinds_data();
     void attributeKinds();
     void themeApplied_data();
@@ -175,8 +142,6 @@ private slots:
     void jsonDataAppliedOnce();
     void menuReadsOnlyOwnKeys();
     void childSerialisation();
-    void implPropertyClearedWithImpl();
-    void cloneWidget();
 
 private:
     QTemporaryDir m_theme;
@@ -184,7 +149,6 @@ private:
 
 void tst_WidgetBase::initTestCase()
 {
-    QVERIFY(m_theme.isValid());
     const auto writeFile = [this](const char *name, const QByteArray &bytes) {
         QFile f(m_theme.filePath(QLatin1String(name)));
         return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
@@ -200,7 +164,6 @@ void tst_WidgetBase::initTestCase()
          "style": [["themeRed", 1, 0], ["themeGreen", 1, 1], ["themeBlue", 1, 2], ["themeGray", 1, 3]]},
         {"name": "tst_alt", "attr": {"caption": "alt"}, "style": [["themeBlue", 1, 0]]}]}]})"));
     QVERIFY(TavixQResourceManager::getInstance()->loadThemeDir(m_theme.path()));
-    QVERIFY(TavixQResourceManager::getInstance()->getThemeJsonValue("tst_themed"));
     tavixRegisterDefaultControl("tst_probe", []() -> QWidget * { return new ProbeControl; });
 }
 
@@ -227,14 +190,8 @@ void tst_WidgetBase::writeNode_data()
     row("ratio 3", "tst_probe", [](ProbeControl &p) { p.setLayoutRatio(3); }, R"({"layout": {"type": 0, "ratio": 3}})");
     row("ratio 0 stores 1", "tst_probe", [](ProbeControl &p) { p.setLayoutRatio(0); },
         R"({"layout": {"type": 0, "ratio": 1}})");
-    row("ratio INT_MIN stores 1", "tst_probe", [](ProbeControl &p) { p.setLayoutRatio(INT_MIN); },
-        R"({"layout": {"type": 0, "ratio": 1}})");
-    row("geometry after a ratio", "tst_probe", [](ProbeControl &p) { p.setLayoutRatio(3); p.setGeometry(0, 0, 1, 2); },
-        R"({"w": 1, "h": 2})");
     row("absolute at origin", "tst_probe", [](ProbeControl &p) { p.setGeometry(0, 0, 100, 30); },
         R"({"w": 100, "h": 30})");
-    row("absolute offset", "tst_probe", [](ProbeControl &p) { p.setGeometry(5, -7, 10, 0); },
-        R"({"x": 5, "y": -7, "w": 10, "h": 0})");
     // Neither hidden nor disabled is written for a default control, whatever its ancestors are.
     row("default under a disabled parent", "tst_probe", [](ProbeControl &p) { p.parentWidget()->setEnabled(false); },
         R"({"w": 0, "h": 0})");
@@ -246,20 +203,12 @@ void tst_WidgetBase::writeNode_data()
     row("every common key", "tst_probe", [](ProbeControl &p) {
         p.setObjectName(QStringLiteral("okButton"));
         p.setToolTip(QStringLiteral("Confirm \u00e9"));
-        p.setInnerVisible(false);
-        p.setEnabled(false);
-        p.setAbsoluteDock(DockFar, DockNear, 0, -6);
-        p.setHeightPolicy(PolicyExpanding);
-        p.setMinimumHeight(5);
-        p.setMaximumWidth(80);
-        p.setGeometry(0, 4, 20, 10);
+        p.setInnerVisible(false); p.setEnabled(false);
+        p.setAbsoluteDock(DockFar, DockNear, 0, -6); p.setHeightPolicy(PolicyExpanding);
+        p.setMinimumHeight(5); p.setMaximumWidth(80); p.setGeometry(0, 4, 20, 10);
     }, R"({"name": "okButton", "tooltip": "Confirm \u00e9", "visibility": false, "enable": false,
            "absoluteLayout": true, "absoluteDockHor": 2, "absoluteDockOffsetY": -6, "heightPolicy": 0, "minHeight": 5,
            "maxWidth": 80, "y": 4, "w": 20, "h": 10})");
-    row("menu has no common keys", "qtmenu", [](ProbeControl &p) {
-        p.setObjectName(QStringLiteral("fileMenu"));
-        p.setGeometry(0, 0, 100, 30);
-    }, R"({"type": null, "name": null})");
 }
 
 void tst_WidgetBase::writeNode()
@@ -301,17 +250,10 @@ void tst_WidgetBase::readNode_data()
     row("plain x/y/w/h are stored only", R"({"x": 3, "y": 4, "w": 50, "h": 60})",
         R"({"layout": [3, 4, 50, 60], "geometry": [1, 2, 30, 40]})");
     row("ratio without type", R"({"layout": {"ratio": 4}})", R"({"layout": [4]})");
-    row("ratio type without ratio", R"({"layout": {"type": 0}})", R"({"layout": [1]})");
-    row("negative ratio", R"({"layout": {"type": 0, "ratio": -5}})", R"({"layout": [1]})");
-    row("layout not an object", R"({"layout": [1, 2]})", R"({"layout": [1]})");
     row("absolute type moves the widget", R"({"layout": {"type": 1, "x": 99}, "x": 7, "h": 9})",
         R"({"layout": [7, 0, 30, 9], "geometry": [7, 0, 30, 9]})");
-    row("unknown type", R"({"layout": {"type": 5}, "x": 7})",
-        R"({"layout": [1, 2, 30, 40], "geometry": [1, 2, 30, 40]})");
     row("dock 7 and -3 clamp", R"({"absoluteDockHor": 7, "absoluteDockVer": -3, "absoluteDockOffsetX": -5})",
         R"({"absoluteLayout": true, "dock": [2, 0, -5, 0]})");
-    row("dock INT_MIN", R"({"absoluteDockHor": -2147483648, "absoluteDockVer": 1})",
-        R"({"absoluteLayout": true, "dock": [0, 1, 0, 0]})");
     row("explicit absoluteLayout wins", R"({"absoluteDockHor": 1, "absoluteLayout": false})",
         R"({"absoluteLayout": false, "dock": [1, 0, 0, 0]})");
     row("widthPolicy 5", R"({"widthPolicy": 5})", R"({"widthPolicy": -1})");
@@ -338,48 +280,6 @@ void tst_WidgetBase::readNode()
     QCOMPARE(show(compared), show(want));
 }
 
-void tst_WidgetBase::ratioInsideContainerRelaysOut()
-{
-    ProbeControl container(QStringLiteral("qtcontainer")), other;
-    ProbeControl child(QStringLiteral("tst_probe"), &container), otherChild(QStringLiteral("tst_probe"), &other);
-    child.setLayoutRatio(2);
-    otherChild.setLayoutRatio(2);
-    QCOMPARE(container.forceResizeCalls, 1);
-    QCOMPARE(other.forceResizeCalls, 0);
-}
-
-void tst_WidgetBase::resizeWidget_data()
-{
-    QTest::addColumn<QString>("keyword");
-    QTest::addColumn<bool>("directlyInWindow");
-    QTest::addColumn<bool>("ratio");
-    QTest::addColumn<QRect>("expected");
-    QTest::newRow("container fills its window") << "qtcontainer" << true << false << QRect(0, 0, 300, 200);
-    QTest::newRow("nested container keeps its box") << "qtcontainer" << false << false << QRect(10, 20, 50, 60);
-    QTest::newRow("other control keeps its box") << "tst_probe" << true << false << QRect(10, 20, 50, 60);
-    QTest::newRow("ratio layout is left alone") << "qtcontainer" << true << true << QRect(1, 1, 5, 5);
-}
-
-void tst_WidgetBase::resizeWidget()
-{
-    QFETCH(QString, keyword);
-    QFETCH(bool, directlyInWindow);
-    QFETCH(bool, ratio);
-    QFETCH(QRect, expected);
-    QWidget window;
-    window.resize(300, 200);
-    QWidget inner(&window);
-    inner.setGeometry(0, 0, 150, 100);
-    ProbeControl probe(keyword, directlyInWindow ? &window : &inner);
-    Json::Value node = parse(R"({"x": 10, "y": 20, "w": 50, "h": 60})");
-    QVERIFY(probe.readJsonValue(&node));
-    probe.QWidget::setGeometry(1, 1, 5, 5);
-    if (ratio)
-        probe.setLayoutRatio(3);
-    probe.resizeWidget();
-    QCOMPARE(probe.geometry(), expected);
-}
-
 void tst_WidgetBase::attributeKinds_data()
 {
     QTest::addColumn<QByteArray>("value");
@@ -388,17 +288,13 @@ void tst_WidgetBase::attributeKinds_data()
     QTest::newRow("bool") << QByteArray("true") << int(A::BoolKind);
     QTest::newRow("string") << QByteArray(R"("text")") << int(A::StringKind);
     QTest::newRow("int32") << QByteArray("-5") << int(A::Int32Kind);
-    QTest::newRow("INT_MAX") << QByteArray("2147483647") << int(A::Int32Kind);
     QTest::newRow("uint32") << QByteArray("4000000000") << int(A::UInt32Kind);
     QTest::newRow("int64 keeps digits") << QByteArray("-9007199254740993") << int(A::Int64Kind);
     QTest::newRow("uint64") << QByteArray("18446744073709551615") << int(A::UInt64Kind);
     QTest::newRow("double") << QByteArray("1.5") << int(A::DoubleKind);
-    QTest::newRow("integral real") << QByteArray("3.0") << int(A::DoubleKind);
     QTest::newRow("string list") << QByteArray(R"(["\u00fc", "b"])") << int(A::StringListKind);
     QTest::newRow("null") << QByteArray("null") << -1;
-    QTest::newRow("object") << QByteArray(R"({"a": 1})") << -1;
-    QTest::newRow("empty array") << QByteArray("[]") << -1;
-    QTest::newRow("array of numbers") << QByteArray(R"([1, "a"])") << -1;
+    QTest::newRow("mixed array") << QByteArray(R"([1, "a"])") << -1;
 }
 
 void tst_WidgetBase::attributeKinds()
@@ -441,10 +337,8 @@ void tst_WidgetBase::themeApplied()
     ProbeImpl *impl = probe.getImpl();
     const QStringList themed = applied ? QStringList{"themeGray", "fromTheme"} : QStringList{"", ""};
     QCOMPARE(QStringList({impl->backgrounds[Disable].name, impl->caption}), themed);
-    QCOMPARE(impl->readUnderTheme, applied);   // theme styles resolve against the theme set
     // The entry's name, size and visibility are not applied.
-    QVERIFY(probe.objectName().isEmpty());
-    QVERIFY(!probe.property("visibility").isValid());
+    QVERIFY(probe.objectName().isEmpty() && !probe.property("visibility").isValid());
     QCOMPARE(probe.getControlBase()->layoutData[2], 0);
 
     impl->backgrounds[Disable] = FillStyle();
@@ -456,41 +350,28 @@ void tst_WidgetBase::themeApplied()
 
 void tst_WidgetBase::themeNameAndKey()
 {
-    // Built while another control reads its theme entry: the outer reader keeps its switch.
     TavixQResourceManager *manager = TavixQResourceManager::getInstance();
-    manager->setSwitchToThemeRes(true);
     ProbeControl probe(QStringLiteral("tst_themed"));
-    QVERIFY(themeSwitchUp());
-    manager->setSwitchToThemeRes(false);
-
     probe.setThemeName(QStringLiteral("tst_alt"));
-    QCOMPARE(probe.getImpl()->backgrounds[Hot].name, QStringLiteral("themeBlue"));
-    QCOMPARE(probe.getImpl()->caption, QStringLiteral("alt"));
+    QCOMPARE(probe.getImpl()->backgrounds[Hot].name + probe.getImpl()->caption, QStringLiteral("themeBluealt"));
     QVERIFY(!themeSwitchUp());
     QCOMPARE(written(probe)["theme"].asString(), std::string("tst_alt"));
 
     // A page node's "theme" key takes the control's own keys from that entry; the common keys stay the page's.
+    // An unknown theme name reads the page's own keys, and so does a designer whatever the name.
     FillStyle pageRed;
     pageRed.name = QStringLiteral("pageRed");
     manager->setFillStyle(pageRed.name, pageRed);
-    ProbeControl page;
-    Json::Value node = parse(R"({"name": "n1", "theme": "tst_alt", "style": [["pageRed", 1, 0]],
-                                 "attr": {"caption": "page"}})");
-    QVERIFY(page.readJsonValue(&node));
-    QVERIFY(!themeSwitchUp());
-    QCOMPARE(page.objectName(), QStringLiteral("n1"));
-    QCOMPARE(page.getImpl()->backgrounds[Normal].name, QStringLiteral("themeBlue"));
-    QCOMPARE(page.getImpl()->caption, QStringLiteral("alt"));
-    QCOMPARE(page.getThemeName(), QStringLiteral("tst_probe"));   // the name itself is not stored
-
-    // An unknown theme name reads the page's own keys, and so does a designer whatever the name.
-    for (const char *theme : {"nosuch", "tst_alt"}) {
-        manager->setIsDesigner(qstrcmp(theme, "tst_alt") == 0);
-        ProbeControl other;
-        Json::Value own = parse(QByteArray(R"({"theme": ")") + theme + R"(", "style": [["pageRed", 1, 0]]})");
-        QVERIFY(other.readJsonValue(&own));
-        QCOMPARE(other.getImpl()->backgrounds[Hot].name, QStringLiteral("pageRed"));
+    for (const char *theme : {"tst_alt", "nosuch", "designer"}) {
+        manager->setIsDesigner(qstrcmp(theme, "designer") == 0);
+        ProbeControl page;
+        Json::Value node = parse(QByteArray(R"({"name": "n1", "theme": ")") + (*theme == 'd' ? "tst_alt" : theme)
+                                 + R"(", "style": [["pageRed", 1, 0]]})");
+        QVERIFY(page.readJsonValue(&node));
         QVERIFY(!themeSwitchUp());
+        QCOMPARE(page.objectName(), QStringLiteral("n1"));
+        QCOMPARE(page.getImpl()->backgrounds[Normal].name, qstrcmp(theme, "tst_alt") ? "pageRed" : "themeBlue");
+        QCOMPARE(page.getThemeName(), QStringLiteral("tst_probe"));   // the name itself is not stored
     }
 }
 
@@ -499,12 +380,9 @@ void tst_WidgetBase::stateAndPaint_data()
     // Steps: enter, leave, press, release (real mouse events), disable, enable.
     QTest::addColumn<QString>("steps");
     QTest::addColumn<int>("state");
-    QTest::newRow("nothing") << "" << int(Normal);
-    QTest::newRow("enter") << "enter" << int(Hot);
     QTest::newRow("enter press") << "enter press" << int(Pressed);
     QTest::newRow("enter press release") << "enter press release" << int(Hot);
     QTest::newRow("press release without hover") << "press release" << int(Normal);
-    QTest::newRow("enter press leave") << "enter press leave" << int(Normal);
     QTest::newRow("enter press leave release") << "enter press leave release" << int(Normal);
     QTest::newRow("leave while disabled") << "disable leave" << int(Disable);
     QTest::newRow("paint while disabled and hot") << "enter disable" << int(Disable);
@@ -518,19 +396,20 @@ void tst_WidgetBase::stateAndPaint()
     ProbeControl probe(QStringLiteral("tst_themed"));   // Normal red, Hot green, Pressed blue, Disable gray
     probe.resize(40, 20);
     for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (step == QLatin1String("enter"))
-            send(probe, QEvent::Enter);
-        else if (step == QLatin1String("leave"))
-            send(probe, QEvent::Leave);
-        else if (step == QLatin1String("press"))
-            QTest::mousePress(&probe, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-        else if (step == QLatin1String("release"))
-            QTest::mouseRelease(&probe, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QEvent hover(step == QLatin1String("enter") ? QEvent::Enter : QEvent::Leave);
+        if (step == QLatin1String("enter") || step == QLatin1String("leave"))
+            QCoreApplication::sendEvent(&probe, &hover);
+        else if (step == QLatin1String("press") || step == QLatin1String("release"))
+            QTest::mouseEvent(step == QLatin1String("press") ? QTest::MousePress : QTest::MouseRelease, &probe,
+                              Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
         else
             probe.setEnabled(step == QLatin1String("enable"));
     }
+    QImage img(probe.size(), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::cyan);   // sentinel: shows what was not painted
+    probe.render(&img);
     const QColor colours[] = {Qt::red, Qt::green, Qt::blue, QColor(0x80, 0x80, 0x80)};
-    QCOMPARE(centreColour(probe), colours[state]);   // paint re-checks the enabled state
+    QCOMPARE(img.pixelColor(20, 10), colours[state]);   // paint re-checks the enabled state
     QCOMPARE(probe.getImpl()->state, state);
 }
 
@@ -549,8 +428,11 @@ void tst_WidgetBase::jsonDataAppliedOnce()
 
 void tst_WidgetBase::menuReadsOnlyOwnKeys()
 {
+    // A menu neither writes nor reads the common keys.
     ProbeControl menu(QStringLiteral("qtmenu"));
     menu.setObjectName(QStringLiteral("fileMenu"));
+    menu.setGeometry(0, 0, 100, 30);
+    QCOMPARE(show(written(menu)), show(parse(R"({"theme": "qtmenu", "attr": {}})")));
     Json::Value in = parse(R"({"name": "renamed", "visibility": false, "attr": {"caption": "c"}})");
     QVERIFY(menu.readJsonValue(&in));
     QCOMPARE(menu.objectName(), QStringLiteral("fileMenu"));
@@ -568,8 +450,7 @@ void tst_WidgetBase::childSerialisation()
     first.setObjectName(QStringLiteral("a"));
     second.setObjectName(QStringLiteral("b"));
     grandChild.setObjectName(QStringLiteral("c"));
-    const Json::Value node = written(parent);
-    const Json::Value &children = node["child"];
+    const Json::Value children = written(parent)["child"];
     QVERIFY(children.isArray() && children.size() == 2);
     const auto nameOf = [](const Json::Value &child) { return child["name"].asString(); };
     QCOMPARE(nameOf(children[0]) + nameOf(children[1]) + nameOf(children[1]["child"][0]), std::string("abc"));
@@ -577,29 +458,6 @@ void tst_WidgetBase::childSerialisation()
 
     tavixEnableSerializeChild(false);
     QVERIFY(!tavixJsonHas(written(parent), "child"));
-}
-
-void tst_WidgetBase::implPropertyClearedWithImpl()
-{
-    QWidget widget;
-    widget.setProperty("impl", 42);   // a foreign property of another kind is not an Impl
-    QVERIFY(!TavixQWidgetBaseImpl::fromWidget(&widget));
-    auto *impl = new TavixQWidgetBaseImpl(&widget, QStringLiteral("tst_probe"));
-    QCOMPARE(TavixQWidgetBaseImpl::fromWidget(&widget), impl);
-    TavixQWidgetBase base(&widget);
-    QCOMPARE(base.getThemeName(), QStringLiteral("tst_probe"));
-    delete impl;
-    QVERIFY(!TavixQWidgetBaseImpl::fromWidget(&widget));
-    QVERIFY(base.getThemeName().isEmpty());
-}
-
-void tst_WidgetBase::cloneWidget()
-{
-    QWidget parent;
-    ProbeControl probe(QStringLiteral("tst_probe"), &parent), unregistered(QStringLiteral("tst_unregistered"), &parent);
-    QWidget *clone = probe.cloneWidget(QStringLiteral("ignored"));
-    QVERIFY(qobject_cast<ProbeControl *>(clone) && clone->parentWidget() == &parent);
-    QVERIFY(!unregistered.cloneWidget(QString()));
 }
 
 QTEST_MAIN(tst_WidgetBase)
