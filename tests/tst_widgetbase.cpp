@@ -139,6 +139,7 @@ private slots:
     void themeNameAndKey();
     void stateAndPaint_data();
     void stateAndPaint();
+    void opacityAppliesToPaint();
     void jsonDataAppliedOnce();
     void menuReadsOnlyOwnKeys();
     void childSerialisation();
@@ -411,6 +412,20 @@ void tst_WidgetBase::stateAndPaint()
     const QColor colours[] = {Qt::red, Qt::green, Qt::blue, QColor(0x80, 0x80, 0x80)};
     QCOMPARE(img.pixelColor(20, 10), colours[state]);   // paint re-checks the enabled state
     QCOMPARE(probe.getImpl()->state, state);
+}
+
+void tst_WidgetBase::opacityAppliesToPaint()
+{
+    ProbeControl probe(QStringLiteral("tst_themed"));   // Normal red
+    probe.resize(40, 20);
+    probe.setOpacity(0);
+    QImage img(probe.size(), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::cyan);
+    probe.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);   // no window background
+    QCOMPARE(img.pixelColor(20, 10), QColor(Qt::cyan));
+    probe.setOpacity(255);
+    probe.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+    QCOMPARE(img.pixelColor(20, 10), QColor(Qt::red));
 }
 
 void tst_WidgetBase::jsonDataAppliedOnce()
