@@ -386,12 +386,12 @@ bool TavixQContainer::event(QEvent *event)
     if (m_impl && (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)) {
         QObject *child = static_cast<QChildEvent *>(event)->child();
         if (child && child->isWidgetType()) {
-            QWidget *w = static_cast<QWidget *>(child);
             if (event->type() == QEvent::ChildAdded) {
-                m_impl->watchChild(w);
+                m_impl->watchChild(static_cast<QWidget *>(child));
                 m_impl->scheduleRelayout();
             } else {
-                m_impl->unwatchChild(w);
+                // A child being destroyed is no longer a QWidget here; treat it as a plain QObject.
+                m_impl->unwatchChild(child);
                 // Deferred like additions: removing many children then rescans them once, not once each,
                 // and a row closes the gap the child leaves.
                 m_impl->scheduleRelayout();

@@ -258,7 +258,7 @@ bool TavixQContainerImpl::isBoundBar(const QWidget *w) const
 
 QWidget *TavixQContainerImpl::contentChild(QObject *object) const
 {
-    if (!object->isWidgetType())
+    if (!object->isWidgetType() || object == dyingBar)
         return nullptr;
     QWidget *w = static_cast<QWidget *>(object);
     return w->isWindow() || isBoundBar(w) ? nullptr : w;
@@ -607,7 +607,7 @@ void TavixQContainerImpl::watchChild(QWidget *child)
         child->installEventFilter(container);
 }
 
-void TavixQContainerImpl::unwatchChild(QWidget *child)
+void TavixQContainerImpl::unwatchChild(QObject *child)
 {
     if (child)
         hiddenChildren.remove(child);
@@ -782,9 +782,14 @@ void TavixQContainerImpl::bindScrollBar(TavixQScrollBar *bar, bool horizontal)
                 applyScrollOffset();
             });
             // Deleting the bound bar unbinds it: its offset must not keep the children scrolled away.
-            QObject::connect(bar, &QObject::destroyed, this, [this, horizontal] {
+            QObject::connect(bar, &QObject::destroyed, this, [this, horizontal](QObject *dying) {
+                // The bar is only part-destroyed here: drop it without touching it as a scroll bar.
+                QPointer<TavixQScrollBar> &bound = horizontal ? hScrollBar : vScrollBar;
+                bound = nullptr;
                 (horizontal ? scrollX : scrollY) = 0;
+                dyingBar = dying;
                 applyScrollOffset(true);
+                dyingBar = nullptr;
             });
         } else {
             (horizontal ? scrollX : scrollY) = 0;

@@ -42,7 +42,7 @@ public:
     QSize contentSize() const;
 
     void watchChild(QWidget *child);
-    void unwatchChild(QWidget *child);
+    void unwatchChild(QObject *child);   // also during the child's destruction: no QWidget use
     // Handles an event of a watched child; never consumes it.
     void childEvent(QObject *watched, QEvent *event);
     bool isBoundBar(const QWidget *widget) const;
@@ -74,6 +74,7 @@ public:
     // QPointer: a bound bar may be deleted by its owner at any time.
     QPointer<TavixQScrollBar> hScrollBar;
     QPointer<TavixQScrollBar> vScrollBar;
+    const QObject *dyingBar = nullptr;   // a bound bar in its destructor: neither bar nor content
     int scrollX = 0;
     int scrollY = 0;
     bool updatingScroll = false;
