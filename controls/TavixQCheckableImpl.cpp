@@ -1,7 +1,7 @@
 #include "controls/TavixQCheckableImpl.h"
 
-#include "controls/TavixButtonCaption.h"
 #include "core/TavixJson.h"
+#include "core/TavixLanguageText.h"
 #include "core/TavixNodeEntries.h"
 #include "resources/TavixQResourceManager.h"
 
@@ -55,7 +55,9 @@ const TextStyleDesc &TavixQCheckableImpl::captionStyle(bool checked, bool disabl
 
 void TavixQCheckableImpl::notifyChangeLanguage()
 {
-    tavixTranslateButtonCaption(button, languageKey);
+    QString caption;
+    if (tavixTranslateText(languageKey, caption))
+        button->setText(caption);
 }
 
 bool TavixQCheckableImpl::serializeJsonValue(Json::Value **node, bool read)
@@ -93,7 +95,7 @@ bool TavixQCheckableImpl::serializeJsonValue(Json::Value **node, bool read)
         // A theme entry restyles a live button; it must not wipe the caption the page gave it.
         if (!TavixQResourceManager::getInstance()->isLoadFromThemeRes()) {
             tavixReadString(a, "text", text);
-            tavixApplyButtonCaption(button, text, languageKey);
+            button->setText(tavixTextFromNode(text, languageKey));
         }
         if (tavixReadString(a, "iconPath", text))
             uncheckIcon = text;
@@ -116,7 +118,7 @@ bool TavixQCheckableImpl::serializeJsonValue(Json::Value **node, bool read)
     tavixWriteAttrInt(out, "iconY", iconStyle.offsetY, 0);
     tavixWriteAttrBool(out, "showIcon", showIcon, true);
     tavixWriteAttrBool(out, "showText", showText, true);
-    tavixWriteAttrString(out, "text", tavixButtonCaptionForNode(button, languageKey));
+    tavixWriteAttrString(out, "text", tavixTextForNode(button->text(), languageKey));
     tavixWriteAttrString(out, "iconPath", uncheckIcon);
     tavixWriteAttrString(out, "hotIconPath", uncheckHotIcon);
     tavixWriteAttrString(out, "siconPath", checkedIcon);

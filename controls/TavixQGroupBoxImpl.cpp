@@ -2,8 +2,10 @@
 
 #include "controls/TavixQGroupBox.h"
 #include "core/TavixJson.h"
+#include "core/TavixLanguageText.h"
 #include "core/TavixNodeEntries.h"
 #include "resources/TavixQResourceManager.h"
+#include "resources/TavixStyleDocument.h"
 
 #include <json/value.h>
 
@@ -16,7 +18,6 @@ namespace TavixQtLib {
 
 namespace {
 
-const QString kLanguagePrefix = QStringLiteral("|->");
 constexpr int kFillKind = 1;
 constexpr int kTextKind = 2;
 
@@ -126,15 +127,8 @@ bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
         }
         if (const Json::Value *attr = tavixAttrNode(value)) {
             QString caption;
-            if (tavixReadString(*attr, "text", caption)) {
-                if (caption.startsWith(kLanguagePrefix)) {
-                    languageKey = caption.mid(kLanguagePrefix.size());
-                    text = TavixQResourceManager::getInstance()->getString(languageKey);
-                } else {
-                    languageKey.clear();
-                    text = caption;
-                }
-            }
+            if (tavixReadString(*attr, "text", caption))
+                text = tavixTextFromNode(caption, languageKey);
             tavixReadInt(*attr, "size", lineSize);
             if (const Json::Value *color = tavixJsonMember(*attr, "color"))
                 readColor(*color, lineColor);
@@ -159,21 +153,17 @@ bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
     if (!entries.empty())
         value["style"] = entries;
 
-    tavixWriteAttrString(value, "text", languageKey.isEmpty() ? text : kLanguagePrefix + languageKey);
+    tavixWriteAttrString(value, "text", tavixTextForNode(text, languageKey));
     tavixWriteAttrInt(value, "size", lineSize, 0);
-    const QString color = QString::asprintf("%02X%02X%02X%02X", lineColor.alpha(), lineColor.red(),
-                                            lineColor.green(), lineColor.blue());
-    tavixWriteAttrString(value, "color", color, QStringLiteral("00000000"));
+    tavixWriteAttrString(value, "color", tavixColorToHex(lineColor), QStringLiteral("00000000"));
     tavixWriteAttrBool(value, "showText", showText, true);
     return result;
 }
 
 void TavixQGroupBoxImpl::notifyChangeLanguage()
 {
-    if (languageKey.isEmpty())
-        return;
-    text = TavixQResourceManager::getInstance()->getString(languageKey);
-    widget->update();
+    if (tavixTranslateText(languageKey, text))
+        widget->update();
 }
 
 } // namespace TavixQtLib

@@ -1,7 +1,7 @@
 #include "controls/TavixQPushButtonImpl.h"
 
-#include "controls/TavixButtonCaption.h"
 #include "core/TavixJson.h"
+#include "core/TavixLanguageText.h"
 #include "core/TavixNodeEntries.h"
 #include "resources/TavixQResourceManager.h"
 #include "resources/TavixStyleDocument.h"
@@ -301,7 +301,9 @@ void TavixQPushButtonImpl::setIconPath(const QString &path)
 
 void TavixQPushButtonImpl::notifyChangeLanguage()
 {
-    tavixTranslateButtonCaption(button, languageKey);
+    QString caption;
+    if (tavixTranslateText(languageKey, caption))
+        button->setText(caption);
 }
 
 bool TavixQPushButtonImpl::serializeJsonValue(Json::Value **node, bool read)
@@ -339,7 +341,7 @@ bool TavixQPushButtonImpl::serializeJsonValue(Json::Value **node, bool read)
             if (tavixReadString(*attr, "extHotIconPath", text))
                 extHotIconPath = text;
             if (!fromTheme && tavixReadString(*attr, "text", text))
-                tavixApplyButtonCaption(button, text, languageKey);
+                button->setText(tavixTextFromNode(text, languageKey));
             if (tavixReadBool(*attr, "showText", b))
                 showText = b;
             if (tavixReadBool(*attr, "drawBackground", b))
@@ -381,7 +383,7 @@ bool TavixQPushButtonImpl::serializeJsonValue(Json::Value **node, bool read)
     tavixWriteAttrInt(out, "extWidth", extWidth, 0);
     tavixWriteAttrString(out, "extIconPath", extIconPath);
     tavixWriteAttrString(out, "extHotIconPath", extHotIconPath);
-    tavixWriteAttrString(out, "text", tavixButtonCaptionForNode(button, languageKey));
+    tavixWriteAttrString(out, "text", tavixTextForNode(button->text(), languageKey));
     tavixWriteAttrBool(out, "showText", showText, true);
     tavixWriteAttrBool(out, "drawBackground", drawBackground, true);
     tavixWriteAttrBool(out, "fadeEnabled", fadeEnabled, rm->getButtonFadeEnabled());

@@ -18,6 +18,7 @@
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixJson.h"
+#include "core/TavixLanguageText.h"
 #include "core/TavixLibrary.h"
 #include "core/TavixQWidgetBase.h"
 #include "core/TavixQWidgetBaseImpl.h"
