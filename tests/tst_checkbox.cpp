@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "controls/TavixQCheckBox.h"
 #include "controls/TavixQCheckBoxImpl.h"
 #include "controls/TavixQRadioButton.h"
@@ -34,12 +35,7 @@ void sendEnter(QWidget &widget)
     QCoreApplication::sendEvent(&widget, &enter);
 }
 
-Json::Value parse(const char *text)
-{
-    Json::Value node;
-    tavixParseJson(QByteArray(text), node);
-    return node;
-}
+using tavixtest::parse;
 
 // A solid square PNG written at run time; the resource manager finds it by its file path.
 QString writeSquare(const QTemporaryDir &dir, int side, const QColor &color)

@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQContainerImpl.h"
 #include "controls/TavixQScrollBar.h"
@@ -62,12 +63,7 @@ QRect baseGeometry(const QWidget *w)
     return w->property("_tavix_container_base_geometry").toRect();
 }
 
-Json::Value parsed(const QByteArray &text)
-{
-    Json::Value node;
-    tavixParseJson(text, node);
-    return node;
-}
+using tavixtest::parse;
 
 // A 200 x 300 container scrolling a 100 x 500 child through a bound vertical bar.
 struct Scrolled
@@ -250,7 +246,7 @@ void tst_Container::childLayoutFromJson()
 {
     QFETCH(QByteArray, value);
     QFETCH(int, expected);
-    Json::Value node = parsed("{\"attr\": {" + (value.isEmpty() ? QByteArray() : "\"childLayout\": " + value) + "}}");
+    Json::Value node = parse("{\"attr\": {" + (value.isEmpty() ? QByteArray() : "\"childLayout\": " + value) + "}}");
     TavixQContainer container;
     container.setChildLayout(TavixQContainer::Vertical);
     container.readJsonValue(&node);
@@ -267,7 +263,7 @@ void tst_Container::jsonRoundTrip()
     }
     TavixQContainer source;
     // Slot 0 styles both backgrounds, a later slot 1 replaces the disabled one.
-    Json::Value styles = parsed(R"({"style": [["tstContainerBlue", 1, 0], ["tstContainerRed", 1, 1]]})");
+    Json::Value styles = parse(R"({"style": [["tstContainerBlue", 1, 0], ["tstContainerRed", 1, 1]]})");
     QVERIFY(source.readJsonValue(&styles));
     source.setChildLayout(TavixQContainer::Vertical);
     source.setChildSpace(3);
@@ -302,7 +298,7 @@ void tst_Container::jsonRoundTrip()
          {"space", "paddingLeft", "paddingTop", "paddingRight", "paddingBottom", "absoluteDockAutoSize"})
         QVERIFY2(!tavixJsonHas(*attr, key), key);
     const Json::Value *written = tavixJsonMember(third, "style");
-    QVERIFY(written && *written == parsed(R"([["tstContainerBlue", 1, 0]])"));
+    QVERIFY(written && *written == parse(R"([["tstContainerBlue", 1, 0]])"));
 }
 
 void tst_Container::resizeAnimation()

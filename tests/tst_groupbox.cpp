@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "controls/TavixQGroupBox.h"
 #include "controls/TavixQGroupBoxImpl.h"
 #include "core/TavixJson.h"
@@ -23,12 +24,7 @@ QImage renderBox(TavixQGroupBox &box)
     return image;
 }
 
-Json::Value parse(const char *text)
-{
-    Json::Value node;
-    tavixParseJson(QByteArray(text), node);
-    return node;
-}
+using tavixtest::parse;
 
 } // namespace
 

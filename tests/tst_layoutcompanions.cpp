@@ -1,5 +1,6 @@
 // Stack container, spacer and splitter: the small companions of the layout container.
 
+#include "TavixTestSupport.h"
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQSpacer.h"
 #include "controls/TavixQSplitter.h"
@@ -14,12 +15,7 @@ using namespace TavixQtLib;
 
 namespace {
 
-Json::Value parse(const char *text)
-{
-    Json::Value value;
-    tavixParseJson(QByteArray(text), value);
-    return value;
-}
+using tavixtest::parse;
 
 } // namespace
 

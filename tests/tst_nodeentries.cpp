@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "core/TavixJson.h"
 #include "core/TavixNodeEntries.h"
 #include "resources/TavixQResourceManager.h"
@@ -12,15 +13,9 @@ Q_DECLARE_METATYPE(TavixQtLib::FillStyle)
 
 namespace {
 
-Json::Value parse(const QByteArray &text)
-{
-    Json::Value value;
-    if (!tavixParseJson(text, value))
-        qFatal("test JSON does not parse: %s", text.constData());
-    return value;
-}
+using tavixtest::parse;
+using tavixtest::show;
 
-QByteArray show(const Json::Value &value) { return QByteArray::fromStdString(tavixJsonCompact(value)); }
 
 // A colour-mode style, or an image-mode one when img is given.
 FillStyle fillStyle(const char *name, QColor colour, const char *img = nullptr)

@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "controls/TavixQPushButton.h"
 #include "controls/TavixQPushButtonImpl.h"
 #include "core/TavixJson.h"
@@ -77,12 +78,7 @@ int runFade(TavixQPushButtonImpl *impl)
     return impl->isFadeRunning() ? -1 : ticks;
 }
 
-Json::Value parse(const char *text)
-{
-    Json::Value node;
-    tavixParseJson(QByteArray(text), node);
-    return node;
-}
+using tavixtest::parse;
 
 // The written "attr" string of key; empty when the key is absent.
 QString writtenAttr(TavixQPushButton &button, const char *key)

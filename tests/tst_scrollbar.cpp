@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/TavixQScrollBarImpl.h"
 #include "core/TavixJson.h"
@@ -14,12 +15,7 @@ using Part = TavixQScrollBarImpl::Part;
 
 namespace {
 
-Json::Value parsed(const char *text)
-{
-    Json::Value node;
-    tavixParseJson(QByteArray(text), node);
-    return node;
-}
+using tavixtest::parse;
 
 void registerFill(const QString &name, const QColor &color)
 {
@@ -106,7 +102,7 @@ void tst_ScrollBar::sizeHintThickness()
 void tst_ScrollBar::thumbSlotFillsEveryState()
 {
     registerFill(QStringLiteral("tstScrollThumb"), QColor(200, 0, 0));
-    Json::Value node = parsed("{\"style\": [[\"tstScrollThumb\", 1, 10]]}");
+    Json::Value node = parse("{\"style\": [[\"tstScrollThumb\", 1, 10]]}");
     TavixQScrollBar bar;
     QVERIFY(bar.readJsonValue(&node));
     bar.setRange(0, 100);
@@ -130,7 +126,7 @@ void tst_ScrollBar::jsonRoundTrip()
     registerFill(QStringLiteral("tstScrollA"), a);
     registerFill(QStringLiteral("tstScrollB"), b);
     // Slot 6 styles every down-button state, 8 then overrides only Pressed; 1 and 14 name no part.
-    Json::Value node = parsed("{\"name\": \"bar\", \"attr\": {\"upicon\": \"up.svg\", \"thumbicon\": \"t.png\","
+    Json::Value node = parse("{\"name\": \"bar\", \"attr\": {\"upicon\": \"up.svg\", \"thumbicon\": \"t.png\","
                                     " \"hor\": 1}, \"style\": [[\"tstScrollA\", 1, 6], [\"tstScrollB\", 1, 8],"
                                     " [\"tstScrollB\", 1, 0], [\"tstScrollB\", 1, 1], [\"nope\", 1, 2],"
                                     " [\"tstScrollB\", 1, 14], [\"tstScrollB\", 1, 10], [\"tstScrollA\", 1, 12]]}");
@@ -168,7 +164,7 @@ void tst_ScrollBar::horFromJson()
 {
     QFETCH(QByteArray, json);
     QFETCH(bool, horizontal);
-    Json::Value node = parsed(json.constData());
+    Json::Value node = parse(json.constData());
     TavixQScrollBar bar(Qt::Horizontal);
     bar.readJsonValue(&node);
     QCOMPARE(bar.orientation(), horizontal ? Qt::Horizontal : Qt::Vertical);

@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "core/TavixJson.h"
 #include "resources/FillStyle.h"
 #include "resources/TavixStyleDocument.h"
@@ -12,15 +13,9 @@ using namespace TavixQtLib;
 
 namespace {
 
-Json::Value parse(const QByteArray &text)
-{
-    Json::Value value;
-    if (!tavixParseJson(text, value))
-        qFatal("test JSON does not parse: %s", text.constData());
-    return value;
-}
+using tavixtest::parse;
+using tavixtest::show;
 
-QByteArray show(const Json::Value &value) { return QByteArray::fromStdString(tavixJsonCompact(value)); }
 
 QStringList keysOf(const Json::Value &object)
 {

@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixJson.h"
@@ -80,15 +81,9 @@ private:
     ProbeImpl *m_impl;
 };
 
-Json::Value parse(const QByteArray &text)
-{
-    Json::Value value;
-    if (!tavixParseJson(text, value))
-        qFatal("test JSON does not parse: %s", text.constData());
-    return value;
-}
+using tavixtest::parse;
+using tavixtest::show;
 
-QByteArray show(const Json::Value &value) { return QByteArray::fromStdString(tavixJsonCompact(value)); }
 
 Json::Value written(ITavixQWidgetBase &control)
 {
