@@ -1,5 +1,6 @@
 #include "controls/TavixQCheckBoxImpl.h"
 
+#include "controls/TavixQCheckBox.h"
 #include "core/TavixJson.h"
 #include "core/TavixNodeEntries.h"
 
@@ -18,7 +19,7 @@ const QString kDefaultChecked = QStringLiteral("IDB_CHECKED");
 } // namespace
 
 TavixQCheckBoxImpl::TavixQCheckBoxImpl(QCheckBox *owner)
-    : TavixQCheckableImpl(owner, QStringLiteral("qtcheckbox"))
+    : TavixQCheckableImpl(owner, QString::fromLatin1(TavixQCheckBox::typeName()))
     , checkBox(owner)
 {
     uncheckIcon = uncheckHotIcon = kDefaultUncheck;

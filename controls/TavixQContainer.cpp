@@ -386,16 +386,13 @@ bool TavixQContainer::event(QEvent *event)
     if (m_impl && (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)) {
         QObject *child = static_cast<QChildEvent *>(event)->child();
         if (child && child->isWidgetType()) {
-            if (event->type() == QEvent::ChildAdded) {
+            if (event->type() == QEvent::ChildAdded)
                 m_impl->watchChild(static_cast<QWidget *>(child));
-                m_impl->scheduleRelayout();
-            } else {
-                // A child being destroyed is no longer a QWidget here; treat it as a plain QObject.
-                m_impl->unwatchChild(child);
-                // Deferred like additions: removing many children then rescans them once, not once each,
-                // and a row closes the gap the child leaves.
-                m_impl->scheduleRelayout();
-            }
+            else
+                m_impl->unwatchChild(child);   // a child being destroyed is no longer a QWidget here
+            // Deferred: adding or removing many children rescans them once, not once each, and a row
+            // closes the gap a removed child leaves.
+            m_impl->scheduleRelayout();
         }
     }
     return QWidget::event(event);

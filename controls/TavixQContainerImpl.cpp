@@ -128,17 +128,10 @@ bool TavixQContainerImpl::serializeJsonValue(Json::Value **node, bool read)
         tavixWriteAttrBool(out, "absoluteDockAutoSize", absoluteDockAutoSize, false);
         // The disabled background is written only where it adds something to the enabled one.
         Json::Value entries(Json::arrayValue);
-        auto entry = [](const FillStyle &style, int slot) {
-            Json::Value e(Json::arrayValue);
-            e.append(tavixJsonString(style.name));
-            e.append(style.isTextStyle ? 2 : 1);
-            e.append(slot);
-            return e;
-        };
         if (!background.name.isEmpty())
-            entries.append(entry(background, 0));
+            entries.append(tavixStyleEntry(background.name, background.isTextStyle, 0));
         if (!disableBackground.name.isEmpty() && disableBackground != background)
-            entries.append(entry(disableBackground, 1));
+            entries.append(tavixStyleEntry(disableBackground.name, disableBackground.isTextStyle, 1));
         if (!entries.empty())
             out["style"] = entries;
         return result;
@@ -819,11 +812,7 @@ bool TavixQContainerImpl::startResizeAnimation(const QSize &from, const QSize &t
     animateWidth = start.width() != end.width();
     animateHeight = start.height() != end.height();
     animationTarget = end;
-    if (!animateWidth && !animateHeight) {
-        applySize(end);
-        return true;
-    }
-    if (durationMs <= 0) {
+    if ((!animateWidth && !animateHeight) || durationMs <= 0) {
         applySize(end);
         return true;
     }

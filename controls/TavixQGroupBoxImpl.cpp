@@ -139,17 +139,10 @@ bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
     }
 
     Json::Value entries(Json::arrayValue);
-    auto addEntry = [&entries](const QString &name, int kind) {
-        Json::Value entry(Json::arrayValue);
-        entry.append(tavixJsonString(name));
-        entry.append(kind);
-        entry.append(0);
-        entries.append(entry);
-    };
     if (!background.name.isEmpty())
-        addEntry(background.name, kFillKind);
+        entries.append(tavixStyleEntry(background.name, false, 0));
     if (!textStyle.name.isEmpty())
-        addEntry(textStyle.name, kTextKind);
+        entries.append(tavixStyleEntry(textStyle.name, true, 0));
     if (!entries.empty())
         value["style"] = entries;
 

@@ -1,5 +1,6 @@
 #include "controls/TavixQPushButtonImpl.h"
 
+#include "controls/TavixQPushButton.h"
 #include "core/TavixJson.h"
 #include "core/TavixLanguageText.h"
 #include "core/TavixNodeEntries.h"
@@ -24,7 +25,7 @@ const QString kDefaultIconColor = QStringLiteral("FF000000");
 } // namespace
 
 TavixQPushButtonImpl::TavixQPushButtonImpl(QPushButton *owner)
-    : TavixQWidgetBaseImpl(owner, QStringLiteral("qtbutton"))
+    : TavixQWidgetBaseImpl(owner, QString::fromLatin1(TavixQPushButton::typeName()))
     , button(owner)
 {
     const QColor border(0xCC, 0xCC, 0xCC);
@@ -293,10 +294,7 @@ void TavixQPushButtonImpl::setIconPath(const QString &path)
         if (size.isValid())
             layoutIconBesideCaption(size);
     }
-    if (path != iconPath) {
-        iconPath = path;
-        button->update();
-    }
+    iconPath = path;
 }
 
 void TavixQPushButtonImpl::notifyChangeLanguage()

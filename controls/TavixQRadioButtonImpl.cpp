@@ -1,5 +1,6 @@
 #include "controls/TavixQRadioButtonImpl.h"
 
+#include "controls/TavixQRadioButton.h"
 #include "core/TavixJson.h"
 #include "core/TavixNodeEntries.h"
 #include "resources/TavixQResourceManager.h"
@@ -32,7 +33,7 @@ int alignedStart(int align, int start, int length, int size)
 } // namespace
 
 TavixQRadioButtonImpl::TavixQRadioButtonImpl(QRadioButton *owner)
-    : TavixQCheckableImpl(owner, QStringLiteral("qtradiobox"))
+    : TavixQCheckableImpl(owner, QString::fromLatin1(TavixQRadioButton::typeName()))
     , radio(owner)
 {
     iconStyle.offsetX = 10;             // the indicator sits 10 pixels in

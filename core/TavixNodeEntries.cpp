@@ -10,15 +10,6 @@ namespace {
 constexpr int kFillKind = 1;
 constexpr int kTextKind = 2;
 
-Json::Value styleEntry(const QString &name, bool isTextStyle, int slot)
-{
-    Json::Value entry(Json::arrayValue);
-    entry.append(tavixJsonString(name));
-    entry.append(isTextStyle ? kTextKind : kFillKind);
-    entry.append(slot);
-    return entry;
-}
-
 // The pair rule shared by fill and text groups. differ(i) compares states i and i + 1.
 template <typename Style, typename Differ>
 void writeGroup(Json::Value &entries, const Style *styles, int first, int count, bool firstFillsAll,
@@ -32,10 +23,10 @@ void writeGroup(Json::Value &entries, const Style *styles, int first, int count,
     if (perState) {
         for (int i = 0; i < count; ++i) {
             if (!styles[i].name.isEmpty())
-                entries.append(styleEntry(styles[i].name, styles[i].isTextStyle, first + i));
+                entries.append(tavixStyleEntry(styles[i].name, styles[i].isTextStyle, first + i));
         }
     } else if (!styles[0].name.isEmpty()) {
-        entries.append(styleEntry(styles[0].name, styles[0].isTextStyle, first));
+        entries.append(tavixStyleEntry(styles[0].name, styles[0].isTextStyle, first));
     }
 }
 
@@ -149,6 +140,15 @@ bool TavixStyleSlots::looksDifferent(const FillStyle &a, const FillStyle &b)
     if (a.drawColor)
         return !sameColourLook(a, b);
     return a.img != b.img;
+}
+
+Json::Value tavixStyleEntry(const QString &name, bool isTextStyle, int slot)
+{
+    Json::Value entry(Json::arrayValue);
+    entry.append(tavixJsonString(name));
+    entry.append(isTextStyle ? kTextKind : kFillKind);
+    entry.append(slot);
+    return entry;
 }
 
 const Json::Value *tavixAttrNode(const Json::Value &node)

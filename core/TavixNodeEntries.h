@@ -53,6 +53,9 @@ private:
     std::vector<Slot> m_slots;   // not "slots": Qt defines that word as a macro
 };
 
+// One "style" entry: [name, kind, slot], kind 1 for a fill style and 2 for a text style.
+TAVIXQTLIB_EXPORT Json::Value tavixStyleEntry(const QString &name, bool isTextStyle, int slot);
+
 // "attr" helpers. Writers create the "attr" object when missing and write a key only when the value
 // differs from its default; booleans are written as 0 or 1.
 TAVIXQTLIB_EXPORT const Json::Value *tavixAttrNode(const Json::Value &node);   // null when absent

@@ -431,6 +431,11 @@ bool TavixQResourceManager::getResource(const QString &name, const char *&data, 
     return true;
 }
 
+TavixQResourceManagerImpl *TavixQResourceManager::setOf(ResSourceType from) const
+{
+    return from == SourceTheme ? themeRes : from == SourceProject ? projectRes : defaultRes;
+}
+
 QImage *TavixQResourceManager::findCachedImage(const QString &key) const
 {
     for (const TavixQResourceManagerImpl *set : {defaultRes, projectRes, themeRes}) {
@@ -444,6 +449,9 @@ QImage *TavixQResourceManager::findCachedImage(const QString &key) const
 
 QImage *TavixQResourceManager::getImage(const QString &name, bool gray)
 {
+    // An image fill without an image asks on every paint; no file or cache entry has an empty name.
+    if (name.isEmpty())
+        return nullptr;
     const QString key = gray ? name + QLatin1String("_gray") : name;
     if (QImage *cached = findCachedImage(key))
         return cached;
@@ -482,9 +490,7 @@ QImage *TavixQResourceManager::getImage(const QString &name, bool gray)
                              Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }
 
-    TavixQResourceManagerImpl *target = from == SourceTheme ? themeRes
-                                      : from == SourceProject ? projectRes
-                                                              : defaultRes;
+    TavixQResourceManagerImpl *target = setOf(from);
     if (image.width() == 0) {
         // Not cached as an image, yet owned by the set so that repeated requests cannot leak.
         if (QImage *empty = target->emptyImages.value(key))
@@ -533,9 +539,7 @@ QSvgRenderer *TavixQResourceManager::getSvgRenderer(const QString &name)
         return nullptr;
     }
 
-    TavixQResourceManagerImpl *target = from == SourceTheme ? themeRes
-                                      : from == SourceProject ? projectRes
-                                                              : defaultRes;
+    TavixQResourceManagerImpl *target = setOf(from);
     QSvgRenderer *&slot = target->svgRenderers[name];
     delete slot;
     slot = renderer;

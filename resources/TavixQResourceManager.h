@@ -123,6 +123,7 @@ private:
     // Parses "theme.json" of set into themeRoot and, when index, fills themeNodes.
     static void readThemeDocument(TavixQResourceManagerImpl *set, bool index);
     TavixQResourceManagerImpl *styleLookupSet() const;   // the set the switches select, or null
+    TavixQResourceManagerImpl *setOf(ResSourceType from) const;   // the set a resource came from
     QImage *findCachedImage(const QString &key) const;
 
     bool createdByFile = false;

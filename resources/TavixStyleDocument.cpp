@@ -19,30 +19,10 @@ int hexDigit(char c)
     return -1;
 }
 
-// Keys are converted by the JSON library's rules (null reads as false, 0 or "", reals truncate, numbers
-// become text); a value it cannot convert reads as absent, so the reader's default applies.
-void readBool(const Json::Value &object, const char *key, bool &out)
-{
-    if (const Json::Value *value = tavixJsonMember(object, key))
-        tavixJsonToBool(*value, out);
-}
-
-void readInt(const Json::Value &object, const char *key, int &out)
-{
-    if (const Json::Value *value = tavixJsonMember(object, key))
-        tavixJsonToInt(*value, out);
-}
-
-void readString(const Json::Value &object, const char *key, QString &out)
-{
-    if (const Json::Value *value = tavixJsonMember(object, key))
-        tavixJsonToString(*value, out);
-}
-
 QColor readColor(const Json::Value &object, const char *key, const char *fallback)
 {
     QString text = QString::fromLatin1(fallback);
-    readString(object, key, text);
+    tavixReadString(object, key, text);
     return tavixColorFromHex(text);
 }
 
@@ -101,7 +81,7 @@ QString tavixColorToHex(const QColor &color)
 int tavixStyleObjectType(const Json::Value &object)
 {
     int type = 0;
-    readInt(object, "type", type);
+    tavixReadInt(object, "type", type);
     return (type == FillStyleObject || type == TextStyleObject) ? type : 0;
 }
 
@@ -110,37 +90,37 @@ FillStyle tavixReadFillStyleObject(const Json::Value &object, float scaleFactor)
     FillStyle style;
     style.valid = true;
 
-    readString(object, "name", style.name);
+    tavixReadString(object, "name", style.name);
     if (style.name == QLatin1String("empty"))
         style.valid = false;
 
     style.border = false;
-    readBool(object, "border", style.border);
+    tavixReadBool(object, "border", style.border);
     style.borderSize = 1;
-    readInt(object, "borderSize", style.borderSize);
+    tavixReadInt(object, "borderSize", style.borderSize);
     style.borderColor = readColor(object, "borderclr", "ffffffff");
 
     bool drawImg = true;
-    readBool(object, "drawImg", drawImg);
+    tavixReadBool(object, "drawImg", drawImg);
     style.drawColor = !drawImg;
 
     style.color = readColor(object, "clr", "ffffffff");
-    readString(object, "img", style.img);
-    readInt(object, "round", style.round);
+    tavixReadString(object, "img", style.img);
+    tavixReadInt(object, "round", style.round);
 
-    readBool(object, "roundTopLeft", style.roundTopLeft);
-    readBool(object, "roundTopRight", style.roundTopRight);
-    readBool(object, "roundBottomRight", style.roundBottomRight);
-    readBool(object, "roundBottomLeft", style.roundBottomLeft);
-    readBool(object, "leftBorder", style.leftBorder);
-    readBool(object, "rightBorder", style.rightBorder);
-    readBool(object, "topBorder", style.topBorder);
-    readBool(object, "bottomBorder", style.bottomBorder);
-    readBool(object, "repeatLeft", style.repeatLeft);
-    readBool(object, "repeatTop", style.repeatTop);
-    readBool(object, "repeatRight", style.repeatRight);
-    readBool(object, "repeatBottom", style.repeatBottom);
-    readBool(object, "repeatCenter", style.repeatCenter);
+    tavixReadBool(object, "roundTopLeft", style.roundTopLeft);
+    tavixReadBool(object, "roundTopRight", style.roundTopRight);
+    tavixReadBool(object, "roundBottomRight", style.roundBottomRight);
+    tavixReadBool(object, "roundBottomLeft", style.roundBottomLeft);
+    tavixReadBool(object, "leftBorder", style.leftBorder);
+    tavixReadBool(object, "rightBorder", style.rightBorder);
+    tavixReadBool(object, "topBorder", style.topBorder);
+    tavixReadBool(object, "bottomBorder", style.bottomBorder);
+    tavixReadBool(object, "repeatLeft", style.repeatLeft);
+    tavixReadBool(object, "repeatTop", style.repeatTop);
+    tavixReadBool(object, "repeatRight", style.repeatRight);
+    tavixReadBool(object, "repeatBottom", style.repeatBottom);
+    tavixReadBool(object, "repeatCenter", style.repeatCenter);
 
     const Json::Value *margins = tavixJsonMember(object, "margin");
     if (margins && !margins->isArray())
@@ -155,20 +135,20 @@ FillStyle tavixReadFillStyleObject(const Json::Value &object, float scaleFactor)
 TextStyleDesc tavixReadTextStyleObject(const Json::Value &object)
 {
     TextStyleDesc style;
-    readString(object, "name", style.name);
+    tavixReadString(object, "name", style.name);
     const QColor color = readColor(object, "clr", "ff000000");
     style.color = QColor(color.red(), color.green(), color.blue());   // text is always opaque
-    readInt(object, "hor", style.hor);
-    readInt(object, "ver", style.ver);
-    readInt(object, "x", style.x);
-    readInt(object, "y", style.y);
-    readBool(object, "bold", style.bold);
-    readBool(object, "underline", style.underline);
-    readBool(object, "italic", style.italic);
-    readBool(object, "isHor", style.isHor);
-    readBool(object, "singleline", style.singleline);
-    readInt(object, "size", style.size);
-    readString(object, "family", style.family);
+    tavixReadInt(object, "hor", style.hor);
+    tavixReadInt(object, "ver", style.ver);
+    tavixReadInt(object, "x", style.x);
+    tavixReadInt(object, "y", style.y);
+    tavixReadBool(object, "bold", style.bold);
+    tavixReadBool(object, "underline", style.underline);
+    tavixReadBool(object, "italic", style.italic);
+    tavixReadBool(object, "isHor", style.isHor);
+    tavixReadBool(object, "singleline", style.singleline);
+    tavixReadInt(object, "size", style.size);
+    tavixReadString(object, "family", style.family);
     return style;
 }
 
