@@ -14,6 +14,7 @@
 #include "controls/TavixQSplitter.h"
 #include "controls/TavixQStackContainer.h"
 #include "core/ControlInfo.h"
+#include "core/TavixControlDeclare.h"
 #include "core/CScrollBarStyle.h"
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixControlRegistry.h"

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/ControlInfo.h"
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixQWidgetBase.h"
+
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+
+// The glue every kit control shares, declared once in the manner of Q_OBJECT / Q_DECLARE_PRIVATE.
+//
+// In the class body, after Q_OBJECT:
+//     TAVIX_DECLARE_CONTROL(TavixQLabel)
+//     TAVIX_DECLARE_FORWARDED_EVENTS        // optional: paint, enter, leave, press, release, move
+// In the source:
+//     TAVIX_DEFINE_CONTROL(TavixQLabel, "qtlabel")
+//     TAVIX_DEFINE_FORWARDED_EVENTS(TavixQLabel, QLabel)
+//
+// The control then owns `m_impl` (a Class##Impl, created in its constructor) and `m_base`; its
+// destructor calls tavixDestroyImpl(this, m_impl). A control whose events need another order
+// (Impl first, or some not forwarded) declares and defines those handlers itself.
+
+// Creator, keyword, descriptor, interface answers, base record and Impl pointer.
+#define TAVIX_DECLARE_CONTROL(Class)                                                                 \
+public:                                                                                              \
+    static QWidget *create##Class();                                                                 \
+    static const char *typeName();                                                                   \
+    static ::TavixQtLib::ControlInfo getProps();                                                     \
+    ::TavixQtLib::TavixQWidgetBase *getControlBase() override { return &m_base; }                    \
+    QString getTypeName() const override { return QString::fromLatin1(typeName()); }                 \
+    ::TavixQtLib::TavixQWidgetBaseImpl *getControlImpl() const override;                             \
+    Class##Impl *getImpl() const { return m_impl; }                                                  \
+    /* Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute. */ \
+    using QWidget::setGeometry;                                                                      \
+                                                                                                     \
+private:                                                                                             \
+    ::TavixQtLib::TavixQWidgetBase m_base{this}; /* layout attributes, opacity, owner */             \
+    Class##Impl *m_impl = nullptr;               /* owned; created in the constructor */             \
+                                                                                                     \
+public:
+
+// Painting by the Impl, and enter/leave/mouse handed to the Impl's state machine after Qt's handler.
+#define TAVIX_DECLARE_FORWARDED_EVENTS                                                               \
+protected:                                                                                           \
+    void paintEvent(QPaintEvent *event) override;                                                    \
+    void enterEvent(QEvent *event) override;                                                         \
+    void leaveEvent(QEvent *event) override;                                                         \
+    void mousePressEvent(QMouseEvent *event) override;                                               \
+    void mouseReleaseEvent(QMouseEvent *event) override;                                             \
+    void mouseMoveEvent(QMouseEvent *event) override;                                                \
+                                                                                                     \
+public:
+
+#define TAVIX_DEFINE_CONTROL(Class, keyword)                                                         \
+    QWidget *Class::create##Class() { return new Class(); }                                          \
+    const char *Class::typeName() { return keyword; }                                                \
+    ::TavixQtLib::TavixQWidgetBaseImpl *Class::getControlImpl() const { return m_impl; }
+
+// Qt's handler runs first and may emit (clicked, toggled, ...); a connected slot may delete the
+// control, so the Impl is reached only while it is alive.
+#define TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, Handler, EventType)                              \
+    void Class::Handler(EventType *event)                                                            \
+    {                                                                                                \
+        QPointer<Class> alive(this);                                                                 \
+        QtBase::Handler(event);                                                                      \
+        if (alive && m_impl)                                                                         \
+            m_impl->Handler(event);                                                                  \
+    }
+
+#define TAVIX_DEFINE_FORWARDED_EVENTS(Class, QtBase)                                                 \
+    void Class::paintEvent(QPaintEvent *event)                                                       \
+    {                                                                                                \
+        if (m_impl)                                                                                  \
+            m_impl->paintEvent(event);                                                               \
+    }                                                                                                \
+    TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, enterEvent, QEvent)                                  \
+    TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, leaveEvent, QEvent)                                  \
+    TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, mousePressEvent, QMouseEvent)                        \
+    TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, mouseReleaseEvent, QMouseEvent)                      \
+    TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, mouseMoveEvent, QMouseEvent)
+
+namespace TavixQtLib {
+
+// Clears the "impl" property so nothing reaches a deleted Impl through it, then deletes the Impl.
+template <class Impl>
+inline void tavixDestroyImpl(QWidget *control, Impl *&impl)
+{
+    control->setProperty("impl", QVariant());
+    delete impl;
+    impl = nullptr;
+}
+
+} // namespace TavixQtLib
