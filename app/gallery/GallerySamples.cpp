@@ -1,0 +1,198 @@
+#include "GallerySamples.h"
+
+#include "controls/TavixQCheckBox.h"
+#include "controls/TavixQContainer.h"
+#include "controls/TavixQGroupBox.h"
+#include "controls/TavixQPushButton.h"
+#include "controls/TavixQScrollBar.h"
+#include "controls/TavixQScrollBarImpl.h"
+#include "controls/TavixQScrollView.h"
+#include "controls/TavixQStackContainer.h"
+#include "core/TavixQWidgetBaseImpl.h"
+#include "core/TavixTypes.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QLCDNumber>
+#include <QMetaProperty>
+#include <QProgressBar>
+
+namespace TavixGallery {
+
+using namespace TavixQtLib;
+
+namespace {
+
+void setCaption(QWidget *control, const char *text)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(QString::fromUtf8(text));
+    else
+        control->setProperty("text", QString::fromUtf8(text));
+}
+
+void setRange(QWidget *control, int value)
+{
+    if (auto *slider = qobject_cast<QAbstractSlider *>(control)) {
+        slider->setRange(0, 100);
+        slider->setPageStep(25);
+        slider->setValue(value);
+    } else if (auto *bar = qobject_cast<QProgressBar *>(control)) {
+        bar->setRange(0, 100);
+        bar->setValue(value);
+    }
+}
+
+TavixQPushButton *button(const QString &text, QWidget *parent = nullptr)
+{
+    auto *b = new TavixQPushButton(parent);
+    b->setText(text);
+    return b;
+}
+
+// A container of buttons laid out by its own engine.
+TavixQContainer *buttonColumn(int count, TavixQContainer::AutoChildLayout layout, const char *prefix)
+{
+    auto *column = new TavixQContainer;
+    column->setChildLayout(layout);
+    column->setChildPadding(6);
+    column->setChildSpace(6);
+    for (int i = 1; i <= count; ++i)
+        column->addChildWidget(button(QStringLiteral("%1 %2").arg(QString::fromUtf8(prefix)).arg(i)));
+    return column;
+}
+
+void setupButton(QWidget *c) { setCaption(c, "Button"); }
+void setupCheckBox(QWidget *c) { setCaption(c, "Check box"); }
+void setupRadio(QWidget *c) { setCaption(c, "Radio button"); }
+void setupLabel(QWidget *c) { setCaption(c, "Label text"); }
+
+void setupContainer(QWidget *c)
+{
+    auto *container = qobject_cast<TavixQContainer *>(c);
+    if (!container)
+        return;
+    container->setChildLayout(TavixQContainer::Horizontal);
+    container->setChildPadding(8);
+    container->setChildSpace(8);
+    container->addChildWidget(button(QStringLiteral("One")));
+    container->addChildWidget(button(QStringLiteral("Two")));
+}
+
+void setupGroupBox(QWidget *c)
+{
+    auto *box = qobject_cast<TavixQGroupBox *>(c);
+    if (!box)
+        return;
+    box->setText(QStringLiteral("Group box"));
+    auto *option = new TavixQCheckBox(c);
+    option->setText(QStringLiteral("Option"));
+    option->setGeometry(14, 30, 150, 24);
+    auto *action = button(QStringLiteral("Apply"), c);
+    action->setGeometry(14, 62, 80, 28);
+}
+
+void setupStack(QWidget *c)
+{
+    auto *stack = qobject_cast<TavixQStackContainer *>(c);
+    if (!stack)
+        return;
+    stack->addWidget(buttonColumn(2, TavixQContainer::Vertical, "Page 1, button"));
+    stack->addWidget(buttonColumn(2, TavixQContainer::Vertical, "Page 2, button"));
+    stack->setCurrentIndex(0);
+}
+
+// More content than the view shows, so both scroll bars appear.
+void setupScrollView(QWidget *c)
+{
+    auto *view = qobject_cast<TavixQScrollView *>(c);
+    if (!view)
+        return;
+    TavixQContainer *content = buttonColumn(6, TavixQContainer::Vertical, "Item");
+    content->resize(260, 6 * 36);
+    view->setWidget(content);
+}
+
+void setupScrollBar(QWidget *c) { setRange(c, 30); }
+
+void setupLcd(QWidget *c)
+{
+    if (auto *lcd = qobject_cast<QLCDNumber *>(c)) {
+        lcd->setDigitCount(5);
+        lcd->display(QStringLiteral("12:34"));
+    }
+}
+
+// Each part shows the state, so one sheet shows all of the bar's per-state styles.
+void forceScrollBarState(QWidget *c, int state)
+{
+    auto *bar = qobject_cast<TavixQScrollBar *>(c);
+    if (TavixQScrollBarImpl *impl = bar ? bar->getImpl() : nullptr)
+        impl->thumbState = impl->upState = impl->downState = state;
+}
+
+} // namespace
+
+// Rows in keyword order. Sizes are what the control typically gets in a page.
+const std::vector<GallerySample> &gallerySamples()
+{
+    static const std::vector<GallerySample> rows = {
+        {"qtbutton", QSize(120, 36), &setupButton, nullptr, nullptr, nullptr},
+        {"qtcheckbox", QSize(140, 28), &setupCheckBox, nullptr, nullptr, nullptr},
+        {"qtcontainer", QSize(200, 52), &setupContainer, nullptr, nullptr, nullptr},
+        {"qtgroupbox", QSize(200, 104), &setupGroupBox, nullptr, nullptr, nullptr},
+        {"qtlabel", QSize(160, 28), &setupLabel, nullptr, nullptr, nullptr},
+        {"qtlcdnumber", QSize(140, 48), &setupLcd, nullptr, nullptr, nullptr},
+        {"qtpicture", QSize(96, 96), nullptr, nullptr, nullptr, nullptr},
+        {"qtradiobox", QSize(150, 28), &setupRadio, nullptr, nullptr, nullptr},
+        {"qtscrollbar", QSize(20, 140), &setupScrollBar, &forceScrollBarState, nullptr, nullptr},
+        {"qtscrollview", QSize(200, 140), &setupScrollView, nullptr, nullptr, nullptr},
+        {"qtspacer", QSize(120, 32), nullptr, nullptr, nullptr, nullptr},
+        {"qtstackcontainer", QSize(200, 92), &setupStack, nullptr, nullptr, nullptr},
+    };
+    return rows;
+}
+
+const GallerySample *findSample(const QString &keyword)
+{
+    const QByteArray key = keyword.toUtf8();
+    for (const GallerySample &row : gallerySamples()) {
+        if (key == row.keyword)
+            return &row;
+    }
+    return nullptr;
+}
+
+QSize sampleSize(const QString &keyword)
+{
+    const GallerySample *row = findSample(keyword);
+    return row ? row->size : QSize(kDefaultSampleWidth, kDefaultSampleHeight);
+}
+
+void applyGenericSample(QWidget *control)
+{
+    if (!control)
+        return;
+    const QMetaObject *meta = control->metaObject();
+    const int text = meta->indexOfProperty("text");
+    if (text >= 0 && meta->property(text).isWritable())
+        control->setProperty("text", QStringLiteral("Sample text"));
+    setRange(control, 60);
+}
+
+void forceSampleState(const QString &keyword, QWidget *control, int state)
+{
+    if (!control)
+        return;
+    const int s = tavixStateIndex(state);
+    control->setEnabled(s != Disable);
+    if (TavixQWidgetBaseImpl *impl = TavixQWidgetBaseImpl::fromWidget(control)) {
+        impl->state = s;
+        impl->hover = s == Hot || s == Pressed;
+    }
+    const GallerySample *row = findSample(keyword);
+    if (row && row->forceState)
+        row->forceState(control, s);
+}
+
+} // namespace TavixGallery

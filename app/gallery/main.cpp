@@ -1,0 +1,139 @@
+// tavix-gallery: every registered control in its four states, as a window or as PNG contact sheets.
+//
+//   tavix-gallery [--theme DIR] [--output DIR]
+
+#include "GallerySheet.h"
+
+#include "core/TavixLibrary.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QTextStream>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstring>
+
+using namespace TavixGallery;
+
+namespace {
+
+// Whether the command line asks for sheets, read before the application exists.
+bool wantsOutput(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--output") == 0 || std::strncmp(argv[i], "--output=", 9) == 0)
+            return true;
+    }
+    return false;
+}
+
+int writeSheets(const QString &dir, const QString &lookName)
+{
+    QTextStream err(stderr);
+    if (!QDir().mkpath(dir)) {
+        err << "tavix-gallery: cannot create " << dir << "\n";
+        return 1;
+    }
+    int written = 0;
+    for (const GalleryEntry &entry : galleryEntries()) {
+        const QImage sheet = renderSheet(entry, lookName);
+        const QString path = QDir(dir).filePath(entry.keyword + QStringLiteral(".png"));
+        if (sheet.isNull() || !sheet.save(path, "PNG")) {
+            err << "tavix-gallery: cannot write " << path << "\n";
+            return 1;
+        }
+        ++written;
+    }
+    QTextStream(stdout) << "tavix-gallery: " << written << " sheets in " << QDir(dir).absolutePath() << "\n";
+    return 0;
+}
+
+// One row per control: its sheet, and beside it a live instance to hover and press.
+QWidget *buildWindow(const QString &lookName)
+{
+    auto *page = new QWidget;
+    auto *rows = new QVBoxLayout(page);
+    for (const GalleryEntry &entry : galleryEntries()) {
+        auto *row = new QHBoxLayout;
+        auto *sheet = new QLabel;
+        sheet->setPixmap(QPixmap::fromImage(renderSheet(entry, lookName)));
+        row->addWidget(sheet, 0, Qt::AlignTop);
+        auto *live = new QVBoxLayout;
+        live->addWidget(new QLabel(QStringLiteral("Try it")));
+        if (QWidget *control = createSampleControl(entry.keyword)) {
+            control->setFixedSize(control->size());
+            live->addWidget(control);
+        }
+        live->addStretch();
+        row->addLayout(live);
+        row->addStretch();
+        rows->addLayout(row);
+    }
+    rows->addStretch();
+
+    auto *window = new QScrollArea;
+    window->setWidget(page);
+    window->setWindowTitle(QStringLiteral("TavixQtLib gallery: %1").arg(lookName));
+    window->resize(1100, 760);
+    return window;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Sheets need no display: without a platform chosen, draw offscreen.
+    if (wantsOutput(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tavix-gallery"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Shows every registered control in its four states (Normal, Hot, Pressed, Disable)."));
+    parser.addHelpOption();
+    const QCommandLineOption themeOption(QStringLiteral("theme"),
+                                         QStringLiteral("Paint under the theme directory <dir>."),
+                                         QStringLiteral("dir"));
+    const QCommandLineOption outputOption(QStringLiteral("output"),
+                                          QStringLiteral("Write one PNG sheet per control into <dir>, no window."),
+                                          QStringLiteral("dir"));
+    parser.addOption(themeOption);
+    parser.addOption(outputOption);
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+        QTextStream(stderr) << "tavix-gallery: unexpected argument " << parser.positionalArguments().first()
+                            << "\n";
+        return 1;
+    }
+
+    TavixQtLib::init();
+
+    QString lookName = QStringLiteral("built-in look");
+    if (parser.isSet(themeOption)) {
+        const QString dir = parser.value(themeOption);
+        if (!TavixQtLib::tavixLoadThemeDir(dir.toUtf8().constData())) {
+            QTextStream(stderr) << "tavix-gallery: cannot load theme directory " << dir << "\n";
+            return 1;
+        }
+        lookName = QStringLiteral("theme %1").arg(QDir(QDir::cleanPath(dir)).dirName());
+    }
+
+    if (parser.isSet(outputOption))
+        return writeSheets(parser.value(outputOption), lookName);
+
+    QWidget *window = buildWindow(lookName);
+    window->show();
+    const int result = app.exec();
+    delete window;
+    TavixQtLib::shutdown();
+    return result;
+}
