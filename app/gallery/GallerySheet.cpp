@@ -10,7 +10,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPainter>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <memory>
@@ -208,6 +213,36 @@ QImage renderSheet(const GalleryEntry &entry, const QString &lookName)
         }
     }
     return sheet;
+}
+
+// One row per control: its sheet, and beside it a live instance to hover and press.
+QWidget *createGalleryWindow(const QString &lookName)
+{
+    auto *page = new QWidget;
+    auto *grid = new QGridLayout(page);
+    grid->setColumnStretch(2, 1);
+    int row = 0;
+    for (const GalleryEntry &entry : galleryEntries()) {
+        auto *sheet = new QLabel;
+        sheet->setPixmap(QPixmap::fromImage(renderSheet(entry, lookName)));
+        grid->addWidget(sheet, row, 0, Qt::AlignTop | Qt::AlignLeft);
+        auto *live = new QVBoxLayout;
+        live->addWidget(new QLabel(QStringLiteral("Try it")));
+        if (QWidget *control = createSampleControl(entry.keyword)) {
+            control->setFixedSize(control->size());
+            live->addWidget(control);
+        }
+        live->addStretch();
+        grid->addLayout(live, row, 1);
+        ++row;
+    }
+    grid->setRowStretch(row, 1);
+
+    auto *window = new QScrollArea;
+    window->setWidget(page);
+    window->setWindowTitle(QStringLiteral("TavixQtLib gallery: %1").arg(lookName));
+    window->resize(1280, 800);
+    return window;
 }
 
 } // namespace TavixGallery

@@ -35,4 +35,8 @@ QImage renderSampleCell(const QString &keyword, int state, bool checked);
 // one row of four cells, or two (unchecked, checked) for a checkable control.
 QImage renderSheet(const GalleryEntry &entry, const QString &lookName);
 
+// The scrollable gallery window: one row per entry, its sheet and a live control to try. Not shown yet;
+// the caller owns it.
+QWidget *createGalleryWindow(const QString &lookName);
+
 } // namespace TavixGallery

@@ -9,12 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPixmap>
-#include <QScrollArea>
 #include <QTextStream>
-#include <QVBoxLayout>
 #include <QWidget>
 
 #include <cstdio>
@@ -53,36 +48,6 @@ int writeSheets(const QString &dir, const QString &lookName)
     }
     QTextStream(stdout) << "tavix-gallery: " << written << " sheets in " << QDir(dir).absolutePath() << "\n";
     return 0;
-}
-
-// One row per control: its sheet, and beside it a live instance to hover and press.
-QWidget *buildWindow(const QString &lookName)
-{
-    auto *page = new QWidget;
-    auto *rows = new QVBoxLayout(page);
-    for (const GalleryEntry &entry : galleryEntries()) {
-        auto *row = new QHBoxLayout;
-        auto *sheet = new QLabel;
-        sheet->setPixmap(QPixmap::fromImage(renderSheet(entry, lookName)));
-        row->addWidget(sheet, 0, Qt::AlignTop);
-        auto *live = new QVBoxLayout;
-        live->addWidget(new QLabel(QStringLiteral("Try it")));
-        if (QWidget *control = createSampleControl(entry.keyword)) {
-            control->setFixedSize(control->size());
-            live->addWidget(control);
-        }
-        live->addStretch();
-        row->addLayout(live);
-        row->addStretch();
-        rows->addLayout(row);
-    }
-    rows->addStretch();
-
-    auto *window = new QScrollArea;
-    window->setWidget(page);
-    window->setWindowTitle(QStringLiteral("TavixQtLib gallery: %1").arg(lookName));
-    window->resize(1100, 760);
-    return window;
 }
 
 } // namespace
@@ -130,7 +95,7 @@ int main(int argc, char **argv)
     if (parser.isSet(outputOption))
         return writeSheets(parser.value(outputOption), lookName);
 
-    QWidget *window = buildWindow(lookName);
+    QWidget *window = createGalleryWindow(lookName);
     window->show();
     const int result = app.exec();
     delete window;
