@@ -40,8 +40,8 @@ QSize sampleSize(const QString &keyword);                   // the row's size, e
 void applyGenericSample(QWidget *control);
 
 // Shows state (CtrlState) for a grab: the Impl's state and hover, setEnabled(false) for Disable,
-// then the row's own forcing. Painting reads these fields, and nothing resets them until an event
-// arrives, which never happens to a control that is not shown.
+// then the row's own forcing. Painting reads these fields and only enter, leave and mouse events
+// change them; a control shown off screen receives none.
 void forceSampleState(const QString &keyword, QWidget *control, int state);
 
 } // namespace TavixGallery

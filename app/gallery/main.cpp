@@ -12,7 +12,6 @@
 #include <QTextStream>
 #include <QWidget>
 
-#include <cstdio>
 #include <cstring>
 
 using namespace TavixGallery;
