@@ -102,14 +102,15 @@ void setupStack(QWidget *c)
     stack->setCurrentIndex(0);
 }
 
-// More content than the view shows, so both scroll bars appear.
+// A column taller than the view, so the vertical bar appears; the width follows the view.
 void setupScrollView(QWidget *c)
 {
     auto *view = qobject_cast<TavixQScrollView *>(c);
     if (!view)
         return;
     TavixQContainer *content = buttonColumn(6, TavixQContainer::Vertical, "Item");
-    content->resize(260, 6 * 36);
+    content->setMinimumHeight(6 * 36);
+    view->setWidgetResizable(true);
     view->setWidget(content);
 }
 
