@@ -19,30 +19,10 @@ TavixQSpacer::TavixQSpacer(QWidget *parent)
 
 TavixQSpacer::~TavixQSpacer()
 {
-    setProperty("impl", QVariant());
-    delete m_impl;
-    m_impl = nullptr;
+    tavixDestroyImpl(this, m_impl);
 }
 
-QWidget *TavixQSpacer::createTavixQSpacer()
-{
-    return new TavixQSpacer(nullptr);
-}
-
-const char *TavixQSpacer::typeName()
-{
-    return "qtspacer";
-}
-
-QString TavixQSpacer::getTypeName() const
-{
-    return QString::fromLatin1(typeName());
-}
-
-TavixQWidgetBaseImpl *TavixQSpacer::getControlImpl() const
-{
-    return m_impl;
-}
+TAVIX_DEFINE_CONTROL(TavixQSpacer, "qtspacer")
 
 ControlInfo TavixQSpacer::getProps()
 {
@@ -92,11 +72,7 @@ int TavixQSpacer::getThickness() const
     return m_impl->thickness;
 }
 
-void TavixQSpacer::paintEvent(QPaintEvent *event)
-{
-    if (m_impl)
-        m_impl->paintEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_PAINT(TavixQSpacer)
 
 void TavixQSpacer::relayoutParent()
 {
