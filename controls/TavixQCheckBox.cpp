@@ -23,13 +23,8 @@ TAVIX_DEFINE_CONTROL(TavixQCheckBox, "qtcheckbox")
 
 ControlInfo TavixQCheckBox::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQCheckBox";
-    info.displayName = "Checkbox";
-    info.description = "Control CheckBox";
-    info.iconName = "checkbox";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQCheckBox", "Checkbox",
+                                        "Control CheckBox", "checkbox");
 
     PropertyDef uncheckBg = tavixPropertyDef(QStringLiteral("UncheckBg"), FillStyleRef);
     tavixAddStateOptions(uncheckBg);

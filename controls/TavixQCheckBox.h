@@ -11,8 +11,6 @@
 
 namespace TavixQtLib {
 
-class TavixQCheckBoxImpl;
-
 // Themed check box: backgrounds by checked state and CtrlState, an indicator image per checked
 // state and CtrlState (the built-in "IDB_UNCHECK" / "IDB_CHECKED" by default) and three caption styles.
 class TAVIXQTLIB_EXPORT TavixQCheckBox : public QCheckBox, public ITavixQWidgetBase

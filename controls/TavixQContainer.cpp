@@ -33,13 +33,8 @@ TAVIX_DEFINE_CONTROL(TavixQContainer, "qtcontainer")
 
 ControlInfo TavixQContainer::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQContainer";
-    info.displayName = "Container";
-    info.description = "Control container";
-    info.iconName = "container";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQContainer", "Container",
+                                        "Control container", "container");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     background.addOption(Normal, QStringLiteral("Normal"));

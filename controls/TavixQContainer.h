@@ -12,7 +12,6 @@ class QDesignerFormEditorInterface;
 
 namespace TavixQtLib {
 
-class TavixQContainerImpl;
 class TavixQScrollBar;
 
 // Layout panel: paints a themed background and arranges its children itself (rows shared by

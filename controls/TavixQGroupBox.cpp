@@ -20,13 +20,8 @@ TAVIX_DEFINE_CONTROL(TavixQGroupBox, "qtgroupbox")
 
 ControlInfo TavixQGroupBox::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQGroupBox";
-    info.displayName = "GroupBox";
-    info.description = "Control GroupBox";
-    info.iconName = "groupbox";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQGroupBox", "GroupBox",
+                                        "Control GroupBox", "groupbox");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     background.addOption(Normal, QStringLiteral("Normal"));

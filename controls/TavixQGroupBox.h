@@ -10,8 +10,6 @@
 
 namespace TavixQtLib {
 
-class TavixQGroupBoxImpl;
-
 // A one-pixel frame with a caption set into its top edge.
 class TAVIXQTLIB_EXPORT TavixQGroupBox : public QWidget, public ITavixQWidgetBase
 {

@@ -23,13 +23,7 @@ TAVIX_DEFINE_CONTROL(TavixQPushButton, "qtbutton")
 
 ControlInfo TavixQPushButton::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQPushButton";
-    info.displayName = "Button";
-    info.description = "PushButton";
-    info.iconName = "button";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQPushButton", "Button", "PushButton", "button");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     tavixAddStateOptions(background);

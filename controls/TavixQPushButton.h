@@ -10,8 +10,6 @@
 
 namespace TavixQtLib {
 
-class TavixQPushButtonImpl;
-
 // Themed push button: one fill and one text style per CtrlState, an optional icon with hot and
 // pressed variants, an optional extension area at the right edge and an optional hover fade.
 class TAVIXQTLIB_EXPORT TavixQPushButton : public QPushButton, public ITavixQWidgetBase

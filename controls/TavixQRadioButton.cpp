@@ -23,13 +23,8 @@ TAVIX_DEFINE_CONTROL(TavixQRadioButton, "qtradiobox")
 
 ControlInfo TavixQRadioButton::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQRadioButton";
-    info.displayName = "RadioButton";
-    info.description = "Control RadioButton";
-    info.iconName = "radio";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQRadioButton", "RadioButton",
+                                        "Control RadioButton", "radio");
 
     PropertyDef unselectedBg = tavixPropertyDef(QStringLiteral("UnselectedBg"), FillStyleRef);
     tavixAddStateOptions(unselectedBg);

@@ -11,8 +11,6 @@
 
 namespace TavixQtLib {
 
-class TavixQRadioButtonImpl;
-
 // Themed radio button: backgrounds by checked state and CtrlState, an indicator image scaled into
 // the upper half of the widget's height, and three caption styles. The whole widget is clickable.
 class TAVIXQTLIB_EXPORT TavixQRadioButton : public QRadioButton, public ITavixQWidgetBase

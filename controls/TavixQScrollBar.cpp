@@ -52,13 +52,8 @@ TAVIX_DEFINE_CONTROL(TavixQScrollBar, "qtscrollbar")
 
 ControlInfo TavixQScrollBar::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQScrollBar";
-    info.displayName = "ScrollBar";
-    info.description = "Control ScrollBar";
-    info.iconName = "scrollbar";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQScrollBar", "ScrollBar",
+                                        "Control ScrollBar", "scrollbar");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     background.addOption(Normal, QStringLiteral("Normal"));

@@ -11,8 +11,6 @@ class QStyleOptionSlider;
 
 namespace TavixQtLib {
 
-class TavixQScrollBarImpl;
-
 // A QScrollBar whose groove, arrow buttons and thumb are painted with per-state fill styles and
 // optional icons; Qt does the scrolling.
 class TAVIXQTLIB_EXPORT TavixQScrollBar : public QScrollBar, public ITavixQWidgetBase

@@ -33,13 +33,8 @@ TAVIX_DEFINE_CONTROL(TavixQScrollView, "qtscrollview")
 
 ControlInfo TavixQScrollView::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQScrollView";
-    info.displayName = "ScrollView";
-    info.description = "Control ScrollView";
-    info.iconName = "scrollview";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQScrollView", "ScrollView",
+                                        "Control ScrollView", "scrollview");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     background.addOption(0, QStringLiteral("Normal"));

@@ -10,7 +10,6 @@
 namespace TavixQtLib {
 
 class TavixQScrollBar;
-class TavixQScrollViewImpl;
 
 // A scroll area with a themed background whose two bars are kit scroll bars. When the page is
 // complete, its first TavixQContainer child becomes the scrolled content.

@@ -26,13 +26,7 @@ TAVIX_DEFINE_CONTROL(TavixQSpacer, "qtspacer")
 
 ControlInfo TavixQSpacer::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQSpacer";
-    info.displayName = "Spacer";
-    info.description = "Elastic spacer";
-    info.iconName = "container";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQSpacer", "Spacer", "Elastic spacer", "container");
 
     PropertyDef direction = tavixPropertyDef(QStringLiteral("Direction"), Enumeration);
     direction.addOption(Auto, QStringLiteral("Auto"));

@@ -7,8 +7,6 @@
 
 namespace TavixQtLib {
 
-class TavixQSpacerImpl;
-
 // Invisible, mouse-transparent filler; in a container row it absorbs the free length.
 class TAVIXQTLIB_EXPORT TavixQSpacer : public QWidget, public ITavixQWidgetBase
 {

@@ -22,13 +22,8 @@ TAVIX_DEFINE_CONTROL(TavixQSplitter, "qtsplitter")
 // The registry keeps no descriptor for the splitter; this one carries the common rows only.
 ControlInfo TavixQSplitter::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQSplitter";
-    info.displayName = "Splitter";
-    info.description = "Control Splitter";
-    info.iconName = "splitter";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQSplitter", "Splitter",
+                                        "Control Splitter", "splitter");
     return info;
 }
 

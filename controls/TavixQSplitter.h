@@ -8,8 +8,6 @@
 
 namespace TavixQtLib {
 
-class TavixQSplitterImpl;
-
 // A painted bar between two widgets. Dragging it resizes them along its axis, each kept at or above
 // its limit; with isHor the widgets sit left and right and the bar moves along x.
 class TAVIXQTLIB_EXPORT TavixQSplitter : public QWidget, public ITavixQWidgetBase

@@ -23,13 +23,8 @@ TAVIX_DEFINE_CONTROL(TavixQStackContainer, "qtstackcontainer")
 
 ControlInfo TavixQStackContainer::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQStackContainer";
-    info.displayName = "StackContainer";
-    info.description = "Stack page container";
-    info.iconName = "container";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQStackContainer", "StackContainer",
+                                        "Stack page container", "container");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     background.addOption(Normal, QStringLiteral("Normal"));

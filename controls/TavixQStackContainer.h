@@ -8,8 +8,6 @@
 
 namespace TavixQtLib {
 
-class TavixQStackContainerImpl;
-
 // A page stack: only the current page is shown, and every page is kept sized to the stack.
 class TAVIXQTLIB_EXPORT TavixQStackContainer : public QWidget, public ITavixQWidgetBase
 {

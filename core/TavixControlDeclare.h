@@ -18,12 +18,13 @@
 //     TAVIX_DEFINE_CONTROL(TavixQLabel, "qtlabel")
 //     TAVIX_DEFINE_FORWARDED_EVENTS(TavixQLabel, QLabel)
 //
-// The control then owns `m_impl` (a Class##Impl, created in its constructor) and `m_base`; its
-// destructor calls tavixDestroyImpl(this, m_impl). A control that paints some other way uses
-// TAVIX_DECLARE_FORWARDED_INPUT_EVENTS (all but paint). A control whose handlers differ (Impl first,
-// a signal, nothing forwarded) still declares the set, writes those handlers itself and defines the
-// plain ones one by one with TAVIX_DEFINE_FORWARDED_PAINT / TAVIX_DEFINE_FORWARDED_EVENT. Handlers
-// outside the set (double click, resize, wheel) are declared by hand.
+// The control then owns `m_impl` (a Class##Impl, which the macro declares, created in the
+// constructor) and `m_base`; its destructor calls tavixDestroyImpl(this, m_impl). A control that
+// paints some other way uses TAVIX_DECLARE_FORWARDED_INPUT_EVENTS (all but paint). A control whose
+// handlers differ (Impl first, a signal, nothing forwarded) still declares the set, writes those
+// handlers itself and defines the plain ones one by one with TAVIX_DEFINE_FORWARDED_PAINT /
+// TAVIX_DEFINE_FORWARDED_EVENT. Handlers outside the set (double click, resize, wheel) are
+// declared by hand.
 
 // Creator, keyword, descriptor, interface answers, base record and Impl pointer.
 #define TAVIX_DECLARE_CONTROL(Class)                                                                 \
@@ -34,7 +35,7 @@ public:                                                                         
     ::TavixQtLib::TavixQWidgetBase *getControlBase() override { return &m_base; }                    \
     QString getTypeName() const override { return QString::fromLatin1(typeName()); }                 \
     ::TavixQtLib::TavixQWidgetBaseImpl *getControlImpl() const override;                             \
-    Class##Impl *getImpl() const { return m_impl; }                                                  \
+    class Class##Impl *getImpl() const { return m_impl; } /* declares the Impl class too */          \
     /* Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute. */ \
     using QWidget::setGeometry;                                                                      \
                                                                                                      \
