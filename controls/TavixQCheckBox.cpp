@@ -16,30 +16,15 @@ TavixQCheckBox::TavixQCheckBox(QWidget *parent)
 
 TavixQCheckBox::~TavixQCheckBox()
 {
-    setProperty("impl", QVariant());
-    delete m_impl;
-    m_impl = nullptr;
+    tavixDestroyImpl(this, m_impl);
 }
 
-QWidget *TavixQCheckBox::createTavixQCheckBox()
-{
-    return new TavixQCheckBox();
-}
-
-TavixQWidgetBaseImpl *TavixQCheckBox::getControlImpl() const
-{
-    return m_impl;
-}
+TAVIX_DEFINE_CONTROL(TavixQCheckBox, "qtcheckbox")
 
 ControlInfo TavixQCheckBox::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQCheckBox";
-    info.displayName = "Checkbox";
-    info.description = "Control CheckBox";
-    info.iconName = "checkbox";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQCheckBox", "Checkbox",
+                                        "Control CheckBox", "checkbox");
 
     PropertyDef uncheckBg = tavixPropertyDef(QStringLiteral("UncheckBg"), FillStyleRef);
     tavixAddStateOptions(uncheckBg);
@@ -241,50 +226,8 @@ bool TavixQCheckBox::getShowText() const
     return m_impl->showText;
 }
 
-void TavixQCheckBox::paintEvent(QPaintEvent *event)
-{
-    if (m_impl)
-        m_impl->paintEvent(event);
-}
-
 // Disabled check boxes never reach the mouse handlers: QAbstractButton swallows those events so
 // that a click does not fall through to the parent.
-void TavixQCheckBox::mousePressEvent(QMouseEvent *event)
-{
-    QPointer<TavixQCheckBox> alive(this);
-    QCheckBox::mousePressEvent(event);     // may emit pressed(); a slot may delete this check box
-    if (alive && m_impl)
-        m_impl->mousePressEvent(event);
-}
-
-void TavixQCheckBox::mouseReleaseEvent(QMouseEvent *event)
-{
-    QPointer<TavixQCheckBox> alive(this);
-    QCheckBox::mouseReleaseEvent(event);   // may emit toggled() and clicked()
-    if (alive && m_impl)
-        m_impl->mouseReleaseEvent(event);
-}
-
-void TavixQCheckBox::mouseMoveEvent(QMouseEvent *event)
-{
-    QPointer<TavixQCheckBox> alive(this);
-    QCheckBox::mouseMoveEvent(event);      // dragging off or back onto the box may emit
-    if (alive && m_impl)
-        m_impl->mouseMoveEvent(event);
-}
-
-void TavixQCheckBox::enterEvent(QEvent *event)
-{
-    QCheckBox::enterEvent(event);
-    if (m_impl)
-        m_impl->enterEvent(event);
-}
-
-void TavixQCheckBox::leaveEvent(QEvent *event)
-{
-    QCheckBox::leaveEvent(event);
-    if (m_impl)
-        m_impl->leaveEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_EVENTS(TavixQCheckBox, QCheckBox)
 
 } // namespace TavixQtLib

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "controls/TavixCheckableTypes.h"
-#include "core/ControlInfo.h"
-#include "core/ITavixQWidgetBase.h"
-#include "core/TavixQWidgetBase.h"
+#include "core/TavixControlDeclare.h"
 #include "resources/FillStyle.h"
 #include "resources/IconStyleDesc.h"
 #include "resources/TextStyleDesc.h"
@@ -13,28 +11,15 @@
 
 namespace TavixQtLib {
 
-class TavixQCheckBoxImpl;
-
 // Themed check box: backgrounds by checked state and CtrlState, an indicator image per checked
 // state and CtrlState (the built-in "IDB_UNCHECK" / "IDB_CHECKED" by default) and three caption styles.
 class TAVIXQTLIB_EXPORT TavixQCheckBox : public QCheckBox, public ITavixQWidgetBase
 {
     Q_OBJECT
+    TAVIX_DECLARE_CONTROL(TavixQCheckBox)
 public:
     explicit TavixQCheckBox(QWidget *parent = nullptr);
     ~TavixQCheckBox() override;
-
-    static QWidget *createTavixQCheckBox();
-    static const char *typeName() { return "qtcheckbox"; }
-    static ControlInfo getProps();
-
-    TavixQWidgetBase *getControlBase() override { return &m_base; }
-    QString getTypeName() const override { return QString::fromLatin1(typeName()); }
-    TavixQWidgetBaseImpl *getControlImpl() const override;
-    TavixQCheckBoxImpl *getImpl() const { return m_impl; }
-
-    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
-    using QWidget::setGeometry;
 
     // Backgrounds while unchecked / checked. state may be AllStates; other values outside 0..3 are
     // ignored (getters then answer Normal).
@@ -78,17 +63,7 @@ public:
     void setShowText(bool show);
     bool getShowText() const;
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-
-private:
-    TavixQWidgetBase m_base{this};          // layout attributes, opacity, owner
-    TavixQCheckBoxImpl *m_impl = nullptr;   // owned; created in the constructor
+    TAVIX_DECLARE_FORWARDED_EVENTS
 };
 
 } // namespace TavixQtLib

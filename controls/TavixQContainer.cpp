@@ -26,30 +26,15 @@ TavixQContainer::TavixQContainer(QWidget *parent)
 
 TavixQContainer::~TavixQContainer()
 {
-    setProperty("impl", QVariant());
-    delete m_impl;
-    m_impl = nullptr;
+    tavixDestroyImpl(this, m_impl);
 }
 
-QWidget *TavixQContainer::createTavixQContainer()
-{
-    return new TavixQContainer(nullptr);
-}
-
-const char *TavixQContainer::typeName()
-{
-    return "qtcontainer";
-}
+TAVIX_DEFINE_CONTROL(TavixQContainer, "qtcontainer")
 
 ControlInfo TavixQContainer::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQContainer";
-    info.displayName = "Container";
-    info.description = "Control container";
-    info.iconName = "container";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQContainer", "Container",
+                                        "Control container", "container");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     background.addOption(Normal, QStringLiteral("Normal"));
@@ -84,16 +69,6 @@ ControlInfo TavixQContainer::getProps()
     padding.getIntQuad = tavixBindAccessor(&TavixQContainer::getChildPadding);
     info.properties.push_back(padding);
     return info;
-}
-
-QString TavixQContainer::getTypeName() const
-{
-    return QString::fromLatin1(typeName());
-}
-
-TavixQWidgetBaseImpl *TavixQContainer::getControlImpl() const
-{
-    return m_impl;
 }
 
 void TavixQContainer::setChildLayout(AutoChildLayout layout)
@@ -405,11 +380,7 @@ bool TavixQContainer::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TavixQContainer::paintEvent(QPaintEvent *event)
-{
-    if (m_impl)
-        m_impl->paintEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_PAINT(TavixQContainer)
 
 void TavixQContainer::resizeEvent(QResizeEvent *event)
 {
@@ -435,12 +406,8 @@ void TavixQContainer::wheelEvent(QWheelEvent *event)
     QWidget::wheelEvent(event);
 }
 
-void TavixQContainer::mousePressEvent(QMouseEvent *event)
-{
-    QWidget::mousePressEvent(event);   // leaves the press ignored so it reaches the parent too
-    if (m_impl)
-        m_impl->mousePressEvent(event);
-}
+// Qt leaves the press ignored so it reaches the parent too.
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, mousePressEvent, QMouseEvent)
 
 void TavixQContainer::mouseReleaseEvent(QMouseEvent *)
 {
@@ -448,32 +415,9 @@ void TavixQContainer::mouseReleaseEvent(QMouseEvent *)
     emit mouseClickEvent();
 }
 
-void TavixQContainer::mouseMoveEvent(QMouseEvent *event)
-{
-    QWidget::mouseMoveEvent(event);
-    if (m_impl)
-        m_impl->mouseMoveEvent(event);
-}
-
-void TavixQContainer::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QWidget::mouseDoubleClickEvent(event);
-    if (m_impl)
-        m_impl->mouseDoubleClickEvent(event);
-}
-
-void TavixQContainer::enterEvent(QEvent *event)
-{
-    QWidget::enterEvent(event);
-    if (m_impl)
-        m_impl->enterEvent(event);
-}
-
-void TavixQContainer::leaveEvent(QEvent *event)
-{
-    QWidget::leaveEvent(event);
-    if (m_impl)
-        m_impl->leaveEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, mouseMoveEvent, QMouseEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, mouseDoubleClickEvent, QMouseEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, leaveEvent, QEvent)
 
 } // namespace TavixQtLib

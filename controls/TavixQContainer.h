@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/ControlInfo.h"
-#include "core/ITavixQWidgetBase.h"
-#include "core/TavixQWidgetBase.h"
+#include "core/TavixControlDeclare.h"
 #include "resources/FillStyle.h"
 #include "tavixqtlib_export.h"
 
@@ -14,7 +12,6 @@ class QDesignerFormEditorInterface;
 
 namespace TavixQtLib {
 
-class TavixQContainerImpl;
 class TavixQScrollBar;
 
 // Layout panel: paints a themed background and arranges its children itself (rows shared by
@@ -22,24 +19,13 @@ class TavixQScrollBar;
 class TAVIXQTLIB_EXPORT TavixQContainer : public QWidget, public ITavixQWidgetBase
 {
     Q_OBJECT
+    TAVIX_DECLARE_CONTROL(TavixQContainer)
 public:
     enum AutoChildLayout : int { Horizontal = 0, Vertical = 1, HorFloat = 2, VerFloat = 3, NoUse = 4 };
     Q_ENUM(AutoChildLayout)
 
     explicit TavixQContainer(QWidget *parent = nullptr);
     ~TavixQContainer() override;
-
-    static QWidget *createTavixQContainer();
-    static const char *typeName();
-    static ControlInfo getProps();
-
-    TavixQWidgetBase *getControlBase() override { return &m_base; }
-    QString getTypeName() const override;
-    TavixQWidgetBaseImpl *getControlImpl() const override;
-    TavixQContainerImpl *getImpl() const { return m_impl; }
-
-    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
-    using QWidget::setGeometry;
 
     // Layout settings; each change lays the children out again.
     void setChildLayout(AutoChildLayout layout);
@@ -112,20 +98,13 @@ signals:
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
+    TAVIX_DECLARE_FORWARDED_EVENTS
 
 private:
     bool m_designerInitialized = false;
-    TavixQWidgetBase m_base{this};
-    TavixQContainerImpl *m_impl = nullptr;     // owned; created in the constructor
 };
 
 } // namespace TavixQtLib

@@ -13,40 +13,15 @@ TavixQGroupBox::TavixQGroupBox(QWidget *parent)
 
 TavixQGroupBox::~TavixQGroupBox()
 {
-    setProperty("impl", QVariant());
-    delete m_impl;
-    m_impl = nullptr;
+    tavixDestroyImpl(this, m_impl);
 }
 
-QWidget *TavixQGroupBox::createTavixQGroupBox()
-{
-    return new TavixQGroupBox(nullptr);
-}
-
-const char *TavixQGroupBox::typeName()
-{
-    return "qtgroupbox";
-}
-
-QString TavixQGroupBox::getTypeName() const
-{
-    return QString::fromLatin1(typeName());
-}
-
-TavixQWidgetBaseImpl *TavixQGroupBox::getControlImpl() const
-{
-    return m_impl;
-}
+TAVIX_DEFINE_CONTROL(TavixQGroupBox, "qtgroupbox")
 
 ControlInfo TavixQGroupBox::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQGroupBox";
-    info.displayName = "GroupBox";
-    info.description = "Control GroupBox";
-    info.iconName = "groupbox";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQGroupBox", "GroupBox",
+                                        "Control GroupBox", "groupbox");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     background.addOption(Normal, QStringLiteral("Normal"));
@@ -154,52 +129,7 @@ bool TavixQGroupBox::getShowText() const
     return m_impl->showText;
 }
 
-void TavixQGroupBox::paintEvent(QPaintEvent *event)
-{
-    if (m_impl)
-        m_impl->paintEvent(event);
-}
-
-void TavixQGroupBox::mousePressEvent(QMouseEvent *event)
-{
-    QWidget::mousePressEvent(event);
-    if (m_impl)
-        m_impl->mousePressEvent(event);
-}
-
-void TavixQGroupBox::mouseReleaseEvent(QMouseEvent *event)
-{
-    QWidget::mouseReleaseEvent(event);
-    if (m_impl)
-        m_impl->mouseReleaseEvent(event);
-}
-
-void TavixQGroupBox::mouseMoveEvent(QMouseEvent *event)
-{
-    QWidget::mouseMoveEvent(event);
-    if (m_impl)
-        m_impl->mouseMoveEvent(event);
-}
-
-void TavixQGroupBox::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QWidget::mouseDoubleClickEvent(event);
-    if (m_impl)
-        m_impl->mouseDoubleClickEvent(event);
-}
-
-void TavixQGroupBox::enterEvent(QEvent *event)
-{
-    QWidget::enterEvent(event);
-    if (m_impl)
-        m_impl->enterEvent(event);
-}
-
-void TavixQGroupBox::leaveEvent(QEvent *event)
-{
-    QWidget::leaveEvent(event);
-    if (m_impl)
-        m_impl->leaveEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_EVENTS(TavixQGroupBox, QWidget)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQGroupBox, QWidget, mouseDoubleClickEvent, QMouseEvent)
 
 } // namespace TavixQtLib

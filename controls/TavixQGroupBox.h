@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/ControlInfo.h"
-#include "core/ITavixQWidgetBase.h"
-#include "core/TavixQWidgetBase.h"
+#include "core/TavixControlDeclare.h"
 #include "resources/FillStyle.h"
 #include "resources/TextStyleDesc.h"
 #include "tavixqtlib_export.h"
@@ -12,27 +10,14 @@
 
 namespace TavixQtLib {
 
-class TavixQGroupBoxImpl;
-
 // A one-pixel frame with a caption set into its top edge.
 class TAVIXQTLIB_EXPORT TavixQGroupBox : public QWidget, public ITavixQWidgetBase
 {
     Q_OBJECT
+    TAVIX_DECLARE_CONTROL(TavixQGroupBox)
 public:
     explicit TavixQGroupBox(QWidget *parent = nullptr);
     ~TavixQGroupBox() override;
-
-    static QWidget *createTavixQGroupBox();
-    static const char *typeName();
-    static ControlInfo getProps();
-
-    TavixQWidgetBase *getControlBase() override { return &m_base; }
-    QString getTypeName() const override;
-    TavixQWidgetBaseImpl *getControlImpl() const override;
-    TavixQGroupBoxImpl *getImpl() const { return m_impl; }
-
-    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
-    using QWidget::setGeometry;
 
     void setText(const QString &text);
     QString getText() const;
@@ -50,17 +35,8 @@ public:
     bool getShowText() const;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-
-private:
-    TavixQWidgetBase m_base{this};
-    TavixQGroupBoxImpl *m_impl = nullptr;      // owned; created in the constructor
+    TAVIX_DECLARE_FORWARDED_EVENTS
 };
 
 } // namespace TavixQtLib

@@ -16,30 +16,14 @@ TavixQPushButton::TavixQPushButton(QWidget *parent)
 
 TavixQPushButton::~TavixQPushButton()
 {
-    setProperty("impl", QVariant());
-    delete m_impl;
-    m_impl = nullptr;
+    tavixDestroyImpl(this, m_impl);
 }
 
-QWidget *TavixQPushButton::createTavixQPushButton()
-{
-    return new TavixQPushButton();
-}
-
-TavixQWidgetBaseImpl *TavixQPushButton::getControlImpl() const
-{
-    return m_impl;
-}
+TAVIX_DEFINE_CONTROL(TavixQPushButton, "qtbutton")
 
 ControlInfo TavixQPushButton::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQPushButton";
-    info.displayName = "Button";
-    info.description = "PushButton";
-    info.iconName = "button";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQPushButton", "Button", "PushButton", "button");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     tavixAddStateOptions(background);
@@ -222,11 +206,7 @@ int TavixQPushButton::getTextOffsetY() const
     return m_impl->textOffsetY;
 }
 
-void TavixQPushButton::paintEvent(QPaintEvent *event)
-{
-    if (m_impl)
-        m_impl->paintEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_PAINT(TavixQPushButton)
 
 void TavixQPushButton::enterEvent(QEvent *event)
 {
@@ -248,28 +228,8 @@ void TavixQPushButton::leaveEvent(QEvent *event)
 
 // Disabled buttons never reach the mouse handlers: QAbstractButton swallows those events so that a
 // click on a disabled button does not fall through to its parent.
-void TavixQPushButton::mousePressEvent(QMouseEvent *event)
-{
-    QPointer<TavixQPushButton> alive(this);
-    QPushButton::mousePressEvent(event);   // may emit pressed(); a connected slot may delete this button
-    if (alive && m_impl)
-        m_impl->mousePressEvent(event);
-}
-
-void TavixQPushButton::mouseReleaseEvent(QMouseEvent *event)
-{
-    QPointer<TavixQPushButton> alive(this);
-    QPushButton::mouseReleaseEvent(event);   // may emit clicked(); a connected slot may delete this button
-    if (alive && m_impl)
-        m_impl->mouseReleaseEvent(event);
-}
-
-void TavixQPushButton::mouseMoveEvent(QMouseEvent *event)
-{
-    QPointer<TavixQPushButton> alive(this);
-    QPushButton::mouseMoveEvent(event);    // dragging off or back onto the button may emit
-    if (alive && m_impl)
-        m_impl->mouseMoveEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQPushButton, QPushButton, mousePressEvent, QMouseEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQPushButton, QPushButton, mouseReleaseEvent, QMouseEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQPushButton, QPushButton, mouseMoveEvent, QMouseEvent)
 
 } // namespace TavixQtLib

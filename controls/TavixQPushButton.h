@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/ControlInfo.h"
-#include "core/ITavixQWidgetBase.h"
-#include "core/TavixQWidgetBase.h"
+#include "core/TavixControlDeclare.h"
 #include "resources/FillStyle.h"
 #include "resources/IconStyleDesc.h"
 #include "resources/TextStyleDesc.h"
@@ -12,28 +10,15 @@
 
 namespace TavixQtLib {
 
-class TavixQPushButtonImpl;
-
 // Themed push button: one fill and one text style per CtrlState, an optional icon with hot and
 // pressed variants, an optional extension area at the right edge and an optional hover fade.
 class TAVIXQTLIB_EXPORT TavixQPushButton : public QPushButton, public ITavixQWidgetBase
 {
     Q_OBJECT
+    TAVIX_DECLARE_CONTROL(TavixQPushButton)
 public:
     explicit TavixQPushButton(QWidget *parent = nullptr);
     ~TavixQPushButton() override;
-
-    static QWidget *createTavixQPushButton();
-    static const char *typeName() { return "qtbutton"; }
-    static ControlInfo getProps();
-
-    TavixQWidgetBase *getControlBase() override { return &m_base; }
-    QString getTypeName() const override { return QString::fromLatin1(typeName()); }
-    TavixQWidgetBaseImpl *getControlImpl() const override;
-    TavixQPushButtonImpl *getImpl() const { return m_impl; }
-
-    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
-    using QWidget::setGeometry;
 
     // state may be AllStates; other values outside 0..3 are ignored (getters then answer Normal).
     void setBackground(CtrlState state, const FillStyle &style);
@@ -75,17 +60,7 @@ signals:
     void enterSignal();
     void leaveSignal();
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-
-private:
-    TavixQWidgetBase m_base{this};              // layout attributes, opacity, owner
-    TavixQPushButtonImpl *m_impl = nullptr;     // owned; created in the constructor
+    TAVIX_DECLARE_FORWARDED_EVENTS
 };
 
 } // namespace TavixQtLib

@@ -16,30 +16,15 @@ TavixQRadioButton::TavixQRadioButton(QWidget *parent)
 
 TavixQRadioButton::~TavixQRadioButton()
 {
-    setProperty("impl", QVariant());
-    delete m_impl;
-    m_impl = nullptr;
+    tavixDestroyImpl(this, m_impl);
 }
 
-QWidget *TavixQRadioButton::createTavixQRadioButton()
-{
-    return new TavixQRadioButton();
-}
-
-TavixQWidgetBaseImpl *TavixQRadioButton::getControlImpl() const
-{
-    return m_impl;
-}
+TAVIX_DEFINE_CONTROL(TavixQRadioButton, "qtradiobox")
 
 ControlInfo TavixQRadioButton::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQRadioButton";
-    info.displayName = "RadioButton";
-    info.description = "Control RadioButton";
-    info.iconName = "radio";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQRadioButton", "RadioButton",
+                                        "Control RadioButton", "radio");
 
     PropertyDef unselectedBg = tavixPropertyDef(QStringLiteral("UnselectedBg"), FillStyleRef);
     tavixAddStateOptions(unselectedBg);
@@ -295,11 +280,7 @@ bool TavixQRadioButton::hitButton(const QPoint &pos) const
     return rect().contains(pos);
 }
 
-void TavixQRadioButton::paintEvent(QPaintEvent *event)
-{
-    if (m_impl)
-        m_impl->paintEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_PAINT(TavixQRadioButton)
 
 // The radio button runs its own press and release handling before Qt's, so the state the
 // toggled() and clicked() slots see is already the new one. Disabled radio buttons never get here:
@@ -321,26 +302,8 @@ void TavixQRadioButton::mouseReleaseEvent(QMouseEvent *event)
     QRadioButton::mouseReleaseEvent(event);
 }
 
-void TavixQRadioButton::mouseMoveEvent(QMouseEvent *event)
-{
-    QPointer<TavixQRadioButton> alive(this);
-    QRadioButton::mouseMoveEvent(event);    // dragging off or back onto the button may emit
-    if (alive && m_impl)
-        m_impl->mouseMoveEvent(event);
-}
-
-void TavixQRadioButton::enterEvent(QEvent *event)
-{
-    QRadioButton::enterEvent(event);
-    if (m_impl)
-        m_impl->enterEvent(event);
-}
-
-void TavixQRadioButton::leaveEvent(QEvent *event)
-{
-    QRadioButton::leaveEvent(event);
-    if (m_impl)
-        m_impl->leaveEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQRadioButton, QRadioButton, mouseMoveEvent, QMouseEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQRadioButton, QRadioButton, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQRadioButton, QRadioButton, leaveEvent, QEvent)
 
 } // namespace TavixQtLib

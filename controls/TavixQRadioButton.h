@@ -1,9 +1,7 @@
 #pragma once
 
 #include "controls/TavixCheckableTypes.h"
-#include "core/ControlInfo.h"
-#include "core/ITavixQWidgetBase.h"
-#include "core/TavixQWidgetBase.h"
+#include "core/TavixControlDeclare.h"
 #include "resources/FillStyle.h"
 #include "resources/IconStyleDesc.h"
 #include "resources/TextStyleDesc.h"
@@ -13,28 +11,15 @@
 
 namespace TavixQtLib {
 
-class TavixQRadioButtonImpl;
-
 // Themed radio button: backgrounds by checked state and CtrlState, an indicator image scaled into
 // the upper half of the widget's height, and three caption styles. The whole widget is clickable.
 class TAVIXQTLIB_EXPORT TavixQRadioButton : public QRadioButton, public ITavixQWidgetBase
 {
     Q_OBJECT
+    TAVIX_DECLARE_CONTROL(TavixQRadioButton)
 public:
     explicit TavixQRadioButton(QWidget *parent = nullptr);
     ~TavixQRadioButton() override;
-
-    static QWidget *createTavixQRadioButton();
-    static const char *typeName() { return "qtradiobox"; }
-    static ControlInfo getProps();
-
-    TavixQWidgetBase *getControlBase() override { return &m_base; }
-    QString getTypeName() const override { return QString::fromLatin1(typeName()); }
-    TavixQWidgetBaseImpl *getControlImpl() const override;
-    TavixQRadioButtonImpl *getImpl() const { return m_impl; }
-
-    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
-    using QWidget::setGeometry;
 
     // Backgrounds while unchecked / checked. state may be AllStates; other values outside 0..3 are
     // ignored (getters then answer Normal).
@@ -87,16 +72,7 @@ signals:
 
 protected:
     bool hitButton(const QPoint &pos) const override;
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-
-private:
-    TavixQWidgetBase m_base{this};              // layout attributes, opacity, owner
-    TavixQRadioButtonImpl *m_impl = nullptr;    // owned; created in the constructor
+    TAVIX_DECLARE_FORWARDED_EVENTS
 };
 
 } // namespace TavixQtLib

@@ -45,30 +45,15 @@ void TavixQScrollBar::setUp()
 
 TavixQScrollBar::~TavixQScrollBar()
 {
-    setProperty("impl", QVariant());
-    delete m_impl;
-    m_impl = nullptr;
+    tavixDestroyImpl(this, m_impl);
 }
 
-QWidget *TavixQScrollBar::createTavixQScrollBar()
-{
-    return new TavixQScrollBar(nullptr);
-}
-
-const char *TavixQScrollBar::typeName()
-{
-    return "qtscrollbar";
-}
+TAVIX_DEFINE_CONTROL(TavixQScrollBar, "qtscrollbar")
 
 ControlInfo TavixQScrollBar::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQScrollBar";
-    info.displayName = "ScrollBar";
-    info.description = "Control ScrollBar";
-    info.iconName = "scrollbar";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQScrollBar", "ScrollBar",
+                                        "Control ScrollBar", "scrollbar");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     background.addOption(Normal, QStringLiteral("Normal"));
@@ -100,16 +85,6 @@ ControlInfo TavixQScrollBar::getProps()
     thumbIcon.getString = tavixBindAccessor(&TavixQScrollBar::getScrollbarThumbIcon);
     info.properties.push_back(thumbIcon);
     return info;
-}
-
-QString TavixQScrollBar::getTypeName() const
-{
-    return QString::fromLatin1(typeName());
-}
-
-TavixQWidgetBaseImpl *TavixQScrollBar::getControlImpl() const
-{
-    return m_impl;
 }
 
 void TavixQScrollBar::setScrollbarBackground(CtrlState, const FillStyle &style)
@@ -240,48 +215,6 @@ void TavixQScrollBar::initStyleOption(QStyleOptionSlider *option) const
         QScrollBar::initStyleOption(option);
 }
 
-void TavixQScrollBar::paintEvent(QPaintEvent *event)
-{
-    if (m_impl)
-        m_impl->paintEvent(event);
-}
-
-void TavixQScrollBar::mousePressEvent(QMouseEvent *event)
-{
-    QPointer<TavixQScrollBar> alive(this);
-    QScrollBar::mousePressEvent(event);   // may change the value; a connected slot may delete the bar
-    if (alive && m_impl)
-        m_impl->mousePressEvent(event);
-}
-
-void TavixQScrollBar::mouseMoveEvent(QMouseEvent *event)
-{
-    QPointer<TavixQScrollBar> alive(this);
-    QScrollBar::mouseMoveEvent(event);
-    if (alive && m_impl)
-        m_impl->mouseMoveEvent(event);
-}
-
-void TavixQScrollBar::mouseReleaseEvent(QMouseEvent *event)
-{
-    QPointer<TavixQScrollBar> alive(this);
-    QScrollBar::mouseReleaseEvent(event);
-    if (alive && m_impl)
-        m_impl->mouseReleaseEvent(event);
-}
-
-void TavixQScrollBar::enterEvent(QEvent *event)
-{
-    QScrollBar::enterEvent(event);
-    if (m_impl)
-        m_impl->enterEvent(event);
-}
-
-void TavixQScrollBar::leaveEvent(QEvent *event)
-{
-    QScrollBar::leaveEvent(event);
-    if (m_impl)
-        m_impl->leaveEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_EVENTS(TavixQScrollBar, QScrollBar)
 
 } // namespace TavixQtLib

@@ -26,40 +26,15 @@ TavixQScrollView::TavixQScrollView(QWidget *parent)
 TavixQScrollView::~TavixQScrollView()
 {
     viewport()->removeEventFilter(m_impl);
-    setProperty("impl", QVariant());
-    delete m_impl;
-    m_impl = nullptr;
+    tavixDestroyImpl(this, m_impl);
 }
 
-QWidget *TavixQScrollView::createTavixQScrollView()
-{
-    return new TavixQScrollView(nullptr);
-}
-
-const char *TavixQScrollView::typeName()
-{
-    return "qtscrollview";
-}
-
-QString TavixQScrollView::getTypeName() const
-{
-    return QString::fromLatin1(typeName());
-}
-
-TavixQWidgetBaseImpl *TavixQScrollView::getControlImpl() const
-{
-    return m_impl;
-}
+TAVIX_DEFINE_CONTROL(TavixQScrollView, "qtscrollview")
 
 ControlInfo TavixQScrollView::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQScrollView";
-    info.displayName = "ScrollView";
-    info.description = "Control ScrollView";
-    info.iconName = "scrollview";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQScrollView", "ScrollView",
+                                        "Control ScrollView", "scrollview");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     background.addOption(0, QStringLiteral("Normal"));
@@ -179,46 +154,7 @@ void TavixQScrollView::scrollContentsBy(int dx, int dy)
     emit scrollPosChanged(dx, dy);
 }
 
-void TavixQScrollView::mousePressEvent(QMouseEvent *event)
-{
-    QScrollArea::mousePressEvent(event);
-    if (m_impl)
-        m_impl->mousePressEvent(event);
-}
-
-void TavixQScrollView::mouseReleaseEvent(QMouseEvent *event)
-{
-    QScrollArea::mouseReleaseEvent(event);
-    if (m_impl)
-        m_impl->mouseReleaseEvent(event);
-}
-
-void TavixQScrollView::mouseMoveEvent(QMouseEvent *event)
-{
-    QScrollArea::mouseMoveEvent(event);
-    if (m_impl)
-        m_impl->mouseMoveEvent(event);
-}
-
-void TavixQScrollView::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QScrollArea::mouseDoubleClickEvent(event);
-    if (m_impl)
-        m_impl->mouseDoubleClickEvent(event);
-}
-
-void TavixQScrollView::enterEvent(QEvent *event)
-{
-    QScrollArea::enterEvent(event);
-    if (m_impl)
-        m_impl->enterEvent(event);
-}
-
-void TavixQScrollView::leaveEvent(QEvent *event)
-{
-    QScrollArea::leaveEvent(event);
-    if (m_impl)
-        m_impl->leaveEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_INPUT_EVENTS(TavixQScrollView, QScrollArea)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQScrollView, QScrollArea, mouseDoubleClickEvent, QMouseEvent)
 
 } // namespace TavixQtLib

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/ControlInfo.h"
-#include "core/ITavixQWidgetBase.h"
-#include "core/TavixQWidgetBase.h"
+#include "core/TavixControlDeclare.h"
 #include "resources/FillStyle.h"
 #include "resources/IconStyleDesc.h"
 #include "tavixqtlib_export.h"
@@ -12,28 +10,16 @@
 namespace TavixQtLib {
 
 class TavixQScrollBar;
-class TavixQScrollViewImpl;
 
 // A scroll area with a themed background whose two bars are kit scroll bars. When the page is
 // complete, its first TavixQContainer child becomes the scrolled content.
 class TAVIXQTLIB_EXPORT TavixQScrollView : public QScrollArea, public ITavixQWidgetBase
 {
     Q_OBJECT
+    TAVIX_DECLARE_CONTROL(TavixQScrollView)
 public:
     explicit TavixQScrollView(QWidget *parent = nullptr);
     ~TavixQScrollView() override;
-
-    static QWidget *createTavixQScrollView();
-    static const char *typeName();
-    static ControlInfo getProps();
-
-    TavixQWidgetBase *getControlBase() override { return &m_base; }
-    QString getTypeName() const override;
-    TavixQWidgetBaseImpl *getControlImpl() const override;
-    TavixQScrollViewImpl *getImpl() const { return m_impl; }
-
-    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
-    using QWidget::setGeometry;
 
     void setHScrollPos(int pos);
     int getHScrollPos() const;
@@ -62,20 +48,14 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
+    TAVIX_DECLARE_FORWARDED_INPUT_EVENTS
 
 private:
     TavixQScrollBar *bar(bool hor) const { return hor ? m_hBar : m_vBar; }
 
-    TavixQWidgetBase m_base{this};
     TavixQScrollBar *m_vBar = nullptr;
     TavixQScrollBar *m_hBar = nullptr;
-    TavixQScrollViewImpl *m_impl = nullptr;    // owned; created in the constructor
 };
 
 } // namespace TavixQtLib

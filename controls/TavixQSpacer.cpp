@@ -19,40 +19,14 @@ TavixQSpacer::TavixQSpacer(QWidget *parent)
 
 TavixQSpacer::~TavixQSpacer()
 {
-    setProperty("impl", QVariant());
-    delete m_impl;
-    m_impl = nullptr;
+    tavixDestroyImpl(this, m_impl);
 }
 
-QWidget *TavixQSpacer::createTavixQSpacer()
-{
-    return new TavixQSpacer(nullptr);
-}
-
-const char *TavixQSpacer::typeName()
-{
-    return "qtspacer";
-}
-
-QString TavixQSpacer::getTypeName() const
-{
-    return QString::fromLatin1(typeName());
-}
-
-TavixQWidgetBaseImpl *TavixQSpacer::getControlImpl() const
-{
-    return m_impl;
-}
+TAVIX_DEFINE_CONTROL(TavixQSpacer, "qtspacer")
 
 ControlInfo TavixQSpacer::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQSpacer";
-    info.displayName = "Spacer";
-    info.description = "Elastic spacer";
-    info.iconName = "container";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQSpacer", "Spacer", "Elastic spacer", "container");
 
     PropertyDef direction = tavixPropertyDef(QStringLiteral("Direction"), Enumeration);
     direction.addOption(Auto, QStringLiteral("Auto"));
@@ -92,11 +66,7 @@ int TavixQSpacer::getThickness() const
     return m_impl->thickness;
 }
 
-void TavixQSpacer::paintEvent(QPaintEvent *event)
-{
-    if (m_impl)
-        m_impl->paintEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_PAINT(TavixQSpacer)
 
 void TavixQSpacer::relayoutParent()
 {

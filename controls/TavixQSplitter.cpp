@@ -14,41 +14,16 @@ TavixQSplitter::TavixQSplitter(QWidget *parent)
 
 TavixQSplitter::~TavixQSplitter()
 {
-    setProperty("impl", QVariant());
-    delete m_impl;
-    m_impl = nullptr;
+    tavixDestroyImpl(this, m_impl);
 }
 
-QWidget *TavixQSplitter::createTavixQSplitter()
-{
-    return new TavixQSplitter(nullptr);
-}
-
-const char *TavixQSplitter::typeName()
-{
-    return "qtsplitter";
-}
-
-QString TavixQSplitter::getTypeName() const
-{
-    return QString::fromLatin1(typeName());
-}
-
-TavixQWidgetBaseImpl *TavixQSplitter::getControlImpl() const
-{
-    return m_impl;
-}
+TAVIX_DEFINE_CONTROL(TavixQSplitter, "qtsplitter")
 
 // The registry keeps no descriptor for the splitter; this one carries the common rows only.
 ControlInfo TavixQSplitter::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQSplitter";
-    info.displayName = "Splitter";
-    info.description = "Control Splitter";
-    info.iconName = "splitter";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQSplitter", "Splitter",
+                                        "Control Splitter", "splitter");
     return info;
 }
 
@@ -114,52 +89,7 @@ FillStyle TavixQSplitter::getBackground() const
     return m_impl->background;
 }
 
-void TavixQSplitter::paintEvent(QPaintEvent *event)
-{
-    if (m_impl)
-        m_impl->paintEvent(event);
-}
-
-void TavixQSplitter::mousePressEvent(QMouseEvent *event)
-{
-    QWidget::mousePressEvent(event);
-    if (m_impl)
-        m_impl->mousePressEvent(event);
-}
-
-void TavixQSplitter::mouseReleaseEvent(QMouseEvent *event)
-{
-    QWidget::mouseReleaseEvent(event);
-    if (m_impl)
-        m_impl->mouseReleaseEvent(event);
-}
-
-void TavixQSplitter::mouseMoveEvent(QMouseEvent *event)
-{
-    QWidget::mouseMoveEvent(event);
-    if (m_impl)
-        m_impl->mouseMoveEvent(event);
-}
-
-void TavixQSplitter::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QWidget::mouseDoubleClickEvent(event);
-    if (m_impl)
-        m_impl->mouseDoubleClickEvent(event);
-}
-
-void TavixQSplitter::enterEvent(QEvent *event)
-{
-    QWidget::enterEvent(event);
-    if (m_impl)
-        m_impl->enterEvent(event);
-}
-
-void TavixQSplitter::leaveEvent(QEvent *event)
-{
-    QWidget::leaveEvent(event);
-    if (m_impl)
-        m_impl->leaveEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_EVENTS(TavixQSplitter, QWidget)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQSplitter, QWidget, mouseDoubleClickEvent, QMouseEvent)
 
 } // namespace TavixQtLib

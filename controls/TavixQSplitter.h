@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/ControlInfo.h"
-#include "core/ITavixQWidgetBase.h"
-#include "core/TavixQWidgetBase.h"
+#include "core/TavixControlDeclare.h"
 #include "resources/FillStyle.h"
 #include "tavixqtlib_export.h"
 
@@ -10,28 +8,15 @@
 
 namespace TavixQtLib {
 
-class TavixQSplitterImpl;
-
 // A painted bar between two widgets. Dragging it resizes them along its axis, each kept at or above
 // its limit; with isHor the widgets sit left and right and the bar moves along x.
 class TAVIXQTLIB_EXPORT TavixQSplitter : public QWidget, public ITavixQWidgetBase
 {
     Q_OBJECT
+    TAVIX_DECLARE_CONTROL(TavixQSplitter)
 public:
     explicit TavixQSplitter(QWidget *parent = nullptr);
     ~TavixQSplitter() override;
-
-    static QWidget *createTavixQSplitter();
-    static const char *typeName();
-    static ControlInfo getProps();
-
-    TavixQWidgetBase *getControlBase() override { return &m_base; }
-    QString getTypeName() const override;
-    TavixQWidgetBaseImpl *getControlImpl() const override;
-    TavixQSplitterImpl *getImpl() const { return m_impl; }
-
-    // Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute.
-    using QWidget::setGeometry;
 
     void setIsHor(bool hor);
     bool getIsHor() const;
@@ -50,17 +35,8 @@ public:
     FillStyle getBackground() const;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void enterEvent(QEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-
-private:
-    TavixQWidgetBase m_base{this};
-    TavixQSplitterImpl *m_impl = nullptr;      // owned; created in the constructor
+    TAVIX_DECLARE_FORWARDED_EVENTS
 };
 
 } // namespace TavixQtLib

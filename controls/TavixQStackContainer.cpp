@@ -16,40 +16,15 @@ TavixQStackContainer::TavixQStackContainer(QWidget *parent)
 
 TavixQStackContainer::~TavixQStackContainer()
 {
-    setProperty("impl", QVariant());
-    delete m_impl;
-    m_impl = nullptr;
+    tavixDestroyImpl(this, m_impl);
 }
 
-QWidget *TavixQStackContainer::createTavixQStackContainer()
-{
-    return new TavixQStackContainer(nullptr);
-}
-
-const char *TavixQStackContainer::typeName()
-{
-    return "qtstackcontainer";
-}
-
-QString TavixQStackContainer::getTypeName() const
-{
-    return QString::fromLatin1(typeName());
-}
-
-TavixQWidgetBaseImpl *TavixQStackContainer::getControlImpl() const
-{
-    return m_impl;
-}
+TAVIX_DEFINE_CONTROL(TavixQStackContainer, "qtstackcontainer")
 
 ControlInfo TavixQStackContainer::getProps()
 {
-    ControlInfo info;
-    info.typeName = typeName();
-    info.className = "TavixQStackContainer";
-    info.displayName = "StackContainer";
-    info.description = "Stack page container";
-    info.iconName = "container";
-    info.properties = tavixCommonPropertyDefs();
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQStackContainer", "StackContainer",
+                                        "Stack page container", "container");
 
     PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
     background.addOption(Normal, QStringLiteral("Normal"));
@@ -169,11 +144,7 @@ bool TavixQStackContainer::event(QEvent *event)
     return QWidget::event(event);
 }
 
-void TavixQStackContainer::paintEvent(QPaintEvent *event)
-{
-    if (m_impl)
-        m_impl->paintEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_EVENTS(TavixQStackContainer, QWidget)
 
 void TavixQStackContainer::resizeEvent(QResizeEvent *event)
 {
@@ -184,46 +155,6 @@ void TavixQStackContainer::resizeEvent(QResizeEvent *event)
     m_impl->refreshCurrentPage();
 }
 
-void TavixQStackContainer::mousePressEvent(QMouseEvent *event)
-{
-    QWidget::mousePressEvent(event);
-    if (m_impl)
-        m_impl->mousePressEvent(event);
-}
-
-void TavixQStackContainer::mouseReleaseEvent(QMouseEvent *event)
-{
-    QWidget::mouseReleaseEvent(event);
-    if (m_impl)
-        m_impl->mouseReleaseEvent(event);
-}
-
-void TavixQStackContainer::mouseMoveEvent(QMouseEvent *event)
-{
-    QWidget::mouseMoveEvent(event);
-    if (m_impl)
-        m_impl->mouseMoveEvent(event);
-}
-
-void TavixQStackContainer::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QWidget::mouseDoubleClickEvent(event);
-    if (m_impl)
-        m_impl->mouseDoubleClickEvent(event);
-}
-
-void TavixQStackContainer::enterEvent(QEvent *event)
-{
-    QWidget::enterEvent(event);
-    if (m_impl)
-        m_impl->enterEvent(event);
-}
-
-void TavixQStackContainer::leaveEvent(QEvent *event)
-{
-    QWidget::leaveEvent(event);
-    if (m_impl)
-        m_impl->leaveEvent(event);
-}
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQStackContainer, QWidget, mouseDoubleClickEvent, QMouseEvent)
 
 } // namespace TavixQtLib

@@ -59,4 +59,17 @@ std::vector<PropertyDef> tavixCommonPropertyDefs()
     return rows;
 }
 
+ControlInfo tavixControlInfo(const char *typeName, const char *className, const char *displayName,
+                             const char *description, const char *iconName)
+{
+    ControlInfo info;
+    info.typeName = typeName;
+    info.className = className;
+    info.displayName = displayName;
+    info.description = description;
+    info.iconName = iconName;
+    info.properties = tavixCommonPropertyDefs();
+    return info;
+}
+
 } // namespace TavixQtLib

@@ -86,6 +86,10 @@ struct TAVIXQTLIB_EXPORT ControlInfo
 // The seven rows every built-in descriptor starts with: "Name", "Type", "Visibility", "Enable",
 // "Tooltip", "Alpha" and the "Line" separator. Control descriptors append their own rows after them.
 TAVIXQTLIB_EXPORT std::vector<PropertyDef> tavixCommonPropertyDefs();
+// A descriptor with its names and the common rows; the control appends its own rows.
+TAVIXQTLIB_EXPORT ControlInfo tavixControlInfo(const char *typeName, const char *className,
+                                               const char *displayName, const char *description,
+                                               const char *iconName);
 
 // Convenience for building descriptor rows.
 TAVIXQTLIB_EXPORT PropertyDef tavixPropertyDef(const QString &label, int type);

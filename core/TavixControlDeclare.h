@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <QVariant>
+#include <QWidget>
 
 // The glue every kit control shares, declared once in the manner of Q_OBJECT / Q_DECLARE_PRIVATE.
 //
@@ -17,9 +18,13 @@
 //     TAVIX_DEFINE_CONTROL(TavixQLabel, "qtlabel")
 //     TAVIX_DEFINE_FORWARDED_EVENTS(TavixQLabel, QLabel)
 //
-// The control then owns `m_impl` (a Class##Impl, created in its constructor) and `m_base`; its
-// destructor calls tavixDestroyImpl(this, m_impl). A control whose events need another order
-// (Impl first, or some not forwarded) declares and defines those handlers itself.
+// The control then owns `m_impl` (a Class##Impl, which the macro declares, created in the
+// constructor) and `m_base`; its destructor calls tavixDestroyImpl(this, m_impl). A control that
+// paints some other way uses TAVIX_DECLARE_FORWARDED_INPUT_EVENTS (all but paint). A control whose
+// handlers differ (Impl first, a signal, nothing forwarded) still declares the set, writes those
+// handlers itself and defines the plain ones one by one with TAVIX_DEFINE_FORWARDED_PAINT /
+// TAVIX_DEFINE_FORWARDED_EVENT. Handlers outside the set (double click, resize, wheel) are
+// declared by hand.
 
 // Creator, keyword, descriptor, interface answers, base record and Impl pointer.
 #define TAVIX_DECLARE_CONTROL(Class)                                                                 \
@@ -30,7 +35,7 @@ public:                                                                         
     ::TavixQtLib::TavixQWidgetBase *getControlBase() override { return &m_base; }                    \
     QString getTypeName() const override { return QString::fromLatin1(typeName()); }                 \
     ::TavixQtLib::TavixQWidgetBaseImpl *getControlImpl() const override;                             \
-    Class##Impl *getImpl() const { return m_impl; }                                                  \
+    class Class##Impl *getImpl() const { return m_impl; } /* declares the Impl class too */          \
     /* Through the class setGeometry is Qt's; through the interface it also makes the layout Absolute. */ \
     using QWidget::setGeometry;                                                                      \
                                                                                                      \
@@ -44,6 +49,11 @@ public:
 #define TAVIX_DECLARE_FORWARDED_EVENTS                                                               \
 protected:                                                                                           \
     void paintEvent(QPaintEvent *event) override;                                                    \
+    TAVIX_DECLARE_FORWARDED_INPUT_EVENTS
+
+// Enter/leave/mouse only, for a control that paints some other way.
+#define TAVIX_DECLARE_FORWARDED_INPUT_EVENTS                                                         \
+protected:                                                                                           \
     void enterEvent(QEvent *event) override;                                                         \
     void leaveEvent(QEvent *event) override;                                                         \
     void mousePressEvent(QMouseEvent *event) override;                                               \
@@ -68,12 +78,18 @@ public:
             m_impl->Handler(event);                                                                  \
     }
 
-#define TAVIX_DEFINE_FORWARDED_EVENTS(Class, QtBase)                                                 \
+#define TAVIX_DEFINE_FORWARDED_PAINT(Class)                                                          \
     void Class::paintEvent(QPaintEvent *event)                                                       \
     {                                                                                                \
         if (m_impl)                                                                                  \
             m_impl->paintEvent(event);                                                               \
-    }                                                                                                \
+    }
+
+#define TAVIX_DEFINE_FORWARDED_EVENTS(Class, QtBase)                                                 \
+    TAVIX_DEFINE_FORWARDED_PAINT(Class)                                                              \
+    TAVIX_DEFINE_FORWARDED_INPUT_EVENTS(Class, QtBase)
+
+#define TAVIX_DEFINE_FORWARDED_INPUT_EVENTS(Class, QtBase)                                           \
     TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, enterEvent, QEvent)                                  \
     TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, leaveEvent, QEvent)                                  \
     TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, mousePressEvent, QMouseEvent)                        \
