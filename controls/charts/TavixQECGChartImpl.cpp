@@ -9,7 +9,7 @@
 namespace TavixQtLib {
 
 TavixQECGChartImpl::TavixQECGChartImpl(QWidget *widget)
-    : TavixQWidgetBaseImpl(widget, QString::fromLatin1(TavixQECGChart::typeName()))
+    : TavixSweepChartImpl(widget, QString::fromLatin1(TavixQECGChart::typeName()), 3.0f)
 {
 }
 

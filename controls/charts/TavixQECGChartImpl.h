@@ -1,16 +1,14 @@
 #pragma once
 
-#include "controls/charts/TavixSweepTrace.h"
-#include "core/TavixQWidgetBaseImpl.h"
+#include "controls/charts/TavixSweepChartImpl.h"
 #include "tavixqtlib_export.h"
 
 #include <QColor>
-#include <QImage>
 #include <QPainterPath>
 
 namespace TavixQtLib {
 
-class TAVIXQTLIB_EXPORT TavixQECGChartImpl : public TavixQWidgetBaseImpl
+class TAVIXQTLIB_EXPORT TavixQECGChartImpl : public TavixSweepChartImpl
 {
 public:
     explicit TavixQECGChartImpl(QWidget *widget);
@@ -25,10 +23,6 @@ public:
     bool fillAbove = false;
     QColor belowFillColors[2];
     QColor aboveFillColors[2];
-    QColor lineColors[2] = {QColor(0, 255, 0), QColor(0, 255, 0)};
-    TavixSweepTrace points;
-    QImage snapshot;
-    float lineWeight = 3.0f;
 
 private:
     bool drewFills = false;

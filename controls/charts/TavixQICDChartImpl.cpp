@@ -8,7 +8,7 @@
 namespace TavixQtLib {
 
 TavixQICDChartImpl::TavixQICDChartImpl(QWidget *widget)
-    : TavixQWidgetBaseImpl(widget, QString::fromLatin1(TavixQICDChart::typeName()))
+    : TavixSweepChartImpl(widget, QString::fromLatin1(TavixQICDChart::typeName()), 1.0f)
 {
 }
 

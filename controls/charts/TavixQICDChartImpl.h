@@ -1,15 +1,11 @@
 #pragma once
 
-#include "controls/charts/TavixSweepTrace.h"
-#include "core/TavixQWidgetBaseImpl.h"
+#include "controls/charts/TavixSweepChartImpl.h"
 #include "tavixqtlib_export.h"
-
-#include <QColor>
-#include <QImage>
 
 namespace TavixQtLib {
 
-class TAVIXQTLIB_EXPORT TavixQICDChartImpl : public TavixQWidgetBaseImpl
+class TAVIXQTLIB_EXPORT TavixQICDChartImpl : public TavixSweepChartImpl
 {
 public:
     explicit TavixQICDChartImpl(QWidget *widget);
@@ -18,10 +14,6 @@ public:
 
     static constexpr int kBaselineY = 40;
 
-    QColor lineColors[2] = {QColor(0, 255, 0), QColor(0, 255, 0)};
-    TavixSweepTrace points;
-    QImage snapshot;
-    float lineWeight = 1.0f;
     int icdType = 0;
 };
 

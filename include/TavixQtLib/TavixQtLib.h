@@ -16,6 +16,7 @@
 #include "controls/TavixQStackContainer.h"
 #include "controls/charts/TavixQECGChart.h"
 #include "controls/charts/TavixQICDChart.h"
+#include "controls/charts/TavixQSweepChart.h"
 #include "core/ControlInfo.h"
 #include "core/TavixControlDeclare.h"
 #include "core/CScrollBarStyle.h"
