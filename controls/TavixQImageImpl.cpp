@@ -42,8 +42,7 @@ TavixQImageImpl::TavixQImageImpl(TavixQImage *owner)
 
 TavixQImageImpl::~TavixQImageImpl()
 {
-    delete movie;   // the label is the widget's child and goes with it
-    movie = nullptr;
+    deleteMovie();   // the label is the widget's child and goes with it
 }
 
 QRect TavixQImageImpl::placement(const QRect &rect, const QSize &content) const
@@ -69,8 +68,11 @@ void TavixQImageImpl::setPath(const QString &path)
 void TavixQImageImpl::deleteMovie()
 {
     if (movie) {
+        // movieFinished() is emitted from the movie's own frame signal, and a slot may replace the
+        // picture: the movie must outlive that emission.
+        movie->disconnect(this);
         movie->stop();
-        delete movie;
+        movie->deleteLater();
         movie = nullptr;
     }
     if (movieLabel) {

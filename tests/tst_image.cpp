@@ -182,8 +182,11 @@ void tst_Image::gifAdvancesAndFinishes()
     QTest::qWait(120);
     QCOMPARE(finished.count(), 1);
 
-    // A still picture replaces the movie and its label.
-    image.setImagePath(QStringLiteral("none.png"));
+    // A still picture replaces the movie and its label, also from the end-of-animation slot.
+    image.loadGif(path);
+    connect(&image, &TavixQImage::movieFinished, &image,
+            [&image]() { image.setImagePath(QStringLiteral("none.png")); });
+    QTRY_COMPARE(finished.count(), 2);
     QVERIFY(!image.getImpl()->movie);
     QVERIFY(image.getImpl()->movieLabel->isHidden());
     image.loadGif(dir.filePath(QStringLiteral("missing.gif")));   // shows an empty label, no crash
