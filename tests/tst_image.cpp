@@ -253,17 +253,6 @@ void tst_Image::registry()
     QVERIFY(info);
     QCOMPARE(info->className, std::string("TavixQImage"));
     QVERIFY(!tavixGetControlInfo(QStringLiteral("image")));
-
-    // The descriptor's rows reach a live image.
-    TavixQImage image;
-    for (const PropertyDef &row : info->properties) {
-        if (row.label == QLatin1String("Stretch"))
-            row.setBool(&image, false);
-        if (row.label == QLatin1String("ImagePath"))
-            row.setString(&image, QStringLiteral("p.svg"));
-    }
-    QVERIFY(!image.getStretchDraw());
-    QCOMPARE(image.getSvgPath(), QStringLiteral("p.svg"));
 }
 
 QTEST_MAIN(tst_Image)
