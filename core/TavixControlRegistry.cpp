@@ -16,6 +16,7 @@
 #include "controls/TavixQCheckBox.h"
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQGroupBox.h"
+#include "controls/TavixQImage.h"
 #include "controls/TavixQPushButton.h"
 #include "controls/TavixQRadioButton.h"
 #include "controls/TavixQScrollBar.h"
@@ -76,7 +77,7 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qtscrollbar", &TavixQScrollBar::createTavixQScrollBar, &TavixQScrollBar::getProps, true},
         // {"qttext", &TavixQTextEdit::createTavixQTextEdit, &TavixQTextEdit::getProps, true},
         // {"qtlabelex", &TavixQLabelEx::createTavixQLabelEx, nullptr, false},
-        // {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
+        {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
         // {"qtproperty", &TavixQPropertyList::createTavixQPropertyList, &TavixQPropertyList::getProps, true},
         // {"qtribbonbar", &TavixQRibbonBar::createTavixQRibbonBar, &TavixQRibbonBar::getProps, true},
         // {"canvas", &TavixQCanvas::createTavixQCanvas, nullptr, false},
@@ -91,8 +92,8 @@ const std::vector<BuiltInAlias> &builtInAliases()
         {"scrollbar", &TavixQScrollBar::createTavixQScrollBar},
         {"container", &TavixQContainer::createTavixQContainer},
         {"scrollview", &TavixQScrollView::createTavixQScrollView},
-        // {"picture", &TavixQImage::createTavixQImage},
-        // {"image", &TavixQImage::createTavixQImage},
+        {"picture", &TavixQImage::createTavixQImage},
+        {"image", &TavixQImage::createTavixQImage},
         {"button", &TavixQPushButton::createTavixQPushButton},
         // {"menubar", &TavixQMenuBar::createTavixQMenuBar},
         // {"label", &TavixQLabel::createTavixQLabel},

@@ -1,0 +1,211 @@
+#include "controls/TavixQImageImpl.h"
+
+#include "controls/TavixQImage.h"
+#include "core/TavixJson.h"
+#include "core/TavixNodeEntries.h"
+#include "resources/TavixQResourceManager.h"
+#include "resources/TavixStyleDocument.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QLabel>
+#include <QMovie>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <json/value.h>
+
+namespace TavixQtLib {
+
+namespace {
+
+const QString kDefaultSvgColor = QStringLiteral("FF000000");
+
+// Offset of content of length content inside length for alignment 0, 1, 2 (other values: 0).
+int alignOffset(int align, int length, int content)
+{
+    const qint64 free = qint64(length) - content;
+    if (align == 1)
+        return int(free / 2);
+    if (align == 2)
+        return int(qBound<qint64>(INT_MIN, free, INT_MAX));
+    return 0;
+}
+
+} // namespace
+
+TavixQImageImpl::TavixQImageImpl(TavixQImage *owner)
+    : TavixQWidgetBaseImpl(owner, QString::fromLatin1(TavixQImage::typeName()))
+    , owner(owner)
+{
+}
+
+TavixQImageImpl::~TavixQImageImpl()
+{
+    deleteMovie();   // the label is the widget's child and goes with it
+}
+
+QRect TavixQImageImpl::placement(const QRect &rect, const QSize &content) const
+{
+    const int w = widget->width();
+    const int h = widget->height();
+    if (stretch)
+        return QRect(rect.left(), rect.top(), w, h);
+    return QRect(rect.left() + alignOffset(horAlign, w, content.width()),
+                 rect.top() + alignOffset(verAlign, h, content.height()), content.width(), content.height());
+}
+
+void TavixQImageImpl::setPath(const QString &path)
+{
+    deleteMovie();
+    imagePath = path;
+    if (isSvgPath(path))
+        svgPath = path;
+    else
+        svgPath.clear();
+}
+
+void TavixQImageImpl::deleteMovie()
+{
+    if (movie) {
+        // movieFinished() is emitted from the movie's own frame signal, and a slot may replace the
+        // picture: the movie must outlive that emission.
+        movie->disconnect(this);
+        movie->stop();
+        movie->deleteLater();
+        movie = nullptr;
+    }
+    if (movieLabel) {
+        movieLabel->setMovie(nullptr);
+        movieLabel->hide();
+    }
+    lastFrame = -1;
+}
+
+void TavixQImageImpl::startMovie(const QString &path)
+{
+    deleteMovie();
+    // Animations held by a resource set (a zipped theme, for one) play from a copy of their bytes.
+    const char *data = nullptr;
+    unsigned size = 0;
+    ResSourceType from = SourceDefault;
+    if (!path.isEmpty() && TavixQResourceManager::getInstance()->getResource(path, data, size, from)
+        && size <= unsigned(INT_MAX)) {
+        movie = new QMovie;
+        auto *buffer = new QBuffer(movie);
+        buffer->setData(data, int(size));
+        movie->setDevice(buffer);
+    } else {
+        movie = new QMovie(path);
+    }
+    connect(movie, &QMovie::frameChanged, this, &TavixQImageImpl::noteFrame);
+    if (!movieLabel)
+        movieLabel = new QLabel(widget);
+    movieLabel->setGeometry(0, 0, widget->width(), widget->height());
+    movieLabel->setScaledContents(true);
+    movieLabel->setMovie(movie);
+    movieLabel->show();
+    movie->start();
+}
+
+void TavixQImageImpl::noteFrame(int frame)
+{
+    if (!movie || frame == lastFrame)
+        return;
+    lastFrame = frame;
+    if (frame == movie->frameCount() - 1)
+        emit owner->movieFinished();
+}
+
+void TavixQImageImpl::paintEvent(QPaintEvent *event)
+{
+    TavixQWidgetBaseImpl::paintEvent(event);
+    if (movie)
+        noteFrame(movie->currentFrameNumber());
+}
+
+void TavixQImageImpl::paint(QPainter *painter, const QRect &rect)
+{
+    TavixQResourceManager *resources = TavixQResourceManager::getInstance();
+    if (svgPath.isEmpty()) {
+        const QImage *picture = image ? image : resources->getImage(imagePath, false);
+        if (!picture || picture->isNull())
+            return;
+        const QRect target = placement(rect, picture->size());
+        if (stretch)
+            painter->drawImage(target, *picture);
+        else
+            painter->drawImage(target.topLeft(), *picture);
+        return;
+    }
+
+    QSvgRenderer *renderer = resources->getSvgRenderer(svgPath);
+    if (!renderer || !renderer->isValid())
+        return;
+    QSize size = renderer->defaultSize();
+    if (!size.isValid())
+        size = QSize(qMax(widget->width(), 1), qMax(widget->height(), 1));
+    const QRect target = placement(rect, size);
+    if (target.isEmpty())
+        return;
+    if (!useSvgColor) {
+        renderer->render(painter, target);
+        return;
+    }
+    // Only the part inside the widget is tinted: an SVG may declare a size far beyond any screen.
+    const QRect visible = target.intersected(QRect(rect.topLeft(), widget->size()));
+    if (visible.isEmpty())
+        return;
+    QImage tinted(visible.size(), QImage::Format_ARGB32_Premultiplied);
+    tinted.fill(Qt::transparent);
+    {
+        QPainter layer(&tinted);
+        layer.translate(-visible.topLeft());
+        renderer->render(&layer, target);
+        layer.resetTransform();
+        layer.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        layer.fillRect(tinted.rect(), svgColor);
+    }
+    painter->drawImage(visible.topLeft(), tinted);
+}
+
+bool TavixQImageImpl::serializeJsonValue(Json::Value **node, bool read)
+{
+    const bool result = TavixQWidgetBaseImpl::serializeJsonValue(node, read);
+    if (!node || !*node)
+        return result;
+    Json::Value &value = **node;
+
+    if (read) {
+        if (const Json::Value *attr = tavixAttrNode(value)) {
+            QString path;
+            if (tavixReadString(*attr, "path", path)) {
+                imagePath = path;
+                if (isSvgPath(path))
+                    svgPath = path;
+            }
+            tavixReadBool(*attr, "fill", stretch);
+            tavixReadString(*attr, "svgPath", svgPath);
+            tavixReadBool(*attr, "svgUseColor", useSvgColor);
+            // Hexadecimal AARRGGBB; the picture's tint is always opaque. Other text keeps the colour.
+            QString color;
+            if (tavixReadString(*attr, "svgColor", color)) {
+                bool ok = false;
+                const uint number = color.trimmed().toUInt(&ok, 16);
+                if (ok)
+                    svgColor = QColor(int((number >> 16) & 0xFF), int((number >> 8) & 0xFF), int(number & 0xFF));
+            }
+        }
+        widget->update();
+        return result;
+    }
+
+    tavixWriteAttrString(value, "path", svgPath.isEmpty() ? imagePath : QString());
+    tavixWriteAttrBool(value, "fill", stretch, true);
+    tavixWriteAttrString(value, "svgPath", svgPath);
+    tavixWriteAttrBool(value, "svgUseColor", useSvgColor, false);
+    tavixWriteAttrString(value, "svgColor", tavixColorToHex(svgColor), kDefaultSvgColor);
+    return result;
+}
+
+} // namespace TavixQtLib
