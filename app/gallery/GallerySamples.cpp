@@ -3,19 +3,27 @@
 #include "controls/TavixQCheckBox.h"
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQGroupBox.h"
+#include "controls/TavixQImage.h"
 #include "controls/TavixQPushButton.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/TavixQScrollBarImpl.h"
 #include "controls/TavixQScrollView.h"
 #include "controls/TavixQStackContainer.h"
+#include "controls/charts/TavixQECGChart.h"
+#include "controls/charts/TavixQICDChart.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "core/TavixTypes.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QLCDNumber>
 #include <QMetaProperty>
 #include <QProgressBar>
+
+#include <cmath>
 
 namespace TavixGallery {
 
@@ -132,6 +140,90 @@ void forceScrollBarState(QWidget *c, int state)
         impl->thumbState = impl->upState = impl->downState = state;
 }
 
+double gauss(double t, double centre, double width)
+{
+    const double d = (t - centre) / width;
+    return std::exp(-0.5 * d * d);
+}
+
+// Millivolts of a synthetic beat at 75 per minute: P wave, QRS complex, T wave.
+double ecgMillivolts(double t)
+{
+    const double phase = std::fmod(t, 0.8);
+    return 0.15 * gauss(phase, 0.16, 0.025) - 0.12 * gauss(phase, 0.285, 0.008) + 1.3 * gauss(phase, 0.30, 0.010)
+        - 0.3 * gauss(phase, 0.318, 0.009) + 0.32 * gauss(phase, 0.52, 0.045);
+}
+
+// A sweep caught mid-screen: the previous sweep (one beat later in phase) stays visible right of
+// the newest point behind the gap.
+template <class Chart>
+void sweepSample(Chart *chart, double pixelsPerSecond)
+{
+    const int w = chart->width();
+    const double baseline = chart->height() * 0.65;
+    const double gain = chart->height() * 0.4;
+    auto addSweep = [&](int upToX, double phase) {
+        for (int x = 0; x <= upToX; ++x)
+            chart->addData(float(x), float(baseline - ecgMillivolts(x / pixelsPerSecond + phase) * gain));
+    };
+    addSweep(w - 1, 0.37);
+    chart->swapData();
+    chart->clearData();
+    addSweep(w * 3 / 5, 0.0);
+}
+
+// A picture made once for every image cell: the control does not own images it is given.
+const QImage &samplePicture()
+{
+    static const QImage picture = [] {
+        QImage image(64, 48, QImage::Format_ARGB32_Premultiplied);
+        QPainter p(&image);
+        QLinearGradient sky(0, 0, 0, 48);
+        sky.setColorAt(0, QColor(0x4a, 0x90, 0xe2));
+        sky.setColorAt(1, QColor(0xb8, 0xd8, 0xf8));
+        p.fillRect(image.rect(), sky);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xff, 0xd0, 0x40));
+        p.drawEllipse(QPointF(46, 14), 7, 7);
+        p.setBrush(QColor(0x3c, 0x8d, 0x40));
+        p.drawPolygon(QPolygonF({QPointF(0, 48), QPointF(22, 22), QPointF(40, 40), QPointF(52, 30),
+                                 QPointF(64, 42), QPointF(64, 48)}));
+        return image;
+    }();
+    return picture;
+}
+
+void setupImage(QWidget *c)
+{
+    if (auto *image = qobject_cast<TavixQImage *>(c)) {
+        image->setImage(&samplePicture());
+        image->setStretchDraw(true);
+    }
+}
+
+QWidget *createEcg() { return new TavixQECGChart(); }
+QWidget *createIcd() { return new TavixQICDChart(); }
+
+void setupEcg(QWidget *c)
+{
+    if (auto *chart = qobject_cast<TavixQECGChart *>(c)) {
+        chart->setLineColor(QColor(0x20, 0xc0, 0x60), QColor(0x20, 0xc0, 0x60));
+        chart->setLineWeight(1.5f);
+        chart->enableFillColor(true, false);
+        chart->setBelowFillColor(QColor(0x20, 0xc0, 0x60, 0x70), QColor(0x20, 0xc0, 0x60, 0x00));
+        sweepSample(chart, 100.0);
+    }
+}
+
+void setupIcd(QWidget *c)
+{
+    if (auto *chart = qobject_cast<TavixQICDChart *>(c)) {
+        chart->setLineColor(QColor(0xe0, 0xa0, 0x20), QColor(0xe0, 0xa0, 0x20));
+        sweepSample(chart, 100.0);
+    }
+}
+
 } // namespace
 
 // Rows in keyword order. Sizes are what the control typically gets in a page.
@@ -141,10 +233,12 @@ const std::vector<GallerySample> &gallerySamples()
         {"qtbutton", QSize(120, 36), &setupButton, nullptr, nullptr, nullptr},
         {"qtcheckbox", QSize(140, 28), &setupCheckBox, nullptr, nullptr, nullptr},
         {"qtcontainer", QSize(200, 52), &setupContainer, nullptr, nullptr, nullptr},
+        {"qtecgchart", QSize(260, 100), &setupEcg, nullptr, &createEcg, "ECG chart"},
         {"qtgroupbox", QSize(200, 104), &setupGroupBox, nullptr, nullptr, nullptr},
+        {"qticdchart", QSize(260, 100), &setupIcd, nullptr, &createIcd, "ICD chart"},
         {"qtlabel", QSize(160, 28), &setupLabel, nullptr, nullptr, nullptr},
         {"qtlcdnumber", QSize(140, 48), &setupLcd, nullptr, nullptr, nullptr},
-        {"qtpicture", QSize(96, 96), nullptr, nullptr, nullptr, nullptr},
+        {"qtpicture", QSize(96, 72), &setupImage, nullptr, nullptr, nullptr},
         {"qtradiobox", QSize(150, 28), &setupRadio, nullptr, nullptr, nullptr},
         {"qtscrollbar", QSize(20, 140), &setupScrollBar, &forceScrollBarState, nullptr, nullptr},
         {"qtscrollview", QSize(200, 140), &setupScrollView, nullptr, nullptr, nullptr},
