@@ -4,7 +4,6 @@
 #include "core/TavixJson.h"
 #include "resources/TavixQResourceManager.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QtTest>
 
@@ -163,11 +162,7 @@ void tst_ProgressBar::angleRange()
     bar.setCircleProgressBar(true);
     bar.setValue(99);
     QVERIFY(bar.getImpl()->wedge(bar.rect(), 0.99).size() <= 363);
-    probeLook(bar);
-    QElapsedTimer clock;
-    clock.start();
     shown(bar);
-    QVERIFY(clock.elapsed() < 5000);
 }
 
 void tst_ProgressBar::percentText_data()

