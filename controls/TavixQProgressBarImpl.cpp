@@ -128,7 +128,8 @@ bool TavixQProgressBarImpl::serializeJsonValue(Json::Value **node, bool read)
 
     Json::Value &out = **node;
     tavixWriteAttrBool(out, "showText", showText, false);
-    tavixWriteAttrInt(out, "val", bar->value(), 0);
+    // Qt's reset value (one below the minimum) marks "no progress", which a missing key already means.
+    tavixWriteAttrInt(out, "val", bar->value() < bar->minimum() ? 0 : bar->value(), 0);
     styleSlots.write(out);
     return true;
 }

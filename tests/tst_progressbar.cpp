@@ -250,6 +250,9 @@ void tst_ProgressBar::nodeRoundTrip()
     Json::Value bare = parse("{}");        // a page node without "val" starts at 0
     QVERIFY(copy.readJsonValue(&bare));
     QCOMPARE(copy.value(), 0);
+    Json::Value fresh(Json::objectValue);  // nor does a bar in Qt's reset state write one
+    TavixQProgressBar().serializeJsonValue(&fresh, false);
+    QVERIFY(!tavixJsonHas(fresh["attr"], "val"));
 }
 
 void tst_ProgressBar::hostileNumbers_data()
