@@ -55,7 +55,7 @@ public:
     TavixQSwitch *control = nullptr;
 
     bool showAllText = true;
-    int thumbX = -1;            // offset from the left margin while a toggle runs; -1 before the first
+    int thumbX = -1;            // offset from the left margin, as animated or last drawn; -1 before either
     bool animating = false;
     int margin = kDefaultMargin;
     bool showText = true;
