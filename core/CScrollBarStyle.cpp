@@ -1,6 +1,6 @@
 #include "core/CScrollBarStyle.h"
 
-// TavixQSlider: include "controls/TavixQSlider.h" here when the slider lands.
+#include "controls/TavixQSlider.h"
 
 namespace TavixQtLib {
 
@@ -12,10 +12,9 @@ CScrollBarStyle::CScrollBarStyle()
 
 int CScrollBarStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
-    // TavixQSlider: when the slider lands, answer PM_SliderLength from the slider itself:
-    //     if (metric == PM_SliderLength)
-    //         if (auto *slider = qobject_cast<const TavixQSlider *>(widget))
-    //             return slider->getSliderLength();
+    if (metric == PM_SliderLength)
+        if (auto *slider = qobject_cast<const TavixQSlider *>(widget))
+            return slider->getSliderLength();
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
@@ -23,11 +22,9 @@ QRect CScrollBarStyle::subControlRect(ComplexControl control, const QStyleOption
                                       SubControl sub, const QWidget *widget) const
 {
     const QRect rect = QProxyStyle::subControlRect(control, option, sub, widget);
-    // TavixQSlider: when the slider lands, size its handle from the slider itself:
-    //     if (control == CC_Slider && sub == SC_SliderHandle)
-    //         if (auto *slider = qobject_cast<const TavixQSlider *>(widget))
-    //             return sliderHandleRect(rect, slider->getThumbBtnSize(), slider->size(),
-    //                                     slider->orientation());
+    if (control == CC_Slider && sub == SC_SliderHandle)
+        if (auto *slider = qobject_cast<const TavixQSlider *>(widget))
+            return sliderHandleRect(rect, slider->getThumbBtnSize(), slider->size(), slider->orientation());
     return rect;
 }
 

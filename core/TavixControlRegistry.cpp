@@ -17,13 +17,16 @@
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQGroupBox.h"
 #include "controls/TavixQImage.h"
+#include "controls/TavixQProgressBar.h"
 #include "controls/TavixQPushButton.h"
 #include "controls/TavixQRadioButton.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/TavixQScrollView.h"
+#include "controls/TavixQSlider.h"
 #include "controls/TavixQSpacer.h"
 #include "controls/TavixQSplitter.h"
 #include "controls/TavixQStackContainer.h"
+#include "controls/TavixQSwitch.h"
 
 namespace TavixQtLib {
 
@@ -57,9 +60,9 @@ const std::vector<BuiltInType> &builtInTypes()
         // {"qtlabel", &TavixQLabel::createTavixQLabel, &TavixQLabel::getProps, true},
         {"qtcheckbox", &TavixQCheckBox::createTavixQCheckBox, &TavixQCheckBox::getProps, true},
         // {"qtlistview", &TavixQListView::createTavixQListView, &TavixQListView::getProps, false},
-        // {"qtprogressbar", &TavixQProgressBar::createTavixQProgressBar, &TavixQProgressBar::getProps, true},
+        {"qtprogressbar", &TavixQProgressBar::createTavixQProgressBar, &TavixQProgressBar::getProps, true},
         {"qtradiobox", &TavixQRadioButton::createTavixQRadioButton, &TavixQRadioButton::getProps, true},
-        // {"qtslider", &TavixQSlider::createTavixQSlider, &TavixQSlider::getProps, true},
+        {"qtslider", &TavixQSlider::createTavixQSlider, &TavixQSlider::getProps, true},
         {"qtstackcontainer", &TavixQStackContainer::createTavixQStackContainer, &TavixQStackContainer::getProps, true},
         {"qtspacer", &TavixQSpacer::createTavixQSpacer, &TavixQSpacer::getProps, true},
         // {"qttab", &TavixQTabWidget::createTavixQTabWidget, &TavixQTabWidget::getProps, true},
@@ -72,7 +75,7 @@ const std::vector<BuiltInType> &builtInTypes()
         // {"qtspinbox", &TavixQSpinBox::createTavixQSpinBox, nullptr, false},
         // {"qtlcdnumber", &TavixQLCDNumber::createTavixQLCDNumber, &TavixQLCDNumber::getProps, true},
         {"qtsplitter", &TavixQSplitter::createTavixQSplitter, nullptr, false},
-        // {"qtswitch", &TavixQSwitch::createTavixQSwitch, &TavixQSwitch::getProps, true},
+        {"qtswitch", &TavixQSwitch::createTavixQSwitch, &TavixQSwitch::getProps, true},
         {"qtscrollview", &TavixQScrollView::createTavixQScrollView, &TavixQScrollView::getProps, true},
         {"qtscrollbar", &TavixQScrollBar::createTavixQScrollBar, &TavixQScrollBar::getProps, true},
         // {"qttext", &TavixQTextEdit::createTavixQTextEdit, &TavixQTextEdit::getProps, true},
@@ -99,10 +102,10 @@ const std::vector<BuiltInAlias> &builtInAliases()
         // {"label", &TavixQLabel::createTavixQLabel},
         {"checkbox", &TavixQCheckBox::createTavixQCheckBox},
         // {"listview", &TavixQListView::createTavixQListView},
-        // {"progressbar", &TavixQProgressBar::createTavixQProgressBar},
+        {"progressbar", &TavixQProgressBar::createTavixQProgressBar},
         {"radio", &TavixQRadioButton::createTavixQRadioButton},
         {"radiobox", &TavixQRadioButton::createTavixQRadioButton},
-        // {"slider", &TavixQSlider::createTavixQSlider},
+        {"slider", &TavixQSlider::createTavixQSlider},
         {"stackcontainer", &TavixQStackContainer::createTavixQStackContainer},
         // {"tab", &TavixQTabWidget::createTavixQTabWidget},
         // {"dedit", &TavixQLineEdit::createTavixQLineEdit},
@@ -115,7 +118,7 @@ const std::vector<BuiltInAlias> &builtInAliases()
         // {"spinbox", &TavixQSpinBox::createTavixQSpinBox},
         // {"dnumedit", &TavixQSpinBox::createTavixQSpinBox},
         {"splitter", &TavixQSplitter::createTavixQSplitter},
-        // {"switch", &TavixQSwitch::createTavixQSwitch},
+        {"switch", &TavixQSwitch::createTavixQSwitch},
         // {"property", &TavixQPropertyList::createTavixQPropertyList},
     };
     return rows;
