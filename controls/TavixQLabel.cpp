@@ -1,0 +1,128 @@
+#include "controls/TavixQLabel.h"
+
+#include "controls/TavixQLabelImpl.h"
+#include "core/TavixLanguageText.h"
+
+#include <QEvent>
+
+namespace TavixQtLib {
+
+TAVIX_DEFINE_CONTROL(TavixQLabel, "qtlabel")
+TAVIX_DEFINE_FORWARDED_EVENTS(TavixQLabel, QLabel)
+
+TavixQLabel::TavixQLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    m_impl = new TavixQLabelImpl(this);
+    m_impl->applyStyle();   // the built-in look, for when no theme entry styles labels
+    m_impl->applyTheme();
+    m_impl->setFullText(QStringLiteral("label"));
+}
+
+TavixQLabel::~TavixQLabel()
+{
+    tavixDestroyImpl(this, m_impl);
+}
+
+ControlInfo TavixQLabel::getProps()
+{
+    ControlInfo info;
+    info.typeName = typeName();
+    info.className = "TavixQLabel";
+    info.displayName = "Label";
+    info.description = "Control label";
+    info.iconName = "label";
+    info.properties = tavixCommonPropertyDefs();
+
+    PropertyDef text = tavixPropertyDef(QStringLiteral("Text"), String);
+    text.setString = tavixBindAccessor(&TavixQLabel::setText);
+    text.getString = tavixBindAccessor(&TavixQLabel::getText);
+    info.properties.push_back(text);
+
+    PropertyDef textStyle = tavixPropertyDef(QStringLiteral("TextStyle"), TextStyleRef);
+    textStyle.addOption(Normal, QStringLiteral("Normal"));
+    textStyle.addOption(Disable, QStringLiteral("Disable"));
+    textStyle.setTextStyle = tavixBindAccessor(&TavixQLabel::setTextStyle);
+    textStyle.getTextStyle = tavixBindAccessor(&TavixQLabel::getTextStyle);
+    info.properties.push_back(textStyle);
+    return info;
+}
+
+void TavixQLabel::setText(const QString &text)
+{
+    m_impl->languageKey.clear();
+    m_impl->setFullText(text);
+}
+
+QString TavixQLabel::getText() const
+{
+    return m_impl->fullText;
+}
+
+void TavixQLabel::setLanguageKey(const QString &key)
+{
+    m_impl->languageKey = key;
+    QString text;
+    if (tavixTranslateText(key, text))
+        m_impl->setFullText(text);
+}
+
+QString TavixQLabel::getLanguageKey() const
+{
+    return m_impl->languageKey;
+}
+
+void TavixQLabel::setTextStyle(CtrlState state, const TextStyleDesc &style)
+{
+    if (state == Normal || state == AllStates)
+        m_impl->normalTextStyle = style;
+    if (state == AllStates || (state >= Hot && state <= Disable)) {
+        m_impl->disableTextStyle = style;
+        m_impl->disableStyleSet = true;
+    }
+    m_impl->applyStyle();
+}
+
+const TextStyleDesc &TavixQLabel::getTextStyle(CtrlState state) const
+{
+    return state == Normal ? m_impl->normalTextStyle : m_impl->disableTextStyle;
+}
+
+void TavixQLabel::setColor(const QColor &color)
+{
+    m_impl->normalTextStyle.color = color;
+    m_impl->applyStyle();
+}
+
+QColor TavixQLabel::getColor() const
+{
+    return m_impl->normalTextStyle.color;
+}
+
+void TavixQLabel::setDisableColor(const QColor &color)
+{
+    m_impl->disableTextStyle.color = color;
+    m_impl->disableStyleSet = true;
+    m_impl->applyStyle();
+}
+
+QColor TavixQLabel::getDisableColor() const
+{
+    return m_impl->disableTextStyle.color;
+}
+
+void TavixQLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    if (m_impl)
+        m_impl->updateShownText();
+}
+
+void TavixQLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (m_impl && event->type() == QEvent::EnabledChange)
+        m_impl->applyStyle();
+}
+
+} // namespace TavixQtLib

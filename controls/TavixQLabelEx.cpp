@@ -1,0 +1,122 @@
+#include "controls/TavixQLabelEx.h"
+
+#include "controls/TavixQLabelExImpl.h"
+#include "resources/TavixPainting.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QTextDocument>
+
+#include <cmath>
+
+namespace TavixQtLib {
+
+TAVIX_DEFINE_CONTROL(TavixQLabelEx, "qtlabelex")
+TAVIX_DEFINE_FORWARDED_EVENTS(TavixQLabelEx, QLabel)
+
+TavixQLabelEx::TavixQLabelEx(QWidget *parent)
+    : QLabel(parent)
+{
+    m_impl = new TavixQLabelExImpl(this);
+    m_impl->applyFont();
+    m_impl->applyTheme();
+    m_impl->setPlainText(QStringLiteral("label"));
+}
+
+TavixQLabelEx::~TavixQLabelEx()
+{
+    tavixDestroyImpl(this, m_impl);
+}
+
+// Not offered to the designer (registered without a descriptor); kept for callers that ask.
+ControlInfo TavixQLabelEx::getProps()
+{
+    ControlInfo info;
+    info.typeName = typeName();
+    info.className = "TavixQLabelEx";
+    info.displayName = "LabelEx";
+    info.description = "Control label ex";
+    info.iconName = "label";
+    info.properties = tavixCommonPropertyDefs();
+    return info;
+}
+
+void TavixQLabelEx::setText(const QString &text)
+{
+    m_impl->languageKey.clear();
+    m_impl->setPlainText(text);
+}
+
+QString TavixQLabelEx::getText() const
+{
+    return m_impl->document->toPlainText();
+}
+
+void TavixQLabelEx::setHtmlContent(const QString &html)
+{
+    m_impl->languageKey.clear();
+    m_impl->clearSelection();
+    m_impl->document->setHtml(html);
+    updateGeometry();
+    update();
+}
+
+QString TavixQLabelEx::getHtmlContent() const
+{
+    return m_impl->document->toHtml();
+}
+
+QSize TavixQLabelEx::calcSize(const QString &html, int width) const
+{
+    QTextDocument measure;
+    measure.setDefaultFont(tavixTextStyleFont(m_impl->normalTextStyle));
+    measure.setHtml(html);
+    // A text width rather than a page height: a tall text is measured whole, not split into pages.
+    measure.setTextWidth(width > 0 ? qreal(width) : -1.0);
+    const QSizeF size = measure.size();
+    return QSize(int(measure.idealWidth()), int(size.height()));
+}
+
+void TavixQLabelEx::setColor(const QColor &color)
+{
+    m_impl->normalTextStyle.color = color;
+    update();
+}
+
+void TavixQLabelEx::setTextStyle(CtrlState state, const TextStyleDesc &style)
+{
+    if (state == Normal || state == AllStates)
+        m_impl->normalTextStyle = style;
+    if (state == AllStates || (state >= Hot && state <= Disable)) {
+        m_impl->disableTextStyle = style;
+        m_impl->disableStyleSet = true;
+    }
+    m_impl->applyFont();
+}
+
+const TextStyleDesc &TavixQLabelEx::getTextStyle(CtrlState state) const
+{
+    return state == Normal ? m_impl->normalTextStyle : m_impl->disableTextStyle;
+}
+
+QSize TavixQLabelEx::sizeHint() const
+{
+    return calcSize(m_impl->document->toHtml(), width() > 0 ? width() : 0);
+}
+
+void TavixQLabelEx::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPointer<TavixQLabelEx> alive(this);
+    QLabel::mouseDoubleClickEvent(event);
+    if (alive && m_impl)
+        m_impl->mouseDoubleClickEvent(event);
+}
+
+void TavixQLabelEx::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (m_impl && event->type() == QEvent::EnabledChange)
+        m_impl->applyFont();
+}
+
+} // namespace TavixQtLib
