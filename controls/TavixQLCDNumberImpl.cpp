@@ -18,17 +18,18 @@ constexpr int kBackgroundSlot = 0;
 // Eight hexadecimal digits at most (alpha, red, green, blue); anything else is not a colour.
 bool readHexColor(const Json::Value &attr, const char *key, QColor &out)
 {
+    const Json::Value *value = tavixJsonMember(attr, key);
     QString text;
-    if (!tavixReadString(attr, key, text))
+    if (!value || !value->isString() || !tavixJsonToString(*value, text))
         return false;
     text = text.trimmed();
     if (text.isEmpty() || text.size() > 8)
         return false;
     bool ok = false;
-    const uint value = text.toUInt(&ok, 16);
+    const uint rgb = text.toUInt(&ok, 16);
     if (!ok)
         return false;
-    out = QColor::fromRgb(QRgb(value));   // documents do not set the digits' alpha: opaque
+    out = QColor::fromRgb(QRgb(rgb));   // documents do not set the digits' alpha: opaque
     out.setAlpha(255);
     return true;
 }
