@@ -1,7 +1,6 @@
 #include "controls/TavixQLabel.h"
 
 #include "controls/TavixQLabelImpl.h"
-#include "core/TavixLanguageText.h"
 
 #include <QEvent>
 
@@ -16,7 +15,7 @@ TavixQLabel::TavixQLabel(QWidget *parent)
     m_impl = new TavixQLabelImpl(this);
     m_impl->applyStyle();   // the built-in look, for when no theme entry styles labels
     m_impl->applyTheme();
-    m_impl->setFullText(QStringLiteral("label"));
+    m_impl->showText(QStringLiteral("label"));
 }
 
 TavixQLabel::~TavixQLabel()
@@ -51,7 +50,7 @@ ControlInfo TavixQLabel::getProps()
 void TavixQLabel::setText(const QString &text)
 {
     m_impl->languageKey.clear();
-    m_impl->setFullText(text);
+    m_impl->showText(text);
 }
 
 QString TavixQLabel::getText() const
@@ -62,9 +61,7 @@ QString TavixQLabel::getText() const
 void TavixQLabel::setLanguageKey(const QString &key)
 {
     m_impl->languageKey = key;
-    QString text;
-    if (tavixTranslateText(key, text))
-        m_impl->setFullText(text);
+    m_impl->notifyChangeLanguage();
 }
 
 QString TavixQLabel::getLanguageKey() const
@@ -74,18 +71,12 @@ QString TavixQLabel::getLanguageKey() const
 
 void TavixQLabel::setTextStyle(CtrlState state, const TextStyleDesc &style)
 {
-    if (state == Normal || state == AllStates)
-        m_impl->normalTextStyle = style;
-    if (state == AllStates || (state >= Hot && state <= Disable)) {
-        m_impl->disableTextStyle = style;
-        m_impl->disableStyleSet = true;
-    }
-    m_impl->applyStyle();
+    m_impl->setTextStyle(state, style);
 }
 
 const TextStyleDesc &TavixQLabel::getTextStyle(CtrlState state) const
 {
-    return state == Normal ? m_impl->normalTextStyle : m_impl->disableTextStyle;
+    return m_impl->getTextStyle(state);
 }
 
 void TavixQLabel::setColor(const QColor &color)
@@ -101,9 +92,7 @@ QColor TavixQLabel::getColor() const
 
 void TavixQLabel::setDisableColor(const QColor &color)
 {
-    m_impl->disableTextStyle.color = color;
-    m_impl->disableStyleSet = true;
-    m_impl->applyStyle();
+    m_impl->setDisableColor(color);
 }
 
 QColor TavixQLabel::getDisableColor() const

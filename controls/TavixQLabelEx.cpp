@@ -18,9 +18,9 @@ TavixQLabelEx::TavixQLabelEx(QWidget *parent)
     : QLabel(parent)
 {
     m_impl = new TavixQLabelExImpl(this);
-    m_impl->applyFont();
+    m_impl->applyStyle();
     m_impl->applyTheme();
-    m_impl->setPlainText(QStringLiteral("label"));
+    m_impl->showText(QStringLiteral("label"));
 }
 
 TavixQLabelEx::~TavixQLabelEx()
@@ -44,12 +44,12 @@ ControlInfo TavixQLabelEx::getProps()
 void TavixQLabelEx::setText(const QString &text)
 {
     m_impl->languageKey.clear();
-    m_impl->setPlainText(text);
+    m_impl->showText(text);
 }
 
 QString TavixQLabelEx::getText() const
 {
-    return m_impl->document->toPlainText();
+    return m_impl->text();
 }
 
 void TavixQLabelEx::setHtmlContent(const QString &html)
@@ -85,18 +85,12 @@ void TavixQLabelEx::setColor(const QColor &color)
 
 void TavixQLabelEx::setTextStyle(CtrlState state, const TextStyleDesc &style)
 {
-    if (state == Normal || state == AllStates)
-        m_impl->normalTextStyle = style;
-    if (state == AllStates || (state >= Hot && state <= Disable)) {
-        m_impl->disableTextStyle = style;
-        m_impl->disableStyleSet = true;
-    }
-    m_impl->applyFont();
+    m_impl->setTextStyle(state, style);
 }
 
 const TextStyleDesc &TavixQLabelEx::getTextStyle(CtrlState state) const
 {
-    return state == Normal ? m_impl->normalTextStyle : m_impl->disableTextStyle;
+    return m_impl->getTextStyle(state);
 }
 
 QSize TavixQLabelEx::sizeHint() const
@@ -116,7 +110,7 @@ void TavixQLabelEx::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
     if (m_impl && event->type() == QEvent::EnabledChange)
-        m_impl->applyFont();
+        m_impl->applyStyle();
 }
 
 } // namespace TavixQtLib

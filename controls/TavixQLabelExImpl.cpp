@@ -1,11 +1,7 @@
 #include "controls/TavixQLabelExImpl.h"
 
 #include "controls/TavixQLabelEx.h"
-#include "core/TavixJson.h"
-#include "core/TavixLanguageText.h"
-#include "core/TavixNodeEntries.h"
 #include "resources/TavixPainting.h"
-#include "resources/TavixQResourceManager.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
@@ -14,18 +10,9 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-#include <json/value.h>
-
 #include <tuple>
 
 namespace TavixQtLib {
-
-namespace {
-
-constexpr int kNormalSlot = Normal;
-constexpr int kDisableSlot = Disable;
-
-} // namespace
 
 bool TavixTextPlace::operator<(const TavixTextPlace &o) const
 {
@@ -33,8 +20,7 @@ bool TavixTextPlace::operator<(const TavixTextPlace &o) const
 }
 
 TavixQLabelExImpl::TavixQLabelExImpl(TavixQLabelEx *owner)
-    : TavixQWidgetBaseImpl(owner, QString::fromLatin1(TavixQLabelEx::typeName()))
-    , label(owner)
+    : TavixQTextLabelImpl(owner, QString::fromLatin1(TavixQLabelEx::typeName()))
     , document(new QTextDocument(this))
 {
 }
@@ -44,24 +30,24 @@ bool TavixQLabelExImpl::interactive() const
     return label->textInteractionFlags() != Qt::NoTextInteraction;
 }
 
-const TextStyleDesc &TavixQLabelExImpl::activeStyle() const
-{
-    return (disableStyleSet && !label->isEnabled()) ? disableTextStyle : normalTextStyle;
-}
-
-void TavixQLabelExImpl::applyFont()
+void TavixQLabelExImpl::applyStyle()
 {
     document->setDefaultFont(tavixTextStyleFont(activeStyle()));
     label->updateGeometry();
     label->update();
 }
 
-void TavixQLabelExImpl::setPlainText(const QString &text)
+void TavixQLabelExImpl::showText(const QString &text)
 {
     clearSelection();
     document->setPlainText(text);
     label->updateGeometry();
     label->update();
+}
+
+QString TavixQLabelExImpl::text() const
+{
+    return document->toPlainText();
 }
 
 void TavixQLabelExImpl::layOut() const
@@ -192,43 +178,6 @@ void TavixQLabelExImpl::mouseDoubleClickEvent(QMouseEvent *)
         return;
     selectAll();
     label->update();
-}
-
-void TavixQLabelExImpl::notifyChangeLanguage()
-{
-    QString text;
-    if (tavixTranslateText(languageKey, text))
-        setPlainText(text);
-}
-
-bool TavixQLabelExImpl::serializeJsonValue(Json::Value **node, bool read)
-{
-    if (!TavixQWidgetBaseImpl::serializeJsonValue(node, read))
-        return false;
-    TavixStyleSlots styleSlots;
-    styleSlots.text(kNormalSlot, &normalTextStyle).text(kDisableSlot, &disableTextStyle);
-
-    if (read) {
-        const Json::Value &target = **node;
-        const TextStyleDesc disableBefore = disableTextStyle;
-        styleSlots.read(target);
-        if (disableTextStyle != disableBefore)
-            disableStyleSet = true;
-        // A theme entry styles the label; it never changes its text.
-        QString text;
-        const Json::Value *attr = tavixAttrNode(target);
-        if (attr && !TavixQResourceManager::getInstance()->isLoadFromThemeRes()
-            && tavixReadString(*attr, "text", text)) {
-            setPlainText(tavixTextFromNode(text, languageKey));
-        }
-        applyFont();
-        return true;
-    }
-
-    Json::Value &out = **node;
-    tavixWriteAttrString(out, "text", tavixTextForNode(document->toPlainText(), languageKey));
-    styleSlots.write(out);
-    return true;
 }
 
 } // namespace TavixQtLib

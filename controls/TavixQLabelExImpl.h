@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/TavixQWidgetBaseImpl.h"
-#include "resources/TextStyleDesc.h"
+#include "controls/TavixQTextLabelImpl.h"
 #include "tavixqtlib_export.h"
 
 #include <QColor>
@@ -31,7 +30,7 @@ struct TAVIXQTLIB_EXPORT TavixTextPlace
     bool operator<(const TavixTextPlace &o) const;
 };
 
-class TAVIXQTLIB_EXPORT TavixQLabelExImpl : public TavixQWidgetBaseImpl
+class TAVIXQTLIB_EXPORT TavixQLabelExImpl : public TavixQTextLabelImpl
 {
     Q_OBJECT
 public:
@@ -40,30 +39,23 @@ public:
     explicit TavixQLabelExImpl(TavixQLabelEx *label);
 
     void paint(QPainter *painter, const QRect &rect) override;
-    bool serializeJsonValue(Json::Value **node, bool read) override;
-    void notifyChangeLanguage() override;
+    // The document's default font from the active style.
+    void applyStyle() override;
+    QString text() const override;
+    void showText(const QString &text) override;   // as plain text
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
-    const TextStyleDesc &activeStyle() const;
-    // The document's default font from the active style.
-    void applyFont();
     // The line under point (widget coordinates), or an invalid place.
     TavixTextPlace hitTest(const QPoint &point) const;
     void selectAll();
     void clearSelection();
     // Highlight rectangles of the selection, in widget coordinates, one per selected line part.
     QVector<QRectF> selectionRects() const;
-    void setPlainText(const QString &text);
 
-    TavixQLabelEx *label = nullptr;
-    TextStyleDesc normalTextStyle;
-    TextStyleDesc disableTextStyle;
-    bool disableStyleSet = false;   // a disabled look was given; until then disabled labels look normal
-    QColor reserved;
-    QString languageKey;            // translation key of the text, from a "|->key" text
+    QString reservedText;
     TavixTextPlace selStart;
     TavixTextPlace selEnd;
     QTextDocument *document = nullptr;   // owned (child of this object)

@@ -1,24 +1,15 @@
 #include "controls/TavixQLabelImpl.h"
 
 #include "controls/TavixQLabel.h"
-#include "core/TavixJson.h"
-#include "core/TavixLanguageText.h"
-#include "core/TavixNodeEntries.h"
 #include "resources/TavixPainting.h"
-#include "resources/TavixQResourceManager.h"
 
 #include <QFontMetrics>
 #include <QPalette>
 #include <QTextDocument>
 
-#include <json/value.h>
-
 namespace TavixQtLib {
 
 namespace {
-
-constexpr int kNormalSlot = Normal;
-constexpr int kDisableSlot = Disable;
 
 Qt::Alignment styleAlignment(const TextStyleDesc &style)
 {
@@ -49,9 +40,9 @@ Qt::TextElideMode qtElideMode(int mode)
 
 } // namespace
 
-TavixQLabelImpl::TavixQLabelImpl(TavixQLabel *owner)
-    : TavixQWidgetBaseImpl(owner, QString::fromLatin1(TavixQLabel::typeName()))
-    , label(owner)
+TavixQLabelImpl::TavixQLabelImpl(TavixQLabel *label)
+    : TavixQTextLabelImpl(label, QString::fromLatin1(TavixQLabel::typeName()))
+    , owner(label)
 {
 }
 
@@ -61,12 +52,7 @@ void TavixQLabelImpl::paintEvent(QPaintEvent *event)
         state = Disable;
     else if (state == Disable)
         state = Normal;
-    label->paintAsQLabel(event);
-}
-
-const TextStyleDesc &TavixQLabelImpl::activeStyle() const
-{
-    return (disableStyleSet && !label->isEnabled()) ? disableTextStyle : normalTextStyle;
+    owner->paintAsQLabel(event);
 }
 
 void TavixQLabelImpl::applyStyle()
@@ -95,52 +81,14 @@ void TavixQLabelImpl::updateShownText()
     const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(fullText));
     const int width = label->contentsRect().width() - 2 * label->margin();
     const QString shown = shownText(fullText, activeStyle(), label->font(), width, rich);
-    if (shown != label->QLabel::text())
+    if (shown != label->text())
         label->QLabel::setText(shown);
 }
 
-void TavixQLabelImpl::setFullText(const QString &text)
+void TavixQLabelImpl::showText(const QString &text)
 {
     fullText = text;
     updateShownText();
-}
-
-void TavixQLabelImpl::notifyChangeLanguage()
-{
-    QString text;
-    if (tavixTranslateText(languageKey, text))
-        setFullText(text);
-}
-
-bool TavixQLabelImpl::serializeJsonValue(Json::Value **node, bool read)
-{
-    // The base may redirect *node to the control's theme entry; it rejects nodes that are not objects.
-    if (!TavixQWidgetBaseImpl::serializeJsonValue(node, read))
-        return false;
-    TavixStyleSlots styleSlots;
-    styleSlots.text(kNormalSlot, &normalTextStyle).text(kDisableSlot, &disableTextStyle);
-
-    if (read) {
-        const Json::Value &target = **node;
-        const TextStyleDesc disableBefore = disableTextStyle;
-        styleSlots.read(target);
-        if (disableTextStyle != disableBefore)
-            disableStyleSet = true;
-        // A theme entry styles the label; it never changes its text.
-        QString text;
-        const Json::Value *attr = tavixAttrNode(target);
-        if (attr && !TavixQResourceManager::getInstance()->isLoadFromThemeRes()
-            && tavixReadString(*attr, "text", text)) {
-            fullText = tavixTextFromNode(text, languageKey);
-        }
-        applyStyle();
-        return true;
-    }
-
-    Json::Value &out = **node;
-    tavixWriteAttrString(out, "text", tavixTextForNode(fullText, languageKey));
-    styleSlots.write(out);
-    return true;
 }
 
 } // namespace TavixQtLib

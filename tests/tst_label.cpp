@@ -1,4 +1,5 @@
 #include "TavixTestSupport.h"
+#include "controls/TavixQLCDNumber.h"
 #include "controls/TavixQLabel.h"
 #include "controls/TavixQLabelEx.h"
 #include "controls/TavixQLabelExImpl.h"
@@ -121,6 +122,7 @@ private slots:
     void roundTrip();
     void hostileNodes_data();
     void hostileNodes();
+    void hugeText();
     void registry();
     void labelExSelection_data();
     void labelExSelection();
@@ -313,6 +315,33 @@ void tst_Label::hostileNodes()
     renderWidget(labelEx);
     QCOMPARE(label.getTextStyle(Normal).name, QString());
     QVERIFY(written(label).isObject() && written(labelEx).isObject());
+}
+
+// A megabyte of text: eliding, wrapping and the document label stay bounded.
+void tst_Label::hugeText()
+{
+    QString huge;
+    for (int i = 0; i < (1 << 17); ++i)
+        huge += QStringLiteral("word%1 ").arg(i % 10);
+    for (int mode : {1, 3}) {
+        TavixQLabel label;
+        label.setTextStyle(Normal, textStyle(kNormal, mode));
+        label.resize(100, 40);
+        label.setText(huge);
+        QCOMPARE(label.getText(), huge);
+        QVERIFY(findInk(renderWidget(label), kNormal).right < 100);
+    }
+    TavixQLabelEx labelEx;
+    labelEx.resize(100, 40);
+    labelEx.setText(huge);
+    QTest::mouseDClick(&labelEx, Qt::LeftButton, Qt::NoModifier, QPoint(5, 10));
+    renderWidget(labelEx);
+    Json::Value node(Json::objectValue);
+    node["attr"]["text"] = tavixJsonString(huge);
+    TavixQLCDNumber lcd;
+    QVERIFY(lcd.readJsonValue(&node));
+    lcd.resize(100, 40);
+    renderWidget(lcd);
 }
 
 void tst_Label::registry()
