@@ -7,7 +7,7 @@
 #include <QPointer>
 #include <QTextDocument>
 
-#include <cmath>
+#include <memory>
 
 namespace TavixQtLib {
 
@@ -66,15 +66,25 @@ QString TavixQLabelEx::getHtmlContent() const
     return m_impl->document->toHtml();
 }
 
+namespace {
+
+// (ideal width, height) of doc laid out width pixels wide; a text width rather than a page height, so a
+// tall text is measured whole instead of split into pages.
+QSize measured(QTextDocument &doc, int width)
+{
+    doc.setTextWidth(width > 0 ? qreal(width) : -1.0);
+    const QSizeF size = doc.size();
+    return QSize(int(doc.idealWidth()), int(size.height()));
+}
+
+} // namespace
+
 QSize TavixQLabelEx::calcSize(const QString &html, int width) const
 {
     QTextDocument measure;
     measure.setDefaultFont(tavixTextStyleFont(m_impl->normalTextStyle));
     measure.setHtml(html);
-    // A text width rather than a page height: a tall text is measured whole, not split into pages.
-    measure.setTextWidth(width > 0 ? qreal(width) : -1.0);
-    const QSizeF size = measure.size();
-    return QSize(int(measure.idealWidth()), int(size.height()));
+    return measured(measure, width);
 }
 
 void TavixQLabelEx::setColor(const QColor &color)
@@ -93,9 +103,22 @@ const TextStyleDesc &TavixQLabelEx::getTextStyle(CtrlState state) const
     return m_impl->getTextStyle(state);
 }
 
+// Measured on a copy: laying the shown document out at another width would disturb hit tests.
 QSize TavixQLabelEx::sizeHint() const
 {
-    return calcSize(m_impl->document->toHtml(), width() > 0 ? width() : 0);
+    const std::unique_ptr<QTextDocument> copy(m_impl->document->clone());
+    return measured(*copy, 0);
+}
+
+bool TavixQLabelEx::hasHeightForWidth() const
+{
+    return true;
+}
+
+int TavixQLabelEx::heightForWidth(int width) const
+{
+    const std::unique_ptr<QTextDocument> copy(m_impl->document->clone());
+    return measured(*copy, width).height();
 }
 
 void TavixQLabelEx::mouseDoubleClickEvent(QMouseEvent *event)

@@ -35,7 +35,10 @@ public:
     void setTextStyle(CtrlState state, const TextStyleDesc &style);
     const TextStyleDesc &getTextStyle(CtrlState state) const;
 
+    // The text unwrapped; heightForWidth() gives its height wrapped to a width.
     QSize sizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
 
 public slots:
     // Hides QLabel::setText: the text goes into the document.

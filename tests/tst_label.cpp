@@ -415,6 +415,9 @@ void tst_Label::labelExCalcSize()
     QVERIFY(wrapped.width() <= 80 && wrapped.height() >= 3 * unwrapped.height() / 2);
     for (int width : {INT_MIN, -1, INT_MAX})
         QVERIFY(label.calcSize(html, width).isValid());
+    label.setHtmlContent(html);
+    QCOMPARE(label.sizeHint(), unwrapped);
+    QCOMPARE(label.heightForWidth(80), wrapped.height());
     label.setHtmlContent(QStringLiteral("<b>bold</b> text"));
     QCOMPARE(label.getText(), QStringLiteral("bold text"));
     QVERIFY(label.getHtmlContent().contains(QStringLiteral("font-weight")));
