@@ -3,6 +3,10 @@
 #include "controls/TavixQLabelImpl.h"
 
 #include <QEvent>
+#include <QPainter>
+#include <QPicture>
+#include <QStyle>
+#include <QTextDocument>
 
 namespace TavixQtLib {
 
@@ -98,6 +102,28 @@ void TavixQLabel::setDisableColor(const QColor &color)
 QColor TavixQLabel::getDisableColor() const
 {
     return m_impl->disableTextStyle.color;
+}
+
+void TavixQLabel::paintAsQLabel(QPaintEvent *event)
+{
+    const int alpha = m_base.getOpacity();
+    const bool rich = textFormat() == Qt::RichText || (textFormat() == Qt::AutoText && Qt::mightBeRichText(text()));
+    const bool selectable = textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Pictures, movies, rich and selectable text keep QLabel's painting (and full alpha).
+    if (alpha >= 255 || rich || selectable || !pixmap(Qt::ReturnByValue).isNull() || movie()
+        || !picture(Qt::ReturnByValue).isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setOpacity(qMax(0, alpha) / 255.0);
+    drawFrame(&painter);
+    const int m = margin();
+    int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()));
+    if (wordWrap())
+        flags |= Qt::TextWordWrap;
+    style()->drawItemText(&painter, contentsRect().adjusted(m, m, -m, -m), flags, palette(), isEnabled(), text(),
+                          foregroundRole());
 }
 
 void TavixQLabel::resizeEvent(QResizeEvent *event)

@@ -48,7 +48,9 @@ protected:
 
 private:
     friend class TavixQLabelImpl;
-    void paintAsQLabel(QPaintEvent *event) { QLabel::paintEvent(event); }
+    // QLabel's painting; plain text is drawn the same way here when the control's alpha is below 255,
+    // since QLabel's own painter knows nothing of it.
+    void paintAsQLabel(QPaintEvent *event);
 };
 
 } // namespace TavixQtLib

@@ -118,6 +118,7 @@ private slots:
     void wrapsMultiLineStyles();
     void setTextElidesAtOnce();
     void stylesPerState();
+    void alpha();
     void languageKey();
     void roundTrip();
     void hostileNodes_data();
@@ -240,6 +241,34 @@ void tst_Label::stylesPerState()
     QCOMPARE(label.font().pixelSize(), 20);
     QCOMPARE(label.getTextStyle(Normal).color, kDisable);
     QVERIFY(findInk(renderWidget(label), kDisable).any());
+}
+
+// The control's alpha reaches the text: at 128 the darkest red pixel is about half-way to white.
+void tst_Label::alpha()
+{
+    TavixQLabel label;
+    label.resize(200, 30);
+    label.setTextStyle(Normal, textStyle(kNormal, 1, true, 24));
+    label.setText(QStringLiteral("Sample"));
+    const auto palest = [&label] {
+        const QImage image = renderWidget(label);
+        int minGreen = 255;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                minGreen = qMin(minGreen, image.pixelColor(x, y).green());
+        return minGreen;
+    };
+    QVERIFY(palest() < 30);
+    // Drawn where QLabel draws it.
+    const Ink opaque = findInk(renderWidget(label), kNormal);
+    label.setOpacity(254);
+    const Ink nearly = findInk(renderWidget(label), kNormal);
+    QVERIFY(qAbs(opaque.left - nearly.left) <= 1 && qAbs(opaque.right - nearly.right) <= 1);
+    QVERIFY(qAbs(opaque.top - nearly.top) <= 1 && qAbs(opaque.bottom - nearly.bottom) <= 1);
+    label.setOpacity(128);
+    const int half = palest();
+    QVERIFY2(half > 100 && half < 150, qPrintable(QString::number(half)));
+    QVERIFY(findInk(renderWidget(label), kNormal).any());
 }
 
 // "|->key" follows the language, is written back as the key, and an explicit text ends the link.
