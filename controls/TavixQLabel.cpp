@@ -133,6 +133,14 @@ void TavixQLabel::resizeEvent(QResizeEvent *event)
         m_impl->updateShownText();
 }
 
+bool TavixQLabel::event(QEvent *event)
+{
+    const bool result = QLabel::event(event);
+    if (m_impl && event->type() == QEvent::ApplicationFontChange)
+        m_impl->applyStyle();
+    return result;
+}
+
 void TavixQLabel::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);

@@ -45,6 +45,8 @@ public slots:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // A new global font family reaches the text style's font.
+    bool event(QEvent *event) override;
 
 private:
     friend class TavixQLabelImpl;

@@ -129,6 +129,14 @@ void TavixQLabelEx::mouseDoubleClickEvent(QMouseEvent *event)
         m_impl->mouseDoubleClickEvent(event);
 }
 
+bool TavixQLabelEx::event(QEvent *event)
+{
+    const bool result = QLabel::event(event);
+    if (m_impl && event->type() == QEvent::ApplicationFontChange)
+        m_impl->applyStyle();
+    return result;
+}
+
 void TavixQLabelEx::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);

@@ -47,6 +47,8 @@ public slots:
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // A new global font family reaches the text style's font.
+    bool event(QEvent *event) override;
 };
 
 } // namespace TavixQtLib

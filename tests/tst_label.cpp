@@ -12,6 +12,7 @@
 #include "resources/TavixQResourceManager.h"
 
 #include <QImage>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <climits>
@@ -119,6 +120,7 @@ private slots:
     void setTextElidesAtOnce();
     void stylesPerState();
     void alpha();
+    void globalFontFamily();
     void languageKey();
     void roundTrip();
     void hostileNodes_data();
@@ -269,6 +271,21 @@ void tst_Label::alpha()
     const int half = palest();
     QVERIFY2(half > 100 && half < 150, qPrintable(QString::number(half)));
     QVERIFY(findInk(renderWidget(label), kNormal).any());
+}
+
+void tst_Label::globalFontFamily()
+{
+    TavixQLabel label;
+    TavixQLabelEx labelEx;
+    const QFont applicationFont = QApplication::font();
+    const QString family = QStringLiteral("tst_label family");
+    tavixSetGlobalFontFamily(family);
+    const QString labelFamily = label.font().family();
+    const QString exFamily = labelEx.getImpl()->document->defaultFont().family();
+    tavixSetGlobalFontFamily(QString());
+    QApplication::setFont(applicationFont);
+    QCOMPARE(labelFamily, family);
+    QCOMPARE(exFamily, family);
 }
 
 // "|->key" follows the language, is written back as the key, and an explicit text ends the link.
