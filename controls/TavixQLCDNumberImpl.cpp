@@ -3,6 +3,7 @@
 #include "controls/TavixQLCDNumber.h"
 #include "core/TavixJson.h"
 #include "core/TavixNodeEntries.h"
+#include "resources/TavixQResourceManager.h"
 #include "resources/TavixStyleDocument.h"
 
 #include <QPalette>
@@ -79,8 +80,9 @@ bool TavixQLCDNumberImpl::serializeJsonValue(Json::Value **node, bool read)
                 lcd->setDigitCountChecked(digits);
             if (readHexColor(*attr, "color", color))
                 applyColor();
+            // A theme entry styles the number; it never changes what it shows.
             QString text;
-            if (tavixReadString(*attr, "text", text))
+            if (!TavixQResourceManager::getInstance()->isLoadFromThemeRes() && tavixReadString(*attr, "text", text))
                 lcd->setNumText(text);
         }
         lcd->update();

@@ -131,6 +131,7 @@ private slots:
     void labelExSelection();
     void labelExCalcSize();
     void labelExRoundTrip();
+    void themeStylesButKeepsText();   // last: it loads a theme for the rest of the process
 };
 
 void tst_Label::initTestCase()
@@ -482,6 +483,33 @@ void tst_Label::labelExRoundTrip()
     QCOMPARE(show(written(second)), show(out));
     second.resize(200, 60);
     QVERIFY(findInk(renderWidget(second), kNormal).rows == 2);
+}
+
+// A theme entry named after the keyword styles every new control but never sets what it shows.
+void tst_Label::themeStylesButKeepsText()
+{
+    QTemporaryDir dir;
+    QFile styles(dir.filePath(QStringLiteral("style.json")));
+    QVERIFY(styles.open(QIODevice::WriteOnly));
+    styles.write(R"({"style": [{"type": 2, "name": "tst_theme_blue", "clr": "ff0000ff"}]})");
+    styles.close();
+    QFile theme(dir.filePath(QStringLiteral("theme.json")));
+    QVERIFY(theme.open(QIODevice::WriteOnly));
+    theme.write(R"({"elements": [{"child": [
+        {"name": "qtlabel", "attr": {"text": "fromTheme"}, "style": [["tst_theme_blue", 2, 0]]},
+        {"name": "qtlabelex", "attr": {"text": "fromTheme"}, "style": [["tst_theme_blue", 2, 0]]},
+        {"name": "qtlcdnumber", "attr": {"text": "77", "color": "FF00FF00"}}]}]})");
+    theme.close();
+    QVERIFY(TavixQResourceManager::getInstance()->loadThemeDir(dir.path()));
+    TavixQLabel label;
+    TavixQLabelEx labelEx;
+    TavixQLCDNumber lcd;
+    QCOMPARE(label.getColor(), kDisable);
+    QCOMPARE(labelEx.getTextStyle(Normal).color, kDisable);
+    QCOMPARE(lcd.getColor(), QColor(0, 255, 0));
+    QCOMPARE(label.getText(), QStringLiteral("label"));
+    QCOMPARE(labelEx.getText(), QStringLiteral("label"));
+    QCOMPARE(lcd.getNumText(), QStringLiteral("0"));
 }
 
 QTEST_MAIN(tst_Label)
