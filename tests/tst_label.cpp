@@ -483,6 +483,12 @@ void tst_Label::labelExRoundTrip()
     QCOMPARE(show(written(second)), show(out));
     second.resize(200, 60);
     QVERIFY(findInk(renderWidget(second), kNormal).rows == 2);
+    // The disabled look shows while disabled.
+    second.setTextStyle(Disable, textStyle(kDisable));
+    QVERIFY(findInk(renderWidget(second), kNormal).any());
+    second.setEnabled(false);
+    const QImage disabled = renderWidget(second);
+    QVERIFY(findInk(disabled, kDisable).rows == 2 && !findInk(disabled, kNormal).any());
 }
 
 // A theme entry named after the keyword styles every new control but never sets what it shows.
