@@ -57,6 +57,7 @@ private slots:
     void roundTrip();
     void hostileAttributes_data();
     void hostileAttributes();
+    void descriptor();
 };
 
 void tst_LCDNumber::initTestCase()
@@ -156,6 +157,31 @@ void tst_LCDNumber::hostileAttributes()
     QCOMPARE(lcd.getNumText(), QStringLiteral("42"));
     lcd.resize(80, 30);
     renderWidget(lcd);
+}
+
+// The designer reaches the control only through these bindings.
+void tst_LCDNumber::descriptor()
+{
+    const ControlInfo info = TavixQLCDNumber::getProps();
+    const auto row = [&info](const char *label) {
+        for (const PropertyDef &def : info.properties)
+            if (def.label == QLatin1String(label))
+                return def;
+        return PropertyDef();
+    };
+    TavixQLCDNumber lcd;
+    row("DigitCount").setInt(&lcd, 9);
+    row("DigitCount").setInt(&lcd, 1000);   // beyond QLCDNumber's limit: kept
+    QCOMPARE(row("DigitCount").getInt(&lcd), 9);
+    row("TextColor").setColor(&lcd, kDigits);
+    QCOMPARE(row("TextColor").getColor(&lcd), kDigits);
+    row("Text").setString(&lcd, QStringLiteral("3.5"));
+    QCOMPARE(row("Text").getString(&lcd), QStringLiteral("3.5"));
+    FillStyle fill;
+    fill.color = kBackground;
+    row("Background").setFillStyle(&lcd, CommonDisable, fill);
+    QCOMPARE(row("Background").getFillStyle(&lcd, CommonNormal).color, kBackground);
+    QCOMPARE(info.properties.size(), size_t(11));
 }
 
 QTEST_MAIN(tst_LCDNumber)
