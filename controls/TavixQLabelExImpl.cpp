@@ -146,6 +146,8 @@ void TavixQLabelExImpl::mousePressEvent(QMouseEvent *event)
 {
     if (!interactive() || !event)
         return;
+    // QLabel ignores a press it has no use for; taken here, the drag that follows comes to this label.
+    event->accept();
     // A press starts a selection where it lands.
     selStart = selEnd = hitTest(event->pos());
     label->setMouseTracking(true);
@@ -156,6 +158,7 @@ void TavixQLabelExImpl::mouseMoveEvent(QMouseEvent *event)
 {
     if (!interactive() || !event)
         return;
+    event->accept();
     // Beside the text there is no line to hit: the selection keeps its last end instead of vanishing.
     const TavixTextPlace hit = hitTest(event->pos());
     if (hit.isValid() && hit != selEnd) {
@@ -164,18 +167,20 @@ void TavixQLabelExImpl::mouseMoveEvent(QMouseEvent *event)
     }
 }
 
-void TavixQLabelExImpl::mouseReleaseEvent(QMouseEvent *)
+void TavixQLabelExImpl::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (!interactive())
+    if (!interactive() || !event)
         return;
+    event->accept();
     label->setMouseTracking(false);
     label->update();
 }
 
-void TavixQLabelExImpl::mouseDoubleClickEvent(QMouseEvent *)
+void TavixQLabelExImpl::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (!interactive())
+    if (!interactive() || !event)
         return;
+    event->accept();
     selectAll();
     label->update();
 }

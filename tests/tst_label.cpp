@@ -129,6 +129,7 @@ private slots:
     void registry();
     void labelExSelection_data();
     void labelExSelection();
+    void labelExTakesPressOnlyWhenInteractive();
     void labelExCalcSize();
     void labelExRoundTrip();
     void themeStylesButKeepsText();   // last: it loads a theme for the rest of the process
@@ -453,6 +454,33 @@ void tst_Label::labelExSelection()
     QVERIFY(ink.left <= 5);
     if (!doubleClick)
         QVERIFY(ink.right >= 50 && ink.right <= 64);
+}
+
+namespace {
+struct PressCounter : QWidget
+{
+    int presses = 0;
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+};
+} // namespace
+
+// Through the window, as a user's press arrives: taken by a selecting label (so the drag stays with
+// it), passed on to the parent by one without interaction flags.
+void tst_Label::labelExTakesPressOnlyWhenInteractive()
+{
+    PressCounter parent;
+    parent.resize(200, 100);
+    auto *label = new TavixQLabelEx(&parent);
+    label->setGeometry(0, 0, 200, 100);
+    label->setText(QStringLiteral("Some text"));
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, QPoint(10, 12));
+    QCOMPARE(parent.presses, 0);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, QPoint(10, 12));
+    QCOMPARE(parent.presses, 1);
 }
 
 void tst_Label::labelExCalcSize()
