@@ -59,7 +59,7 @@ void TavixQLabel::setText(const QString &text)
 
 QString TavixQLabel::getText() const
 {
-    return m_impl->fullText;
+    return m_impl->text();
 }
 
 void TavixQLabel::setLanguageKey(const QString &key)

@@ -67,8 +67,8 @@ void TavixQLabelImpl::applyStyle()
     updateShownText();
 }
 
-QString TavixQLabelImpl::shownText(const QString &text, const TextStyleDesc &style, const QFont &font, int width,
-                                   bool richText)
+QString TavixQLabelImpl::elided(const QString &text, const TextStyleDesc &style, const QFont &font, int width,
+                                bool richText)
 {
     if (style.elideMode == 3 || !style.singleline || richText)
         return text;
@@ -77,17 +77,24 @@ QString TavixQLabelImpl::shownText(const QString &text, const TextStyleDesc &sty
 
 void TavixQLabelImpl::updateShownText()
 {
+    fullText = text();
     const Qt::TextFormat format = label->textFormat();
     const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(fullText));
     const int width = label->contentsRect().width() - 2 * label->margin();
-    const QString shown = shownText(fullText, activeStyle(), label->font(), width, rich);
-    if (shown != label->text())
-        label->QLabel::setText(shown);
+    shownText = elided(fullText, activeStyle(), label->font(), width, rich);
+    if (shownText != label->text())
+        label->QLabel::setText(shownText);
+}
+
+QString TavixQLabelImpl::text() const
+{
+    return label->text() != shownText ? label->text() : fullText;
 }
 
 void TavixQLabelImpl::showText(const QString &text)
 {
     fullText = text;
+    shownText = label->text();   // not a change made behind the label's back
     updateShownText();
 }
 

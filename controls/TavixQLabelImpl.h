@@ -20,7 +20,9 @@ public:
     void paintEvent(QPaintEvent *event) override;
     // Font, palette, alignment and wrapping of the active style, then the shown text.
     void applyStyle() override;
-    QString text() const override { return fullText; }
+    // fullText, unless QLabel::setNum, clear() or QLabel::setText changed the label behind this
+    // object's back: then what they show.
+    QString text() const override;
     void showText(const QString &text) override;
 
     // Shows fullText, elided to the width when the active style is single-line and elides.
@@ -28,11 +30,12 @@ public:
 
     // text as a single-line style with elide mode shows it in width pixels: unchanged for mode 3,
     // multi-line styles and rich text (cutting markup would show broken tags).
-    static QString shownText(const QString &text, const TextStyleDesc &style, const QFont &font, int width,
-                             bool richText);
+    static QString elided(const QString &text, const TextStyleDesc &style, const QFont &font, int width,
+                          bool richText);
 
     TavixQLabel *owner = nullptr;
     QString fullText = QStringLiteral("label");   // the text as set, before eliding
+    QString shownText;                              // what this object last gave QLabel to show
 };
 
 } // namespace TavixQtLib

@@ -218,6 +218,12 @@ void tst_Label::setTextElidesAtOnce()
     const QString rich = QStringLiteral("<b>") + kLong + QStringLiteral("</b>");
     label.setText(rich);
     QCOMPARE(label.text(), rich);
+    // Set through QLabel's own functions, a text survives the next resize.
+    label.setNum(42);
+    QCOMPARE(label.getText(), QStringLiteral("42"));
+    label.resize(90, 30);
+    QCOMPARE(label.text(), QStringLiteral("42"));
+    QCOMPARE(label.getText(), QStringLiteral("42"));
 }
 
 // Normal red, disabled look blue: the disabled look shows only while disabled; a label without one
