@@ -125,6 +125,7 @@ private slots:
     void roundTrip();
     void hostileNodes_data();
     void hostileNodes();
+    void hostileStyles();
     void hugeText();
     void registry();
     void labelExSelection_data();
@@ -373,6 +374,27 @@ void tst_Label::hostileNodes()
     renderWidget(labelEx);
     QCOMPARE(label.getTextStyle(Normal).name, QString());
     QVERIFY(written(label).isObject() && written(labelEx).isObject());
+}
+
+// Style records from documents are untrusted too.
+void tst_Label::hostileStyles()
+{
+    for (int value : {INT_MIN, -1, 100000, INT_MAX}) {
+        TextStyleDesc style = textStyle(kNormal, value);
+        style.size = value;
+        style.hor = style.ver = style.x = style.y = value;
+        TavixQLabel label;
+        TavixQLabelEx labelEx;
+        label.resize(80, 30);
+        labelEx.resize(80, 30);
+        label.setText(kLong);
+        label.setTextStyle(AllStates, style);
+        labelEx.setTextStyle(AllStates, style);
+        renderWidget(label);
+        renderWidget(labelEx);
+        QTest::mouseDClick(&labelEx, Qt::LeftButton, Qt::NoModifier, QPoint(5, 10));
+        QVERIFY(labelEx.calcSize(kLong, 50).isValid());
+    }
 }
 
 // A megabyte of text: eliding, wrapping and the document label stay bounded.
