@@ -93,11 +93,6 @@ Ink findInk(const QImage &image, const QColor &color)
     return ink;
 }
 
-void saveLook(QWidget &widget, const char *name)
-{
-    renderWidget(widget).save(QStringLiteral("/tmp/tst_label_%1.png").arg(QLatin1String(name)));
-}
-
 Json::Value written(ITavixQWidgetBase &control)
 {
     Json::Value node(Json::objectValue);
@@ -167,8 +162,6 @@ void tst_Label::elide()
     label.setText(kLong);
     label.resize(120, 30);
     const Ink narrow = findInk(renderWidget(label), kNormal);
-    if (mode == 1)
-        saveLook(label, "elided");
     QVERIFY(narrow.any());
     QVERIFY2(narrow.right < 120 && narrow.rows == 1, qPrintable(QString::number(narrow.right)));
     QVERIFY2(QRegularExpression(shownPattern).match(label.text()).hasMatch(), qPrintable(label.text()));
@@ -199,7 +192,6 @@ void tst_Label::wrapsMultiLineStyles()
     label.resize(110, 120);
     QCOMPARE(label.text(), kLong);
     const Ink ink = findInk(renderWidget(label), kNormal);
-    saveLook(label, "wrapped");
     QVERIFY2(ink.rows >= 3, qPrintable(QString::number(ink.rows)));
     QVERIFY(ink.right < 110);
     label.resize(40, 120);
@@ -247,7 +239,6 @@ void tst_Label::stylesPerState()
 
     label.setEnabled(false);
     image = renderWidget(label);
-    saveLook(label, "disabled");
     QVERIFY(findInk(image, kDisable).any() && !findInk(image, kNormal).any());
     QCOMPARE(label.font().pixelSize(), 30);
 
@@ -467,8 +458,6 @@ void tst_Label::labelExSelection()
         QTest::mouseRelease(&label, Qt::LeftButton, Qt::NoModifier, firstLine);
     }
     const QImage image = renderWidget(label);
-    if (doubleClick && interactive)
-        image.save(QStringLiteral("/tmp/tst_label_selectall.png"));
     const Ink ink = findInk(image, highlight);
     if (!interactive) {
         QCOMPARE(ink.rows, 0);

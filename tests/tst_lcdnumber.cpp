@@ -76,7 +76,6 @@ void tst_LCDNumber::paintsFillThenDigits()
     Json::Value node = parse(R"({"style": [["tst_lcd_blue", 1, 0]], "attr": {"color": "FFFF0000", "text": "88"}})");
     QVERIFY(lcd.readJsonValue(&node));
     const QImage image = renderWidget(lcd);
-    image.save(QStringLiteral("/tmp/tst_lcdnumber.png"));
     QCOMPARE(image.pixelColor(1, 1), kBackground);
     QCOMPARE(countColor(image, Qt::cyan), 0);
     QVERIFY(countColor(image, kDigits) > 200);
