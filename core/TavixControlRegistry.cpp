@@ -17,6 +17,9 @@
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQGroupBox.h"
 #include "controls/TavixQImage.h"
+#include "controls/TavixQLabel.h"
+#include "controls/TavixQLabelEx.h"
+#include "controls/TavixQLCDNumber.h"
 #include "controls/TavixQProgressBar.h"
 #include "controls/TavixQPushButton.h"
 #include "controls/TavixQRadioButton.h"
@@ -57,7 +60,7 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qtcontainer", &TavixQContainer::createTavixQContainer, &TavixQContainer::getProps, true},
         {"qtbutton", &TavixQPushButton::createTavixQPushButton, &TavixQPushButton::getProps, true},
         // {"qtmenubar", &TavixQMenuBar::createTavixQMenuBar, &TavixQMenuBar::getProps, true},
-        // {"qtlabel", &TavixQLabel::createTavixQLabel, &TavixQLabel::getProps, true},
+        {"qtlabel", &TavixQLabel::createTavixQLabel, &TavixQLabel::getProps, true},
         {"qtcheckbox", &TavixQCheckBox::createTavixQCheckBox, &TavixQCheckBox::getProps, true},
         // {"qtlistview", &TavixQListView::createTavixQListView, &TavixQListView::getProps, false},
         {"qtprogressbar", &TavixQProgressBar::createTavixQProgressBar, &TavixQProgressBar::getProps, true},
@@ -73,13 +76,13 @@ const std::vector<BuiltInType> &builtInTypes()
         // {"qtdatagrid", &TavixQTableView::createTavixQTableView, &TavixQTableView::getProps, true},
         {"qtgroupbox", &TavixQGroupBox::createTavixQGroupBox, &TavixQGroupBox::getProps, true},
         // {"qtspinbox", &TavixQSpinBox::createTavixQSpinBox, nullptr, false},
-        // {"qtlcdnumber", &TavixQLCDNumber::createTavixQLCDNumber, &TavixQLCDNumber::getProps, true},
+        {"qtlcdnumber", &TavixQLCDNumber::createTavixQLCDNumber, &TavixQLCDNumber::getProps, true},
         {"qtsplitter", &TavixQSplitter::createTavixQSplitter, nullptr, false},
         {"qtswitch", &TavixQSwitch::createTavixQSwitch, &TavixQSwitch::getProps, true},
         {"qtscrollview", &TavixQScrollView::createTavixQScrollView, &TavixQScrollView::getProps, true},
         {"qtscrollbar", &TavixQScrollBar::createTavixQScrollBar, &TavixQScrollBar::getProps, true},
         // {"qttext", &TavixQTextEdit::createTavixQTextEdit, &TavixQTextEdit::getProps, true},
-        // {"qtlabelex", &TavixQLabelEx::createTavixQLabelEx, nullptr, false},
+        {"qtlabelex", &TavixQLabelEx::createTavixQLabelEx, nullptr, false},
         {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
         // {"qtproperty", &TavixQPropertyList::createTavixQPropertyList, &TavixQPropertyList::getProps, true},
         // {"qtribbonbar", &TavixQRibbonBar::createTavixQRibbonBar, &TavixQRibbonBar::getProps, true},
@@ -99,7 +102,7 @@ const std::vector<BuiltInAlias> &builtInAliases()
         {"image", &TavixQImage::createTavixQImage},
         {"button", &TavixQPushButton::createTavixQPushButton},
         // {"menubar", &TavixQMenuBar::createTavixQMenuBar},
-        // {"label", &TavixQLabel::createTavixQLabel},
+        {"label", &TavixQLabel::createTavixQLabel},
         {"checkbox", &TavixQCheckBox::createTavixQCheckBox},
         // {"listview", &TavixQListView::createTavixQListView},
         {"progressbar", &TavixQProgressBar::createTavixQProgressBar},

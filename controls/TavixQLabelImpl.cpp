@@ -1,0 +1,101 @@
+#include "controls/TavixQLabelImpl.h"
+
+#include "controls/TavixQLabel.h"
+#include "resources/TavixPainting.h"
+
+#include <QFontMetrics>
+#include <QPalette>
+#include <QTextDocument>
+
+namespace TavixQtLib {
+
+namespace {
+
+Qt::Alignment styleAlignment(const TextStyleDesc &style)
+{
+    Qt::Alignment align;
+    switch (style.hor) {
+    case 0: align |= Qt::AlignLeft; break;
+    case 1: align |= Qt::AlignHCenter; break;
+    case 2: align |= Qt::AlignRight; break;
+    default: break;
+    }
+    switch (style.ver) {
+    case 0: align |= Qt::AlignTop; break;
+    case 1: align |= Qt::AlignVCenter; break;
+    case 2: align |= Qt::AlignBottom; break;
+    default: break;
+    }
+    return align;
+}
+
+Qt::TextElideMode qtElideMode(int mode)
+{
+    switch (mode) {
+    case 0: return Qt::ElideLeft;
+    case 2: return Qt::ElideMiddle;
+    default: return Qt::ElideRight;   // 1, and stray values from documents
+    }
+}
+
+} // namespace
+
+TavixQLabelImpl::TavixQLabelImpl(TavixQLabel *label)
+    : TavixQTextLabelImpl(label, QString::fromLatin1(TavixQLabel::typeName()))
+    , owner(label)
+{
+}
+
+void TavixQLabelImpl::paintEvent(QPaintEvent *event)
+{
+    if (!label->isEnabled())
+        state = Disable;
+    else if (state == Disable)
+        state = Normal;
+    owner->paintAsQLabel(event);
+}
+
+void TavixQLabelImpl::applyStyle()
+{
+    const TextStyleDesc &style = activeStyle();
+    label->setFont(tavixTextStyleFont(style));
+    QPalette palette = label->palette();
+    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(style.color));
+    label->setPalette(palette);
+    label->setAlignment(styleAlignment(style));
+    label->setWordWrap(!style.singleline || style.elideMode == 3);
+    updateShownText();
+}
+
+QString TavixQLabelImpl::elided(const QString &text, const TextStyleDesc &style, const QFont &font, int width,
+                                bool richText)
+{
+    if (style.elideMode == 3 || !style.singleline || richText)
+        return text;
+    return QFontMetrics(font).elidedText(text, qtElideMode(style.elideMode), qMax(0, width));
+}
+
+void TavixQLabelImpl::updateShownText()
+{
+    fullText = text();
+    const Qt::TextFormat format = label->textFormat();
+    const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(fullText));
+    const int width = label->contentsRect().width() - 2 * label->margin();
+    shownText = elided(fullText, activeStyle(), label->font(), width, rich);
+    if (shownText != label->text())
+        label->QLabel::setText(shownText);
+}
+
+QString TavixQLabelImpl::text() const
+{
+    return label->text() != shownText ? label->text() : fullText;
+}
+
+void TavixQLabelImpl::showText(const QString &text)
+{
+    fullText = text;
+    shownText = label->text();   // not a change made behind the label's back
+    updateShownText();
+}
+
+} // namespace TavixQtLib
