@@ -195,8 +195,11 @@ void TavixQContainerImpl::scheduleRelayout()
         return;
     relayoutPending = true;
     QTimer::singleShot(0, this, [this] {
-        if (relayoutPending)
-            relayout();
+        // A relayout run meanwhile has answered the request already.
+        if (!relayoutPending)
+            return;
+        relayoutPending = false;
+        relayout();
     });
 }
 
