@@ -201,11 +201,19 @@ double benchAddPlain(int n)
 void printOneShot(const char *title, const char *reference, int n, double (*ours)(int), double (*theirs)(int))
 {
     std::printf("\n%s\n%8s %14s %14s %8s\n", title, "N", "container ms", reference, "ratio");
+    double first[2] = {0, 0};
     for (int count : {n, 2 * n}) {
         const double a = ours(count);
         const double b = theirs(count);
         std::printf("%8d %14.2f %14.2f %8.2f\n", count, a, b, a / b);
         std::fflush(stdout);
+        if (count == n) {
+            first[0] = a;
+            first[1] = b;
+        } else {
+            // Linear work doubles from N to 2N; quadratic work quadruples.
+            std::printf("%8s %13.2fx %13.2fx\n", "growth", a / first[0], b / first[1]);
+        }
     }
 }
 
