@@ -4,9 +4,9 @@
 #include "resources/FillStyle.h"
 #include "tavixqtlib_export.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QRect>
-#include <QHash>
 #include <QSize>
 
 #include <memory>
