@@ -406,7 +406,7 @@ void TavixQContainerImpl::layoutRow(bool horizontal, std::vector<FlowItem> &item
             avail -= length;
             if (!scrollsAlong)
                 avail = std::max(avail, 0);
-            pos += s + length;
+            pos += qint64(s) + length;
         }
         return;
     }
@@ -480,7 +480,7 @@ void TavixQContainerImpl::layoutRow(bool horizontal, std::vector<FlowItem> &item
         const int length = clampLength(item.length, minimum, mainMaximum(item.widget, horizontal), remaining);
         placeInRow(horizontal, item, pos, crossPadStart, length, crossAvail);
         remaining = std::max(remaining - length, 0);
-        pos += s + length;
+        pos += qint64(s) + length;
     }
 }
 

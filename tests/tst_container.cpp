@@ -417,6 +417,7 @@ void tst_Container::nodeValuesOutOfRange_data()
 {
     QTest::addColumn<QByteArray>("attr");
     QTest::addColumn<QByteArray>("dock");
+    QTest::addColumn<bool>("spacer");      // an elastic spacer takes the rows through their spacer branch
 
     const QByteArray maxima = R"("space": 2147483647, "paddingLeft": 2147483647, "paddingTop": 2147483647,
         "paddingRight": 2147483647, "paddingBottom": 2147483647)";
@@ -430,9 +431,12 @@ void tst_Container::nodeValuesOutOfRange_data()
         "absoluteDockOffsetX": -2147483648, "absoluteDockOffsetY": 2147483647})";
     for (int layout = 0; layout < 4; ++layout) {
         const QByteArray mode = "\"childLayout\": " + QByteArray::number(layout) + ", ";
-        QTest::addRow("layout %d, maxima", layout) << mode + maxima << far;
-        QTest::addRow("layout %d, minima", layout) << mode + minima << near;
-        QTest::addRow("layout %d, mixed", layout) << mode + mixed << far;
+        for (const bool spacer : {false, true}) {
+            const char *with = spacer ? ", spacer" : "";
+            QTest::addRow("layout %d, maxima%s", layout, with) << mode + maxima << far << spacer;
+            QTest::addRow("layout %d, minima%s", layout, with) << mode + minima << near << spacer;
+            QTest::addRow("layout %d, mixed%s", layout, with) << mode + mixed << far << spacer;
+        }
     }
 }
 
@@ -440,6 +444,7 @@ void tst_Container::nodeValuesOutOfRange()
 {
     QFETCH(QByteArray, attr);
     QFETCH(QByteArray, dock);
+    QFETCH(bool, spacer);
     TavixQContainer container;
     container.resize(300, 200);
     container.bindScrollBar(new TavixQScrollBar, true);
@@ -447,7 +452,8 @@ void tst_Container::nodeValuesOutOfRange()
     new QWidget(&container);
     auto *ratio = new TavixQContainer(&container);
     ratio->setLayoutRatio(INT_MAX);
-    new TavixQSpacer(&container);
+    if (spacer)
+        new TavixQSpacer(&container);
     auto *docked = new TavixQContainer(&container);
     Json::Value dockNode = parse(dock);
     QVERIFY(docked->readJsonValue(&dockNode));
