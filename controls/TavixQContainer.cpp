@@ -5,6 +5,7 @@
 
 #include <QChildEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -133,17 +134,10 @@ void TavixQContainer::setChildRatio(QWidget *child, int ratio)
 
 void TavixQContainer::addChildWidget(QWidget *child, int ratio)
 {
-    if (!child || !m_impl || child == this)
+    // An ancestor as a child would make the widget tree a cycle.
+    if (!child || !m_impl || child == this || child->isAncestorOf(this))
         return;
-    if (child->parentWidget() != this)
-        child->setParent(this);
-    m_impl->watchChild(child);
-    if (ITavixQWidgetBase *iface = dynamic_cast<ITavixQWidgetBase *>(child))
-        iface->setLayoutRatio(ratio);
-    m_impl->layoutPass();
-    // Twice: the first run may show a bar that changes the viewport the second one measures.
-    m_impl->updateScrollBars();
-    m_impl->updateScrollBars();
+    m_impl->addChild(child, ratio);
 }
 
 void TavixQContainer::forceResize()
@@ -361,10 +355,15 @@ bool TavixQContainer::event(QEvent *event)
     if (m_impl && (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)) {
         QObject *child = static_cast<QChildEvent *>(event)->child();
         if (child && child->isWidgetType()) {
-            if (event->type() == QEvent::ChildAdded)
+            if (event->type() == QEvent::ChildAdded) {
                 m_impl->watchChild(static_cast<QWidget *>(child));
-            else
+            } else {
+                QPointer<TavixQContainer> alive(this);
+                m_impl->releaseMovedBar(child);   // may run code that deletes this container
+                if (!alive)
+                    return true;
                 m_impl->unwatchChild(child);   // a child being destroyed is no longer a QWidget here
+            }
             // Deferred: adding or removing many children rescans them once, not once each, and a row
             // closes the gap a removed child leaves.
             m_impl->scheduleRelayout();

@@ -36,7 +36,9 @@ public:
     void setChildPadding(int left, int top, int right, int bottom);
     void getChildPadding(int &left, int &top, int &right, int &bottom) const;
     void setChildRatio(QWidget *child, int ratio);          // null is ignored
-    // Re-parents child to this container, watches it and gives it ratio when it is a kit control.
+    // Re-parents child to this container, watches it and gives it ratio when it is a kit control. The
+    // layout pass and the bar update run once for all children added before the event loop runs again,
+    // or at once through forceResize().
     void addChildWidget(QWidget *child, int ratio = 1);
     // When docked absolutely in a parent container, take the size of the content.
     void setAbsoluteDockAutoSize(bool autoSize);
@@ -57,10 +59,11 @@ public:
     void setDrawBackground(bool draw);
     bool getDrawBackground() const;
 
-    // Binds bar as this container's horizontal or vertical scroll bar (null unbinds that axis).
+    // Binds bar as this container's horizontal or vertical scroll bar (null unbinds that axis). A bar
+    // serves one container: binding it here, or re-parenting it away, unbinds it from where it was.
     void bindScrollBar(TavixQScrollBar *bar, bool horizontal);
     TavixQScrollBar *getBindScrollBar(bool horizontal) const;
-    // With a bound bar, pos is clamped to its range; without one, negative positions act as 0.
+    // With a bound bar, pos is clamped to its range; without one, to 0..16777215.
     void setScrollPos(bool horizontal, int pos);
     int getScrollPos(bool horizontal) const;
 

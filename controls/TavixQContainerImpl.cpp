@@ -54,9 +54,16 @@ int naturalLength(int length, int minimum, int maximum)
     return std::max(minimum, std::min(length, maximum));
 }
 
-QRect axisRect(bool horizontal, int pos, int crossPos, int length, int crossLen)
+// Paddings, gaps and dock offsets come from page nodes: positions and lengths are computed wide and
+// brought back into the range a widget geometry holds without overflowing.
+int fitCoord(qint64 value) { return int(qBound<qint64>(-kUnlimited, value, kUnlimited)); }
+int fitLength(qint64 value) { return int(qBound<qint64>(0, value, kUnlimited)); }
+
+QRect axisRect(bool horizontal, qint64 pos, qint64 crossPos, int length, int crossLen)
 {
-    return horizontal ? QRect(pos, crossPos, length, crossLen) : QRect(crossPos, pos, crossLen, length);
+    const int p = fitCoord(pos);
+    const int c = fitCoord(crossPos);
+    return horizontal ? QRect(p, c, length, crossLen) : QRect(c, p, crossLen, length);
 }
 
 void storeBaseGeometry(QWidget *w, const QRect &rect)
@@ -170,6 +177,11 @@ void TavixQContainerImpl::relayout()
 {
     if (!container || relayoutDepth >= kMaxRelayoutDepth)
         return;
+    if (deferDepth > 0) {
+        scheduleRelayout();
+        return;
+    }
+    relayoutPending = false;   // this run answers a pending request too
     ++relayoutDepth;
     if (childLayout != TavixQContainer::NoUse)
         layoutPass();
@@ -183,6 +195,9 @@ void TavixQContainerImpl::scheduleRelayout()
         return;
     relayoutPending = true;
     QTimer::singleShot(0, this, [this] {
+        // A relayout run meanwhile has answered the request already.
+        if (!relayoutPending)
+            return;
         relayoutPending = false;
         relayout();
     });
@@ -194,6 +209,9 @@ void TavixQContainerImpl::layoutPass()
     if (layoutRunning || childLayout == TavixQContainer::NoUse || !container)
         return;
     layoutRunning = true;
+    // Children are placed at the current offset and get new base geometries.
+    contentIndexValid = false;
+    notePlacedAtCurrentOffset();
     // One scan sorts the children into flow and docked ones; both passes reuse it.
     std::vector<FlowItem> flow;
     std::vector<FlowItem> docked;
@@ -281,12 +299,12 @@ int TavixQContainerImpl::barThickness(bool horizontal, bool onlyVisible) const
     const TavixQScrollBar *bar = horizontal ? hScrollBar.data() : vScrollBar.data();
     if (!bar || (onlyVisible && bar->isHidden()))
         return 0;
-    const QSize hint = bar->sizeHint();
-    return std::max(horizontal ? hint.height() : hint.width(), 0);
+    const QSize hint = bar->sizeHint();   // a bar's thickness may come from a page node
+    return qBound(0, horizontal ? hint.height() : hint.width(), kUnlimited);
 }
 
-void TavixQContainerImpl::placeInRow(bool horizontal, const FlowItem &item, int pos, int crossPos, int length,
-                                     int crossAvail)
+void TavixQContainerImpl::placeInRow(bool horizontal, const FlowItem &item, qint64 pos, qint64 crossPos,
+                                     int length, int crossAvail)
 {
     QWidget *w = item.widget;
     const int crossPol = crossPolicy(item.iface, horizontal);
@@ -339,8 +357,8 @@ void TavixQContainerImpl::layoutRow(bool horizontal, std::vector<FlowItem> &item
     const bool scrollsAlong = horizontal ? !hScrollBar.isNull() : !vScrollBar.isNull();
     const int s = std::max(childSpace, 0);
     const qint64 gaps = qint64(n - 1) * s;
-
-    auto fitInt = [](qint64 v) { return int(std::max<qint64>(std::min<qint64>(v, kUnlimited), 0)); };
+    const qint64 crossRoom = qint64(crossExtent) - barCross - crossPadStart - crossPadEnd;
+    auto fitInt = fitLength;
 
     if (spacerRatioSum < 1) {
         int avail = fitInt(qint64(mainExtent) - gaps - barMain - padStart - padEnd);
@@ -365,7 +383,7 @@ void TavixQContainerImpl::layoutRow(bool horizontal, std::vector<FlowItem> &item
             }
         }
         qint64 free = std::max<qint64>(avail - fixedLength, 0);
-        const int crossAvail = std::max(crossExtent - barCross - crossPadStart - crossPadEnd, 0);
+        const int crossAvail = fitInt(crossRoom);
         qint64 pos = padStart;
         for (const FlowItem &item : items) {
             QWidget *w = item.widget;
@@ -384,19 +402,17 @@ void TavixQContainerImpl::layoutRow(bool horizontal, std::vector<FlowItem> &item
             } else {
                 length = clampLength(mainLength(w->size(), horizontal), minimum, maximum, avail);
             }
-            placeInRow(horizontal, item, fitInt(pos), crossPadStart, length, crossAvail);
+            placeInRow(horizontal, item, pos, crossPadStart, length, crossAvail);
             avail -= length;
             if (!scrollsAlong)
                 avail = std::max(avail, 0);
-            pos += s + length;
+            pos += qint64(s) + length;
         }
         return;
     }
 
     int avail = fitInt(qint64(mainExtent) - gaps - padEnd - barMain - padStart);
-    int crossAvail = crossExtent - crossPadEnd - crossPadStart - barCross;
-    if (crossAvail < 1)
-        crossAvail = 0;
+    const int crossAvail = fitInt(crossRoom);
     qint64 used = 0;
     for (FlowItem &item : items) {
         if (item.spacer)
@@ -462,9 +478,9 @@ void TavixQContainerImpl::layoutRow(bool horizontal, std::vector<FlowItem> &item
     for (const FlowItem &item : items) {
         const int minimum = item.spacer ? 0 : mainMinimum(item.widget, horizontal);
         const int length = clampLength(item.length, minimum, mainMaximum(item.widget, horizontal), remaining);
-        placeInRow(horizontal, item, fitInt(pos), crossPadStart, length, crossAvail);
+        placeInRow(horizontal, item, pos, crossPadStart, length, crossAvail);
         remaining = std::max(remaining - length, 0);
-        pos += s + length;
+        pos += qint64(s) + length;
     }
 }
 
@@ -472,11 +488,12 @@ void TavixQContainerImpl::layoutFloat(bool horizontal, const std::vector<FlowIte
 {
     // Bound bars and docked children are placed by their own passes and take no room in the flow.
     const int s = std::max(childSpace, 0);
-    const int padStart = horizontal ? paddingLeft : paddingTop;
-    const int crossPadStart = horizontal ? paddingTop : paddingLeft;
-    const int limit = horizontal ? container->width() - paddingRight : container->height() - paddingBottom;
-    int pos = padStart;
-    int crossPos = crossPadStart;
+    const qint64 padStart = horizontal ? paddingLeft : paddingTop;
+    const qint64 crossPadStart = horizontal ? paddingTop : paddingLeft;
+    const qint64 limit = horizontal ? qint64(container->width()) - paddingRight
+                                    : qint64(container->height()) - paddingBottom;
+    qint64 pos = padStart;
+    qint64 crossPos = crossPadStart;
     int lineThickness = 0;
     for (const FlowItem &item : items) {
         QWidget *w = item.widget;
@@ -484,11 +501,11 @@ void TavixQContainerImpl::layoutFloat(bool horizontal, const std::vector<FlowIte
         const int thickness = crossLength(w->size(), horizontal);
         if (pos > padStart && pos + length > limit) {
             pos = padStart;
-            crossPos += lineThickness + s;
+            crossPos += qint64(lineThickness) + s;
             lineThickness = 0;
         }
         placeChild(w, axisRect(horizontal, pos, crossPos, length, thickness), scrollX, scrollY);
-        pos += length + s;
+        pos += qint64(length) + s;
         lineThickness = std::max(lineThickness, thickness);
     }
 }
@@ -499,10 +516,10 @@ void TavixQContainerImpl::dockPass(const std::vector<FlowItem> &docked)
         return;
     const int vbw = barThickness(false, true);
     const int hbh = barThickness(true, true);
-    const int ax = std::max(paddingLeft, 0);
-    const int ay = std::max(paddingTop, 0);
-    const int aw = std::max(container->width() - vbw - paddingLeft - paddingRight, 0);
-    const int ah = std::max(container->height() - hbh - paddingTop - paddingBottom, 0);
+    const qint64 ax = std::max(paddingLeft, 0);
+    const qint64 ay = std::max(paddingTop, 0);
+    const int aw = fitLength(qint64(container->width()) - vbw - paddingLeft - paddingRight);
+    const int ah = fitLength(qint64(container->height()) - hbh - paddingTop - paddingBottom);
     for (const FlowItem &item : docked) {
         QWidget *w = item.widget;
         ITavixQWidgetBase *iface = item.iface;
@@ -524,17 +541,15 @@ void TavixQContainerImpl::dockPass(const std::vector<FlowItem> &docked)
         }
         const int width = clampLength(size.width(), w->minimumWidth(), w->maximumWidth(), aw);
         const int height = clampLength(size.height(), w->minimumHeight(), w->maximumHeight(), ah);
-        auto place = [](int dock, int start, int avail, int length) {
-            switch (dock) {
-            case DockCenter:
-                return start + (avail - length) / 2;
-            case DockFar:
-                return start + avail - length;
-            default:
-                return start;
-            }
+        auto place = [](int dock, qint64 start, int avail, int length, int offset) {
+            qint64 at = start;
+            if (dock == DockCenter)
+                at += (avail - length) / 2;
+            else if (dock == DockFar)
+                at += avail - length;
+            return fitCoord(at + offset);
         };
-        const QRect rect(place(hor, ax, aw, width) + dx, place(ver, ay, ah, height) + dy, width, height);
+        const QRect rect(place(hor, ax, aw, width, dx), place(ver, ay, ah, height, dy), width, height);
         iface->getControlBase()->setGeometry(rect);   // also makes the child's layout Absolute
         placeChild(w, rect, scrollX, scrollY);
         if (autoSized)
@@ -594,23 +609,66 @@ QSize TavixQContainerImpl::contentSize() const
     return QSize(int(width), int(height));
 }
 
+void TavixQContainerImpl::addChild(QWidget *child, int ratio)
+{
+    QPointer<TavixQContainerImpl> alive(this);
+    QPointer<QWidget> guarded(child);
+    // Re-parenting and the ratio each ask for a relayout; one pass for the whole batch of additions
+    // answers them, so adding n children costs n, not n passes over a growing row.
+    ++deferDepth;
+    if (child->parentWidget() != container)
+        child->setParent(container);
+    if (alive && guarded && container) {
+        watchChild(child);
+        if (ITavixQWidgetBase *iface = dynamic_cast<ITavixQWidgetBase *>(child))
+            iface->setLayoutRatio(ratio);
+    }
+    if (!alive)
+        return;
+    --deferDepth;
+    scheduleRelayout();
+}
+
 void TavixQContainerImpl::watchChild(QWidget *child)
 {
-    if (child && container && !isBoundBar(child))
-        child->installEventFilter(container);
+    if (!child || !container || isBoundBar(child))
+        return;
+    child->installEventFilter(container);
+    // Indexed at the next bar update, once its constructor has given it its geometry.
+    if (contentIndexValid)
+        pendingContent.push_back(child);
 }
 
 void TavixQContainerImpl::unwatchChild(QObject *child)
 {
-    if (child)
-        hiddenChildren.remove(child);
-    if (child && container)
+    if (!child)
+        return;
+    indexContent(child, nullptr);
+    if (container)
         child->removeEventFilter(container);
+}
+
+void TavixQContainerImpl::releaseMovedBar(QObject *child)
+{
+    if (!child || !container)
+        return;
+    for (const bool horizontal : {true, false}) {
+        const QPointer<TavixQScrollBar> &bound = horizontal ? hScrollBar : vScrollBar;
+        if (static_cast<QObject *>(bound.data()) != child)
+            continue;
+        // The bar belongs to another parent now: let go of it without hiding it there.
+        dropBar(horizontal);
+        QPointer<TavixQContainerImpl> alive(this);
+        applyScrollOffset(true);
+        if (alive)
+            relayout();
+        return;
+    }
 }
 
 void TavixQContainerImpl::childEvent(QObject *watched, QEvent *event)
 {
-    if (layoutRunning || updatingScroll || movingChildren || !watched->isWidgetType())
+    if (!watched->isWidgetType())
         return;
     // The extents depend only on the base geometries and on which children are hidden. Showing or hiding
     // the container sends Move, Resize, Show and ShowToParent (or Hide) to every child at once without
@@ -630,50 +688,183 @@ void TavixQContainerImpl::childEvent(QObject *watched, QEvent *event)
     default:
         return;
     }
+    if (layoutRunning || updatingScroll || movingChildren) {
+        // Shown or hidden by code run from a move or a bar signal: the next bar update rescans.
+        if (visibility)
+            contentIndexValid = false;
+        return;
+    }
     QWidget *w = static_cast<QWidget *>(watched);
-    if (w->parentWidget() != container || isBoundBar(w))
+    if (w->parentWidget() != container || !contentChild(w))
         return;
     const QRect base = w->geometry().translated(scrollX, scrollY);
     const bool moved = w->property(kBaseGeometryProperty) != QVariant(base);
-    const bool shownOrHidden = visibility && w->isHidden() != hiddenChildren.contains(w);
+    const bool shownOrHidden = visibility && (!contentIndexValid || w->isHidden() == contentRects.contains(w));
     if (!moved && !shownOrHidden && event->type() != QEvent::LayoutRequest)
         return;
     storeBaseGeometry(w, base);
+    notePlacedAtCurrentOffset();
+    if (contentIndexValid)
+        indexContent(w, w->isHidden() ? nullptr : &base);
     updateScrollBars();
+}
+
+void TavixQContainerImpl::notePlacedAtCurrentOffset()
+{
+    if (scrollX != appliedX || scrollY != appliedY)
+        offsetDirty = true;
+}
+
+void TavixQContainerImpl::indexContent(const QObject *child, const QRect *base)
+{
+    const auto found = contentRects.constFind(child);
+    if (found != contentRects.constEnd()) {
+        if (!found->isNull()) {
+            contentRights.erase(contentRights.find(found->right()));
+            contentBottoms.erase(contentBottoms.find(found->bottom()));
+        }
+        contentRects.erase(found);
+    }
+    if (!base)
+        return;
+    contentRects.insert(child, *base);
+    // An empty rectangle adds nothing to a union of rectangles.
+    if (!base->isNull()) {
+        contentRights.insert(base->right());
+        contentBottoms.insert(base->bottom());
+    }
+}
+
+void TavixQContainerImpl::rebuildContentIndex()
+{
+    contentRects.clear();
+    contentRights.clear();
+    contentBottoms.clear();
+    pendingContent.clear();
+    for (QObject *object : container->children()) {
+        QWidget *w = contentChild(object);
+        if (!w || w->isHidden())
+            continue;
+        const QRect base = baseGeometry(w, w->geometry().translated(scrollX, scrollY));
+        indexContent(w, &base);
+    }
+    notePlacedAtCurrentOffset();
+    contentIndexValid = true;
+}
+
+void TavixQContainerImpl::indexPendingContent()
+{
+    for (const QPointer<QObject> &object : pendingContent) {
+        QWidget *w = object && object->parent() == container ? contentChild(object.data()) : nullptr;
+        if (!w)
+            continue;
+        if (w->isHidden()) {
+            indexContent(w, nullptr);
+            continue;
+        }
+        const QRect base = baseGeometry(w, w->geometry().translated(scrollX, scrollY));
+        indexContent(w, &base);
+    }
+    if (!pendingContent.empty())
+        notePlacedAtCurrentOffset();
+    pendingContent.clear();
+}
+
+bool TavixQContainerImpl::isStillBound(const QPointer<TavixQScrollBar> &bar, bool horizontal) const
+{
+    return bar && bar.data() == (horizontal ? hScrollBar.data() : vScrollBar.data());
+}
+
+bool TavixQContainerImpl::barOnTop(const QWidget *bar) const
+{
+    // raise() looks the bar up among all children; skip it while nothing but bars and windows lie above.
+    const QObjectList &objects = container->children();
+    for (int i = objects.size() - 1; i >= 0; --i) {
+        QObject *object = objects.at(i);
+        if (object == bar)
+            return true;
+        if (contentChild(object))
+            return false;
+    }
+    return false;
+}
+
+bool TavixQContainerImpl::applyBar(bool horizontal, bool needed, int maximum, int page, const QRect &rect)
+{
+    QPointer<TavixQContainerImpl> alive(this);
+    QPointer<TavixQScrollBar> bar = horizontal ? hScrollBar : vScrollBar;
+    // Each call below can run code connected to the bar, which may unbind or delete the bar or this container.
+    auto still = [&] { return alive && isStillBound(bar, horizontal); };
+    if (!still())
+        return false;
+    int offset = 0;
+    if (needed) {
+        bar->setRange(0, maximum);
+        if (!still())
+            return false;
+        bar->setPageStep(page);
+        if (!still())
+            return false;
+        if (bar->getControlBase())
+            bar->getControlBase()->setGeometry(rect);
+        else
+            bar->setGeometry(rect);
+        if (!still())
+            return false;
+        bar->show();
+        if (!still())
+            return false;
+        if (!barOnTop(bar)) {
+            bar->raise();   // content added after binding must not cover the bar
+            if (!still())
+                return false;
+        }
+        offset = qBound(0, bar->value(), bar->maximum());
+        if (bar->value() != offset) {
+            bar->setValue(offset);
+            if (!still())
+                return false;
+        }
+    } else {
+        bar->hide();
+        if (!still())
+            return false;
+        bar->setRange(0, 0);
+        if (!still())
+            return false;
+        bar->setValue(0);
+        if (!still())
+            return false;
+    }
+    (horizontal ? scrollX : scrollY) = offset;
+    return true;
 }
 
 void TavixQContainerImpl::updateScrollBars()
 {
     if (updatingScroll || !container)
         return;
-    TavixQScrollBar *hBar = hScrollBar.data();
-    TavixQScrollBar *vBar = vScrollBar.data();
+    // Compared only, never dereferenced: code run from a bar may delete it.
+    const TavixQScrollBar *startH = hScrollBar.data();
+    const TavixQScrollBar *startV = vScrollBar.data();
     // Without bars an offset set by setScrollPos stays; the children are shown at it.
-    if (!hBar && !vBar)
+    if (!startH && !startV)
         return;
-    if (!hBar)
+    if (!startH)
         scrollX = 0;
-    if (!vBar)
+    if (!startV)
         scrollY = 0;
-    const bool hadH = hBar && !hBar->isHidden();
-    const bool hadV = vBar && !vBar->isHidden();
+    const bool hadH = startH && !hScrollBar->isHidden();
+    const bool hadV = startV && !vScrollBar->isHidden();
     updatingScroll = true;
 
-    QRect content;
-    bool hasContent = false;
-    hiddenChildren.clear();
-    for (QObject *object : container->children()) {
-        QWidget *w = contentChild(object);
-        if (!w)
-            continue;
-        if (w->isHidden()) {
-            hiddenChildren.insert(w);
-            continue;
-        }
-        const QRect base = baseGeometry(w, w->geometry().translated(scrollX, scrollY));
-        content = hasContent ? content.united(base) : base;
-        hasContent = true;
-    }
+    if (!contentIndexValid)
+        rebuildContentIndex();
+    else
+        indexPendingContent();
+    const bool hasContent = !contentRights.empty();
+    const qint64 right = hasContent ? qint64(*contentRights.rbegin()) + 1 : 0;
+    const qint64 bottom = hasContent ? qint64(*contentBottoms.rbegin()) + 1 : 0;
 
     const int W = container->width();
     const int H = container->height();
@@ -685,8 +876,8 @@ void TavixQContainerImpl::updateScrollBars()
     auto viewHeight = [&] { return std::max(H - (needH ? hbh : 0), 0); };
     // One bar can make the other necessary; the answers settle within three evaluations.
     for (int round = 0; round < 3; ++round) {
-        const bool h = hBar && hasContent && qint64(content.right()) + 1 > viewWidth();
-        const bool v = vBar && hasContent && qint64(content.bottom()) + 1 > viewHeight();
+        const bool h = startH && hasContent && right > viewWidth();
+        const bool v = startV && hasContent && bottom > viewHeight();
         if (h == needH && v == needV)
             break;
         needH = h;
@@ -695,33 +886,24 @@ void TavixQContainerImpl::updateScrollBars()
     const int vw = viewWidth();
     const int vh = viewHeight();
 
-    auto applyBar = [](TavixQScrollBar *bar, bool needed, int maximum, int page, const QRect &rect, int &offset) {
-        if (needed) {
-            bar->setRange(0, maximum);
-            bar->setPageStep(page);
-            if (bar->getControlBase())
-                bar->getControlBase()->setGeometry(rect);
-            else
-                bar->setGeometry(rect);
-            bar->show();
-            bar->raise();   // content added after binding must not cover the bar
-            offset = qBound(0, bar->value(), bar->maximum());
-            if (bar->value() != offset)
-                bar->setValue(offset);
-        } else {
-            bar->hide();
-            bar->setRange(0, 0);
-            bar->setValue(0);
-            offset = 0;
-        }
-    };
-    if (hBar)
-        applyBar(hBar, needH, std::max(content.right() + 1 - vw, 0), vw, QRect(0, H - hbh, vw, hbh), scrollX);
-    if (vBar)
-        applyBar(vBar, needV, std::max(content.bottom() + 1 - vh, 0), vh, QRect(W - vbw, 0, vbw, vh), scrollY);
-
-    const bool visibilityChanged = (hBar && hadH != !hBar->isHidden()) || (vBar && hadV != !vBar->isHidden());
+    QPointer<TavixQContainerImpl> alive(this);
+    if (startH && !applyBar(true, needH, fitLength(right - vw), vw, QRect(0, H - hbh, vw, hbh)) && !alive)
+        return;
+    if (startV && isStillBound(vScrollBar, false)
+        && !applyBar(false, needV, fitLength(bottom - vh), vh, QRect(W - vbw, 0, vbw, vh)) && !alive)
+        return;
     updatingScroll = false;
+
+    if (hScrollBar.data() != startH || vScrollBar.data() != startV) {
+        // Code run from a bar unbound or deleted one: show the children at the offsets left and start over.
+        offsetDirty = true;
+        applyScrollOffset(true);
+        if (alive)
+            relayout();
+        return;
+    }
+    const bool visibilityChanged = (startH && hadH != !hScrollBar->isHidden())
+                                   || (startV && hadV != !vScrollBar->isHidden());
     if (visibilityChanged && childLayout != TavixQContainer::NoUse)
         relayout();
     else
@@ -734,39 +916,62 @@ void TavixQContainerImpl::applyScrollOffset(bool force)
         return;
     if (!force && hScrollBar.isNull() && vScrollBar.isNull())
         return;
+    // Every child already sits at this offset unless something placed one at another since.
+    if (!offsetDirty && scrollX == appliedX && scrollY == appliedY)
+        return;
     movingChildren = true;
     for (QObject *object : container->children()) {
         QWidget *w = contentChild(object);
         if (!w)
             continue;
-        const QRect target = baseGeometry(w, w->geometry()).translated(-scrollX, -scrollY);
+        // A child never recorded sits where it is shown, as the filter and the bar update record it.
+        const QRect target = baseGeometry(w, w->geometry().translated(scrollX, scrollY)).translated(-scrollX, -scrollY);
         if (w->geometry() != target)
             w->setGeometry(target);
     }
     movingChildren = false;
+    appliedX = scrollX;
+    appliedY = scrollY;
+    offsetDirty = false;
+}
+
+void TavixQContainerImpl::dropBar(bool horizontal)
+{
+    QPointer<TavixQScrollBar> &slot = horizontal ? hScrollBar : vScrollBar;
+    TavixQScrollBar *old = slot.data();
+    slot = nullptr;
+    (horizontal ? scrollX : scrollY) = 0;
+    contentIndexValid = false;
+    offsetDirty = true;
+    if (!old)
+        return;
+    QObject::disconnect(old, nullptr, this, nullptr);
+    old->removeEventFilter(container);
+    old->setProperty(kBoundBarProperty, false);   // last: the property change reaches the bar's filters
 }
 
 void TavixQContainerImpl::bindScrollBar(TavixQScrollBar *bar, bool horizontal)
 {
     if (!container)
         return;
+    QPointer<TavixQContainerImpl> alive(this);
+    QPointer<TavixQScrollBar> guarded(bar);
     QPointer<TavixQScrollBar> &slot = horizontal ? hScrollBar : vScrollBar;
-    QPointer<TavixQScrollBar> &other = horizontal ? vScrollBar : hScrollBar;
-    if (bar && bar == other.data())
-        bindScrollBar(nullptr, !horizontal);   // one bar serves one axis
+    if (bar && bar == (horizontal ? vScrollBar.data() : hScrollBar.data()))
+        dropBar(!horizontal);   // one bar serves one axis
     if (bar != slot.data()) {
-        if (TavixQScrollBar *old = slot.data()) {
-            old->setProperty(kBoundBarProperty, false);
+        if (QPointer<TavixQScrollBar> old = slot.data()) {
+            dropBar(horizontal);
             old->hide();
-            old->removeEventFilter(container);
-            QObject::disconnect(old, nullptr, this, nullptr);
+            if (!alive)
+                return;
+        } else {
+            (horizontal ? scrollX : scrollY) = 0;
+            offsetDirty = true;
         }
-        slot = bar;
-        if (bar) {
-            if (bar->parentWidget() != container)
-                bar->setParent(container);
-            bar->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
-            bar->setProperty(kBoundBarProperty, true);
+        if (guarded) {
+            slot = bar;
+            contentIndexValid = false;
             bar->installEventFilter(container);
             QObject::connect(bar, &QScrollBar::valueChanged, this, [this, horizontal](int value) {
                 if (updatingScroll)
@@ -777,17 +982,28 @@ void TavixQContainerImpl::bindScrollBar(TavixQScrollBar *bar, bool horizontal)
             // Deleting the bound bar unbinds it: its offset must not keep the children scrolled away.
             QObject::connect(bar, &QObject::destroyed, this, [this, horizontal](QObject *dying) {
                 // The bar is only part-destroyed here: drop it without touching it as a scroll bar.
-                QPointer<TavixQScrollBar> &bound = horizontal ? hScrollBar : vScrollBar;
-                bound = nullptr;
+                (horizontal ? hScrollBar : vScrollBar) = nullptr;
                 (horizontal ? scrollX : scrollY) = 0;
+                contentIndexValid = false;
+                offsetDirty = true;
                 dyingBar = dying;
-                applyScrollOffset(true);
+                applyScrollOffset(true);   // during a bar update, that update applies it
                 dyingBar = nullptr;
             });
-        } else {
-            (horizontal ? scrollX : scrollY) = 0;
-            applyScrollOffset(true);
+            // A bar drives one container: re-parenting it makes the container holding it let go of it
+            // (releaseMovedBar), before it is marked as this container's bar below.
+            if (bar->parentWidget() != container)
+                bar->setParent(container);
+            if (alive && guarded)
+                bar->setOrientation(horizontal ? Qt::Horizontal : Qt::Vertical);
+            if (alive && guarded)
+                bar->setProperty(kBoundBarProperty, true);
+            if (!alive)
+                return;
         }
+        applyScrollOffset(true);
+        if (!alive)
+            return;
     }
     // A full relayout: a bar that is already showing changes the room the rows have.
     relayout();
@@ -799,7 +1015,8 @@ void TavixQContainerImpl::setScrollPos(bool horizontal, int pos)
         bar->setValue(qBound(bar->minimum(), pos, bar->maximum()));   // valueChanged applies it
         return;
     }
-    (horizontal ? scrollX : scrollY) = std::max(pos, 0);
+    // Kept within the range a widget position holds, so that moving the children cannot overflow.
+    (horizontal ? scrollX : scrollY) = qBound(0, pos, kUnlimited);
     applyScrollOffset(true);
 }
 

@@ -4,12 +4,13 @@
 #include "resources/FillStyle.h"
 #include "tavixqtlib_export.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QRect>
-#include <QSet>
 #include <QSize>
 
 #include <memory>
+#include <set>
 #include <vector>
 
 class QVariantAnimation;
@@ -31,7 +32,8 @@ public:
     void paint(QPainter *painter, const QRect &rect) override;
     bool serializeJsonValue(Json::Value **node, bool read) override;
 
-    // The layout pass (unless NoUse), then updateScrollBars().
+    // The layout pass (unless NoUse), then updateScrollBars(). While children are being added it only
+    // schedules one.
     void relayout();
     // Coalesces requests made before the event loop runs again into one relayout.
     void scheduleRelayout();
@@ -41,8 +43,12 @@ public:
     void applyScrollOffset(bool force = false);
     QSize contentSize() const;
 
+    // addChildWidget(): re-parents, watches and gives the ratio now; lays out once for a whole batch.
+    void addChild(QWidget *child, int ratio);
     void watchChild(QWidget *child);
     void unwatchChild(QObject *child);   // also during the child's destruction: no QWidget use
+    // A bound bar re-parented elsewhere stops being this container's bar.
+    void releaseMovedBar(QObject *child);
     // Handles an event of a watched child; never consumes it.
     void childEvent(QObject *watched, QEvent *event);
     bool isBoundBar(const QWidget *widget) const;
@@ -98,18 +104,40 @@ private:
     void layoutRow(bool horizontal, std::vector<FlowItem> &items);
     void layoutFloat(bool horizontal, const std::vector<FlowItem> &items);
     void dockPass(const std::vector<FlowItem> &docked);
-    void placeInRow(bool horizontal, const FlowItem &item, int pos, int crossPos, int length, int crossAvail);
+    void placeInRow(bool horizontal, const FlowItem &item, qint64 pos, qint64 crossPos, int length,
+                    int crossAvail);
     int barThickness(bool horizontal, bool onlyVisible) const;
     // object as a widget the container lays out and scrolls (not a window, not a bound bar), else null.
     QWidget *contentChild(QObject *object) const;
+    // Ranges, geometry and visibility of one bar; false when code run from it unbound or deleted it.
+    bool applyBar(bool horizontal, bool needed, int maximum, int page, const QRect &rect);
+    bool isStillBound(const QPointer<TavixQScrollBar> &bar, bool horizontal) const;
+    bool barOnTop(const QWidget *bar) const;
+    void dropBar(bool horizontal);
+    // The content index: visible content children with their base geometry.
+    void indexContent(const QObject *child, const QRect *base);
+    void rebuildContentIndex();
+    void indexPendingContent();
+    // A child was placed or recorded at the current offset; if others sit at another, apply visits all.
+    void notePlacedAtCurrentOffset();
 
     TavixQContainer *container = nullptr;
     bool relayoutPending = false;
     bool movingChildren = false;    // the scroll offset is being applied; the filter ignores the moves
-    // Children left out of the content by the last scroll-bar update for being hidden. Compared only,
-    // never dereferenced: a show or hide event that does not change membership needs no rescan.
-    QSet<const QObject *> hiddenChildren;
+    int deferDepth = 0;             // inside addChild(): relayout requests are coalesced
     int relayoutDepth = 0;
+    // Visible content children with their base geometry, and the right and bottom edges of the non-empty
+    // ones: one child's move, show or hide updates the bars without a scan of every child. Keys are
+    // compared only, never dereferenced. Rebuilt by the next bar update once invalid.
+    QHash<const QObject *, QRect> contentRects;
+    std::multiset<int> contentRights;
+    std::multiset<int> contentBottoms;
+    bool contentIndexValid = false;
+    std::vector<QPointer<QObject>> pendingContent;   // added since the index was built
+    // The offset every content child was last shown at; while it holds, applying it again moves nothing.
+    int appliedX = 0;
+    int appliedY = 0;
+    bool offsetDirty = true;
     std::unique_ptr<QWindow> nativeWindow;   // foreign window wrapping windowHandle
 };
 

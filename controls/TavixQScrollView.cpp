@@ -12,10 +12,8 @@ namespace TavixQtLib {
 TavixQScrollView::TavixQScrollView(QWidget *parent)
     : QScrollArea(parent)
 {
-    m_vBar = new TavixQScrollBar(Qt::Vertical, this);
-    m_hBar = new TavixQScrollBar(Qt::Horizontal, this);
-    setVerticalScrollBar(m_vBar);
-    setHorizontalScrollBar(m_hBar);
+    setVerticalScrollBar(new TavixQScrollBar(Qt::Vertical, this));
+    setHorizontalScrollBar(new TavixQScrollBar(Qt::Horizontal, this));
     setFrameShape(QFrame::NoFrame);
     viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
     m_impl = new TavixQScrollViewImpl(this);
@@ -45,29 +43,35 @@ ControlInfo TavixQScrollView::getProps()
     return info;
 }
 
+// Positions go through the bars the area holds now, kit bars or not.
 void TavixQScrollView::setHScrollPos(int pos)
 {
-    m_hBar->setValue(pos);
+    horizontalScrollBar()->setValue(pos);
 }
 
 int TavixQScrollView::getHScrollPos() const
 {
-    return m_hBar->value();
+    return horizontalScrollBar()->value();
 }
 
 void TavixQScrollView::setVScrollPos(int pos)
 {
-    m_vBar->setValue(pos);
+    verticalScrollBar()->setValue(pos);
 }
 
 int TavixQScrollView::getVScrollPos() const
 {
-    return m_vBar->value();
+    return verticalScrollBar()->value();
 }
 
 TavixQScrollBar *TavixQScrollView::getScrollBar(bool horizontal) const
 {
     return bar(horizontal);
+}
+
+TavixQScrollBar *TavixQScrollView::bar(bool hor) const
+{
+    return qobject_cast<TavixQScrollBar *>(hor ? horizontalScrollBar() : verticalScrollBar());
 }
 
 void TavixQScrollView::setBackground(CommonCtrlState, const FillStyle &style)
@@ -84,35 +88,43 @@ const FillStyle &TavixQScrollView::getBackground(CommonCtrlState) const
 
 void TavixQScrollView::setScrollbarBackgroundStyle(bool hor, const FillStyle &style)
 {
-    bar(hor)->setScrollbarBackground(Normal, style);
+    if (TavixQScrollBar *b = bar(hor))
+        b->setScrollbarBackground(Normal, style);
 }
 
 void TavixQScrollView::setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle &style)
 {
+    TavixQScrollBar *b = bar(hor);
+    if (!b)
+        return;
     if (up)
-        bar(hor)->setScrollbarUpButton(state, style);
+        b->setScrollbarUpButton(state, style);
     else
-        bar(hor)->setScrollbarDownButton(state, style);
+        b->setScrollbarDownButton(state, style);
 }
 
 void TavixQScrollView::setScrollbarButtonIcon(bool hor, bool up, const QString &path)
 {
-    bar(hor)->setScrollbarBtnIcon(up, path);
+    if (TavixQScrollBar *b = bar(hor))
+        b->setScrollbarBtnIcon(up, path);
 }
 
 void TavixQScrollView::setScrollbarButtonIconStyle(bool hor, bool up, const IconStyleDesc &style)
 {
-    bar(hor)->setScrollbarIconStyle(up, style);
+    if (TavixQScrollBar *b = bar(hor))
+        b->setScrollbarIconStyle(up, style);
 }
 
 void TavixQScrollView::setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle &style)
 {
-    bar(hor)->setScrollbarThumb(state, style);
+    if (TavixQScrollBar *b = bar(hor))
+        b->setScrollbarThumb(state, style);
 }
 
 void TavixQScrollView::setScrollbarThumb(bool hor, const QString &icon)
 {
-    bar(hor)->setScrollbarThumbIcon(icon);
+    if (TavixQScrollBar *b = bar(hor))
+        b->setScrollbarThumbIcon(icon);
 }
 
 void TavixQScrollView::setScrollbarSize(bool, int size)
@@ -122,17 +134,18 @@ void TavixQScrollView::setScrollbarSize(bool, int size)
         "QScrollBar::add-line:vertical{ width:%3px;width:%3px; subcontrol-origin: margin;} "
         "QScrollBar::sub-line:vertical{ width:%3px;width:%3px;subcontrol-origin: margin; }")
         .arg(size).arg(size).arg(size);
-    m_vBar->setStyleSheet(sheet);
-    m_hBar->setStyleSheet(sheet);
+    // Sheets are plain QScrollBar rules: they apply to whatever bars the area holds now.
+    verticalScrollBar()->setStyleSheet(sheet);
+    horizontalScrollBar()->setStyleSheet(sheet);
 }
 
 void TavixQScrollView::setScrollbarBtnSize(bool hor, int size)
 {
     if (hor) {
-        m_hBar->setStyleSheet(QStringLiteral("QScrollBar::add-line{ width:%1px;width:%1px; }"
+        horizontalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar::add-line{ width:%1px;width:%1px; }"
                                              "QScrollBar::sub-line{ width:%1px;width:%1px; }").arg(size));
     } else {
-        m_vBar->setStyleSheet(QStringLiteral("QScrollBar::add-line:vertical{ height:%1px;width:%1px; }"
+        verticalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar::add-line:vertical{ height:%1px;width:%1px; }"
                                              "QScrollBar::sub-line:vertical{ height:%1px;width:%1px; }")
                                   .arg(size));
     }

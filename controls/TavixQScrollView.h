@@ -25,13 +25,15 @@ public:
     int getHScrollPos() const;
     void setVScrollPos(int pos);
     int getVScrollPos() const;
+    // Follows a bar set with setVerticalScrollBar()/setHorizontalScrollBar(); null when that is no kit bar.
     TavixQScrollBar *getScrollBar(bool horizontal) const;
 
     // One background for every state; the state argument is ignored.
     void setBackground(CommonCtrlState state, const FillStyle &style);
     const FillStyle &getBackground(CommonCtrlState state) const;
 
-    // Restyle the horizontal bar (hor true) or the vertical one; up selects the sub-line button.
+    // Restyle the horizontal bar (hor true) or the vertical one; up selects the sub-line button. A plain
+    // QScrollBar put in place of a kit bar has none of these styles and is left as it is.
     void setScrollbarBackgroundStyle(bool hor, const FillStyle &style);
     void setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle &style);
     void setScrollbarButtonIcon(bool hor, bool up, const QString &path);
@@ -52,10 +54,9 @@ protected:
     TAVIX_DECLARE_FORWARDED_INPUT_EVENTS
 
 private:
-    TavixQScrollBar *bar(bool hor) const { return hor ? m_hBar : m_vBar; }
-
-    TavixQScrollBar *m_vBar = nullptr;
-    TavixQScrollBar *m_hBar = nullptr;
+    // The kit bar the area holds now, asked of the area each time: setVerticalScrollBar() and
+    // setHorizontalScrollBar() delete the bar they replace. Null when the replacement is no kit bar.
+    TavixQScrollBar *bar(bool hor) const;
 };
 
 } // namespace TavixQtLib

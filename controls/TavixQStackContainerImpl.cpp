@@ -112,10 +112,18 @@ int TavixQStackContainerImpl::insertWidget(int index, QWidget *page)
             --currentIndex;
     }
 
+    QPointer<TavixQStackContainerImpl> alive(this);
+    QPointer<QWidget> guarded(page);
     if (page->parentWidget() != widget)
         page->setParent(widget);
-    page->installEventFilter(this);     // installing again only moves the filter to the front
-    page->hide();
+    if (alive && guarded)
+        page->installEventFilter(this);     // installing again only moves the filter to the front
+    if (alive && guarded)
+        page->hide();
+    // Code run by re-parenting or hiding may have deleted the page or changed the list.
+    if (!alive || !guarded)
+        return -1;
+    index = qBound(0, index, pages.size());
     pages.insert(index, page);
     fitPage(page);
 
@@ -135,8 +143,13 @@ void TavixQStackContainerImpl::removeWidget(QWidget *page)
     if (index < 0)
         return;
     page->removeEventFilter(this);
-    page->hide();
-    dropPageAt(index);
+    QPointer<TavixQStackContainerImpl> alive(this);
+    page->hide();   // its hide event may delete it, which drops it already
+    if (!alive)
+        return;
+    const int now = indexOfObject(page);
+    if (now >= 0)
+        dropPageAt(now);
 }
 
 void TavixQStackContainerImpl::forgetPage(QObject *page)
@@ -164,9 +177,19 @@ void TavixQStackContainerImpl::setCurrentIndex(int index)
     if (!validIndex(index))
         return;
     if (index != currentIndex) {
+        QPointer<TavixQStackContainerImpl> alive(this);
+        QPointer<QWidget> next = pages.at(index);
         if (validIndex(currentIndex) && pages.at(currentIndex))
-            pages.at(currentIndex)->hide();
-        currentIndex = index;
+            pages.at(currentIndex)->hide();   // its hide event may add, remove or delete pages
+        if (!alive)
+            return;
+        // Look the new page up again; if it went away meanwhile the switch is dropped and the current
+        // page, as the removal left it, stays.
+        const int now = next ? pages.indexOf(next.data()) : -1;
+        if (now >= 0)
+            currentIndex = now;
+        else if (!validIndex(currentIndex))
+            currentIndex = pages.isEmpty() ? -1 : qMin(index, pages.size() - 1);
     }
     refreshCurrentPage();
 }
@@ -196,13 +219,20 @@ void TavixQStackContainerImpl::refreshCurrentPage()
 {
     if (!validIndex(currentIndex))
         return;
+    QPointer<TavixQStackContainerImpl> alive(this);
     QPointer<QWidget> page = pages.at(currentIndex);
     if (!page)
         return;
+    // Moving, showing and raising the page deliver events to it; code run by them may delete it or the stack.
     fitPage(page);
-    page->show();
-    page->raise();
-    resizeContainers(page);
+    if (page)
+        page->show();
+    if (page)
+        page->raise();
+    if (page)
+        resizeContainers(page);
+    if (!alive)
+        return;
     if (page) {
         page->updateGeometry();
         page->update();

@@ -8,11 +8,14 @@
 #include "resources/TavixQResourceManager.h"
 
 #include <QImage>
+#include <QScrollBar>
 #include <QPointer>
 #include <QWheelEvent>
 #include <QtTest>
 
 #include <json/value.h>
+
+#include <functional>
 
 using namespace TavixQtLib;
 
@@ -91,6 +94,13 @@ private slots:
     void addedChildIsLaidOutOnNextLoop();
     void boundScrollBarRangeAndOffset();
     void unbindingAndDeletingTheBar();
+    void barChangedFromItsSignal_data();
+    void barChangedFromItsSignal();
+    void barServesOneContainer();
+    void barFollowsEachChild();
+    void addedChildrenLaidOutOncePerBatch();
+    void nodeValuesOutOfRange_data();
+    void nodeValuesOutOfRange();
     void childLayoutFromJson_data();
     void childLayoutFromJson();
     void jsonRoundTrip();
@@ -229,6 +239,246 @@ void tst_Container::unbindingAndDeletingTheBar()
     d.container.resize(210, 300);          // lays out and updates the (gone) bar
     d.container.setScrollPos(false, 40);   // falls back to the unbound path
     QCOMPARE(d.container.getScrollPos(false), 40);
+}
+
+// A slot on the bar's valueChanged deletes, unbinds or hands over the bar while a resize clamps the bar's value;
+// the container must not touch the bar afterwards (ASan) and shows its content unscrolled.
+void tst_Container::barChangedFromItsSignal_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("onScroll");    // the slot runs when scrolled by a caller, not in the bar update
+    QTest::newRow("delete") << "delete" << false;
+    QTest::newRow("unbind") << "unbind" << false;
+    QTest::newRow("bind elsewhere") << "elsewhere" << false;
+    QTest::newRow("delete later") << "later" << false;
+    QTest::newRow("delete when scrolled") << "delete" << true;
+}
+
+void tst_Container::barChangedFromItsSignal()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, onScroll);
+    Scrolled s;
+    TavixQContainer other;
+    s.container.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s.container));
+    if (!onScroll) {
+        s.container.setScrollPos(false, 200);
+        QCOMPARE(s.content->y(), -200);
+    }
+    QPointer<TavixQScrollBar> bar = s.bar;
+    connect(s.bar, &QScrollBar::valueChanged, &s.container, [&] {
+        if (action == QLatin1String("delete"))
+            delete bar.data();
+        else if (action == QLatin1String("unbind"))
+            s.container.bindScrollBar(nullptr, false);
+        else if (action == QLatin1String("elsewhere"))
+            other.bindScrollBar(bar, false);
+        else if (bar)
+            bar->deleteLater();
+    });
+    if (onScroll)
+        s.container.setScrollPos(false, 200);
+    s.container.resize(200, 450);   // range 0..50: the value drops inside the bar update
+    if (action == QLatin1String("later"))
+        QTRY_VERIFY(!bar);
+    QCOMPARE(s.container.getBindScrollBar(false), nullptr);
+    QCOMPARE(s.content->y(), 0);
+    s.container.resize(200, 300);
+    QCOMPARE(s.content->y(), 0);
+    QCOMPARE(!bar, action == QLatin1String("delete") || action == QLatin1String("later"));
+    if (action == QLatin1String("elsewhere"))
+        QCOMPARE(other.getBindScrollBar(false), bar.data());
+}
+
+// Binding a bar to a second container, or re-parenting it, unbinds it from the first, which scrolls back and
+// stops setting the bar's range and geometry.
+void tst_Container::barServesOneContainer()
+{
+    Scrolled a;
+    a.container.show();
+    a.container.setScrollPos(false, 100);
+    TavixQContainer b;
+    b.resize(200, 100);
+    auto *bContent = new QWidget(&b);
+    bContent->setGeometry(0, 0, 100, 400);
+    b.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b));
+
+    b.bindScrollBar(a.bar, false);
+    QCOMPARE(a.container.getBindScrollBar(false), nullptr);
+    QCOMPARE(b.getBindScrollBar(false), a.bar);
+    QCOMPARE(a.bar->parentWidget(), &b);
+    QCOMPARE(a.content->y(), 0);
+    QCOMPARE(a.bar->maximum(), 300);
+    a.bar->setValue(50);
+    QCOMPARE(bContent->y(), -50);
+    QCOMPARE(a.content->y(), 0);
+    const QRect barGeometry = a.bar->geometry();
+    a.container.resize(200, 250);
+    QCOMPARE(a.bar->maximum(), 300);
+    QCOMPARE(a.bar->geometry(), barGeometry);
+
+    QWidget elsewhere;
+    a.bar->setParent(&elsewhere);
+    QCOMPARE(b.getBindScrollBar(false), nullptr);
+    QCOMPARE(bContent->y(), 0);
+    QVERIFY(!a.bar->property("_tavix_container_bound_scrollbar").toBool());
+    a.bar->setValue(80);
+    QCOMPARE(bContent->y(), 0);
+}
+
+// The bar follows children moved, shown, hidden, added and deleted one at a time; hiding a child while scrolled
+// moves no other child.
+void tst_Container::barFollowsEachChild()
+{
+    TavixQContainer container;
+    container.resize(200, 100);
+    auto *bar = new TavixQScrollBar;
+    container.bindScrollBar(bar, false);
+    QList<QWidget *> rows;
+    for (int i = 0; i < 5; ++i) {
+        rows << new QWidget(&container);
+        rows.last()->setGeometry(0, i * 50, 150, 50);
+    }
+    container.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&container));
+    QCOMPARE(bar->maximum(), 150);
+
+    const QVector<QPair<std::function<void()>, int>> steps = {
+        {[&] { rows[4]->hide(); }, 100},
+        {[&] { rows[2]->hide(); }, 100},   // not at the edge: the extent stays
+        {[&] { rows[3]->hide(); }, 0},     // what is left fits: no bar
+        {[&] { rows[4]->show(); }, 150},
+        {[&] { rows[0]->move(0, 400); }, 350},
+        {[&] { rows[0]->resize(150, 20); }, 320},
+    };
+    for (const auto &step : steps) {
+        step.first();
+        QCOMPARE(bar->maximum(), step.second);
+        QCOMPARE(bar->isHidden(), step.second == 0);
+    }
+    auto *late = new QWidget(&container);
+    late->setGeometry(0, 600, 10, 10);
+    late->show();
+    QCOMPARE(bar->maximum(), 510);
+    QCOMPARE(container.children().last(), bar);   // raised over the new child
+    auto *empty = new QWidget(&container);
+    empty->setGeometry(0, 900, 0, 0);
+    empty->show();
+    QCOMPARE(bar->maximum(), 510);   // an empty child adds nothing to the union
+    delete late;
+    QTRY_COMPARE(bar->maximum(), 320);
+
+    container.setScrollPos(false, 200);
+    QCOMPARE(rows[0]->y(), 200);
+    rows[1]->hide();
+    QCOMPARE(rows[0]->y(), 200);
+    rows[1]->show();
+    QCOMPARE(rows[1]->y(), 50 - 200);
+    QCOMPARE(bar->maximum(), 320);
+}
+
+// addChildWidget() re-parents and gives the ratio at once; the row is laid out once for the batch, on the next
+// event-loop turn or by forceResize().
+void tst_Container::addedChildrenLaidOutOncePerBatch()
+{
+    TavixQContainer container;
+    container.resize(300, 50);
+    container.setChildLayout(TavixQContainer::Horizontal);
+    container.bindScrollBar(new TavixQScrollBar, true);
+    QList<TavixQContainer *> added;
+    for (int ratio : {1, 2, 3}) {
+        added << new TavixQContainer;
+        added.last()->resize(100, 20);
+        container.addChildWidget(added.last(), ratio);
+        QCOMPARE(added.last()->parentWidget(), &container);
+        QCOMPARE(added.last()->getLayoutRatio(), ratio);
+    }
+    container.forceResize();
+    QCOMPARE(QList<int>({added[0]->width(), added[1]->width(), added[2]->width()}), QList<int>({50, 100, 150}));
+    auto *plain = new QWidget;
+    plain->resize(300, 20);
+    container.addChildWidget(plain, 1);
+    // The children need 600 now, shared 1:2:3:1, and the bar scrolls them.
+    QTRY_COMPARE(plain->geometry(), QRect(514, 0, 86, 20));
+    QTRY_VERIFY(!container.getBindScrollBar(true)->isHidden());
+
+    // An ancestor cannot become a child.
+    TavixQContainer outer;
+    auto *inner = new TavixQContainer(&outer);
+    inner->addChildWidget(&outer, 1);
+    QCOMPARE(outer.parentWidget(), nullptr);
+}
+
+// Paddings, gaps and dock offsets from a page node at the ends of int's range: no overflow (UBSan), every child
+// placed within the range a widget geometry holds.
+void tst_Container::nodeValuesOutOfRange_data()
+{
+    QTest::addColumn<QByteArray>("attr");
+    QTest::addColumn<QByteArray>("dock");
+    QTest::addColumn<bool>("spacer");      // an elastic spacer takes the rows through their spacer branch
+
+    const QByteArray maxima = R"("space": 2147483647, "paddingLeft": 2147483647, "paddingTop": 2147483647,
+        "paddingRight": 2147483647, "paddingBottom": 2147483647)";
+    const QByteArray minima = R"("space": -2147483648, "paddingLeft": -2147483648, "paddingTop": -2147483648,
+        "paddingRight": -2147483648, "paddingBottom": -2147483648)";
+    const QByteArray mixed = R"("space": 2147483647, "paddingLeft": -2147483648, "paddingTop": 2147483647,
+        "paddingRight": 2147483647, "paddingBottom": -2147483648)";
+    const QByteArray far = R"({"absoluteDockHor": 2, "absoluteDockVer": 1,
+        "absoluteDockOffsetX": 2147483647, "absoluteDockOffsetY": -2147483648})";
+    const QByteArray near = R"({"absoluteDockHor": 1, "absoluteDockVer": 2,
+        "absoluteDockOffsetX": -2147483648, "absoluteDockOffsetY": 2147483647})";
+    for (int layout = 0; layout < 4; ++layout) {
+        const QByteArray mode = "\"childLayout\": " + QByteArray::number(layout) + ", ";
+        for (const bool spacer : {false, true}) {
+            const char *with = spacer ? ", spacer" : "";
+            QTest::addRow("layout %d, maxima%s", layout, with) << mode + maxima << far << spacer;
+            QTest::addRow("layout %d, minima%s", layout, with) << mode + minima << near << spacer;
+            QTest::addRow("layout %d, mixed%s", layout, with) << mode + mixed << far << spacer;
+        }
+    }
+}
+
+void tst_Container::nodeValuesOutOfRange()
+{
+    QFETCH(QByteArray, attr);
+    QFETCH(QByteArray, dock);
+    QFETCH(bool, spacer);
+    TavixQContainer container;
+    container.resize(300, 200);
+    container.bindScrollBar(new TavixQScrollBar, true);
+    container.bindScrollBar(new TavixQScrollBar, false);
+    new QWidget(&container);
+    auto *ratio = new TavixQContainer(&container);
+    ratio->setLayoutRatio(INT_MAX);
+    if (spacer)
+        new TavixQSpacer(&container);
+    auto *docked = new TavixQContainer(&container);
+    Json::Value dockNode = parse(dock);
+    QVERIFY(docked->readJsonValue(&dockNode));
+    QVERIFY(docked->getAbsoluteLayout());
+    Json::Value node = parse("{\"attr\": {" + attr + "}}");
+    QVERIFY(container.readJsonValue(&node));
+    container.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&container));
+    container.resize(500, 400);
+    container.setScrollPos(true, INT_MAX);
+    container.setScrollPos(false, INT_MIN);
+
+    const int limit = QWIDGETSIZE_MAX;
+    for (QObject *object : container.children()) {
+        const QRect r = static_cast<QWidget *>(object)->geometry();
+        QVERIFY2(qAbs(qint64(r.x())) <= 2 * qint64(limit) && qAbs(qint64(r.y())) <= 2 * qint64(limit),
+                 qPrintable(object->metaObject()->className()));
+    }
+    const QRect dockedBase = baseGeometry(docked);
+    QVERIFY(qAbs(dockedBase.x()) <= limit && qAbs(dockedBase.y()) <= limit);
+
+    // Without bars a scroll position is kept within the same range.
+    TavixQContainer plain;
+    plain.setScrollPos(true, INT_MAX);
+    QCOMPARE(plain.getScrollPos(true), limit);
 }
 
 void tst_Container::childLayoutFromJson_data()

@@ -11,6 +11,9 @@
 
 #include <QtTest>
 
+#include <functional>
+#include <utility>
+
 using namespace TavixQtLib;
 
 namespace {
@@ -28,6 +31,8 @@ private slots:
     void stackIndexRules();
     void stackPageSnapsBack();
     void stackLayoutRequestDoesNotLoop();
+    void stackPageGoneDuringSwitch_data();
+    void stackPageGoneDuringSwitch();
     void spacerJson_data();
     void spacerJson();
     void splitterDrag_data();
@@ -160,6 +165,70 @@ void tst_LayoutCompanions::stackLayoutRequestDoesNotLoop()
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
     QCOMPARE(counter.count, 1);
+}
+
+// Switching from A to C hides A first; A's hide event deletes or removes a page. The current index stays valid
+// and exactly the current page is shown: C when it is still there, else A stays.
+void tst_LayoutCompanions::stackPageGoneDuringSwitch_data()
+{
+    QTest::addColumn<QString>("action");     // done from A's hide event
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("delete the new page") << "delete C" << "A,B" << "A";
+    QTest::newRow("remove the new page") << "remove C" << "A,B" << "A";
+    QTest::newRow("delete a page before it") << "delete B" << "A,C" << "C";
+    QTest::newRow("delete every other page") << "delete B C" << "A" << "A";
+}
+
+void tst_LayoutCompanions::stackPageGoneDuringSwitch()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, order);
+    QFETCH(QString, shown);
+    QWidget window;
+    auto *stack = new TavixQStackContainer(&window);
+    stack->resize(200, 100);
+    QHash<QString, QPointer<QWidget>> pages;
+    for (const char *name : {"A", "B", "C"}) {
+        auto *page = new QWidget;
+        page->setObjectName(QLatin1String(name));
+        pages.insert(page->objectName(), page);
+        stack->addWidget(page);
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    struct OnHide : QObject {
+        std::function<void()> run;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Hide && run)
+                std::exchange(run, nullptr)();
+            return false;
+        }
+    } onHide;
+    const QStringList words = action.split(QLatin1Char(' '));
+    onHide.run = [&] {
+        for (const QString &name : words.mid(1)) {
+            if (words.first() == QLatin1String("delete"))
+                delete pages.value(name).data();
+            else
+                stack->removeWidget(pages.value(name));
+        }
+    };
+    pages.value(QStringLiteral("A"))->installEventFilter(&onHide);
+    stack->setCurrentIndex(2);
+
+    QStringList names;
+    for (int i = 0; i < stack->count(); ++i)
+        names << stack->widget(i)->objectName();
+    QCOMPARE(names.join(QLatin1Char(',')), order);
+    QVERIFY(stack->currentIndex() >= 0 && stack->currentIndex() < stack->count());
+    QCOMPARE(stack->currentWidget()->objectName(), shown);
+    for (const QPointer<QWidget> &page : qAsConst(pages)) {
+        if (page && page->parentWidget() == stack)
+            QCOMPARE(page->isVisible(), page->objectName() == shown);
+    }
 }
 
 void tst_LayoutCompanions::spacerJson_data()

@@ -15,6 +15,7 @@ private slots:
     void barStyleSheets();
     void scrollPosChanged();
     void contentOnCreateComplete();
+    void replacedBars();
 };
 
 // Each call replaces the whole sheet of the bars it touches: the last call wins.
@@ -103,6 +104,53 @@ void tst_ScrollView::contentOnCreateComplete()
     view.render(&image);
     QCOMPARE(image.pixelColor(70, 100), QColor(0, 200, 0));
     QCOMPARE(image.pixelColor(30, 30), QColor(200, 0, 0));
+}
+
+// Bars set through setVerticalScrollBar()/setHorizontalScrollBar() replace (and delete) the kit bars; positions,
+// style sheets and styles follow the bars the area holds (ASan catches a use of a replaced bar).
+void tst_ScrollView::replacedBars()
+{
+    TavixQScrollView view;
+    view.resize(100, 100);
+    auto *content = new QWidget;
+    content->resize(400, 300);
+    view.setWidget(content);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    FillStyle orange;
+    orange.color = QColor(255, 128, 0);
+    IconStyleDesc iconStyle;
+
+    for (const bool hor : {false, true}) {
+        QPointer<TavixQScrollBar> kitBar = view.getScrollBar(hor);
+        QVERIFY(kitBar);
+        auto *plain = new QScrollBar;
+        hor ? view.setHorizontalScrollBar(plain) : view.setVerticalScrollBar(plain);
+        QVERIFY(!kitBar);
+        QCOMPARE(view.getScrollBar(hor), nullptr);
+        hor ? view.setHScrollPos(7) : view.setVScrollPos(5);
+        QCOMPARE(plain->value(), hor ? 7 : 5);
+        QCOMPARE(hor ? view.getHScrollPos() : view.getVScrollPos(), hor ? 7 : 5);
+        QCOMPARE(hor ? -content->x() : -content->y(), hor ? 7 : 5);
+        // Kit styles have no plain bar to go to; sheets do.
+        view.setScrollbarBackgroundStyle(hor, orange);
+        view.setScrollbarButtonStyle(hor, true, Normal, orange);
+        view.setScrollbarButtonStyle(hor, false, Hot, orange);
+        view.setScrollbarButtonIcon(hor, true, QStringLiteral("up.png"));
+        view.setScrollbarButtonIconStyle(hor, false, iconStyle);
+        view.setScrollbarThumbStyle(hor, AllStates, orange);
+        view.setScrollbarThumb(hor, QStringLiteral("thumb.png"));
+        view.setScrollbarBtnSize(hor, 9);
+        QVERIFY(plain->styleSheet().contains(QLatin1String("9px")));
+        view.setScrollbarSize(hor, 10);
+        QVERIFY(plain->styleSheet().contains(QLatin1String("width:10")));
+
+        auto *kit = new TavixQScrollBar(hor ? Qt::Horizontal : Qt::Vertical);
+        hor ? view.setHorizontalScrollBar(kit) : view.setVerticalScrollBar(kit);
+        QCOMPARE(view.getScrollBar(hor), kit);
+        view.setScrollbarThumbStyle(hor, Pressed, orange);
+        QCOMPARE(kit->getScrollbarThumb(Pressed).color, orange.color);
+    }
 }
 
 QTEST_MAIN(tst_ScrollView)
