@@ -25,8 +25,6 @@ namespace {
 // such sizes only come from corrupt styles or documents, and a repaint must not claim gigabytes.
 constexpr qint64 kMaxScratchSide = 16384;
 constexpr qint64 kMaxScratchPixels = qint64(4096) * 4096;
-// Tiles drawn at most when the device cannot tell which of them are visible.
-constexpr qint64 kMaxBlindTiles = 65536;
 
 bool fitsInt(qint64 v)
 {
@@ -62,54 +60,14 @@ void drawPiece(QPainter *painter, const QImage &image, const Rect64 &target, con
     painter->drawImage(target.toRect(), image, source.toRect());
 }
 
-// The part of the painter's coordinate space that can show anything: device bounds, narrowed by the clip.
-// False when the device has no extent to go by or the transform collapses. A picture being recorded
-// reports the bounds of what it holds so far, which is no limit.
-bool visibleArea(QPainter *painter, QRectF &area)
-{
-    QPaintDevice *device = painter->device();
-    bool invertible = false;
-    const QTransform toLogical = painter->combinedTransform().inverted(&invertible);
-    if (!device || device->devType() == QInternal::Picture || device->width() <= 0 || device->height() <= 0
-            || !invertible)
-        return false;
-    area = toLogical.mapRect(QRectF(0, 0, device->width(), device->height()));
-    if (painter->hasClipping())
-        area &= painter->clipBoundingRect();
-    return true;
-}
-
-// Tiles the whole of source, unscaled, over target, row by row from target's top-left. Only the tiles
-// that meet the visible area are drawn, so a huge target with a tiny tile cannot stall a repaint.
+// Tiles the whole of source, unscaled, over target, row by row from target's top-left, as one textured
+// fill: the paint engine only visits the device pixels the target covers, whatever the tile size and
+// the painter's transform.
 void tileCentre(QPainter *painter, const QImage &image, const QRect &target, const QRect &source)
 {
-    const qint64 tw = source.width();
-    const qint64 th = source.height();
-    const qint64 columns = (qint64(target.width()) + tw - 1) / tw;
-    const qint64 rows = (qint64(target.height()) + th - 1) / th;
-    painter->save();
-    painter->setClipRect(target, Qt::IntersectClip);
-    QRectF visible(target);
-    QRectF area;
-    if (visibleArea(painter, area))
-        visible &= area;
-    else if (columns * rows > kMaxBlindTiles)
-        visible = QRectF();
-    if (!visible.isEmpty()) {
-        const qint64 firstColumn = std::max<qint64>(0, qint64(std::floor((visible.left() - target.x()) / tw)));
-        const qint64 lastColumn = std::min<qint64>(columns - 1, qint64(std::floor((visible.right() - target.x()) / tw)));
-        const qint64 firstRow = std::max<qint64>(0, qint64(std::floor((visible.top() - target.y()) / th)));
-        const qint64 lastRow = std::min<qint64>(rows - 1, qint64(std::floor((visible.bottom() - target.y()) / th)));
-        for (qint64 row = firstRow; row <= lastRow; ++row) {
-            for (qint64 column = firstColumn; column <= lastColumn; ++column) {
-                const qint64 tx = target.x() + column * tw;
-                const qint64 ty = target.y() + row * th;
-                if (fitsInt(tx) && fitsInt(ty))
-                    painter->drawImage(QPoint(int(tx), int(ty)), image, source);
-            }
-        }
-    }
-    painter->restore();
+    QBrush texture(source == image.rect() ? image : image.copy(source));
+    texture.setTransform(QTransform::fromTranslate(target.x(), target.y()));
+    painter->fillRect(target, texture);
 }
 
 Qt::Alignment textAlignment(int hor, int ver)
