@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 
 namespace TavixQtLib {
 
@@ -25,6 +26,7 @@ namespace {
 // such sizes only come from corrupt styles or documents, and a repaint must not claim gigabytes.
 constexpr qint64 kMaxScratchSide = 16384;
 constexpr qint64 kMaxScratchPixels = qint64(4096) * 4096;
+constexpr int kMinTextureSide = 256;
 
 bool fitsInt(qint64 v)
 {
@@ -60,12 +62,55 @@ void drawPiece(QPainter *painter, const QImage &image, const Rect64 &target, con
     painter->drawImage(target.toRect(), image, source.toRect());
 }
 
+// The tile repeated into a premultiplied texture of about kMinTextureSide pixels a side (never beyond the
+// target): the raster engine copies a texture row in segments of the texture's width and blends
+// premultiplied pixels fastest, so a 1 x 1 tile would otherwise cost a call per pixel. The repeated
+// pattern is the same one.
+QImage tileTexture(const QImage &image, const QRect &source, const QRect &target)
+{
+    // Beyond the target's size a tile never shows, so a large picture is not copied whole on every paint.
+    const QRect used(source.topLeft(), source.size().boundedTo(target.size()));
+    const QImage tile = (used == image.rect() ? image : image.copy(used))
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (tile.isNull())
+        return tile;
+    const auto repeats = [](int tileSide, int targetSide) {
+        const int wanted = std::min(kMinTextureSide, targetSide);
+        return std::max(1, (wanted + tileSide - 1) / tileSide);
+    };
+    const int w = tile.width() * repeats(tile.width(), target.width());
+    const int h = tile.height() * repeats(tile.height(), target.height());
+    if (w == tile.width() && h == tile.height())
+        return tile;
+    QImage texture(w, h, QImage::Format_ARGB32_Premultiplied);
+    if (texture.isNull())
+        return tile;
+    const size_t tileRow = size_t(tile.width()) * 4;
+    for (int y = 0; y < h; ++y) {
+        uchar *row = texture.scanLine(y);
+        if (y >= tile.height()) {
+            std::memcpy(row, texture.constScanLine(y - tile.height()), size_t(w) * 4);
+            continue;
+        }
+        // One tile row, then doubling what is already there.
+        std::memcpy(row, tile.constScanLine(y), tileRow);
+        for (size_t filled = tileRow; filled < size_t(w) * 4;) {
+            const size_t chunk = std::min(filled, size_t(w) * 4 - filled);
+            std::memcpy(row + filled, row, chunk);
+            filled += chunk;
+        }
+    }
+    return texture;
+}
+
 // Tiles the whole of source, unscaled, over target, row by row from target's top-left, as one textured
 // fill: the paint engine only visits the device pixels the target covers, whatever the tile size and
 // the painter's transform.
 void tileCentre(QPainter *painter, const QImage &image, const QRect &target, const QRect &source)
 {
-    QBrush texture(source == image.rect() ? image : image.copy(source));
+    QBrush texture(tileTexture(image, source, target));
+    if (texture.textureImage().isNull())
+        return;
     texture.setTransform(QTransform::fromTranslate(target.x(), target.y()));
     painter->fillRect(target, texture);
 }

@@ -313,6 +313,8 @@ void tst_Painting::tiledCentreMatchesTiles_data()
     QTest::newRow("opaque") << m_pattern << margins << rect << QPoint();
     QTest::newRow("translucent") << m_translucent << margins << rect << QPoint();
     QTest::newRow("whole image, no margins") << m_translucent << QMargins() << rect << QPoint();
+    QTest::newRow("tile larger than the target") << m_translucent << QMargins(1, 1, 0, 0) << QRect(5, 4, 9, 7)
+                                                 << QPoint();
     QTest::newRow("1 x 1") << m_dot << QMargins() << QRect(3, 3, 50, 40) << QPoint();
     QTest::newRow("translated painter") << m_pattern << margins << rect << QPoint(-7, 9);
     QTest::newRow("starts off the canvas") << m_translucent << margins << QRect(-20, -15, 70, 60) << QPoint();
