@@ -9,6 +9,7 @@
 #include "resources/TavixStyleDocument.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -141,6 +143,26 @@ bool readDirectory(const QString &path, TavixQResourceManagerImpl *set)
     if (!imagesFolder.isEmpty())
         readImagesFolder(imagesFolder, set);
     return true;
+}
+
+// Decodes bytes, or the file at path when bytes is empty, as QImage would (format guessed), refusing
+// a picture whose pixels would take more than maxBytes: a small compressed file can claim gigabytes.
+bool decodeImage(const QByteArray &bytes, const QString &path, qint64 maxBytes, QImage &out)
+{
+    QBuffer buffer;
+    QImageReader reader;
+    if (path.isEmpty()) {
+        buffer.setData(bytes);
+        if (!buffer.open(QIODevice::ReadOnly))
+            return false;
+        reader.setDevice(&buffer);
+    } else {
+        reader.setFileName(path);
+    }
+    const QSize size = reader.size();   // from the header; some formats only know after decoding
+    if (size.isValid() && qint64(size.width()) * size.height() * 4 > maxBytes)
+        return false;
+    return reader.read(&out);
 }
 
 // The candidate files on disk for an image or SVG name, in search order.
@@ -534,11 +556,11 @@ QImage *TavixQResourceManager::getImage(const QString &name, bool gray)
     unsigned size = 0;
     ResSourceType from = SourceDefault;
     bool decoded = getResource(name, data, size, from) && size <= unsigned(INT_MAX)
-        && image.loadFromData(reinterpret_cast<const uchar *>(data), int(size));
+        && decodeImage(QByteArray::fromRawData(data, int(size)), QString(), resourceBudget, image);
     if (!decoded) {
         from = SourceDefault;   // images read from disk are cached in the default set
         const QString path = firstExistingFile(diskCandidates(defaultRes->dirPath, name));
-        decoded = !path.isEmpty() && image.load(path);
+        decoded = !path.isEmpty() && decodeImage(QByteArray(), path, resourceBudget, image);
     }
     // The gray variant of an image that exists only in a cache (the built-in ones have no file) is made
     // from the cached one, which is already at its final size.

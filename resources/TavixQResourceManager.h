@@ -64,7 +64,8 @@ public:
     bool writeStyle(TavixQResourceManagerImpl *set, Json::Value &out);
     QString toProjectStyleString();
 
-    QImage *getImage(const QString &name, bool gray = false);   // owned by the manager; null when missing
+    // Owned by the manager; null when missing, undecodable, or larger decoded than the resource budget.
+    QImage *getImage(const QString &name, bool gray = false);
     QSvgRenderer *getSvgRenderer(const QString &name);          // owned; null when missing or invalid
     // Raw bytes of a loaded file, searched project, default, theme. data/size point into the set.
     bool getResource(const QString &name, const char *&data, unsigned &size, ResSourceType &from);

@@ -115,6 +115,7 @@ private slots:
     void budgetKeepsWhatFits_data();
     void budgetKeepsWhatFits();
     void grayVariantMeetsNoFile();
+    void decodedImageWithinBudget();
 };
 
 void tst_ResourceManager::cleanup()
@@ -502,6 +503,22 @@ void tst_ResourceManager::grayVariantMeetsNoFile()
     file = rm()->getImage(QStringLiteral("images/b.png_gray"));
     gray = rm()->getImage(QStringLiteral("images/b.png"), true);
     QVERIFY(gray && file && gray != file && gray->pixelColor(2, 2) != QColor(Qt::blue));
+}
+
+void tst_ResourceManager::decodedImageWithinBudget()
+{
+    // 600 x 600 compresses to a few hundred bytes yet decodes to 1.4 MB.
+    QTemporaryDir dir;
+    put(dir.path(), "style.json", fillDoc("bombFill"));
+    put(dir.path(), "images/wide.png", png(600, 600));
+    put(dir.path(), "images/small.png", png(10, 10));
+    const QString onDisk = dir.filePath(QStringLiteral("images/wide.png"));
+    rm()->setResourceBudget(1024 * 1024);
+    QVERIFY(rm()->loadThemeDir(dir.path()) && has(QStringLiteral("images/wide.png")));
+    QVERIFY(!rm()->getImage(QStringLiteral("images/wide.png")) && !rm()->getImage(onDisk));
+    QVERIFY(rm()->getImage(QStringLiteral("images/small.png")));
+    rm()->setResourceBudget(0);
+    QVERIFY(rm()->getImage(QStringLiteral("images/wide.png")) && rm()->getImage(onDisk));
 }
 
 QTEST_MAIN(tst_ResourceManager)
