@@ -33,9 +33,25 @@ def widget_node(value, absolute):
     node = {key: value for key in NODE_KEYS}
     node.update({"type": "qtcontainer", "name": "n", "absoluteLayout": absolute,
                  "layout": {"type": value, "ratio": value},
-                 "attr": {key: value for key in ATTR_KEYS},
+                 "attr": dict({key: value for key in ATTR_KEYS}, text="OK", iconPath="IDB_CHECKED",
+                              hasIcon=True, showIcon=True, showText=True, isExtBtn=True),
                  "style": [["s", value, value], ["t", 2, value]]})
     node["child"] = [dict(node, name="c")]
+    return node
+
+
+def single_key_node(key, value, in_attr):
+    # One extreme key in an otherwise ordinary node, so that no other value stops the code before it.
+    node = {"type": "qtbutton", "name": "k", "w": 120, "h": 40,
+            "attr": {"text": "OK", "iconPath": "IDB_CHECKED", "hasIcon": True, "showIcon": True}}
+    child = {"type": "qtbutton", "name": "c", "attr": {}}
+    for target in (node, child):
+        if in_attr:
+            target["attr"][key] = value
+        else:
+            target[key] = value
+    # Containers lay the children out with the value: one child carries it too, one is plain.
+    node["child"] = [child, {"type": "qtbutton", "name": "d"}]
     return node
 
 
@@ -71,6 +87,15 @@ def main():
         write("fuzz_widgetnode", name + ".json", widget_node(value, False))
         write("fuzz_widgetnode", name + "_absolute.json", widget_node(value, True))
         write("fuzz_styledocument", name + ".json", style_document(value))
+    for name in ("int_min", "int_max"):
+        for key in NODE_KEYS + ATTR_KEYS:
+            write("fuzz_widgetnode", "%s_%s.json" % (key, name),
+                  single_key_node(key, EXTREMES[name], key in ATTR_KEYS))
+        for key in FILL_KEYS + TEXT_KEYS:
+            kind = 1 if key in FILL_KEYS else 2
+            write("fuzz_styledocument", "%s_%s.json" % (key, name),
+                  {"style": [{"type": kind, "name": "k", "drawImg": kind == 1 and key != "round",
+                              "img": "x.png", key: EXTREMES[name]}]})
     for name, data in language_files().items():
         write("fuzz_language", name + ".txt", data)
 
