@@ -52,8 +52,9 @@ bool readWholeFile(const QString &path, qint64 limit, QByteArray &out)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QByteArray bytes = file.read(limit + 1);   // the file may have grown since the check
-    if (bytes.size() > limit || file.error() != QFileDevice::NoError)
+    // read() allocates what it is asked for up front; one byte more tells a file that grew since the check.
+    QByteArray bytes = file.read(info.size() + 1);
+    if (bytes.size() > info.size() || file.error() != QFileDevice::NoError)
         return false;
     out.swap(bytes);
     return true;
