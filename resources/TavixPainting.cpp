@@ -62,41 +62,33 @@ void drawPiece(QPainter *painter, const QImage &image, const Rect64 &target, con
     painter->drawImage(target.toRect(), image, source.toRect());
 }
 
-// The tile repeated into a premultiplied texture of about kMinTextureSide pixels a side (never beyond the
-// target): the raster engine copies a texture row in segments of the texture's width and blends
-// premultiplied pixels fastest, so a 1 x 1 tile would otherwise cost a call per pixel. The repeated
-// pattern is the same one.
+// The tile as a premultiplied texture, repeated along its rows to about kMinTextureSide pixels (never
+// beyond the target's width): the raster engine blends premultiplied pixels fastest and copies each row
+// in segments of the texture's width, so a 1 pixel wide tile would otherwise cost a call per pixel.
+// The repeated pattern is the same one.
 QImage tileTexture(const QImage &image, const QRect &source, const QRect &target)
 {
     // Beyond the target's size a tile never shows, so a large picture is not copied whole on every paint.
     const QRect used(source.topLeft(), source.size().boundedTo(target.size()));
     const QImage tile = (used == image.rect() ? image : image.copy(used))
                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (tile.isNull())
+    if (tile.isNull() || tile.width() >= kMinTextureSide)
         return tile;
-    const auto repeats = [](int tileSide, int targetSide) {
-        const int wanted = std::min(kMinTextureSide, targetSide);
-        return std::max(1, (wanted + tileSide - 1) / tileSide);
-    };
-    const int w = tile.width() * repeats(tile.width(), target.width());
-    const int h = tile.height() * repeats(tile.height(), target.height());
-    if (w == tile.width() && h == tile.height())
+    const int wanted = std::min(kMinTextureSide, target.width());
+    const int w = tile.width() * ((wanted + tile.width() - 1) / tile.width());
+    if (w == tile.width())
         return tile;
-    QImage texture(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage texture(w, tile.height(), QImage::Format_ARGB32_Premultiplied);
     if (texture.isNull())
         return tile;
-    const size_t tileRow = size_t(tile.width()) * 4;
-    for (int y = 0; y < h; ++y) {
-        uchar *row = texture.scanLine(y);
-        if (y >= tile.height()) {
-            std::memcpy(row, texture.constScanLine(y - tile.height()), size_t(w) * 4);
-            continue;
-        }
+    const size_t tileRow = size_t(tile.width()) * 4, row = size_t(w) * 4;
+    for (int y = 0; y < tile.height(); ++y) {
+        uchar *line = texture.scanLine(y);
         // One tile row, then doubling what is already there.
-        std::memcpy(row, tile.constScanLine(y), tileRow);
-        for (size_t filled = tileRow; filled < size_t(w) * 4;) {
-            const size_t chunk = std::min(filled, size_t(w) * 4 - filled);
-            std::memcpy(row + filled, row, chunk);
+        std::memcpy(line, tile.constScanLine(y), tileRow);
+        for (size_t filled = tileRow; filled < row;) {
+            const size_t chunk = std::min(filled, row - filled);
+            std::memcpy(line + filled, line, chunk);
             filled += chunk;
         }
     }
