@@ -12,11 +12,23 @@ namespace TavixQtLib {
 
 namespace {
 constexpr int kMaxJsonDepth = 256;   // deeper documents would overflow jsoncpp's recursive reader
+constexpr size_t kDefaultMaxJsonDocumentSize = size_t(16) * 1024 * 1024;
+size_t maxJsonDocumentSize = kDefaultMaxJsonDocumentSize;   // GUI thread only, like every setting of the kit
+}
+
+void tavixSetMaxJsonDocumentSize(size_t bytes)
+{
+    maxJsonDocumentSize = bytes ? bytes : kDefaultMaxJsonDocumentSize;
+}
+
+size_t tavixMaxJsonDocumentSize()
+{
+    return maxJsonDocumentSize;
 }
 
 bool tavixParseJson(const char *data, size_t size, Json::Value &out)
 {
-    if (!data || size == 0)
+    if (!data || size == 0 || size > maxJsonDocumentSize)
         return false;
     Json::CharReaderBuilder builder;
     builder["allowComments"] = true;

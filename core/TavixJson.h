@@ -16,10 +16,15 @@
 
 namespace TavixQtLib {
 
-// Parses a whole document (comments allowed, nesting limited to 256 levels). On failure returns
-// false and leaves out untouched.
+// Parses a whole document (comments allowed, nesting limited to 256 levels, at most
+// tavixMaxJsonDocumentSize() bytes). On failure returns false and leaves out untouched.
 TAVIXQTLIB_EXPORT bool tavixParseJson(const char *data, size_t size, Json::Value &out);
 TAVIXQTLIB_EXPORT bool tavixParseJson(const QByteArray &data, Json::Value &out);
+
+// Largest document tavixParseJson accepts, 16 MiB by default. A parse costs tens of times the text's
+// size, so this bounds the memory one document can claim; 0 restores the default.
+TAVIXQTLIB_EXPORT void tavixSetMaxJsonDocumentSize(size_t bytes);
+TAVIXQTLIB_EXPORT size_t tavixMaxJsonDocumentSize();
 
 // The member key of an object node, or nullptr when node is not an object or has no such member.
 TAVIXQTLIB_EXPORT const Json::Value *tavixJsonMember(const Json::Value &node, const char *key);

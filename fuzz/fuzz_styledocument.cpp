@@ -1,15 +1,30 @@
-// Feeds arbitrary bytes to the style document reader and writes the result back out.
+// Feeds arbitrary bytes to the style document reader, writes the result back out and paints every
+// style it read, so that extreme numbers reach the painting routines too.
 
 #include "core/TavixJson.h"
+#include "resources/TavixPainting.h"
 #include "resources/TavixQResourceManager.h"
 #include "resources/TavixQResourceManagerImpl.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 
 #include <json/value.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 using namespace TavixQtLib;
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static QGuiApplication app(*argc, *argv);
+    TavixQResourceManager::getInstance()->initDefaultImageRes();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -24,5 +39,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     manager->readStyle(&set, *styles);
     Json::Value out;
     manager->writeStyle(&set, out);
+
+    QImage canvas(48, 32, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    QPainter painter(&canvas);
+    for (FillStyle fill : set.fillStyles) {
+        // Image names would otherwise reach arbitrary files on disk; a built-in image keeps the
+        // nine-slice arithmetic in play.
+        if (!fill.img.isEmpty())
+            fill.img = QStringLiteral("IDB_CHECKED");
+        tavixDrawFillStyle(&painter, fill, 2, 3, 40, 26);
+    }
+    for (const TextStyleDesc &text : set.textStyles) {
+        tavixDrawTextStyle(&painter, QStringLiteral("Ag"), text, QRect(1, 1, 44, 28));
+        tavixMeasureText(text, QStringLiteral("Ag"));
+    }
     return 0;
 }

@@ -1,4 +1,5 @@
-// Parses arbitrary bytes as a widget node and lets every registered control type read and write it.
+// Parses arbitrary bytes as a widget node and lets every registered control type read, lay out, paint and
+// write it.
 
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixControlRegistry.h"
@@ -6,6 +7,7 @@
 #include "core/TavixLibrary.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QScopedPointer>
 #include <QWidget>
 
@@ -34,9 +36,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const auto &entry : creatorMap()) {
         QScopedPointer<QWidget> widget(tavixCreateControlFromNode(entry.first.c_str(), node, &parent));
         if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget.data())) {
+            // The node's children as push buttons inside it, so that containers lay out what they say.
+            const Json::Value *children = tavixJsonMember(node, "child");
+            for (Json::ArrayIndex i = 0; children && children->isArray() && i < children->size() && i < 4; ++i)
+                tavixCreateControlFromNode("qtbutton", (*children)[i], widget.data());
             Json::Value out;
             control->serializeJsonValue(&out, false);
             widget->resize(120, 40);
+            QCoreApplication::sendPostedEvents();   // containers lay their children out from posted events
             widget->grab();
         }
     }

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 
 namespace TavixQtLib {
 
@@ -25,8 +26,7 @@ namespace {
 // such sizes only come from corrupt styles or documents, and a repaint must not claim gigabytes.
 constexpr qint64 kMaxScratchSide = 16384;
 constexpr qint64 kMaxScratchPixels = qint64(4096) * 4096;
-// Tiles drawn at most when the device cannot tell which of them are visible.
-constexpr qint64 kMaxBlindTiles = 65536;
+constexpr int kMinTextureSide = 256;
 
 bool fitsInt(qint64 v)
 {
@@ -62,54 +62,49 @@ void drawPiece(QPainter *painter, const QImage &image, const Rect64 &target, con
     painter->drawImage(target.toRect(), image, source.toRect());
 }
 
-// The part of the painter's coordinate space that can show anything: device bounds, narrowed by the clip.
-// False when the device has no extent to go by or the transform collapses. A picture being recorded
-// reports the bounds of what it holds so far, which is no limit.
-bool visibleArea(QPainter *painter, QRectF &area)
+// The tile as a premultiplied texture, repeated along its rows to about kMinTextureSide pixels (never
+// beyond the target's width): the raster engine blends premultiplied pixels fastest and copies each row
+// in segments of the texture's width, so a 1 pixel wide tile would otherwise cost a call per pixel.
+// The repeated pattern is the same one.
+QImage tileTexture(const QImage &image, const QRect &source, const QRect &target)
 {
-    QPaintDevice *device = painter->device();
-    bool invertible = false;
-    const QTransform toLogical = painter->combinedTransform().inverted(&invertible);
-    if (!device || device->devType() == QInternal::Picture || device->width() <= 0 || device->height() <= 0
-            || !invertible)
-        return false;
-    area = toLogical.mapRect(QRectF(0, 0, device->width(), device->height()));
-    if (painter->hasClipping())
-        area &= painter->clipBoundingRect();
-    return true;
-}
-
-// Tiles the whole of source, unscaled, over target, row by row from target's top-left. Only the tiles
-// that meet the visible area are drawn, so a huge target with a tiny tile cannot stall a repaint.
-void tileCentre(QPainter *painter, const QImage &image, const QRect &target, const QRect &source)
-{
-    const qint64 tw = source.width();
-    const qint64 th = source.height();
-    const qint64 columns = (qint64(target.width()) + tw - 1) / tw;
-    const qint64 rows = (qint64(target.height()) + th - 1) / th;
-    painter->save();
-    painter->setClipRect(target, Qt::IntersectClip);
-    QRectF visible(target);
-    QRectF area;
-    if (visibleArea(painter, area))
-        visible &= area;
-    else if (columns * rows > kMaxBlindTiles)
-        visible = QRectF();
-    if (!visible.isEmpty()) {
-        const qint64 firstColumn = std::max<qint64>(0, qint64(std::floor((visible.left() - target.x()) / tw)));
-        const qint64 lastColumn = std::min<qint64>(columns - 1, qint64(std::floor((visible.right() - target.x()) / tw)));
-        const qint64 firstRow = std::max<qint64>(0, qint64(std::floor((visible.top() - target.y()) / th)));
-        const qint64 lastRow = std::min<qint64>(rows - 1, qint64(std::floor((visible.bottom() - target.y()) / th)));
-        for (qint64 row = firstRow; row <= lastRow; ++row) {
-            for (qint64 column = firstColumn; column <= lastColumn; ++column) {
-                const qint64 tx = target.x() + column * tw;
-                const qint64 ty = target.y() + row * th;
-                if (fitsInt(tx) && fitsInt(ty))
-                    painter->drawImage(QPoint(int(tx), int(ty)), image, source);
-            }
+    // Beyond the target's size a tile never shows, so a large picture is not copied whole on every paint.
+    const QRect used(source.topLeft(), source.size().boundedTo(target.size()));
+    const QImage tile = (used == image.rect() ? image : image.copy(used))
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (tile.isNull() || tile.width() >= kMinTextureSide)
+        return tile;
+    const int wanted = std::min(kMinTextureSide, target.width());
+    const int w = tile.width() * ((wanted + tile.width() - 1) / tile.width());
+    if (w == tile.width())
+        return tile;
+    QImage texture(w, tile.height(), QImage::Format_ARGB32_Premultiplied);
+    if (texture.isNull())
+        return tile;
+    const size_t tileRow = size_t(tile.width()) * 4, row = size_t(w) * 4;
+    for (int y = 0; y < tile.height(); ++y) {
+        uchar *line = texture.scanLine(y);
+        // One tile row, then doubling what is already there.
+        std::memcpy(line, tile.constScanLine(y), tileRow);
+        for (size_t filled = tileRow; filled < row;) {
+            const size_t chunk = std::min(filled, row - filled);
+            std::memcpy(line + filled, line, chunk);
+            filled += chunk;
         }
     }
-    painter->restore();
+    return texture;
+}
+
+// Tiles the whole of source, unscaled, over target, row by row from target's top-left, as one textured
+// fill: the paint engine only visits the device pixels the target covers, whatever the tile size and
+// the painter's transform.
+void tileCentre(QPainter *painter, const QImage &image, const QRect &target, const QRect &source)
+{
+    QBrush texture(tileTexture(image, source, target));
+    if (texture.textureImage().isNull())
+        return;
+    texture.setTransform(QTransform::fromTranslate(target.x(), target.y()));
+    painter->fillRect(target, texture);
 }
 
 Qt::Alignment textAlignment(int hor, int ver)

@@ -9,17 +9,21 @@
 #include "resources/TavixStyleDocument.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <climits>
 #include <utility>
 
@@ -27,21 +31,30 @@ namespace TavixQtLib {
 
 namespace {
 
-// Resource files are read whole; anything larger is not a sensible theme file and is skipped.
-constexpr qint64 kMaxResourceFileSize = qint64(256) * 1024 * 1024;
+constexpr qint64 kDefaultResourceBudget = qint64(256) * 1024 * 1024;
+// One file at most whatever the budget: a QByteArray holds less than 2 GiB.
+constexpr qint64 kMaxReadSize = qint64(1) << 30;
+// Charged for each file a set keeps beyond its bytes (record, key, map node), so that a folder of
+// countless tiny files spends the budget too.
+constexpr qint64 kFileOverhead = 256;
+// Entries listed per folder at most: a folder of millions must not cost memory before the budget can say no.
+constexpr int kMaxFolderEntries = 65536;
 constexpr int kDefaultFadeDuration = 150;
 const char kDefaultStyleResource[] = ":/style/resources/style/defaultStyle.json";
 
-bool readWholeFile(const QString &path, QByteArray &out)
+// Reads a regular file whole when it holds at most limit bytes.
+bool readWholeFile(const QString &path, qint64 limit, QByteArray &out)
 {
+    limit = std::min(limit, kMaxReadSize);
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxResourceFileSize)
+    if (limit < 0 || !info.isFile() || info.size() > limit)
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    QByteArray bytes = file.read(kMaxResourceFileSize + 1);   // the file may have grown since the check
-    if (bytes.size() > kMaxResourceFileSize || file.error() != QFileDevice::NoError)
+    // read() allocates what it is asked for up front; one byte more tells a file that grew since the check.
+    QByteArray bytes = file.read(info.size() + 1);
+    if (bytes.size() > info.size() || file.error() != QFileDevice::NoError)
         return false;
     out.swap(bytes);
     return true;
@@ -52,17 +65,44 @@ std::string fileKey(const QString &name)
     return name.toLower().toUtf8().toStdString();
 }
 
+// Reads a file into bytes and counts it against the set's budget; false when it does not fit or cannot
+// be read. Links are followed: what they point at is read and counted like any other file.
+bool takeFile(const QFileInfo &entry, TavixQResourceManagerImpl *set, QByteArray &bytes)
+{
+    return entry.isFile() && readWholeFile(entry.filePath(), set->remainingBudget() - kFileOverhead, bytes)
+           && set->charge(bytes.size() + kFileOverhead);
+}
+
+// A folder's entries (dot files included, "." and ".." not) in QDir's Name | DirsFirst order.
+QFileInfoList listFolder(const QString &path, QDir::Filters filters)
+{
+    QFileInfoList entries;
+    QDirIterator it(path, filters | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (entries.size() < kMaxFolderEntries && it.hasNext()) {
+        it.next();
+        entries.append(it.fileInfo());
+    }
+    std::sort(entries.begin(), entries.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        if (a.isDir() != b.isDir())
+            return a.isDir();
+        return a.fileName() < b.fileName();
+    });
+    return entries;
+}
+
 void readImagesFolder(const QString &path, TavixQResourceManagerImpl *set)
 {
-    const QFileInfoList entries = QDir(path).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QFileInfo &entry : entries) {
+    for (const QFileInfo &entry : listFolder(path, QDir::Files)) {
+        if (set->remainingBudget() <= kFileOverhead)
+            return;   // spent: the set keeps what it has
+        const std::string key = "images/" + fileKey(entry.fileName());
         QByteArray bytes;
-        if (entry.isFile() && readWholeFile(entry.filePath(), bytes))
-            set->addFile("images/" + fileKey(entry.fileName()), new ResourceFile(bytes));
+        if (!set->findFile(key) && takeFile(entry, set, bytes))
+            set->addFile(key, new ResourceFile(bytes));
     }
 }
 
-// False only when the directory does not exist.
+// False only when the directory does not exist. Files that do not fit the set's budget are left out.
 bool readDirectory(const QString &path, TavixQResourceManagerImpl *set)
 {
     if (path.isEmpty())
@@ -70,28 +110,60 @@ bool readDirectory(const QString &path, TavixQResourceManagerImpl *set)
     const QDir dir(path);
     if (!dir.exists())
         return false;
-    // Every entry counts, dot files included; only regular files are read (a FIFO would block).
-    const QFileInfoList entries = dir.entryInfoList(QDir::Dirs | QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
-                                                    QDir::Name | QDir::DirsFirst);
-    for (const QFileInfo &entry : entries) {
+    // The style and theme documents are taken first and the images folder last, so that pictures cannot
+    // spend what the documents need. Keys of the three groups never meet, and within a group the sorted
+    // order still decides which of two names alike but for case is kept.
+    QFileInfoList documents, others;
+    QString imagesFolder;
+    for (const QFileInfo &entry : listFolder(path, QDir::Dirs | QDir::Files)) {
         const QString name = entry.fileName();
         if (name == QLatin1String("tmpTheme.zip"))
             continue;
         if (entry.isDir()) {
             if (name == QLatin1String("images"))
-                readImagesFolder(entry.filePath(), set);
+                imagesFolder = entry.filePath();
             continue;
         }
-        QByteArray bytes;
-        if (!entry.isFile() || !readWholeFile(entry.filePath(), bytes))
-            continue;
         const std::string key = fileKey(name);
-        if (key == "style.json")
-            set->styleFiles.push_back(new ResourceFile(bytes));
-        else
-            set->addFile(key, new ResourceFile(bytes));
+        (key == "style.json" || key == "theme.json" ? documents : others).append(entry);
     }
+    for (const QFileInfoList *group : {&documents, &others}) {
+        for (const QFileInfo &entry : *group) {
+            const std::string key = fileKey(entry.fileName());
+            QByteArray bytes;
+            if (key != "style.json" && set->findFile(key))
+                continue;   // the first of two names alike but for case is kept
+            if (!takeFile(entry, set, bytes))
+                continue;   // a smaller file after it may still fit
+            if (key == "style.json")
+                set->styleFiles.push_back(new ResourceFile(bytes));
+            else
+                set->addFile(key, new ResourceFile(bytes));
+        }
+    }
+    if (!imagesFolder.isEmpty())
+        readImagesFolder(imagesFolder, set);
     return true;
+}
+
+// Decodes bytes, or the file at path when bytes is empty, as QImage would (format guessed), refusing
+// a picture whose pixels would take more than maxBytes: a small compressed file can claim gigabytes.
+bool decodeImage(const QByteArray &bytes, const QString &path, qint64 maxBytes, QImage &out)
+{
+    QBuffer buffer;
+    QImageReader reader;
+    if (path.isEmpty()) {
+        buffer.setData(bytes);
+        if (!buffer.open(QIODevice::ReadOnly))
+            return false;
+        reader.setDevice(&buffer);
+    } else {
+        reader.setFileName(path);
+    }
+    const QSize size = reader.size();   // from the header; some formats only know after decoding
+    if (size.isValid() && qint64(size.width()) * size.height() * 4 > maxBytes)
+        return false;
+    return reader.read(&out);
 }
 
 // The candidate files on disk for an image or SVG name, in search order.
@@ -169,8 +241,30 @@ TavixQResourceManager *TavixQResourceManager::getInstance()
 }
 
 TavixQResourceManager::TavixQResourceManager()
-    : defaultRes(new TavixQResourceManagerImpl)
+    : resourceBudget(kDefaultResourceBudget)
+    , defaultRes(newSet())
 {
+}
+
+TavixQResourceManagerImpl *TavixQResourceManager::newSet() const
+{
+    auto *set = new TavixQResourceManagerImpl;
+    set->budget = resourceBudget;
+    return set;
+}
+
+void TavixQResourceManager::setResourceBudget(qint64 bytes)
+{
+    resourceBudget = bytes > 0 ? bytes : kDefaultResourceBudget;
+    for (TavixQResourceManagerImpl *set : {defaultRes, projectRes, themeRes}) {
+        if (set)
+            set->budget = resourceBudget;
+    }
+}
+
+qint64 TavixQResourceManager::getResourceBudget() const
+{
+    return resourceBudget;
 }
 
 TavixQResourceManager::~TavixQResourceManager()
@@ -227,7 +321,7 @@ bool TavixQResourceManager::loadThemeDir(const QString &dir)
     if (themeRes && themeRes->loaded && !dir.isEmpty() && themeRes->dirPath == dir)
         return true;
     delete themeRes;
-    themeRes = new TavixQResourceManagerImpl;
+    themeRes = newSet();
     themeRes->dirPath = dir;
     if (!readDirectory(dir, themeRes) || !applyStyleFile(themeRes))
         return false;
@@ -240,7 +334,7 @@ bool TavixQResourceManager::loadThemeDir(const QString &dir)
 bool TavixQResourceManager::setProjectDirPath(const QString &dir)
 {
     delete projectRes;
-    projectRes = new TavixQResourceManagerImpl;
+    projectRes = newSet();
     projectRes->filePath = dir;
     if (!readDirectory(dir, projectRes) || !applyStyleFile(projectRes))
         return false;
@@ -258,9 +352,12 @@ bool TavixQResourceManager::setSkinDirPath(const QString &dir)
         path += QDir::separator();
     defaultRes->dirPath = path;
 
+    // The two files are parsed, not kept: they must fit what is left of the budget but are not counted.
+    const qint64 budget = defaultRes->remainingBudget();
     QByteArray bytes;
     Json::Value root;
-    if (!readWholeFile(path + QLatin1String("style.json"), bytes) || bytes.isEmpty()
+    const qint64 documentLimit = std::min(budget, qint64(std::min<size_t>(tavixMaxJsonDocumentSize(), kMaxReadSize)));
+    if (!readWholeFile(path + QLatin1String("style.json"), documentLimit, bytes) || bytes.isEmpty()
         || !tavixParseJson(bytes, root))
         return false;
     const Json::Value *styles = tavixJsonMember(root, "style");
@@ -269,7 +366,7 @@ bool TavixQResourceManager::setSkinDirPath(const QString &dir)
     readStyle(defaultRes, *styles);
 
     QByteArray language;
-    if (readWholeFile(path + QLatin1String("language.txt"), language) && !language.isEmpty())
+    if (readWholeFile(path + QLatin1String("language.txt"), budget, language) && !language.isEmpty())
         readLanguage(language);
     return true;
 }
@@ -436,11 +533,11 @@ TavixQResourceManagerImpl *TavixQResourceManager::setOf(ResSourceType from) cons
     return from == SourceTheme ? themeRes : from == SourceProject ? projectRes : defaultRes;
 }
 
-QImage *TavixQResourceManager::findCachedImage(const QString &key) const
+QImage *TavixQResourceManager::findCachedImage(const QString &name, bool gray) const
 {
     for (const TavixQResourceManagerImpl *set : {defaultRes, projectRes, themeRes}) {
         if (set) {
-            if (QImage *image = set->images.value(key))
+            if (QImage *image = (gray ? set->grayImages : set->images).value(name))
                 return image;
         }
     }
@@ -452,8 +549,7 @@ QImage *TavixQResourceManager::getImage(const QString &name, bool gray)
     // An image fill without an image asks on every paint; no file or cache entry has an empty name.
     if (name.isEmpty())
         return nullptr;
-    const QString key = gray ? name + QLatin1String("_gray") : name;
-    if (QImage *cached = findCachedImage(key))
+    if (QImage *cached = findCachedImage(name, gray))
         return cached;
 
     QImage image;
@@ -461,11 +557,11 @@ QImage *TavixQResourceManager::getImage(const QString &name, bool gray)
     unsigned size = 0;
     ResSourceType from = SourceDefault;
     bool decoded = getResource(name, data, size, from) && size <= unsigned(INT_MAX)
-        && image.loadFromData(reinterpret_cast<const uchar *>(data), int(size));
+        && decodeImage(QByteArray::fromRawData(data, int(size)), QString(), resourceBudget, image);
     if (!decoded) {
         from = SourceDefault;   // images read from disk are cached in the default set
         const QString path = firstExistingFile(diskCandidates(defaultRes->dirPath, name));
-        decoded = !path.isEmpty() && image.load(path);
+        decoded = !path.isEmpty() && decodeImage(QByteArray(), path, resourceBudget, image);
     }
     // The gray variant of an image that exists only in a cache (the built-in ones have no file) is made
     // from the cached one, which is already at its final size.
@@ -492,11 +588,12 @@ QImage *TavixQResourceManager::getImage(const QString &name, bool gray)
 
     TavixQResourceManagerImpl *target = setOf(from);
     if (image.width() == 0) {
-        // Not cached as an image, yet owned by the set so that repeated requests cannot leak.
-        if (QImage *empty = target->emptyImages.value(key))
+        // Not cached as an image, yet owned by the set so that repeated requests cannot leak. Its gray
+        // variant is the same empty image.
+        if (QImage *empty = target->emptyImages.value(name))
             return empty;
         QImage *empty = new QImage(image);
-        target->emptyImages.insert(key, empty);
+        target->emptyImages.insert(name, empty);
         return empty;
     }
 
@@ -508,7 +605,7 @@ QImage *TavixQResourceManager::getImage(const QString &name, bool gray)
         image = icon.pixmap(image.size(), QIcon::Disabled, QIcon::Off).toImage();
     }
 
-    QImage *&slot = target->images[key];
+    QImage *&slot = (gray ? target->grayImages : target->images)[name];
     delete slot;
     slot = new QImage(image);
     return slot;
@@ -668,13 +765,19 @@ void TavixQResourceManager::initDefaultStyleRes()
 
 bool TavixQResourceManager::readLanguage(const QByteArray &bytes)
 {
-    // UTF-16LE taken two bytes at a time; an odd last byte is dropped and a BOM is kept as text.
-    const int units = bytes.size() / 2;
+    // UTF-16 taken two bytes at a time, an odd last byte dropped. Little-endian unless a byte-order mark
+    // says otherwise; the mark itself is not text.
+    const auto *raw = reinterpret_cast<const uchar *>(bytes.constData());
+    const int size = bytes.size();
+    const bool bigEndian = size >= 2 && raw[0] == 0xFE && raw[1] == 0xFF;
+    const int start = (bigEndian || (size >= 2 && raw[0] == 0xFF && raw[1] == 0xFE)) ? 2 : 0;
+    const int units = (size - start) / 2;
     QString text(units, Qt::Uninitialized);
     QChar *out = text.data();
-    const auto *raw = reinterpret_cast<const uchar *>(bytes.constData());
-    for (int i = 0; i < units; ++i)
-        out[i] = QChar(ushort(raw[2 * i] | (raw[2 * i + 1] << 8)));
+    for (int i = 0; i < units; ++i) {
+        const uchar first = raw[start + 2 * i], second = raw[start + 2 * i + 1];
+        out[i] = QChar(bigEndian ? ushort((first << 8) | second) : ushort(first | (second << 8)));
+    }
 
     const QStringList lines = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     if (lines.size() < 2)

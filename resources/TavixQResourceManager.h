@@ -43,6 +43,10 @@ public:
     bool setProjectDirPath(const QString &dir);
     bool loadThemeFile(const QString &path);        // archives; filled in by the archive reader
     bool loadSkinFile(const QString &path);
+    // Total bytes of files one resource set may take in, 256 MiB by default; 0 or less restores the
+    // default. Files that do not fit are left out of the set. Applies to every set from the next file on.
+    void setResourceBudget(qint64 bytes);
+    qint64 getResourceBudget() const;
 
     // Style lookup from the set the switches select; "empty"/"emptyRect" are invalid pseudo-styles.
     // Not found: false, out untouched.
@@ -60,7 +64,8 @@ public:
     bool writeStyle(TavixQResourceManagerImpl *set, Json::Value &out);
     QString toProjectStyleString();
 
-    QImage *getImage(const QString &name, bool gray = false);   // owned by the manager; null when missing
+    // Owned by the manager; null when missing, undecodable, or larger decoded than the resource budget.
+    QImage *getImage(const QString &name, bool gray = false);
     QSvgRenderer *getSvgRenderer(const QString &name);          // owned; null when missing or invalid
     // Raw bytes of a loaded file, searched project, default, theme. data/size point into the set.
     bool getResource(const QString &name, const char *&data, unsigned &size, ResSourceType &from);
@@ -73,7 +78,7 @@ public:
     void initDefaultImageRes();
     void initDefaultStyleRes();
 
-    // Translations: a UTF-16LE, TAB-separated table headed "Language".
+    // Translations: a UTF-16 (little-endian, or as a byte-order mark says), TAB-separated table headed "Language".
     bool readLanguage(const QByteArray &bytes);
     QString getString(const QString &key) const;
     QStringList getLanguageList() const;
@@ -122,9 +127,10 @@ private:
     bool applyStyleFile(TavixQResourceManagerImpl *set);
     // Parses "theme.json" of set into themeRoot and, when index, fills themeNodes.
     static void readThemeDocument(TavixQResourceManagerImpl *set, bool index);
+    TavixQResourceManagerImpl *newSet() const;          // empty, with the current budget
     TavixQResourceManagerImpl *styleLookupSet() const;   // the set the switches select, or null
     TavixQResourceManagerImpl *setOf(ResSourceType from) const;   // the set a resource came from
-    QImage *findCachedImage(const QString &key) const;
+    QImage *findCachedImage(const QString &name, bool gray) const;
 
     bool createdByFile = false;
     bool switchToThemeRes = false;
@@ -132,6 +138,7 @@ private:
     bool designer = false;
     float scaleFactor = 100.0f;
     TavixGlobalConfig globalConfig;
+    qint64 resourceBudget = 0;
     const QMap<QString, QString> *currentLanguage = nullptr;
     QString currentLanguageName;
     QMap<QString, QMap<QString, QString>> languages;

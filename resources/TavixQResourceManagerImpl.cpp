@@ -2,6 +2,7 @@
 
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cstring>
 
 namespace TavixQtLib {
@@ -82,15 +83,30 @@ const ResourceFile *TavixQResourceManagerImpl::findFile(const std::string &key) 
     return it == files.end() ? nullptr : it->second;
 }
 
+qint64 TavixQResourceManagerImpl::remainingBudget() const
+{
+    return std::max<qint64>(budget - bytesTaken, 0);
+}
+
+bool TavixQResourceManagerImpl::charge(qint64 bytes)
+{
+    if (bytes < 0 || bytes > remainingBudget())
+        return false;
+    bytesTaken += bytes;
+    return true;
+}
+
 void TavixQResourceManagerImpl::clearCaches(bool keepBuiltIns)
 {
-    for (auto it = images.begin(); it != images.end();) {
-        if (keepBuiltIns && it.key().contains(QLatin1String("IDB_"))) {
-            ++it;
-            continue;
+    for (QMap<QString, QImage *> *cache : {&images, &grayImages}) {
+        for (auto it = cache->begin(); it != cache->end();) {
+            if (keepBuiltIns && it.key().contains(QLatin1String("IDB_"))) {
+                ++it;
+                continue;
+            }
+            delete it.value();
+            it = cache->erase(it);
         }
-        delete it.value();
-        it = images.erase(it);
     }
     qDeleteAll(emptyImages);
     emptyImages.clear();

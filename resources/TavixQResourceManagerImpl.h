@@ -49,7 +49,12 @@ public:
     // Inserts under key unless present (the first record wins); takes ownership either way.
     void addFile(const std::string &key, ResourceFile *file);
     const ResourceFile *findFile(const std::string &key) const;
-    // Deletes cached images (except keys containing "IDB_" when keepBuiltIns), renderers and styles.
+    // Bytes this set may still take in from files; never negative.
+    qint64 remainingBudget() const;
+    // Counts bytes against the budget; false, and nothing counted, when they do not fit.
+    bool charge(qint64 bytes);
+    // Deletes cached images and gray variants (except keys containing "IDB_" when keepBuiltIns),
+    // renderers and styles.
     void clearCaches(bool keepBuiltIns);
 
     Json::Value themeRoot;                  // parsed theme.json; null when absent
@@ -60,7 +65,11 @@ public:
     QString dirPath;
     QString filePath;
     bool loaded = false;                    // the last load into this set succeeded
-    QMap<QString, QImage *> images;         // key = requested name (+ "_gray")
+    qint64 budget = 0;                      // total bytes the set may take in from files
+    qint64 bytesTaken = 0;                  // bytes counted so far
+    QMap<QString, QImage *> images;         // key = requested name
+    // Gray variants by requested name, apart from images so that no file name can meet one.
+    QMap<QString, QImage *> grayImages;
     // Images of width 0 that getImage hands out uncached; kept here so that they are freed with the set.
     QMap<QString, QImage *> emptyImages;
     QMap<QString, QSvgRenderer *> svgRenderers;

@@ -100,6 +100,17 @@ FillStyle nineSliceStyle(const QString &path, int margin, bool repeat = false)
     return s;
 }
 
+// A pattern with no two neighbours alike, so a tile shifted by one pixel shows.
+QImage patternImage(int w, int h, bool translucent)
+{
+    QImage image(w, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixelColor(x, y, QColor((x * 37 + y * 5) % 256, (y * 59 + x * 3) % 256, (x * y * 13) % 256,
+                                             translucent ? 64 + (x * 11 + y * 7) % 192 : 255));
+    return image;
+}
+
 struct Probe
 {
     QPoint at;
@@ -111,6 +122,7 @@ struct Probe
 Q_DECLARE_METATYPE(TavixQtLib::FillStyle)
 Q_DECLARE_METATYPE(TavixQtLib::TextStyleDesc)
 Q_DECLARE_METATYPE(QVector<Probe>)
+Q_DECLARE_METATYPE(QMargins)
 
 class tst_Painting : public QObject
 {
@@ -125,6 +137,10 @@ private slots:
     void rounded();
     void nineSlice_data();
     void nineSlice();
+    void tiledCentreMatchesTiles_data();
+    void tiledCentreMatchesTiles();
+    void zoomedOutTiling_data();
+    void zoomedOutTiling();
     void text_data();
     void text();
     void svgIconTintAndGray();
@@ -136,6 +152,7 @@ private slots:
 private:
     QTemporaryDir m_dir;
     QString m_nineSlice;
+    QString m_pattern, m_translucent, m_dot;
 };
 
 void tst_Painting::initTestCase()
@@ -149,6 +166,13 @@ void tst_Painting::initTestCase()
                                                                   : kRegion[y / 10][x / 10]);
     m_nineSlice = m_dir.filePath(QStringLiteral("nine.png"));
     QVERIFY(nine.save(m_nineSlice));
+    m_pattern = m_dir.filePath(QStringLiteral("pattern.png"));
+    m_translucent = m_dir.filePath(QStringLiteral("translucent.png"));
+    m_dot = m_dir.filePath(QStringLiteral("dot.png"));
+    QVERIFY(patternImage(13, 11, false).save(m_pattern) && patternImage(13, 11, true).save(m_translucent));
+    QImage dot(1, 1, QImage::Format_ARGB32);
+    dot.fill(Qt::red);
+    QVERIFY(dot.save(m_dot));
 }
 
 void tst_Painting::border_data()
@@ -275,6 +299,90 @@ void tst_Painting::nineSlice()
     });
     for (const Probe &probe : probes)
         QCOMPARE(img.pixelColor(probe.at), probe.colour);
+}
+
+void tst_Painting::tiledCentreMatchesTiles_data()
+{
+    // Margins left, top, right, bottom of a 13 x 11 pattern leave a 6 x 8 centre that divides no target.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QMargins>("margins");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QPoint>("offset");   // painter translation
+    const QMargins margins(3, 2, 4, 1);
+    const QRect rect(5, 4, 61, 47);
+    QTest::newRow("opaque") << m_pattern << margins << rect << QPoint();
+    QTest::newRow("translucent") << m_translucent << margins << rect << QPoint();
+    QTest::newRow("whole image, no margins") << m_translucent << QMargins() << rect << QPoint();
+    QTest::newRow("tile larger than the target") << m_translucent << QMargins(1, 1, 0, 0) << QRect(5, 4, 9, 7)
+                                                 << QPoint();
+    QTest::newRow("1 x 1") << m_dot << QMargins() << QRect(3, 3, 50, 40) << QPoint();
+    QTest::newRow("translated painter") << m_pattern << margins << rect << QPoint(-7, 9);
+    QTest::newRow("starts off the canvas") << m_translucent << margins << QRect(-20, -15, 70, 60) << QPoint();
+}
+
+void tst_Painting::tiledCentreMatchesTiles()
+{
+    QFETCH(QString, path);
+    QFETCH(QMargins, margins);
+    QFETCH(QRect, rect);
+    QFETCH(QPoint, offset);
+    FillStyle style = nineSliceStyle(path, 0, true);
+    style.marginLeft = margins.left();
+    style.marginTop = margins.top();
+    style.marginRight = margins.right();
+    style.marginBottom = margins.bottom();
+    const QImage actual = painted(80, 70, kSentinel, [&](QPainter &p) {
+        p.translate(offset);
+        tavixDrawFillStyle(&p, style, rect);
+    });
+
+    // The stretched fill for the frame, then the centre cleared and tiled one drawImage per tile.
+    const QImage source(path);
+    const QRect centre = rect.marginsRemoved(margins);
+    const QRect piece = source.rect().marginsRemoved(margins);
+    FillStyle stretched = style;
+    stretched.repeatCenter = false;
+    const QImage expected = painted(80, 70, kSentinel, [&](QPainter &p) {
+        p.translate(offset);
+        tavixDrawFillStyle(&p, stretched, rect);
+        p.setClipRect(centre);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(centre, kSentinel);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        for (int y = centre.top(); y <= centre.bottom(); y += piece.height())
+            for (int x = centre.left(); x <= centre.right(); x += piece.width())
+                p.drawImage(QPoint(x, y), source, piece);
+    });
+    QCOMPARE(actual, expected);
+}
+
+void tst_Painting::zoomedOutTiling_data()
+{
+    QTest::addColumn<bool>("recorded");
+    QTest::newRow("on an image") << false;
+    QTest::newRow("through a picture") << true;
+}
+
+void tst_Painting::zoomedOutTiling()
+{
+    // A 1 x 1 tile over 1 000 000 x 1 000 000 seen at 1 %: the work follows the 100 x 100 device pixels
+    // (before, ten thousand million tiles).
+    QFETCH(bool, recorded);
+    const FillStyle style = nineSliceStyle(m_dot, 0, true);
+    const QImage img = painted(100, 100, kSentinel, [&](QPainter &p) {
+        if (!recorded) {
+            p.scale(0.01, 0.01);
+            return tavixDrawFillStyle(&p, style, 0, 0, 1000000, 1000000);
+        }
+        QPicture picture;
+        QPainter recorder(&picture);
+        recorder.scale(0.01, 0.01);
+        tavixDrawFillStyle(&recorder, style, 0, 0, 1000000, 1000000);
+        recorder.end();
+        p.drawPicture(0, 0, picture);
+    });
+    for (const QPoint &at : {QPoint(0, 0), QPoint(50, 50), QPoint(99, 99)})
+        QCOMPARE(img.pixelColor(at), QColor(Qt::red));
 }
 
 void tst_Painting::text_data()

@@ -49,12 +49,19 @@ QByteArray fillDoc(const char *name)
     return QByteArray(R"({"style": [{"type": 1, "name": ")") + name + R"(", "margin": [4, 6, 8, 10]}]})";
 }
 
-QByteArray utf16le(const QString &text)
+QByteArray utf16(const QString &text, bool bigEndian)
 {
     QByteArray bytes;
-    for (QChar c : text)
-        bytes.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
+    for (QChar c : text) {
+        const char low = char(c.unicode() & 0xff), high = char(c.unicode() >> 8);
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
     return bytes;
+}
+
+QByteArray utf16le(const QString &text)
+{
+    return utf16(text, false);
 }
 
 // Counts what the manager's walks ask of a kit control; no widget base, so nothing is refreshed.
@@ -101,6 +108,14 @@ private slots:
     void badLanguageFileKeepsTables_data();
     void badLanguageFileKeepsTables();
     void skinDirectoryAndRelease();
+    void byteOrderMark_data();
+    void byteOrderMark();
+    void jsonDocumentCap_data();
+    void jsonDocumentCap();
+    void budgetKeepsWhatFits_data();
+    void budgetKeepsWhatFits();
+    void grayVariantMeetsNoFile();
+    void decodedImageWithinBudget();
 };
 
 void tst_ResourceManager::cleanup()
@@ -108,6 +123,8 @@ void tst_ResourceManager::cleanup()
     rm()->setSwitchToThemeRes(false);
     rm()->setSwitchToProjectRes(false);
     rm()->setScaleFactor(100.0f);
+    rm()->setResourceBudget(0);
+    tavixSetMaxJsonDocumentSize(0);
 }
 
 void tst_ResourceManager::withoutThemeOrProjectSet()
@@ -321,7 +338,8 @@ void tst_ResourceManager::languages()
 void tst_ResourceManager::badLanguageFileKeepsTables_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("byte-order mark") << utf16le(QStringLiteral("\xfeffLanguage\tX\r\nok\tx"));
+    QTest::newRow("mark, other header") << utf16le(QStringLiteral("\xfeffSprache\tX\r\nok\tx"));
+    QTest::newRow("mark twice") << utf16le(QStringLiteral("\xfeff\xfeffLanguage\tX\r\nok\tx"));
     QTest::newRow("other header") << utf16le(QStringLiteral("Sprache\tX\r\nok\tx"));
     QTest::newRow("one byte") << QByteArray("L");
 }
@@ -356,6 +374,151 @@ void tst_ResourceManager::skinDirectoryAndRelease()
     QVERIFY(rm()->getImage(QStringLiteral("IDB_CHECKED")) && gray && gray->size() == QSize(16, 16)
             && rm()->getImage(QStringLiteral("IDB_CHECKED"), true) == gray);
     QVERIFY(!rm()->getFillStyle(QStringLiteral("skinFill"), fill));
+}
+
+void tst_ResourceManager::byteOrderMark_data()
+{
+    // The forms editors save; the language's name tells the rows apart, since tables accumulate.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("bigEndian");
+    QTest::addColumn<bool>("mark");
+    QTest::newRow("little-endian, mark") << "MarkLE" << false << true;
+    QTest::newRow("big-endian, mark") << "MarkBE" << true << true;
+    QTest::newRow("little-endian, no mark") << "PlainLE" << false << false;
+}
+
+void tst_ResourceManager::byteOrderMark()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, bigEndian);
+    QFETCH(bool, mark);
+    const QString text = (mark ? QStringLiteral("\xfeff") : QString()) + QStringLiteral("Language\t") + language
+                         + QStringLiteral("\r\nbomKey\t") + language + QStringLiteral("\u00e9");
+    QTemporaryDir dir;
+    put(dir.path(), "style.json", fillDoc("skinFill"));
+    put(dir.path(), "language.txt", utf16(text, bigEndian));
+    QVERIFY(rm()->setSkinDirPath(dir.path()));
+    QVERIFY(rm()->getLanguageList().contains(language));
+    QVERIFY(rm()->setCurrentLanguage(language));
+    QCOMPARE(rm()->getString(QStringLiteral("bomKey")), language + QStringLiteral("\u00e9"));
+}
+
+void tst_ResourceManager::jsonDocumentCap_data()
+{
+    QTest::addColumn<int>("limit");   // 0: the default
+    QTest::addColumn<bool>("loads");
+    const int size = fillDoc("capped").size();
+    QTest::newRow("default") << 0 << true;
+    QTest::newRow("exactly the size") << size << true;
+    QTest::newRow("one byte short") << size - 1 << false;
+}
+
+void tst_ResourceManager::jsonDocumentCap()
+{
+    QFETCH(int, limit);
+    QFETCH(bool, loads);
+    tavixSetMaxJsonDocumentSize(size_t(limit));
+    QCOMPARE(tavixMaxJsonDocumentSize(), limit ? size_t(limit) : size_t(16) * 1024 * 1024);
+    QTemporaryDir theme, skin;
+    put(theme.path(), "style.json", fillDoc("capped"));
+    put(skin.path(), "style.json", fillDoc("capped"));
+    QCOMPARE(rm()->loadThemeDir(theme.path()), loads);
+    QCOMPARE(rm()->setProjectDirPath(theme.path()), loads);
+    QCOMPARE(rm()->setSkinDirPath(skin.path()), loads);
+    Json::Value root;
+    QCOMPARE(tavixParseJson(fillDoc("capped"), root), loads);
+}
+
+void tst_ResourceManager::budgetKeepsWhatFits_data()
+{
+    // A 1000-byte file at the top sorts before style.json; the images folder holds five files of 1000 bytes.
+    // The budget is counted with a small overhead per file (well below 500 bytes).
+    QTest::addColumn<qint64>("budget");
+    QTest::addColumn<bool>("linked");        // images is a link to a folder elsewhere
+    QTest::addColumn<int>("images");         // how many of them the set keeps
+    QTest::addColumn<bool>("topFile");
+    QTest::newRow("everything fits") << qint64(10000) << false << 5 << true;
+    QTest::newRow("documents first, then what fits") << qint64(3500) << false << 1 << true;
+    QTest::newRow("linked folder is counted too") << qint64(3500) << true << 1 << true;
+    QTest::newRow("only the documents") << qint64(1300) << false << 0 << false;
+}
+
+void tst_ResourceManager::budgetKeepsWhatFits()
+{
+    QFETCH(qint64, budget);
+    QFETCH(bool, linked);
+    QFETCH(int, images);
+    QFETCH(bool, topFile);
+    QTemporaryDir dir, elsewhere;
+    put(dir.path(), "style.json", fillDoc("budgeted"));
+    put(dir.path(), "theme.json", R"({"elements": [{"child": [{"name": "budgetNode"}]}]})");
+    put(dir.path(), "a.bin", QByteArray(1000, 'a'));
+    const QString imageFolder = linked ? elsewhere.path() : dir.filePath(QStringLiteral("images"));
+    for (int i = 1; i <= 5; ++i)
+        put(imageFolder, QStringLiteral("%1.bin").arg(i), QByteArray(1000, char('0' + i)));
+    if (linked)
+        QVERIFY(QFile::link(elsewhere.path(), dir.filePath(QStringLiteral("images"))));
+
+    rm()->setResourceBudget(budget);
+    QCOMPARE(rm()->getResourceBudget(), budget);
+    QVERIFY(rm()->loadThemeDir(dir.path()));
+    QVERIFY(rm()->getThemeJsonValue("budgetNode"));
+    QCOMPARE(has(QStringLiteral("a.bin")), topFile);
+    int kept = 0;
+    for (int i = 1; i <= 5; ++i) {
+        if (has(QStringLiteral("images/%1.bin").arg(i))) {
+            QCOMPARE(i, kept + 1);   // in name order, stopping once the budget is spent
+            ++kept;
+        }
+    }
+    QCOMPARE(kept, images);
+    QVERIFY(rm()->getThemeManagerIml()->bytesTaken <= budget);
+
+    // Image names given as paths still resolve on disk, outside any set's budget.
+    put(elsewhere.path(), "outside.png", png(4, 3));
+    QImage *outside = rm()->getImage(elsewhere.filePath(QStringLiteral("outside.png")));
+    QVERIFY(outside && outside->size() == QSize(4, 3));
+}
+
+void tst_ResourceManager::grayVariantMeetsNoFile()
+{
+    QTemporaryDir dir;
+    put(dir.path(), "style.json", fillDoc("grayFill"));
+    QImage blue(5, 5, QImage::Format_ARGB32);
+    blue.fill(Qt::blue);
+    QByteArray blueBytes;
+    QBuffer buffer(&blueBytes);
+    QVERIFY(blue.save(&buffer, "PNG"));
+    put(dir.path(), "images/a.png", png(5, 5));
+    put(dir.path(), "images/a.png_gray", blueBytes);
+    put(dir.path(), "images/b.png_gray", blueBytes);
+    put(dir.path(), "images/b.png", png(5, 5));
+    QVERIFY(rm()->loadThemeDir(dir.path()));
+
+    // Gray first, then the file whose name is the old cache key; and the other way round.
+    QImage *gray = rm()->getImage(QStringLiteral("images/a.png"), true);
+    QImage *file = rm()->getImage(QStringLiteral("images/a.png_gray"));
+    QVERIFY(gray && file && gray != file);
+    QCOMPARE(file->pixelColor(2, 2), QColor(Qt::blue));
+    file = rm()->getImage(QStringLiteral("images/b.png_gray"));
+    gray = rm()->getImage(QStringLiteral("images/b.png"), true);
+    QVERIFY(gray && file && gray != file && gray->pixelColor(2, 2) != QColor(Qt::blue));
+}
+
+void tst_ResourceManager::decodedImageWithinBudget()
+{
+    // 600 x 600 compresses to a few hundred bytes yet decodes to 1.4 MB.
+    QTemporaryDir dir;
+    put(dir.path(), "style.json", fillDoc("bombFill"));
+    put(dir.path(), "images/wide.png", png(600, 600));
+    put(dir.path(), "images/small.png", png(10, 10));
+    const QString onDisk = dir.filePath(QStringLiteral("images/wide.png"));
+    rm()->setResourceBudget(1024 * 1024);
+    QVERIFY(rm()->loadThemeDir(dir.path()) && has(QStringLiteral("images/wide.png")));
+    QVERIFY(!rm()->getImage(QStringLiteral("images/wide.png")) && !rm()->getImage(onDisk));
+    QVERIFY(rm()->getImage(QStringLiteral("images/small.png")));
+    rm()->setResourceBudget(0);
+    QVERIFY(rm()->getImage(QStringLiteral("images/wide.png")) && rm()->getImage(onDisk));
 }
 
 QTEST_MAIN(tst_ResourceManager)
