@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <QVariant>
+#include <QWidget>
 
 // The glue every kit control shares, declared once in the manner of Q_OBJECT / Q_DECLARE_PRIVATE.
 //
