@@ -25,11 +25,13 @@ TavixQTextEdit::TavixQTextEdit(QWidget *parent)
     m_hBar = new TavixQScrollBar(Qt::Horizontal, this);
     setVerticalScrollBar(m_vBar);
     setHorizontalScrollBar(m_hBar);
+    installEventFilter(m_impl);
     viewport()->installEventFilter(m_impl);
 }
 
 TavixQTextEdit::~TavixQTextEdit()
 {
+    removeEventFilter(m_impl);
     viewport()->removeEventFilter(m_impl);
     tavixDestroyImpl(this, m_impl);
 }
@@ -80,7 +82,7 @@ ControlInfo TavixQTextEdit::getProps()
 void TavixQTextEdit::setBackground(CtrlState state, const FillStyle &style)
 {
     tavixSetPerState(m_impl->backgrounds, state, style);
-    viewport()->update();
+    update();
 }
 
 const FillStyle &TavixQTextEdit::getBackground(CtrlState state) const
@@ -132,7 +134,7 @@ void TavixQTextEdit::setEditMargin(int top, int bottom, int left, int right)
 
 void TavixQTextEdit::getEditMargin(int &top, int &bottom, int &left, int &right) const
 {
-    const QMargins m = contentsMargins();
+    const QMargins m = viewportMargins();
     top = m.top();
     bottom = m.bottom();
     left = m.left();

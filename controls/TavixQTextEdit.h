@@ -33,7 +33,7 @@ public:
     QString getPlaceholderText() const;
     void setPlaceholderTextStyle(const TextStyleDesc &style);
     const TextStyleDesc &getPlaceholderTextStyle() const;
-    // Contents margins in the order top, bottom, left, right; each clamped to 0..10000.
+    // Margins around the text in the order top, bottom, left, right; each clamped to 0..10000.
     void setEditMargin(int top, int bottom, int left, int right);
     void getEditMargin(int &top, int &bottom, int &left, int &right) const;
 
@@ -46,6 +46,8 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    friend class TavixQTextEditImpl;   // sets the viewport margins
+
     TavixQScrollBar *m_vBar = nullptr;   // owned by the scroll area
     TavixQScrollBar *m_hBar = nullptr;
 };

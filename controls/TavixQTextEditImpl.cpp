@@ -20,7 +20,7 @@ constexpr int kPlaceholderSlot = 8;
 
 } // namespace
 
-TavixQTextEditImpl::TavixQTextEditImpl(QTextEdit *edit)
+TavixQTextEditImpl::TavixQTextEditImpl(TavixQTextEdit *edit)
     : TavixQTextInputImpl(edit, QString::fromLatin1(TavixQTextEdit::typeName()))
     , edit(edit)
 {
@@ -39,21 +39,36 @@ void TavixQTextEditImpl::repaintEditor()
     edit->viewport()->update();
 }
 
+void TavixQTextEditImpl::setMargins(int left, int top, int right, int bottom)
+{
+    const auto clamp = [](int v) { return qBound(0, v, kMaxMargin); };
+    if (edit)
+        edit->setViewportMargins(clamp(left), clamp(top), clamp(right), clamp(bottom));
+}
+
+QMargins TavixQTextEditImpl::margins() const
+{
+    return edit ? edit->viewportMargins() : QMargins();
+}
+
 bool TavixQTextEditImpl::eventFilter(QObject *watched, QEvent *event)
 {
-    if (edit && watched == edit->viewport() && event->type() == QEvent::Paint) {
+    if (!edit || event->type() != QEvent::Paint || (watched != edit && watched != edit->viewport()))
+        return false;
+    QWidget *surface = static_cast<QWidget *>(watched);
+    QPainter painter(surface);
+    const int opacity = edit->getOpacity();
+    if (opacity < 255)
+        painter.setOpacity(qBound(0, opacity, 255) / 255.0);
+    if (watched == edit) {
         if (!edit->isEnabled())
             state = Disable;
         else if (state == Disable)
             state = Normal;
+        paintBackground(&painter, edit->rect());
+    } else {
         applyTextStyle(state);
-        QWidget *viewport = edit->viewport();
-        QPainter painter(viewport);
-        if (auto *control = dynamic_cast<ITavixQWidgetBase *>(edit)) {
-            if (control->getOpacity() < 255)
-                painter.setOpacity(qBound(0, control->getOpacity(), 255) / 255.0);
-        }
-        paint(&painter, viewport->rect());
+        paintPlaceholder(&painter, surface->rect());   // the viewport already lies inside the margins
     }
     return false;   // Qt paints the text on top
 }

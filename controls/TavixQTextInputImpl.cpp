@@ -20,17 +20,32 @@ TavixQTextInputImpl::TavixQTextInputImpl(QWidget *editor, const QString &typeNam
 
 void TavixQTextInputImpl::paint(QPainter *painter, const QRect &rect)
 {
+    paintBackground(painter, rect);
+    paintPlaceholder(painter, placeholderRect(rect));
+}
+
+void TavixQTextInputImpl::paintBackground(QPainter *painter, const QRect &rect)
+{
     int s = tavixStateIndex(state);
     if (s == Hot)
         s = Normal;
     drawFillStyle(painter, backgrounds[s], rect);
+}
+
+void TavixQTextInputImpl::paintPlaceholder(QPainter *painter, const QRect &rect)
+{
     if (editorText().isEmpty() && !placeholderText.isEmpty())
-        drawTextStyle(painter, placeholderText, placeholderStyle, placeholderRect(rect));
+        drawTextStyle(painter, placeholderText, placeholderStyle, rect);
 }
 
 QRect TavixQTextInputImpl::placeholderRect(const QRect &rect) const
 {
-    return widget ? rect.marginsRemoved(widget->contentsMargins()) : rect;
+    return rect.marginsRemoved(margins());
+}
+
+QMargins TavixQTextInputImpl::margins() const
+{
+    return widget ? widget->contentsMargins() : QMargins();
 }
 
 void TavixQTextInputImpl::createComplete()
@@ -126,7 +141,7 @@ void TavixQTextInputImpl::writeMargins(Json::Value &node) const
 {
     if (!widget)
         return;
-    const QMargins m = widget->contentsMargins();
+    const QMargins m = margins();
     tavixWriteAttrInt(node, "leftMargin", m.left(), 0);
     tavixWriteAttrInt(node, "rightMargin", m.right(), 0);
     tavixWriteAttrInt(node, "topMargin", m.top(), 0);

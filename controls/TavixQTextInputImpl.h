@@ -7,10 +7,10 @@
 #include "tavixqtlib_export.h"
 
 #include <QColor>
+#include <QMargins>
 #include <QString>
 
 class QFocusEvent;
-class QMargins;
 
 namespace TavixQtLib {
 
@@ -22,8 +22,11 @@ class TAVIXQTLIB_EXPORT TavixQTextInputImpl : public TavixQWidgetBaseImpl
 public:
     TavixQTextInputImpl(QWidget *editor, const QString &typeName);
 
-    // Hot is never shown: an editor under the pointer keeps its Normal look.
+    // Background, then the placeholder inside the margins while the editor is empty.
     void paint(QPainter *painter, const QRect &rect) override;
+    // Hot is never shown: an editor under the pointer keeps its Normal look.
+    void paintBackground(QPainter *painter, const QRect &rect);
+    void paintPlaceholder(QPainter *painter, const QRect &rect);
     void createComplete() override;
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
@@ -33,12 +36,13 @@ public:
     // Text colour into the palette and the style's pixel size and family into the font, so that Qt's
     // own text follows the state. Only what differs is set: setting either schedules a repaint.
     void applyTextStyle(int state);
-    // The placeholder's area: rect less the contents margins.
+    // The placeholder's area: rect less the margins.
     QRect placeholderRect(const QRect &rect) const;
 
     static constexpr int kMaxMargin = 10000;
-    // Contents margins, each clamped to 0..kMaxMargin.
-    void setMargins(int left, int top, int right, int bottom);
+    // The editor's margins, each clamped to 0..kMaxMargin: contents margins by default.
+    virtual void setMargins(int left, int top, int right, int bottom);
+    virtual QMargins margins() const;
     // Contents margins as stored in "attr": applied only when the node names at least one of them.
     void readMargins(const Json::Value &attr);
     void writeMargins(Json::Value &node) const;
