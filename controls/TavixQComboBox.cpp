@@ -24,6 +24,13 @@ TavixQComboBox::~TavixQComboBox()
     tavixDestroyImpl(this, m_impl);
 }
 
+void TavixQComboBox::showPopup()
+{
+    QComboBox::showPopup();
+    if (m_list)
+        m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
 ControlInfo TavixQComboBox::getProps()
 {
     ControlInfo info;

@@ -49,6 +49,9 @@ public:
 
     TavixQComboList *getList() const { return m_list; }
 
+    // Menu-like styles switch the list's scroll bar off; the popup scrolls with the kit's bar instead.
+    void showPopup() override;
+
 private:
     TavixQComboList *m_list = nullptr;   // the popup view, owned by QComboBox
 };

@@ -86,6 +86,7 @@ private slots:
     void statesByMouse();
     void popupRowsHotAndSelected();
     void keyboardAndClickSelect();
+    void popupScrollsWithKitBar();
     void perStateSetters_data();
     void perStateSetters();
     void buttonIconsFromNode();
@@ -177,6 +178,23 @@ void tst_ComboBox::keyboardAndClickSelect()
     QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(10, 2 * 20 + 10));
     QCOMPARE(combo.currentText(), QStringLiteral("Three"));
     QTRY_VERIFY(!combo.getList()->isVisible());
+}
+
+void tst_ComboBox::popupScrollsWithKitBar()
+{
+    TavixQComboBox combo;
+    probeLooks(combo);
+    for (int i = 0; i < 200; ++i)
+        combo.addItem(QString::number(i));
+    combo.showPopup();
+    auto *bar = qobject_cast<TavixQScrollBar *>(combo.getList()->verticalScrollBar());
+    QVERIFY(bar);
+    QTRY_VERIFY(bar->isVisible());
+    QVERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum());
+    QWidget *viewport = combo.getList()->viewport();
+    QCOMPARE(combo.getList()->indexAt(QPoint(5, viewport->height() - 5)).row(), 199);
+    combo.hidePopup();
 }
 
 void tst_ComboBox::perStateSetters_data()
