@@ -3,6 +3,8 @@
 #include "controls/TavixQComboBoxImpl.h"
 #include "controls/TavixQComboList.h"
 
+#include <QPointer>
+
 namespace TavixQtLib {
 
 TAVIX_DEFINE_CONTROL(TavixQComboBox, "qtcombobox")
@@ -29,6 +31,17 @@ void TavixQComboBox::showPopup()
     QComboBox::showPopup();
     if (m_list)
         m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void TavixQComboBox::hidePopup()
+{
+    QPointer<TavixQComboBox> alive(this);
+    QComboBox::hidePopup();   // may run a short event loop to flash the chosen row
+    if (!alive || !m_impl)
+        return;
+    if (m_impl->state == Pressed)
+        m_impl->state = m_impl->hover ? Hot : Normal;
+    update();
 }
 
 ControlInfo TavixQComboBox::getProps()

@@ -51,6 +51,8 @@ public:
 
     // Menu-like styles switch the list's scroll bar off; the popup scrolls with the kit's bar instead.
     void showPopup() override;
+    // The popup takes the release of the press that opened it; closing it settles the field's state.
+    void hidePopup() override;
 
 private:
     TavixQComboList *m_list = nullptr;   // the popup view, owned by QComboBox

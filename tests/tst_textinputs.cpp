@@ -103,6 +103,8 @@ private slots:
     void editingKeepsWorking();
     void statesPaint_data();
     void statesPaint();
+    void paintingSettles_data();
+    void paintingSettles();
     void placeholderInsideMargins_data();
     void placeholderInsideMargins();
     void lineEditNode_data();
@@ -249,6 +251,53 @@ void tst_TextInputs::statesPaint()
     QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Disable]);
     edit.setEnabled(true);
     QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Normal]);
+}
+
+void tst_TextInputs::paintingSettles_data()
+{
+    statesPaint_data();
+}
+
+namespace {
+
+struct PaintCounter : QObject
+{
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
+// Applying the state's text style before each paint must not schedule the next one.
+void tst_TextInputs::paintingSettles()
+{
+    QFETCH(bool, textEdit);
+    TavixQLineEdit line;
+    TavixQTextEdit text;
+    QWidget &edit = textEdit ? static_cast<QWidget &>(text) : line;
+    if (textEdit)
+        probeLooks(text);
+    else
+        probeLooks(line);
+    edit.resize(120, 40);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    send(edit, QEvent::FocusIn);   // the Pressed style differs from the one applied so far
+    PaintCounter counter;
+    edit.installEventFilter(&counter);
+    if (textEdit)
+        text.viewport()->installEventFilter(&counter);
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    QVERIFY(counter.paints >= 1);
+    const int settled = counter.paints;
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    QCOMPARE(counter.paints, settled);
 }
 
 void tst_TextInputs::placeholderInsideMargins_data()
