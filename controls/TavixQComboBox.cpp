@@ -16,14 +16,20 @@ TavixQComboBox::TavixQComboBox(QWidget *parent)
     m_impl = new TavixQComboBoxImpl(this);
     m_list = new TavixQComboList(m_impl);
     m_impl->applyTheme();
-    setView(m_list);
+    setView(m_list.data());
 }
 
 TavixQComboBox::~TavixQComboBox()
 {
     // The popup outlives this body; it must not paint with a deleted Impl.
-    m_list->setImpl(nullptr);
+    if (m_list)
+        m_list->setImpl(nullptr);
     tavixDestroyImpl(this, m_impl);
+}
+
+TavixQComboList *TavixQComboBox::getList() const
+{
+    return m_list.data();
 }
 
 void TavixQComboBox::showPopup()

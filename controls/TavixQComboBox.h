@@ -6,6 +6,7 @@
 #include "tavixqtlib_export.h"
 
 #include <QComboBox>
+#include <QPointer>
 
 namespace TavixQtLib {
 
@@ -47,7 +48,7 @@ public:
     void setItemHeight(int height);     // popup row height in pixels; rows are drawn 1..10000 high
     int getItemHeight() const;
 
-    TavixQComboList *getList() const { return m_list; }
+    TavixQComboList *getList() const;   // null once another view is set
 
     // Menu-like styles switch the list's scroll bar off; the popup scrolls with the kit's bar instead.
     void showPopup() override;
@@ -55,7 +56,8 @@ public:
     void hidePopup() override;
 
 private:
-    TavixQComboList *m_list = nullptr;   // the popup view, owned by QComboBox
+    // The popup view, owned by QComboBox (which deletes it when given another view).
+    QPointer<TavixQComboList> m_list;
 };
 
 } // namespace TavixQtLib

@@ -23,8 +23,8 @@ TavixQTextEdit::TavixQTextEdit(QWidget *parent)
     viewport()->setStyleSheet(kTransparent);
     m_vBar = new TavixQScrollBar(Qt::Vertical, this);
     m_hBar = new TavixQScrollBar(Qt::Horizontal, this);
-    setVerticalScrollBar(m_vBar);
-    setHorizontalScrollBar(m_hBar);
+    setVerticalScrollBar(m_vBar.data());
+    setHorizontalScrollBar(m_hBar.data());
     installEventFilter(m_impl);
     viewport()->installEventFilter(m_impl);
 }

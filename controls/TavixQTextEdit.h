@@ -5,6 +5,7 @@
 #include "resources/TextStyleDesc.h"
 #include "tavixqtlib_export.h"
 
+#include <QPointer>
 #include <QTextEdit>
 
 namespace TavixQtLib {
@@ -37,6 +38,7 @@ public:
     void setEditMargin(int top, int bottom, int left, int right);
     void getEditMargin(int &top, int &bottom, int &left, int &right) const;
 
+    // The kit's bars; null once replaced through setVerticalScrollBar / setHorizontalScrollBar.
     TavixQScrollBar *getScrollBar(bool horizontal) const;
 
 protected:
@@ -48,8 +50,9 @@ protected:
 private:
     friend class TavixQTextEditImpl;   // sets the viewport margins
 
-    TavixQScrollBar *m_vBar = nullptr;   // owned by the scroll area
-    TavixQScrollBar *m_hBar = nullptr;
+    // Owned by the scroll area, which deletes them when given other bars.
+    QPointer<TavixQScrollBar> m_vBar;
+    QPointer<TavixQScrollBar> m_hBar;
 };
 
 } // namespace TavixQtLib

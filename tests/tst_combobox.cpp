@@ -11,6 +11,7 @@
 
 #include <QHoverEvent>
 #include <QImage>
+#include <QListView>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -97,6 +98,7 @@ private slots:
     void hostileValues_data();
     void hostileValues();
     void emulatorItems();
+    void replacedView();
     void descriptor();
 };
 
@@ -378,6 +380,20 @@ void tst_ComboBox::emulatorItems()
     TavixQComboBox plain;
     plain.createComplete();
     QCOMPARE(plain.count(), 0);
+}
+
+// QComboBox deletes the kit's list when given another view; the combo box must not reach it again.
+void tst_ComboBox::replacedView()
+{
+    QPointer<TavixQComboBox> combo = new TavixQComboBox;
+    QPointer<TavixQComboList> list = combo->getList();
+    combo->setView(new QListView);
+    QTRY_VERIFY(list.isNull());
+    QVERIFY(!combo->getList());
+    combo->addItem(QStringLiteral("One"));
+    combo->showPopup();
+    combo->hidePopup();
+    delete combo.data();
 }
 
 void tst_ComboBox::descriptor()
