@@ -14,12 +14,14 @@
 
 // Control classes: add the header of each built-in control here as it lands.
 #include "controls/TavixQCheckBox.h"
+#include "controls/TavixQComboBox.h"
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQGroupBox.h"
 #include "controls/TavixQImage.h"
 #include "controls/TavixQLabel.h"
 #include "controls/TavixQLabelEx.h"
 #include "controls/TavixQLCDNumber.h"
+#include "controls/TavixQLineEdit.h"
 #include "controls/TavixQProgressBar.h"
 #include "controls/TavixQPushButton.h"
 #include "controls/TavixQRadioButton.h"
@@ -27,9 +29,11 @@
 #include "controls/TavixQScrollView.h"
 #include "controls/TavixQSlider.h"
 #include "controls/TavixQSpacer.h"
+#include "controls/TavixQSpinBox.h"
 #include "controls/TavixQSplitter.h"
 #include "controls/TavixQStackContainer.h"
 #include "controls/TavixQSwitch.h"
+#include "controls/TavixQTextEdit.h"
 
 namespace TavixQtLib {
 
@@ -69,19 +73,19 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qtstackcontainer", &TavixQStackContainer::createTavixQStackContainer, &TavixQStackContainer::getProps, true},
         {"qtspacer", &TavixQSpacer::createTavixQSpacer, &TavixQSpacer::getProps, true},
         // {"qttab", &TavixQTabWidget::createTavixQTabWidget, &TavixQTabWidget::getProps, true},
-        // {"qtdedit", &TavixQLineEdit::createTavixQLineEdit, &TavixQLineEdit::getProps, true},
-        // {"qtcombobox", &TavixQComboBox::createTavixQComboBox, &TavixQComboBox::getProps, true},
+        {"qtdedit", &TavixQLineEdit::createTavixQLineEdit, &TavixQLineEdit::getProps, true},
+        {"qtcombobox", &TavixQComboBox::createTavixQComboBox, &TavixQComboBox::getProps, true},
         // {"qtlist", &TavixQList::createTavixQList, &TavixQList::getProps, true},
         // {"qttree", &TavixQTreeView::createTavixQTreeView, &TavixQTreeView::getProps, true},
         // {"qtdatagrid", &TavixQTableView::createTavixQTableView, &TavixQTableView::getProps, true},
         {"qtgroupbox", &TavixQGroupBox::createTavixQGroupBox, &TavixQGroupBox::getProps, true},
-        // {"qtspinbox", &TavixQSpinBox::createTavixQSpinBox, nullptr, false},
+        {"qtspinbox", &TavixQSpinBox::createTavixQSpinBox, nullptr, false},
         {"qtlcdnumber", &TavixQLCDNumber::createTavixQLCDNumber, &TavixQLCDNumber::getProps, true},
         {"qtsplitter", &TavixQSplitter::createTavixQSplitter, nullptr, false},
         {"qtswitch", &TavixQSwitch::createTavixQSwitch, &TavixQSwitch::getProps, true},
         {"qtscrollview", &TavixQScrollView::createTavixQScrollView, &TavixQScrollView::getProps, true},
         {"qtscrollbar", &TavixQScrollBar::createTavixQScrollBar, &TavixQScrollBar::getProps, true},
-        // {"qttext", &TavixQTextEdit::createTavixQTextEdit, &TavixQTextEdit::getProps, true},
+        {"qttext", &TavixQTextEdit::createTavixQTextEdit, &TavixQTextEdit::getProps, true},
         {"qtlabelex", &TavixQLabelEx::createTavixQLabelEx, nullptr, false},
         {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
         // {"qtproperty", &TavixQPropertyList::createTavixQPropertyList, &TavixQPropertyList::getProps, true},
@@ -111,15 +115,15 @@ const std::vector<BuiltInAlias> &builtInAliases()
         {"slider", &TavixQSlider::createTavixQSlider},
         {"stackcontainer", &TavixQStackContainer::createTavixQStackContainer},
         // {"tab", &TavixQTabWidget::createTavixQTabWidget},
-        // {"dedit", &TavixQLineEdit::createTavixQLineEdit},
-        // {"combobox", &TavixQComboBox::createTavixQComboBox},
+        {"dedit", &TavixQLineEdit::createTavixQLineEdit},
+        {"combobox", &TavixQComboBox::createTavixQComboBox},
         // {"templateList", &TavixQListView::createTavixQListView},
         // {"list", &TavixQList::createTavixQList},
         // {"tree", &TavixQTreeView::createTavixQTreeView},
         // {"datagrid", &TavixQTableView::createTavixQTableView},
         {"groupbox", &TavixQGroupBox::createTavixQGroupBox},
-        // {"spinbox", &TavixQSpinBox::createTavixQSpinBox},
-        // {"dnumedit", &TavixQSpinBox::createTavixQSpinBox},
+        {"spinbox", &TavixQSpinBox::createTavixQSpinBox},
+        {"dnumedit", &TavixQSpinBox::createTavixQSpinBox},
         {"splitter", &TavixQSplitter::createTavixQSplitter},
         {"switch", &TavixQSwitch::createTavixQSwitch},
         // {"property", &TavixQPropertyList::createTavixQPropertyList},

@@ -1,16 +1,20 @@
 #include "GallerySamples.h"
 
+#include "controls/charts/TavixQECGChart.h"
+#include "controls/charts/TavixQICDChart.h"
 #include "controls/TavixQCheckBox.h"
+#include "controls/TavixQComboBox.h"
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQGroupBox.h"
 #include "controls/TavixQImage.h"
+#include "controls/TavixQLineEdit.h"
 #include "controls/TavixQPushButton.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/TavixQScrollBarImpl.h"
 #include "controls/TavixQScrollView.h"
+#include "controls/TavixQSpinBox.h"
 #include "controls/TavixQStackContainer.h"
-#include "controls/charts/TavixQECGChart.h"
-#include "controls/charts/TavixQICDChart.h"
+#include "controls/TavixQTextEdit.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "core/TavixTypes.h"
 
@@ -124,6 +128,34 @@ void setupScrollView(QWidget *c)
 
 void setupScrollBar(QWidget *c) { setRange(c, 30); }
 
+void setupCombo(QWidget *c)
+{
+    if (auto *combo = qobject_cast<TavixQComboBox *>(c))
+        combo->addItems({QStringLiteral("First choice"), QStringLiteral("Second choice"), QStringLiteral("Third")});
+}
+
+void setupLineEdit(QWidget *c)
+{
+    if (auto *edit = qobject_cast<TavixQLineEdit *>(c)) {
+        edit->setPlaceholderText(QStringLiteral("Placeholder"));
+        edit->setText(QStringLiteral("Line edit text"));
+    }
+}
+
+void setupTextEdit(QWidget *c)
+{
+    if (auto *edit = qobject_cast<TavixQTextEdit *>(c))
+        edit->setPlainText(QStringLiteral("Text edit, first line\nSecond line\nThird line"));
+}
+
+void setupSpinBox(QWidget *c)
+{
+    if (auto *box = qobject_cast<TavixQSpinBox *>(c)) {
+        box->setRange(0, 100);
+        box->setValue(42);
+    }
+}
+
 void setupLcd(QWidget *c)
 {
     if (auto *lcd = qobject_cast<QLCDNumber *>(c)) {
@@ -232,8 +264,10 @@ const std::vector<GallerySample> &gallerySamples()
     static const std::vector<GallerySample> rows = {
         {"qtbutton", QSize(120, 36), &setupButton, nullptr, nullptr, nullptr},
         {"qtcheckbox", QSize(140, 28), &setupCheckBox, nullptr, nullptr, nullptr},
+        {"qtcombobox", QSize(150, 28), &setupCombo, nullptr, nullptr, nullptr},
         {"qtcontainer", QSize(200, 52), &setupContainer, nullptr, nullptr, nullptr},
         {"qtecgchart", QSize(260, 100), &setupEcg, nullptr, &createEcg, "ECG chart"},
+        {"qtdedit", QSize(160, 28), &setupLineEdit, nullptr, nullptr, nullptr},
         {"qtgroupbox", QSize(200, 104), &setupGroupBox, nullptr, nullptr, nullptr},
         {"qticdchart", QSize(260, 100), &setupIcd, nullptr, &createIcd, "ICD chart"},
         {"qtlabel", QSize(160, 28), &setupLabel, nullptr, nullptr, nullptr},
@@ -243,7 +277,9 @@ const std::vector<GallerySample> &gallerySamples()
         {"qtscrollbar", QSize(20, 140), &setupScrollBar, &forceScrollBarState, nullptr, nullptr},
         {"qtscrollview", QSize(200, 140), &setupScrollView, nullptr, nullptr, nullptr},
         {"qtspacer", QSize(120, 32), nullptr, nullptr, nullptr, nullptr},
+        {"qtspinbox", QSize(100, 28), &setupSpinBox, nullptr, &TavixQSpinBox::createTavixQSpinBox, "SpinBox"},
         {"qtstackcontainer", QSize(200, 92), &setupStack, nullptr, nullptr, nullptr},
+        {"qttext", QSize(200, 80), &setupTextEdit, nullptr, nullptr, nullptr},
     };
     return rows;
 }
