@@ -9,7 +9,11 @@
 namespace TavixQtLib {
 
 // The spin box keeps only the common implementation.
-using TavixQSpinBoxImpl = TavixQWidgetBaseImpl;
+class TAVIXQTLIB_EXPORT TavixQSpinBoxImpl : public TavixQWidgetBaseImpl
+{
+public:
+    using TavixQWidgetBaseImpl::TavixQWidgetBaseImpl;
+};
 
 // A QSpinBox with a transparent, frameless look and the common base; Qt paints and edits it.
 class TAVIXQTLIB_EXPORT TavixQSpinBox : public QSpinBox, public ITavixQWidgetBase
