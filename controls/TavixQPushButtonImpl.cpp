@@ -60,8 +60,11 @@ QRect TavixQPushButtonImpl::captionRect(const QRect &rect) const
 {
     // The offsets come from page documents: any int must give a rectangle, not an overflow.
     using Wide = long long;
-    return QRect(tavixClampCoord(Wide(rect.left()) + textOffsetX), tavixClampCoord(Wide(rect.top()) + textOffsetY),
-                 tavixClampCoord(Wide(rect.width()) - textOffsetX), tavixClampCoord(Wide(rect.height()) - textOffsetY));
+    const int left = tavixClampCoord(Wide(rect.left()) + textOffsetX);
+    const int top = tavixClampCoord(Wide(rect.top()) + textOffsetY);
+    QRect caption;
+    caption.setCoords(left, top, rect.right(), rect.bottom());   // edges, so no width is computed
+    return caption;
 }
 
 bool TavixQPushButtonImpl::isInExtension(int x, int width, int extWidth)

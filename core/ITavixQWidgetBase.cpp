@@ -180,7 +180,10 @@ bool ITavixQWidgetBase::serializeJsonValue(Json::Value *node, bool read)
         b->serializeJsonValue(node, read);
     if (!impl)
         return false;
-    return impl->serializeJsonValue(&node, read);
+    const bool result = impl->serializeJsonValue(&node, read);
+    if (!read)
+        impl->dropThemeSupplied(*node);
+    return result;
 }
 
 void ITavixQWidgetBase::setThemeName(const QString &name)

@@ -339,6 +339,22 @@ bool TavixQWidgetBaseImpl::themeAttribute(const std::string &name, TavixAttribut
     return value && attributeFromJson(*value, out);
 }
 
+void TavixQWidgetBaseImpl::dropThemeSupplied(Json::Value &node) const
+{
+    const Json::Value *entry = themeEntry();
+    const Json::Value *themeAttr = entry ? tavixAttrNode(*entry) : nullptr;
+    if (!themeAttr || !node.isObject() || !tavixAttrNode(node))
+        return;
+    Json::Value &attr = node["attr"];
+    for (const std::string &name : attr.getMemberNames()) {
+        if (attributes.find(name) != attributes.end())
+            continue;
+        const Json::Value *supplied = tavixJsonMember(*themeAttr, name.c_str());
+        if (supplied && *supplied == attr[name])
+            attr.removeMember(name);
+    }
+}
+
 void TavixQWidgetBaseImpl::noteStyle(int slot, bool isTextStyle, const QString &name)
 {
     const StyleKey key(slot, isTextStyle);

@@ -74,6 +74,10 @@ public:
     bool hasAttribute(const std::string &name) const;
     TavixAttribute getAttribute(const std::string &name) const;
 
+    // Removes from a written node's "attr" the keys the page did not give whose value is what the theme
+    // entry supplies: reading the page under its theme gives them back.
+    void dropThemeSupplied(Json::Value &node) const;
+
     // Where each style slot's record came from, so that a save writes the page's entries, not the
     // theme's. Style readers note every record they set (TavixStyleSlots does it for its owner).
     void noteStyle(int slot, bool isTextStyle, const QString &name);

@@ -19,11 +19,11 @@ constexpr int tavixStateIndex(int state)
     return state >= Normal && state <= Disable ? state : int(Normal);
 }
 
-// A coordinate or length computed in 64 bits from page values, brought back to +-2^24 (beyond any
-// widget, QWIDGETSIZE_MAX being 2^24 - 1) so that QRect arithmetic on it cannot overflow.
+// A coordinate or length computed in 64 bits from page values, brought back to +-2^28: far beyond any
+// widget (QWIDGETSIZE_MAX is 2^24 - 1), near enough that QRect's own sums of two cannot overflow.
 constexpr int tavixClampCoord(long long value)
 {
-    constexpr long long kLimit = 1LL << 24;
+    constexpr long long kLimit = 1LL << 28;
     return int(value < -kLimit ? -kLimit : value > kLimit ? kLimit : value);
 }
 
