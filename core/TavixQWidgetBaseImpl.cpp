@@ -331,25 +331,39 @@ TavixAttribute TavixQWidgetBaseImpl::getAttribute(const std::string &name) const
     return themeAttribute(name, fromTheme) ? fromTheme : TavixAttribute();
 }
 
+const Json::Value *TavixQWidgetBaseImpl::suppliedAttribute(const std::string &name) const
+{
+    // A control reading its page applies the entry of its type keyword when it is built and the page's
+    // entry after that: the later entry's value stands.
+    const Json::Value *entries[] = {themeEntry(), nullptr};
+    if (themeName != typeName && !typeName.isEmpty()) {
+        TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+        if (!tavixIsInDesigner() && !manager->isDesigner())
+            entries[1] = manager->getThemeJsonValue(typeName.toUtf8().constData());
+    }
+    for (const Json::Value *entry : entries) {
+        const Json::Value *attr = entry ? tavixAttrNode(*entry) : nullptr;
+        if (const Json::Value *value = attr ? tavixJsonMember(*attr, name.c_str()) : nullptr)
+            return value;
+    }
+    return nullptr;
+}
+
 bool TavixQWidgetBaseImpl::themeAttribute(const std::string &name, TavixAttribute &out) const
 {
-    const Json::Value *entry = themeEntry();
-    const Json::Value *attr = entry ? tavixAttrNode(*entry) : nullptr;
-    const Json::Value *value = attr ? tavixJsonMember(*attr, name.c_str()) : nullptr;
+    const Json::Value *value = suppliedAttribute(name);
     return value && attributeFromJson(*value, out);
 }
 
 void TavixQWidgetBaseImpl::dropThemeSupplied(Json::Value &node) const
 {
-    const Json::Value *entry = themeEntry();
-    const Json::Value *themeAttr = entry ? tavixAttrNode(*entry) : nullptr;
-    if (!themeAttr || !node.isObject() || !tavixAttrNode(node))
+    if (!node.isObject() || !tavixAttrNode(node))
         return;
     Json::Value &attr = node["attr"];
     for (const std::string &name : attr.getMemberNames()) {
         if (attributes.find(name) != attributes.end())
             continue;
-        const Json::Value *supplied = tavixJsonMember(*themeAttr, name.c_str());
+        const Json::Value *supplied = suppliedAttribute(name);
         if (supplied && *supplied == attr[name])
             attr.removeMember(name);
     }

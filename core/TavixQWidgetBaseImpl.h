@@ -68,14 +68,15 @@ public:
     // The entry themeName names in the current theme; null without one and in designer mode.
     const Json::Value *themeEntry() const;
 
-    // The control's own attributes, which a save writes. Lookups fall back to the "attr" object of the
-    // theme entry, read in place: what a theme supplies is shared by every control, never copied.
+    // The control's own attributes, which a save writes. Lookups fall back to the "attr" objects of the
+    // theme entries (themeName's, then the type keyword's), read in place: what a theme supplies is
+    // shared by every control, never copied.
     void setAttribute(const std::string &name, const TavixAttribute &value);
     bool hasAttribute(const std::string &name) const;
     TavixAttribute getAttribute(const std::string &name) const;
 
     // Removes from a written node's "attr" the keys the page did not give whose value is what the theme
-    // entry supplies: reading the page under its theme gives them back.
+    // entries supply: reading the page under its theme gives them back.
     void dropThemeSupplied(Json::Value &node) const;
 
     // Where each style slot's record came from, so that a save writes the page's entries, not the
@@ -131,6 +132,9 @@ public:
 
 private:
     bool applyThemeEntry(const Json::Value &entry);
+    // The value of an "attr" key that the theme entries a fresh control reading its page would apply
+    // give it; null when they give none.
+    const Json::Value *suppliedAttribute(const std::string &name) const;
     bool themeAttribute(const std::string &name, TavixAttribute &out) const;
 
     using StyleKey = std::pair<int, bool>;          // slot, text style
