@@ -19,7 +19,9 @@ void writeGroup(Json::Value &entries, const Style *styles, const std::vector<boo
 {
     if (!styles || count <= 0)
         return;
-    const auto append = [&](int i) { entries.append(tavixStyleEntry(styles[i].name, styles[i].isTextStyle, first + i)); };
+    const auto append = [&](int i) {
+        entries.append(tavixStyleEntry(styles[i].name, styles[i].isTextStyle, first + i));
+    };
     if (!firstFillsAll || !own[0]) {
         // Nothing written spreads: each of the owner's records gets its own entry; what the theme
         // supplies and the defaults come back without one.
