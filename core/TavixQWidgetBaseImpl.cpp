@@ -65,6 +65,16 @@ Json::Value attributeToJson(const TavixAttribute &attr)
     }
 }
 
+// Equal as a reader takes them: booleans are written as 0 or 1, and a theme may give either.
+bool sameValue(const Json::Value &a, const Json::Value &b)
+{
+    if (a.isBool() == b.isBool())
+        return a == b;
+    const Json::Value &flag = a.isBool() ? a : b;
+    const Json::Value &number = a.isBool() ? b : a;
+    return number.isInt() && number.asInt() == (flag.asBool() ? 1 : 0);
+}
+
 // Kinds are tried in a fixed order: bool, string, int32, uint32, wider integers, double, string list.
 bool attributeFromJson(const Json::Value &value, TavixAttribute &out)
 {
@@ -364,7 +374,7 @@ void TavixQWidgetBaseImpl::dropThemeSupplied(Json::Value &node) const
         if (attributes.find(name) != attributes.end())
             continue;
         const Json::Value *supplied = suppliedAttribute(name);
-        if (supplied && *supplied == attr[name])
+        if (supplied && sameValue(*supplied, attr[name]))
             attr.removeMember(name);
     }
 }
