@@ -126,9 +126,8 @@ bool TavixQContainerImpl::serializeJsonValue(Json::Value **node, bool read)
         tavixWriteAttrInt(out, "paddingRight", paddingRight, 0);
         tavixWriteAttrInt(out, "paddingBottom", paddingBottom, 0);
         tavixWriteAttrBool(out, "absoluteDockAutoSize", absoluteDockAutoSize, false);
-        // The disabled background is written only where it adds something to the enabled one.
-        // What the theme entry supplied is left out; slot 0 spreads on reading, so once it is written a
-        // different disabled record follows it.
+        // The disabled background is written only where it adds something to the enabled one. What the
+        // theme entry supplied is left out, unless a written slot 0 (it spreads on reading) would hide it.
         Json::Value entries(Json::arrayValue);
         const QString normalName = ownStyleName(0, false, background.name);
         const QString disableName = ownStyleName(1, false, disableBackground.name);
