@@ -40,7 +40,8 @@ int TavixQCheckBoxImpl::captionX() const
         return 0;
     // The unchecked indicator's width, whichever indicator is shown, so the caption never moves.
     const QSize size = imageSize(uncheckIcon, false);
-    return size.isValid() ? iconStyle.offsetX + size.width() : 0;
+    // The offset comes from page documents: any int must give a position, not an overflow.
+    return size.isValid() ? tavixClampCoord((long long)(iconStyle.offsetX) + size.width()) : 0;
 }
 
 QString TavixQCheckBoxImpl::indicatorPath(bool checked, int state) const
@@ -77,7 +78,7 @@ void TavixQCheckBoxImpl::paint(QPainter *painter, const QRect &rect)
     if (showText) {
         const int x = captionX();
         drawTextStyle(painter, checkBox->text(), captionStyle(checked, !checkBox->isEnabled()),
-                      QRect(x, 0, checkBox->width() - x, checkBox->height()));
+                      QRect(x, 0, tavixClampCoord((long long)(checkBox->width()) - x), checkBox->height()));
     }
 
     if (showIcon) {

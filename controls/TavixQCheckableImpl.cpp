@@ -65,7 +65,7 @@ bool TavixQCheckableImpl::serializeJsonValue(Json::Value **node, bool read)
     // The base may redirect *node to the control's theme entry; it rejects nodes that are not objects.
     if (!TavixQWidgetBaseImpl::serializeJsonValue(node, read))
         return false;
-    TavixStyleSlots styleSlots;
+    TavixStyleSlots styleSlots(this);
     styleSlots.fillGroup(0, backgrounds(false), 4)
         .fillGroup(4, backgrounds(true), 4)
         .text(8, &uncheckTextStyle)

@@ -133,12 +133,16 @@ bool TavixQContainerImpl::serializeJsonValue(Json::Value **node, bool read)
         tavixWriteAttrInt(out, "paddingRight", paddingRight, 0);
         tavixWriteAttrInt(out, "paddingBottom", paddingBottom, 0);
         tavixWriteAttrBool(out, "absoluteDockAutoSize", absoluteDockAutoSize, false);
-        // The disabled background is written only where it adds something to the enabled one.
+        // The disabled background is written only where it adds something to the enabled one. What the
+        // theme entry supplied is left out, unless a written slot 0 (it spreads on reading) would hide it.
         Json::Value entries(Json::arrayValue);
-        if (!background.name.isEmpty())
-            entries.append(tavixStyleEntry(background.name, background.isTextStyle, 0));
-        if (!disableBackground.name.isEmpty() && disableBackground != background)
-            entries.append(tavixStyleEntry(disableBackground.name, disableBackground.isTextStyle, 1));
+        const QString normalName = ownStyleName(0, false, background.name);
+        const QString disableName = ownStyleName(1, false, disableBackground.name);
+        if (!normalName.isEmpty())
+            entries.append(tavixStyleEntry(normalName, false, 0));
+        if (!disableBackground.name.isEmpty() && disableBackground != background
+            && (!disableName.isEmpty() || !normalName.isEmpty()))
+            entries.append(tavixStyleEntry(disableBackground.name, false, 1));
         if (!entries.empty())
             out["style"] = entries;
         return result;
@@ -164,7 +168,7 @@ bool TavixQContainerImpl::serializeJsonValue(Json::Value **node, bool read)
     }
     // Slot 0 fills both records, slot 1 only the disabled one.
     FillStyle pair[2] = {background, disableBackground};
-    TavixStyleSlots().fillGroup(0, pair, 2, true).read(in);
+    TavixStyleSlots(this).fillGroup(0, pair, 2, true).read(in);
     background = pair[0];
     disableBackground = pair[1];
     if (widget)

@@ -119,10 +119,10 @@ bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
                     || !tavixJsonToInt(*kindValue, kind) || !tavixJsonToInt(*slotValue, slot) || slot != 0) {
                     continue;
                 }
-                if (kind == kFillKind)
-                    resources->getFillStyle(name, background);
-                else if (kind == kTextKind)
-                    resources->getTextStyle(name, textStyle);
+                if (kind == kFillKind && resources->getFillStyle(name, background))
+                    noteStyle(0, false, background.name);
+                else if (kind == kTextKind && resources->getTextStyle(name, textStyle))
+                    noteStyle(0, true, textStyle.name);
             }
         }
         if (const Json::Value *attr = tavixAttrNode(value)) {
@@ -138,11 +138,14 @@ bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
         return result;
     }
 
+    // What the theme entry supplied is left out.
     Json::Value entries(Json::arrayValue);
-    if (!background.name.isEmpty())
-        entries.append(tavixStyleEntry(background.name, false, 0));
-    if (!textStyle.name.isEmpty())
-        entries.append(tavixStyleEntry(textStyle.name, true, 0));
+    const QString backgroundName = ownStyleName(0, false, background.name);
+    const QString textName = ownStyleName(0, true, textStyle.name);
+    if (!backgroundName.isEmpty())
+        entries.append(tavixStyleEntry(backgroundName, false, 0));
+    if (!textName.isEmpty())
+        entries.append(tavixStyleEntry(textName, true, 0));
     if (!entries.empty())
         value["style"] = entries;
 

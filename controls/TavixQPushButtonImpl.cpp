@@ -58,13 +58,18 @@ TavixQPushButtonImpl::~TavixQPushButtonImpl()
 
 QRect TavixQPushButtonImpl::captionRect(const QRect &rect) const
 {
-    return QRect(rect.left() + textOffsetX, rect.top() + textOffsetY, rect.width() - textOffsetX,
-                 rect.height() - textOffsetY);
+    // The offsets come from page documents: any int must give a rectangle, not an overflow.
+    using Wide = long long;
+    const int left = tavixClampCoord(Wide(rect.left()) + textOffsetX);
+    const int top = tavixClampCoord(Wide(rect.top()) + textOffsetY);
+    QRect caption;
+    caption.setCoords(left, top, rect.right(), rect.bottom());   // edges, so no width is computed
+    return caption;
 }
 
 bool TavixQPushButtonImpl::isInExtension(int x, int width, int extWidth)
 {
-    return x > width - extWidth;
+    return (long long)(x) > (long long)(width) - extWidth;
 }
 
 QColor TavixQPushButtonImpl::blendColor(const QColor &from, const QColor &to, double weight)
@@ -111,6 +116,8 @@ void TavixQPushButtonImpl::paint(QPainter *painter, const QRect &rect)
     const int h = button->height();
     // state is a plain public int: a stray value must not index past the arrays.
     const int s = tavixStateIndex(state);
+    // A page's extension width may be any int; the area never reaches beyond the button.
+    const int ext = qBound(0, extWidth, w);
 
     if (!(isExtBtn && extHot)) {
         // The Hot weight is fadeProgress, so a fade that has just started still shows Normal.
@@ -123,7 +130,7 @@ void TavixQPushButtonImpl::paint(QPainter *painter, const QRect &rect)
         if (drawBackground) {
             drawFillStyle(painter, backgrounds[s], rect);
             painter->save();
-            painter->setClipRect(QRect(0, 0, w - extWidth, h));
+            painter->setClipRect(QRect(0, 0, w - ext, h));
             drawFillStyle(painter, backgrounds[Normal], rect);
             painter->restore();
         }
@@ -152,7 +159,7 @@ void TavixQPushButtonImpl::paint(QPainter *painter, const QRect &rect)
     if (isExtBtn) {
         const QString &path = (s == Hot && !extHotIconPath.isEmpty()) ? extHotIconPath : extIconPath;
         if (!path.isEmpty())
-            drawIconImage(painter, path, IconStyleDesc(), QRect(w - extWidth, rect.top(), extWidth, h), false);
+            drawIconImage(painter, path, IconStyleDesc(), QRect(w - ext, rect.top(), ext, h), false);
     }
 }
 
@@ -242,7 +249,7 @@ bool TavixQPushButtonImpl::isFadeRunning() const
 
 void TavixQPushButtonImpl::setFadeDuration(int ms)
 {
-    fadeDuration = ms > 0 ? ms : kDefaultFadeDuration;
+    fadeDuration = ms > 0 ? qMin(ms, kMaxFadeDuration) : kDefaultFadeDuration;
 }
 
 void TavixQPushButtonImpl::mouseMoveEvent(QMouseEvent *event)
@@ -310,7 +317,7 @@ bool TavixQPushButtonImpl::serializeJsonValue(Json::Value **node, bool read)
     if (!TavixQWidgetBaseImpl::serializeJsonValue(node, read))
         return false;
     TavixQResourceManager *rm = TavixQResourceManager::getInstance();
-    TavixStyleSlots styleSlots;
+    TavixStyleSlots styleSlots(this);
     styleSlots.fillGroup(0, backgrounds, 4).textGroup(4, textStyles, 4);
 
     if (read) {

@@ -18,6 +18,7 @@ class TAVIXQTLIB_EXPORT TavixQPushButtonImpl : public TavixQWidgetBaseImpl
 public:
     static constexpr int kFadeInterval = 16;        // ms between fade ticks
     static constexpr int kDefaultFadeDuration = 150;
+    static constexpr int kMaxFadeDuration = 60000;  // a longer fade would leave the button in between for hours
 
     explicit TavixQPushButtonImpl(QPushButton *button);
     ~TavixQPushButtonImpl() override;
@@ -32,7 +33,7 @@ public:
     // Stops a running fade and settles on the look of the pointer's position.
     void stopFade();
     bool isFadeRunning() const;
-    void setFadeDuration(int ms);   // 0 or less stores the default
+    void setFadeDuration(int ms);   // 0 or less stores the default; at most a minute
     void setIconPath(const QString &path);
     void setIconObject(const QIcon &newIcon);
 

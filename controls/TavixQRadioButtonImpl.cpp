@@ -71,7 +71,9 @@ QRect TavixQRadioButtonImpl::indicatorRect(const QSize &size, const QRect &rect)
 {
     const int x = alignedStart(iconStyle.horAlign, rect.left(), rect.width(), size.width());
     const int y = alignedStart(iconStyle.verAlign, rect.top(), rect.height(), size.height());
-    return QRect(QPoint(x + iconStyle.offsetX, y + iconStyle.offsetY), size);
+    // The offsets come from page documents: any int must give a rectangle, not an overflow.
+    return QRect(QPoint(tavixClampCoord((long long)(x) + iconStyle.offsetX),
+                        tavixClampCoord((long long)(y) + iconStyle.offsetY)), size);
 }
 
 QRect TavixQRadioButtonImpl::captionRect(const QSize &indicatorSize, const QRect &rect)

@@ -31,15 +31,6 @@ QStyle::SubControl subControlOf(TavixQScrollBarImpl::Part part)
 constexpr TavixQScrollBarImpl::Part kParts[] = {TavixQScrollBarImpl::UpPart, TavixQScrollBarImpl::DownPart,
                                                 TavixQScrollBarImpl::ThumbPart};
 
-Json::Value styleEntry(const FillStyle &style, int slot)
-{
-    Json::Value entry(Json::arrayValue);
-    entry.append(tavixJsonString(style.name));
-    entry.append(style.isTextStyle ? 2 : 1);
-    entry.append(slot);
-    return entry;
-}
-
 // The state field of a part, for the const reader and the writer alike.
 template <class Impl>
 auto &partStateField(Impl &impl, TavixQScrollBarImpl::Part part)
@@ -132,14 +123,22 @@ bool TavixQScrollBarImpl::serializeJsonValue(Json::Value **node, bool read)
         tavixWriteAttrString(out, "downicon", downIcon);
         tavixWriteAttrString(out, "thumbicon", thumbIcon);
         tavixWriteAttrBool(out, "hor", horizontal, false);
+        // What the theme entry supplied is left out, unless a written Normal entry, which spreads over
+        // its part on reading, would overwrite it.
         Json::Value entries(Json::arrayValue);
-        if (!background.name.isEmpty())
-            entries.append(styleEntry(background, 0));
+        const QString backgroundName = ownStyleName(0, false, background.name);
+        if (!backgroundName.isEmpty())
+            entries.append(tavixStyleEntry(backgroundName, false, 0));
         const FillStyle *groups[] = {upButton, downButton, thumb};
         for (int g = 0; g < 3; ++g) {
+            const bool spreads = !ownStyleName(2 + 4 * g, false, groups[g][0].name).isEmpty();
             for (int s = 0; s < 4; ++s) {
-                if (!groups[g][s].name.isEmpty())
-                    entries.append(styleEntry(groups[g][s], 2 + 4 * g + s));
+                const int slot = 2 + 4 * g + s;
+                QString name = ownStyleName(slot, false, groups[g][s].name);
+                if (name.isEmpty() && spreads)
+                    name = groups[g][s].name;
+                if (!name.isEmpty())
+                    entries.append(tavixStyleEntry(name, false, slot));
             }
         }
         if (!entries.empty())
@@ -149,7 +148,7 @@ bool TavixQScrollBarImpl::serializeJsonValue(Json::Value **node, bool read)
 
     const Json::Value &in = **node;
     // A Normal entry (2, 6, 10) fills its whole part; later single-state entries override.
-    TavixStyleSlots()
+    TavixStyleSlots(this)
         .fill(0, &background)
         .fillGroup(2, upButton, 4, true)
         .fillGroup(6, downButton, 4, true)

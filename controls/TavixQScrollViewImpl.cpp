@@ -26,7 +26,7 @@ bool TavixQScrollViewImpl::serializeJsonValue(Json::Value **node, bool read)
     const bool result = TavixQWidgetBaseImpl::serializeJsonValue(node, read);
     if (!node || !*node)
         return result;
-    TavixStyleSlots styleSlots;
+    TavixStyleSlots styleSlots(this);
     styleSlots.fill(0, &background);
     if (read) {
         if (styleSlots.read(**node)) {

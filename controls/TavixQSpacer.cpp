@@ -57,7 +57,8 @@ int TavixQSpacer::getDirection() const
 
 void TavixQSpacer::setThickness(int thickness)
 {
-    m_impl->thickness = qMax(thickness, 0);
+    // No widget is larger; the bound keeps a page's value out of overflowing layout sums.
+    m_impl->thickness = qBound(0, thickness, int(QWIDGETSIZE_MAX));
     relayoutParent();
 }
 

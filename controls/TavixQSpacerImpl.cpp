@@ -40,7 +40,7 @@ bool TavixQSpacerImpl::serializeJsonValue(Json::Value **node, bool read)
             if (spacer)
                 spacer->setThickness(value);
             else
-                thickness = qMax(value, 0);
+                thickness = qBound(0, value, int(QWIDGETSIZE_MAX));
         }
         return result;
     }

@@ -46,7 +46,7 @@ bool TavixQSplitterImpl::serializeJsonValue(Json::Value **node, bool read)
     const bool result = TavixQWidgetBaseImpl::serializeJsonValue(node, read);
     if (!node || !*node)
         return result;
-    TavixStyleSlots styleSlots;
+    TavixStyleSlots styleSlots(this);
     styleSlots.fill(0, &background);
     if (read) {
         if (styleSlots.read(**node))

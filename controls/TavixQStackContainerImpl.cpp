@@ -66,7 +66,7 @@ bool TavixQStackContainerImpl::serializeJsonValue(Json::Value **node, bool read)
     if (!node || !*node)
         return result;
 
-    TavixStyleSlots styleSlots;
+    TavixStyleSlots styleSlots(this);
     styleSlots.fill(0, &background).fill(1, &disableBackground);
     if (read) {
         styleSlots.read(**node);

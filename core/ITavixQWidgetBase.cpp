@@ -14,9 +14,9 @@ namespace TavixQtLib {
 
 namespace {
 
-// The Impl raises the theme switch when it redirects a read to a theme entry. The switch must not
-// outlive the synchronous read, yet a read nested in a theme application (switch already up) must
-// not drop it for the outer reader; so the previous value comes back.
+// The switch is raised while a theme entry is read. It must not outlive the synchronous read, yet a
+// read nested in a theme application (switch already up) must not drop it for the outer reader; so
+// the previous value comes back.
 class ThemeSwitchRestorer
 {
 public:
@@ -180,7 +180,10 @@ bool ITavixQWidgetBase::serializeJsonValue(Json::Value *node, bool read)
         b->serializeJsonValue(node, read);
     if (!impl)
         return false;
-    return impl->serializeJsonValue(&node, read);
+    const bool result = impl->serializeJsonValue(&node, read);
+    if (!read)
+        impl->dropThemeSupplied(*node);
+    return result;
 }
 
 void ITavixQWidgetBase::setThemeName(const QString &name)

@@ -1,6 +1,7 @@
 #include "core/TavixNodeEntries.h"
 
 #include "core/TavixJson.h"
+#include "core/TavixQWidgetBaseImpl.h"
 #include "resources/TavixQResourceManager.h"
 
 namespace TavixQtLib {
@@ -10,24 +11,54 @@ namespace {
 constexpr int kFillKind = 1;
 constexpr int kTextKind = 2;
 
-// The pair rule shared by fill and text groups. differ(i) compares states i and i + 1.
+// One group's entries. own[i]: record i is the owner's (named, not what a theme entry supplied), so
+// reading must restore it. differ(i, j) compares records i and j.
 template <typename Style, typename Differ>
-void writeGroup(Json::Value &entries, const Style *styles, int first, int count, bool firstFillsAll,
-                Differ differ)
+void writeGroup(Json::Value &entries, const Style *styles, const std::vector<bool> &own, int first, int count,
+                bool firstFillsAll, Differ differ)
 {
     if (!styles || count <= 0)
         return;
-    bool perState = !firstFillsAll;   // a single entry cannot restore a group that does not spread slot 0
-    for (int i = 0; !perState && i + 1 < count; ++i)
-        perState = differ(i) && !styles[i].name.isEmpty() && !styles[i + 1].name.isEmpty();
-    if (perState) {
+    const auto append = [&](int i) {
+        entries.append(tavixStyleEntry(styles[i].name, styles[i].isTextStyle, first + i));
+    };
+    if (!firstFillsAll || !own[0]) {
+        // Nothing written spreads: each of the owner's records gets its own entry; what the theme
+        // supplies and the defaults come back without one.
         for (int i = 0; i < count; ++i) {
-            if (!styles[i].name.isEmpty())
-                entries.append(tavixStyleEntry(styles[i].name, styles[i].isTextStyle, first + i));
+            if (own[i])
+                append(i);
         }
-    } else if (!styles[0].name.isEmpty()) {
-        entries.append(tavixStyleEntry(styles[0].name, styles[0].isTextStyle, first));
+        return;
     }
+    // The first entry spreads over the group on reading; every record it would not restore follows it.
+    // The pair rule decides only whether like records are written too.
+    const auto named = [styles](int i) { return !styles[i].name.isEmpty(); };
+    bool perState = false;
+    for (int i = 0; !perState && i + 1 < count; ++i)
+        perState = differ(i, i + 1) && named(i) && named(i + 1);
+    for (int i = 0; i < count; ++i) {
+        if (i == 0 || (named(i) && (perState || differ(0, i))))
+            append(i);
+    }
+}
+
+// The records a save stands for: the owner's own name where a theme entry has since restyled a slot.
+template <typename Style, typename Lookup>
+std::vector<Style> ownRecords(const Style *styles, int first, int count, bool isText,
+                              const TavixQWidgetBaseImpl *owner, std::vector<bool> &own, Lookup lookup)
+{
+    std::vector<Style> records(styles, styles + count);
+    own.assign(size_t(count), false);
+    for (int i = 0; i < count; ++i) {
+        const QString name = owner ? owner->ownStyleName(first + i, isText, styles[i].name) : styles[i].name;
+        own[size_t(i)] = !name.isEmpty();
+        if (name.isEmpty() || name == styles[i].name)
+            continue;
+        if (!lookup(name, records[size_t(i)]))
+            records[size_t(i)].name = name;   // no longer loaded: the name still stands for the page's entry
+    }
+    return records;
 }
 
 bool sameColourLook(const FillRes &a, const FillRes &b)
@@ -94,8 +125,11 @@ bool TavixStyleSlots::read(const Json::Value &node) const
             const int index = number - slot.first;
             const bool spread = slot.firstFillsAll && index == 0;
             const auto store = [&](auto *records, const auto &found) {
-                for (int i = spread ? 0 : index; i < (spread ? slot.count : index + 1); ++i)
+                for (int i = spread ? 0 : index; i < (spread ? slot.count : index + 1); ++i) {
                     records[i] = found;
+                    if (m_owner)
+                        m_owner->noteStyle(slot.first + i, slot.texts != nullptr, found.name);
+                }
                 applied = true;
             };
             if (slot.fills) {
@@ -115,16 +149,22 @@ bool TavixStyleSlots::read(const Json::Value &node) const
 
 void TavixStyleSlots::write(Json::Value &node) const
 {
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
     Json::Value entries(Json::arrayValue);
+    std::vector<bool> own;
     for (const Slot &slot : m_slots) {
+        if (slot.count <= 0)
+            continue;
         if (slot.fills) {
-            const FillStyle *s = slot.fills;
-            writeGroup(entries, s, slot.first, slot.count, slot.firstFillsAll,
-                       [s](int i) { return looksDifferent(s[i], s[i + 1]); });
+            const std::vector<FillStyle> s = ownRecords(slot.fills, slot.first, slot.count, false, m_owner, own,
+                [manager](const QString &name, FillStyle &out) { return manager->getFillStyle(name, out); });
+            writeGroup(entries, s.data(), own, slot.first, slot.count, slot.firstFillsAll,
+                       [&s](int i, int j) { return looksDifferent(s[size_t(i)], s[size_t(j)]); });
         } else if (slot.texts) {
-            const TextStyleDesc *s = slot.texts;
-            writeGroup(entries, s, slot.first, slot.count, slot.firstFillsAll,
-                       [s](int i) { return s[i].name != s[i + 1].name; });
+            const std::vector<TextStyleDesc> s = ownRecords(slot.texts, slot.first, slot.count, true, m_owner, own,
+                [manager](const QString &name, TextStyleDesc &out) { return manager->getTextStyle(name, out); });
+            writeGroup(entries, s.data(), own, slot.first, slot.count, slot.firstFillsAll,
+                       [&s](int i, int j) { return s[size_t(i)].name != s[size_t(j)].name; });
         }
     }
     if (entries.empty() || (!node.isObject() && !node.isNull()))

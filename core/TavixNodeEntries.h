@@ -15,11 +15,17 @@
 
 namespace TavixQtLib {
 
+class TavixQWidgetBaseImpl;
+
 // A control's style slots. Declare them once (usually in the Impl's serializeJsonValue), then
 // read() applies a node's "style" entries and write() produces them.
 class TAVIXQTLIB_EXPORT TavixStyleSlots
 {
 public:
+    // With an owner, reads note where each record came from and writes leave out what its theme
+    // entry supplied (TavixQWidgetBaseImpl::ownStyleName); without one every named record is the owner's.
+    explicit TavixStyleSlots(TavixQWidgetBaseImpl *owner = nullptr) : m_owner(owner) {}
+
     // count per-state records at slots firstSlot .. firstSlot + count - 1. With firstFillsAll an
     // entry for firstSlot is copied into every record of the group.
     TavixStyleSlots &fillGroup(int firstSlot, FillStyle *styles, int count, bool firstFillsAll = true);
@@ -31,11 +37,13 @@ public:
     // the kind its slot expects; names not found, malformed entries and unknown slots are skipped.
     // Returns true when at least one entry was applied.
     bool read(const Json::Value &node) const;
-    // Replaces node["style"] with the entries of every group and single slot (nothing when none).
-    // Groups of fill styles: the first adjacent pair whose looks differ and whose names are both set
-    // writes one entry per named state; otherwise a named first state writes one entry. Text groups
-    // compare names only. A group without firstFillsAll writes every named state, since one entry
-    // could not restore it. Single slots are written when named. The kind comes from the record.
+    // Replaces node["style"] with the entries of every group and single slot (nothing when none), so
+    // that reading them back restores every record the owner gave. A group whose first record is the
+    // owner's writes it (it spreads over the group on reading); then, when some adjacent pair differs
+    // with both names set, every named state, otherwise each named state that looks different from the
+    // first. Fill styles compare looks, text styles names. Otherwise (a first record that is the theme's
+    // or unnamed, a group without firstFillsAll, a single slot) each of the owner's records is written.
+    // The kind comes from the record.
     void write(Json::Value &node) const;
 
     // Whether two fill styles look different (valid, mode, and the fields of that mode).
@@ -51,6 +59,7 @@ private:
         TextStyleDesc *texts = nullptr;
     };
     std::vector<Slot> m_slots;   // not "slots": Qt defines that word as a macro
+    TavixQWidgetBaseImpl *m_owner = nullptr;
 };
 
 // One "style" entry: [name, kind, slot], kind 1 for a fill style and 2 for a text style.

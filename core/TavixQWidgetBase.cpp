@@ -303,10 +303,14 @@ bool TavixQWidgetBase::serializeJsonValue(Json::Value *node, bool read)
     if (tavixReadString(in, "tooltip", text))
         owner->setToolTip(text);
 
-    owner->setVisible(true);
     bool visible = true;
-    if (tavixReadBool(in, "visibility", visible))
+    const bool given = tavixReadBool(in, "visibility", visible);
+    // Showing a control that is its own window would open it on the screen. It keeps the flag and, not
+    // hidden explicitly, shows with the parent it is later given.
+    if (!owner->isWindow())
         owner->setVisible(visible);
+    else if (given && !visible)
+        owner->setVisible(false);
     owner->setProperty("visibility", visible);
 
     bool enabled = true;

@@ -11,6 +11,7 @@
 
 #include <json/value.h>
 
+#include <climits>
 #include <limits>
 
 namespace TavixQtLib {
@@ -62,6 +63,16 @@ Json::Value attributeToJson(const TavixAttribute &attr)
     default:
         return Json::Value();
     }
+}
+
+// Equal as a reader takes them: booleans are written as 0 or 1, and a theme may give either.
+bool sameValue(const Json::Value &a, const Json::Value &b)
+{
+    if (a.isBool() == b.isBool())
+        return a == b;
+    const Json::Value &flag = a.isBool() ? a : b;
+    const Json::Value &number = a.isBool() ? b : a;
+    return number.isInt() && number.asInt() == (flag.asBool() ? 1 : 0);
 }
 
 // Kinds are tried in a fixed order: bool, string, int32, uint32, wider integers, double, string list.
@@ -208,6 +219,10 @@ bool TavixQWidgetBaseImpl::serializeJsonValue(Json::Value **node, bool read)
 
     if (!current.isObject())
         return false;
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    // A theme entry supplies looks only: its attributes stay in the entry, its name is not taken.
+    if (manager->isLoadFromThemeRes())
+        return true;
     if (const Json::Value *attr = tavixAttrNode(current)) {
         for (const std::string &name : attr->getMemberNames()) {
             const Json::Value *value = tavixJsonMember(*attr, name.c_str());
@@ -217,14 +232,12 @@ bool TavixQWidgetBaseImpl::serializeJsonValue(Json::Value **node, bool read)
         }
     }
     std::string theme;
-    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
-    if (tavixReadStdString(current, "theme", theme) && !manager->isDesigner()) {
-        if (const Json::Value *entry = manager->getThemeJsonValue(theme.c_str())) {
-            // The control's own keys come from the theme entry from here on. Readers take nodes as
-            // const; the pointer type only follows the call's signature. The caller lowers the switch.
-            *node = const_cast<Json::Value *>(entry);
-            manager->setSwitchToThemeRes(true);
-        }
+    if (tavixReadStdString(current, "theme", theme)) {
+        // Kept, so that theme changes and saves use the page's name; applied before the caller reads
+        // the node's own keys, so that they stand over what the entry supplies.
+        themeName = QString::fromUtf8(theme.data(), int(qMin<size_t>(theme.size(), INT_MAX)));
+        if (const Json::Value *entry = themeEntry())
+            applyThemeEntry(*entry);
     }
     return true;
 }
@@ -275,24 +288,37 @@ void TavixQWidgetBaseImpl::mouseDoubleClickEvent(QMouseEvent *)
 {
 }
 
-void TavixQWidgetBaseImpl::applyTheme()
+const Json::Value *TavixQWidgetBaseImpl::themeEntry() const
 {
-    if (themeName.isEmpty() || !widget)
-        return;
+    if (themeName.isEmpty())
+        return nullptr;
     TavixQResourceManager *manager = TavixQResourceManager::getInstance();
     // Designers edit the page's own values; theme entries would overwrite them.
     if (tavixIsInDesigner() || manager->isDesigner())
-        return;
-    const Json::Value *entry = manager->getThemeJsonValue(themeName.toUtf8().constData());
+        return nullptr;
+    return manager->getThemeJsonValue(themeName.toUtf8().constData());
+}
+
+void TavixQWidgetBaseImpl::applyTheme()
+{
+    if (const Json::Value *entry = widget ? themeEntry() : nullptr)
+        applyThemeEntry(*entry);
+}
+
+bool TavixQWidgetBaseImpl::applyThemeEntry(const Json::Value &entry)
+{
     ITavixQWidgetBase *control = dynamic_cast<ITavixQWidgetBase *>(widget);
-    if (!entry || !control)
-        return;
+    if (!control)
+        return false;
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
     // A control built while another reads its theme entry must leave the switch as it found it.
     const bool previous = manager->isLoadFromThemeRes();
     manager->setSwitchToThemeRes(true);
-    control->serializeJsonValue(const_cast<Json::Value *>(entry), true);
+    // Readers take nodes as const; the pointer type only follows the call's signature.
+    control->serializeJsonValue(const_cast<Json::Value *>(&entry), true);
     manager->setSwitchToThemeRes(previous);
     widget->update();
+    return true;
 }
 
 void TavixQWidgetBaseImpl::setAttribute(const std::string &name, const TavixAttribute &value)
@@ -302,13 +328,76 @@ void TavixQWidgetBaseImpl::setAttribute(const std::string &name, const TavixAttr
 
 bool TavixQWidgetBaseImpl::hasAttribute(const std::string &name) const
 {
-    return attributes.find(name) != attributes.end();
+    TavixAttribute unused;
+    return attributes.find(name) != attributes.end() || themeAttribute(name, unused);
 }
 
 TavixAttribute TavixQWidgetBaseImpl::getAttribute(const std::string &name) const
 {
     const auto it = attributes.find(name);
-    return it != attributes.end() ? it->second : TavixAttribute();
+    if (it != attributes.end())
+        return it->second;
+    TavixAttribute fromTheme;
+    return themeAttribute(name, fromTheme) ? fromTheme : TavixAttribute();
+}
+
+const Json::Value *TavixQWidgetBaseImpl::suppliedAttribute(const std::string &name) const
+{
+    // A control reading its page applies the entry of its type keyword when it is built and the page's
+    // entry after that: the later entry's value stands.
+    const Json::Value *entries[] = {themeEntry(), nullptr};
+    if (themeName != typeName && !typeName.isEmpty()) {
+        TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+        if (!tavixIsInDesigner() && !manager->isDesigner())
+            entries[1] = manager->getThemeJsonValue(typeName.toUtf8().constData());
+    }
+    for (const Json::Value *entry : entries) {
+        const Json::Value *attr = entry ? tavixAttrNode(*entry) : nullptr;
+        if (const Json::Value *value = attr ? tavixJsonMember(*attr, name.c_str()) : nullptr)
+            return value;
+    }
+    return nullptr;
+}
+
+bool TavixQWidgetBaseImpl::themeAttribute(const std::string &name, TavixAttribute &out) const
+{
+    const Json::Value *value = suppliedAttribute(name);
+    return value && attributeFromJson(*value, out);
+}
+
+void TavixQWidgetBaseImpl::dropThemeSupplied(Json::Value &node) const
+{
+    if (!node.isObject() || !tavixAttrNode(node))
+        return;
+    Json::Value &attr = node["attr"];
+    for (const std::string &name : attr.getMemberNames()) {
+        if (attributes.find(name) != attributes.end())
+            continue;
+        const Json::Value *supplied = suppliedAttribute(name);
+        if (supplied && sameValue(*supplied, attr[name]))
+            attr.removeMember(name);
+    }
+}
+
+void TavixQWidgetBaseImpl::noteStyle(int slot, bool isTextStyle, const QString &name)
+{
+    const StyleKey key(slot, isTextStyle);
+    if (TavixQResourceManager::getInstance()->isLoadFromThemeRes()) {
+        themeStyleNames[key] = name;
+    } else {
+        ownStyleNames[key] = name;
+        themeStyleNames.erase(key);
+    }
+}
+
+QString TavixQWidgetBaseImpl::ownStyleName(int slot, bool isTextStyle, const QString &current) const
+{
+    const StyleKey key(slot, isTextStyle);
+    const auto theme = themeStyleNames.find(key);
+    if (theme == themeStyleNames.end() || theme->second != current)
+        return current;
+    const auto own = ownStyleNames.find(key);
+    return own != ownStyleNames.end() ? own->second : QString();
 }
 
 } // namespace TavixQtLib

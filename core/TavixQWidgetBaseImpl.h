@@ -13,6 +13,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 namespace Json { class Value; }
 class QEvent;
@@ -47,7 +48,8 @@ public:
     // Tracks Disable against the widget's enabled state, then calls paint() on the whole widget.
     virtual void paintEvent(QPaintEvent *event);
     virtual void paint(QPainter *painter, const QRect &rect);
-    // "attr", "theme" and "child". Reading may redirect *node to the control's theme entry.
+    // "attr", "theme" and "child". Reading a page node applies the theme entry it names first, so that
+    // the caller's reading of the node's own keys goes over it; *node is left as given.
     virtual bool serializeJsonValue(Json::Value **node, bool read);
     virtual void notifyChangeLanguage();
     virtual void createComplete();
@@ -63,10 +65,26 @@ public:
 
     // Applies the theme entry named themeName (at construction and on every theme change).
     void applyTheme();
+    // The entry themeName names in the current theme; null without one and in designer mode.
+    const Json::Value *themeEntry() const;
 
+    // The control's own attributes, which a save writes. Lookups fall back to the "attr" objects of the
+    // theme entries (themeName's, then the type keyword's), read in place: what a theme supplies is
+    // shared by every control, never copied.
     void setAttribute(const std::string &name, const TavixAttribute &value);
     bool hasAttribute(const std::string &name) const;
     TavixAttribute getAttribute(const std::string &name) const;
+
+    // Removes from a written node's "attr" the keys the page did not give whose value is what the theme
+    // entries supply: reading the page under its theme gives them back.
+    void dropThemeSupplied(Json::Value &node) const;
+
+    // Where each style slot's record came from, so that a save writes the page's entries, not the
+    // theme's. Style readers note every record they set (TavixStyleSlots does it for its owner).
+    void noteStyle(int slot, bool isTextStyle, const QString &name);
+    // The name a save writes for a slot holding current: current itself unless a theme entry supplied
+    // it; then the name the page (or a reader after it) gave the slot, or empty when it gave none.
+    QString ownStyleName(int slot, bool isTextStyle, const QString &current) const;
 
     // Painting routines (resources/TavixPainting.h).
     static void drawFillStyle(QPainter *p, const FillStyle &s, const QRect &r) { tavixDrawFillStyle(p, s, r); }
@@ -109,8 +127,19 @@ public:
     bool hover = false;
     bool delegateItemVisible = true;
     int state = Normal;             // CtrlState
-    std::map<std::string, TavixAttribute> attributes;
+    std::map<std::string, TavixAttribute> attributes;   // the control's own, not the theme's
     QWidget *widget = nullptr;
+
+private:
+    bool applyThemeEntry(const Json::Value &entry);
+    // The value of an "attr" key that the theme entries a fresh control reading its page would apply
+    // give it; null when they give none.
+    const Json::Value *suppliedAttribute(const std::string &name) const;
+    bool themeAttribute(const std::string &name, TavixAttribute &out) const;
+
+    using StyleKey = std::pair<int, bool>;          // slot, text style
+    std::map<StyleKey, QString> themeStyleNames;    // names the theme entry set
+    std::map<StyleKey, QString> ownStyleNames;      // names the page or a caller's read set
 };
 
 } // namespace TavixQtLib

@@ -19,6 +19,14 @@ constexpr int tavixStateIndex(int state)
     return state >= Normal && state <= Disable ? state : int(Normal);
 }
 
+// A coordinate or length computed in 64 bits from page values, brought back to +-2^28: far beyond any
+// widget (QWIDGETSIZE_MAX is 2^24 - 1), near enough that QRect's own sums of two cannot overflow.
+constexpr int tavixClampCoord(long long value)
+{
+    constexpr long long kLimit = 1LL << 28;
+    return int(value < -kLimit ? -kLimit : value > kLimit ? kLimit : value);
+}
+
 // Calls fn on the entry of state, or on every entry for AllStates; other states are ignored.
 template <class T, std::size_t N, class Fn>
 void tavixForState(T (&entries)[N], int state, Fn &&fn)

@@ -56,6 +56,8 @@ private slots:
     void defaultIndicatorAndCaption();
     void captionX_data();
     void captionX();
+    void extremeIconOffsets_data();
+    void extremeIconOffsets();
     void uncheckIconFollowsIntoHot();
     void themeEntryKeepsCaption();
     void checkBoxStyleSlots();
@@ -105,6 +107,42 @@ void tst_CheckBox::captionX()
     box.setUncheckIcon(uncheckIcon);
     box.setChecked(true);   // the unchecked image sizes the caption whatever is shown
     QCOMPARE(box.getImpl()->captionX(), x);
+}
+
+// Indicator offsets come from pages: any int places the caption and the indicator without overflow (the
+// sanitizer build checks the arithmetic) and survives a save.
+void tst_CheckBox::extremeIconOffsets_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::newRow("-1") << -1;
+    QTest::newRow("INT_MIN") << INT_MIN;
+    QTest::newRow("INT_MAX") << INT_MAX;
+}
+
+void tst_CheckBox::extremeIconOffsets()
+{
+    QFETCH(int, offset);
+    const QByteArray v = QByteArray::number(offset);
+    Json::Value node = parse(R"({"attr": {"text": "Caption", "iconX": )" + v + R"(, "iconY": )" + v
+                             + R"(, "iconPath": "IDB_UNCHECK", "hotIconPath": "IDB_UNCHECK"}})");
+    TavixQCheckBox box;
+    TavixQRadioButton radio;
+    for (QAbstractButton *button : {static_cast<QAbstractButton *>(&box), static_cast<QAbstractButton *>(&radio)}) {
+        auto *control = dynamic_cast<ITavixQWidgetBase *>(button);
+        button->resize(200, 40);
+        QVERIFY(control->readJsonValue(&node));
+        render(*button);
+        Json::Value out(Json::objectValue);
+        control->serializeJsonValue(&out, false);
+        int written = 0;
+        QVERIFY(tavixReadInt(out["attr"], "iconX", written));
+        QCOMPARE(written, offset);
+    }
+    // The caption starts past a far-right indicator, before a far-left one.
+    QCOMPARE(box.getImpl()->captionX() > 200, offset == INT_MAX);
+    const QRect indicator = radio.getImpl()->indicatorRect(QSize(20, 20), radio.rect());
+    QCOMPARE(indicator.left() > 200, offset == INT_MAX);
+    QCOMPARE(indicator.size(), QSize(20, 20));
 }
 
 // Setting the plain image also sets the Hot one, until a Hot image of its own is set; reading a node alike.

@@ -243,6 +243,8 @@ void tst_LayoutCompanions::spacerJson_data()
     QTest::newRow("direction -1") << R"({"attr": {"direction": -1}})" << 0 << 4;
     QTest::newRow("thickness -5") << R"({"attr": {"thickness": -5}})" << 1 << 0;
     QTest::newRow("thickness INT_MIN") << R"({"attr": {"thickness": -2147483648}})" << 1 << 0;
+    // No widget is larger; a container adding it to other lengths must not overflow.
+    QTest::newRow("thickness INT_MAX") << R"({"attr": {"thickness": 2147483647}})" << 1 << int(QWIDGETSIZE_MAX);
     QTest::newRow("out of int range") << R"({"attr": {"direction": 4294967298, "thickness": 1e12}})" << 1 << 4;
 }
 

@@ -136,7 +136,11 @@ void tst_NodeEntries::write_data()
     QTest::newRow("differing named pair") << "0:red 1:green 2:green 3:blue" << "0:red 1:green 2:green 3:blue";
     QTest::newRow("only the last pair differs") << "0:red 1:red 2:red 3:green" << "0:red 1:red 2:red 3:green";
     QTest::newRow("unnamed states are left out") << "0:red 1:green 3:blue" << "0:red 1:green 3:blue";
-    QTest::newRow("differing pair without both names") << "0:red 1:~green 2:~green 3:~green" << "0:red";
+    // Slot 0 spreads on reading: a named state it would not restore is written after it, whatever the pairs.
+    QTest::newRow("differing pair without both names") << "0:red 1:~green 2:blue 3:blue" << "0:red 2:blue 3:blue";
+    QTest::newRow("lone Hot") << "1:green" << "1:green";
+    QTest::newRow("unnamed Normal, named others") << "0:~red 1:green 2:green 3:blue" << "1:green 2:green 3:blue";
+    QTest::newRow("lone text state") << "13:t2" << "13:t2";
     QTest::newRow("same look under other names") << "0:red 1:alsoRed 2:red 3:red" << "0:red";
     QTest::newRow("image mode compares images") << "0:imageA 1:imageB 2:imageB 3:imageB"
                                                 << "0:imageA 1:imageB 2:imageB 3:imageB";

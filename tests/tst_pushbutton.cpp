@@ -114,6 +114,8 @@ private slots:
     void extensionZone();
     void attrs_data();
     void attrs();
+    void extremeOffsets_data();
+    void extremeOffsets();
     void iconPath();
     void languageCaption();
 };
@@ -261,6 +263,8 @@ void tst_PushButton::attrs_data()
     const QColor black(Qt::black);
     QTest::newRow("duration 0") << R"({"attr": {"fadeDuration": 0}})" << 150 << black << "";
     QTest::newRow("duration -5") << R"({"attr": {"fadeDuration": -5}})" << 150 << black << "";
+    // A fade of INT_MAX ms would leave the button half-lit for weeks.
+    QTest::newRow("duration INT_MAX") << R"({"attr": {"fadeDuration": 2147483647}})" << 60000 << black << "";
     QTest::newRow("opaque red icon") << R"({"attr": {"iconColor": "FFFF0000"}})" << 150 << QColor(Qt::red)
                                      << "FFFF0000";
     QTest::newRow("opaque black icon") << R"({"attr": {"iconColor": "FF000000"}})" << 150 << black << "";
@@ -283,6 +287,43 @@ void tst_PushButton::attrs()
     QCOMPARE(button.getFadeDuration(), fadeDuration);
     QCOMPARE(button.getIconStyle().color, iconColor);
     QCOMPARE(writtenAttr(button, "iconColor"), written);
+}
+
+// Offsets and the extension width come from pages: any int keeps the caption rectangle's right and bottom
+// edges and paints without overflow (the sanitizer build checks the arithmetic).
+void tst_PushButton::extremeOffsets_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::newRow("0") << 0;
+    QTest::newRow("-5") << -5;
+    QTest::newRow("INT_MIN") << INT_MIN;
+    QTest::newRow("INT_MAX") << INT_MAX;
+}
+
+void tst_PushButton::extremeOffsets()
+{
+    QFETCH(int, value);
+    TavixQPushButton button;
+    button.resize(40, 20);
+    button.setText(QStringLiteral("OK"));
+    const QByteArray v = QByteArray::number(value);
+    Json::Value node = parse(R"({"attr": {"txtX": )" + v + R"(, "txtY": )" + v + R"(, "iconX": )" + v
+                             + R"(, "isExtBtn": 1, "extWidth": )" + v + R"(, "iconPath": "IDB_CHECKED"}})");
+    QVERIFY(button.readJsonValue(&node));
+    const QRect caption = button.getImpl()->captionRect(button.rect());
+    QCOMPARE(caption.right(), 39);
+    QCOMPARE(caption.bottom(), 19);
+    QCOMPARE(caption.left() <= 0, value <= 0);
+    QImage image(button.size(), QImage::Format_ARGB32_Premultiplied);
+    button.render(&image);
+    QMouseEvent move(QEvent::MouseMove, QPointF(30, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&button, &move);
+    button.render(&image);
+    Json::Value out(Json::objectValue);
+    button.serializeJsonValue(&out, false);
+    int written = 0;
+    tavixReadInt(out["attr"], "txtX", written);
+    QCOMPARE(written, value);   // kept as the page gave it
 }
 
 // A resource PNG becomes an icon object; an SVG, whatever the case of its suffix, stays a path.

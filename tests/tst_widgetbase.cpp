@@ -132,6 +132,7 @@ private slots:
     void themeApplied_data();
     void themeApplied();
     void themeNameAndKey();
+    void readKeepsVisibilityUntilParented();
     void stateAndPaint_data();
     void stateAndPaint();
     void opacityAppliesToPaint();
@@ -353,21 +354,44 @@ void tst_WidgetBase::themeNameAndKey()
     QVERIFY(!themeSwitchUp());
     QCOMPARE(written(probe)["theme"].asString(), std::string("tst_alt"));
 
-    // A page node's "theme" key takes the control's own keys from that entry; the common keys stay the page's.
-    // An unknown theme name reads the page's own keys, and so does a designer whatever the name.
+    // A page node's "theme" names the entry that supplies the control's look: the entry applies first, the
+    // page's own keys over it, and the name is kept for theme changes and saves. An unknown name supplies
+    // nothing; a designer applies no entry but keeps the name. A save writes the page's keys, not the entry's.
     FillStyle pageRed;
     pageRed.name = QStringLiteral("pageRed");
     manager->setFillStyle(pageRed.name, pageRed);
     for (const char *theme : {"tst_alt", "nosuch", "designer"}) {
         manager->setIsDesigner(qstrcmp(theme, "designer") == 0);
+        const QByteArray name = *theme == 'd' ? "tst_alt" : theme;
         ProbeControl page;
-        Json::Value node = parse(QByteArray(R"({"name": "n1", "theme": ")") + (*theme == 'd' ? "tst_alt" : theme)
-                                 + R"(", "style": [["pageRed", 1, 0]]})");
-        QVERIFY(page.readJsonValue(&node));
+        const Json::Value node = parse(R"({"type": "tst_probe", "name": "n1", "attr": {}, "theme": ")" + name
+                                       + R"(", "style": [["pageRed", 1, 0]], "w": 0, "h": 0})");
+        Json::Value copy = node;
+        QVERIFY(page.readJsonValue(&copy));
         QVERIFY(!themeSwitchUp());
         QCOMPARE(page.objectName(), QStringLiteral("n1"));
-        QCOMPARE(page.getImpl()->backgrounds[Normal].name, qstrcmp(theme, "tst_alt") ? "pageRed" : "themeBlue");
-        QCOMPARE(page.getThemeName(), QStringLiteral("tst_probe"));   // the name itself is not stored
+        QCOMPARE(page.getImpl()->backgrounds[Hot].name, QStringLiteral("pageRed"));
+        QCOMPARE(page.getImpl()->caption, QString::fromLatin1(qstrcmp(theme, "tst_alt") ? "" : "alt"));
+        QCOMPARE(page.getThemeName(), QString::fromLatin1(name));
+        QCOMPARE(show(written(page)), show(node));
+    }
+}
+
+// A control without a parent is its own window: reading a node must not open it on the screen.
+void tst_WidgetBase::readKeepsVisibilityUntilParented()
+{
+    for (const char *json : {"{}", R"({"visibility": true})", R"({"visibility": false})"}) {
+        const bool visible = !QByteArray(json).contains("false");
+        ProbeControl probe;
+        Json::Value node = parse(json);
+        QVERIFY(probe.readJsonValue(&node));
+        QVERIFY(!probe.isVisible());
+        QCOMPARE(probe.getInnerVisible(), visible);
+        QWidget parent;
+        probe.setParent(&parent);
+        parent.show();
+        QCOMPARE(probe.isVisible(), visible);
+        probe.setParent(nullptr);   // the probe outlives the parent
     }
 }
 
