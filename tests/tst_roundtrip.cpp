@@ -55,6 +55,10 @@ const std::map<QString, QByteArray> &ownKeys()
             "paddingRight": 3, "paddingBottom": 4, "absoluteDockAutoSize": 1}, "style": [["rtFillHot", 1, 1]])"},
         {"qtstackcontainer", R"("attr": {"drawBackground": 0}, "style": [["rtFillHot", 1, 1]])"},
         {"qtscrollview", R"("style": [["rtFill", 1, 0]])"},
+        {"qtlabel", R"("attr": {"text": "Caption"}, "style": [["rtText", 2, 0]])"},
+        {"qtlabelex", R"("attr": {"text": "Caption"}, "style": [["rtText", 2, 0]])"},
+        {"qtlcdnumber", R"("attr": {"digitCount": 7, "color": "FFFF0000", "text": "12.5"})"},
+        {"qtslider", R"("attr": {"max": 50})"},
     };
     return keys;
 }
