@@ -8,6 +8,8 @@
 #include "controls/TavixQScrollBarImpl.h"
 #include "controls/TavixQScrollView.h"
 #include "controls/TavixQStackContainer.h"
+#include "controls/TavixQTabWidget.h"
+#include "controls/TavixQTabWidgetImpl.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "core/TavixTypes.h"
 
@@ -132,6 +134,25 @@ void forceScrollBarState(QWidget *c, int state)
         impl->thumbState = impl->upState = impl->downState = state;
 }
 
+void setupTab(QWidget *c)
+{
+    auto *tab = qobject_cast<TavixQTabWidget *>(c);
+    if (!tab)
+        return;
+    tab->setItemSize(76);
+    tab->setItemSpace(4);
+    for (const char *text : {"Home", "Files", "Settings"})
+        tab->addTab(QString::fromUtf8(text));
+}
+
+// The bar paints by its hot and selected cells, not by the Impl's state: Hot lights the second cell.
+void forceTabState(QWidget *c, int state)
+{
+    auto *tab = qobject_cast<TavixQTabWidget *>(c);
+    if (TavixQTabWidgetImpl *impl = tab ? tab->getImpl() : nullptr)
+        impl->hotIndex = state == Hot ? 1 : -1;
+}
+
 } // namespace
 
 // Rows in keyword order. Sizes are what the control typically gets in a page.
@@ -150,6 +171,7 @@ const std::vector<GallerySample> &gallerySamples()
         {"qtscrollview", QSize(200, 140), &setupScrollView, nullptr, nullptr, nullptr},
         {"qtspacer", QSize(120, 32), nullptr, nullptr, nullptr, nullptr},
         {"qtstackcontainer", QSize(200, 92), &setupStack, nullptr, nullptr, nullptr},
+        {"qttab", QSize(240, 32), &setupTab, &forceTabState, nullptr, nullptr},
     };
     return rows;
 }

@@ -13,6 +13,7 @@
 #include "controls/TavixQSpacer.h"
 #include "controls/TavixQSplitter.h"
 #include "controls/TavixQStackContainer.h"
+#include "controls/TavixQTabWidget.h"
 #include "core/ControlInfo.h"
 #include "core/TavixControlDeclare.h"
 #include "core/CScrollBarStyle.h"
