@@ -84,6 +84,9 @@ void TavixQTabWidgetImpl::mousePressEvent(QMouseEvent *event)
     if (index < 0)
         return;
     selectedIndex = index;
+    // The bar used the press: it must not reach a parent (a window would start a drag), and Qt must
+    // not look at a bar that a slot deleted.
+    event->accept();
     tab->update();
     emit tab->currentChanged(index);   // last: a slot may delete the bar
 }
