@@ -24,8 +24,8 @@ void TavixQSubWin::paintEvent(QPaintEvent *event)
 // also reaches its parent, where windowPressActive keeps a parent window from starting a drag too.
 void TavixQSubWin::mousePressEvent(QMouseEvent *event)
 {
-    if (m_impl && !TavixQWindowImpl::windowPressActive)
-        m_impl->mousePressEvent(event);
+    if (m_impl)
+        m_impl->mousePressEvent(event);   // does nothing while a sub-window holds the mouse
     QWidget::mousePressEvent(event);
 }
 

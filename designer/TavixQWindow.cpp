@@ -62,8 +62,8 @@ void TavixQWindow::paintEvent(QPaintEvent *event)
 
 void TavixQWindow::mousePressEvent(QMouseEvent *event)
 {
-    if (m_impl && !TavixQWindowImpl::windowPressActive)
-        m_impl->mousePressEvent(event);
+    if (m_impl)
+        m_impl->mousePressEvent(event);   // does nothing while a sub-window holds the mouse
     QDialog::mousePressEvent(event);
 }
 

@@ -80,8 +80,6 @@ class tst_Window : public QObject
 private slots:
     void initTestCase() { previousHandler = qInstallMessageHandler(quietGrabWarnings); }
     void cleanup();
-    void zones_data();
-    void zones();
     void dragStart_data();
     void dragStart();
     void resizeByBorder_data();
@@ -103,31 +101,6 @@ void tst_Window::cleanup()
 {
     QVERIFY(!TavixQWindowImpl::windowPressActive);
     TavixQWindowImpl::windowPressActive = false;
-}
-
-void tst_Window::zones_data()
-{
-    QTest::addColumn<QPoint>("pos");   // in a 100 x 80 window with a 4-pixel band
-    QTest::addColumn<int>("zone");
-    QTest::newRow("(2, 2) top-left") << QPoint(2, 2) << int(TavixQWindowImpl::TopLeftZone);
-    QTest::newRow("(2, 20) left") << QPoint(2, 20) << int(TavixQWindowImpl::LeftZone);
-    QTest::newRow("(3, 40) last band pixel") << QPoint(3, 40) << int(TavixQWindowImpl::LeftZone);
-    QTest::newRow("(4, 40) inside") << QPoint(4, 40) << int(TavixQWindowImpl::NoZone);
-    QTest::newRow("(96, 40) inside") << QPoint(96, 40) << int(TavixQWindowImpl::NoZone);
-    QTest::newRow("(97, 40) right") << QPoint(97, 40) << int(TavixQWindowImpl::RightZone);
-    QTest::newRow("(50, 0) top") << QPoint(50, 0) << int(TavixQWindowImpl::TopZone);
-    QTest::newRow("(50, 79) bottom") << QPoint(50, 79) << int(TavixQWindowImpl::BottomZone);
-    QTest::newRow("(98, 78) bottom-right") << QPoint(98, 78) << int(TavixQWindowImpl::BottomRightZone);
-    QTest::newRow("(98, 1) top-right") << QPoint(98, 1) << int(TavixQWindowImpl::TopRightZone);
-    QTest::newRow("(1, 78) bottom-left") << QPoint(1, 78) << int(TavixQWindowImpl::BottomLeftZone);
-}
-
-void tst_Window::zones()
-{
-    QFETCH(QPoint, pos);
-    QFETCH(int, zone);
-    QCOMPARE(TavixQWindowImpl::zoneAt(pos, QSize(100, 80), 4), zone);
-    QCOMPARE(TavixQWindowImpl::zoneCursor(zone) == Qt::ArrowCursor, zone == TavixQWindowImpl::NoZone);
 }
 
 void tst_Window::dragStart_data()
@@ -181,10 +154,10 @@ void tst_Window::resizeByBorder_data()
     QTest::addColumn<QPoint>("motion");
     QTest::addColumn<QRect>("geometry");
     QTest::newRow("right edge grows") << QPoint(448, 200) << QPoint(50, 7) << QRect(100, 100, 500, 450);
-    QTest::newRow("left edge grows") << QPoint(1, 200) << QPoint(-30, 0) << QRect(70, 100, 480, 450);
+    QTest::newRow("left edge grows, (2, 20)") << QPoint(2, 20) << QPoint(-30, 0) << QRect(70, 100, 480, 450);
     QTest::newRow("top edge shrinks") << QPoint(200, 1) << QPoint(0, 20) << QRect(100, 120, 450, 430);
     QTest::newRow("bottom edge grows") << QPoint(200, 448) << QPoint(0, 25) << QRect(100, 100, 450, 475);
-    QTest::newRow("top-left corner") << QPoint(2, 2) << QPoint(-10, -20) << QRect(90, 80, 460, 470);
+    QTest::newRow("top-left corner, (2, 2)") << QPoint(2, 2) << QPoint(-10, -20) << QRect(90, 80, 460, 470);
     QTest::newRow("bottom-right corner") << QPoint(448, 448) << QPoint(10, 20) << QRect(100, 100, 460, 470);
     QTest::newRow("top-right corner") << QPoint(448, 1) << QPoint(10, -20) << QRect(100, 80, 460, 470);
     QTest::newRow("bottom-left corner") << QPoint(1, 448) << QPoint(-10, 20) << QRect(90, 100, 460, 470);
