@@ -95,6 +95,7 @@ private slots:
     void hostileNumbers_data();
     void hostileNumbers();
     void descriptorAndRegistry();
+    void themeKeepsOrientation();   // last: its theme styles every bar made afterwards
 };
 
 void tst_TabWidget::pressAtCellEdges_data()
@@ -351,6 +352,25 @@ void tst_TabWidget::descriptorAndRegistry()
     QVERIFY(tab);
     info.properties[11].setInt(tab, 77);
     QCOMPARE(tab->getItemSize(), 77);
+}
+
+// A theme entry styles the bar; without "isHor" it leaves a vertical bar vertical (a page's node would not).
+void tst_TabWidget::themeKeepsOrientation()
+{
+    QTemporaryDir theme;
+    QFile style(theme.filePath("style.json")), nodes(theme.filePath("theme.json"));
+    QVERIFY(style.open(QIODevice::WriteOnly) && nodes.open(QIODevice::WriteOnly));
+    style.write(R"({"style": [{"type": 1, "name": "themeTab", "drawImg": false, "clr": "ff00ff00"}]})");
+    nodes.write(R"({"elements": [{"child": [{"name": "qttab", "attr": {"itemSize": 70}, "style": [["themeTab", 1, 1]]}]}]})");
+    style.close();
+    nodes.close();
+    QVERIFY(TavixQResourceManager::getInstance()->loadThemeDir(theme.path()));
+    TavixQTabWidget tab;
+    QCOMPARE(tab.getItemSize(), 70);
+    tab.setIsHor(false);
+    tab.getControlBase()->refreshTheme();
+    QVERIFY(!tab.getIsHor());
+    QCOMPARE(tab.getItemBackground(Hot).color, QColor(0, 255, 0));
 }
 
 QTEST_MAIN(tst_TabWidget)
