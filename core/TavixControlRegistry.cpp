@@ -33,6 +33,7 @@
 #include "controls/TavixQSplitter.h"
 #include "controls/TavixQStackContainer.h"
 #include "controls/TavixQSwitch.h"
+#include "controls/TavixQTabWidget.h"
 #include "controls/TavixQTextEdit.h"
 
 namespace TavixQtLib {
@@ -72,7 +73,7 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qtslider", &TavixQSlider::createTavixQSlider, &TavixQSlider::getProps, true},
         {"qtstackcontainer", &TavixQStackContainer::createTavixQStackContainer, &TavixQStackContainer::getProps, true},
         {"qtspacer", &TavixQSpacer::createTavixQSpacer, &TavixQSpacer::getProps, true},
-        // {"qttab", &TavixQTabWidget::createTavixQTabWidget, &TavixQTabWidget::getProps, true},
+        {"qttab", &TavixQTabWidget::createTavixQTabWidget, &TavixQTabWidget::getProps, true},
         {"qtdedit", &TavixQLineEdit::createTavixQLineEdit, &TavixQLineEdit::getProps, true},
         {"qtcombobox", &TavixQComboBox::createTavixQComboBox, &TavixQComboBox::getProps, true},
         // {"qtlist", &TavixQList::createTavixQList, &TavixQList::getProps, true},
@@ -114,7 +115,7 @@ const std::vector<BuiltInAlias> &builtInAliases()
         {"radiobox", &TavixQRadioButton::createTavixQRadioButton},
         {"slider", &TavixQSlider::createTavixQSlider},
         {"stackcontainer", &TavixQStackContainer::createTavixQStackContainer},
-        // {"tab", &TavixQTabWidget::createTavixQTabWidget},
+        {"tab", &TavixQTabWidget::createTavixQTabWidget},
         {"dedit", &TavixQLineEdit::createTavixQLineEdit},
         {"combobox", &TavixQComboBox::createTavixQComboBox},
         // {"templateList", &TavixQListView::createTavixQListView},

@@ -1,12 +1,11 @@
 #include "core/TavixQWidgetBase.h"
 
 #include "core/ITavixQWidgetBase.h"
+#include "core/ITavixWindow.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixJson.h"
 #include "core/TavixLibrary.h"
 #include "core/TavixQWidgetBaseImpl.h"
-#include "designer/TavixQWindow.h"
-#include "designer/TavixQWindowDesigner.h"
 #include "resources/TavixQResourceManager.h"
 
 #include <QMetaObject>
@@ -173,8 +172,7 @@ void TavixQWidgetBase::resizeWidget()
     if (!parent)
         return;
     if (layoutType == Absolute && typeNameOf(owner) == QLatin1String("qtcontainer")
-        && (qobject_cast<TavixQWindow *>(parent) || qobject_cast<TavixQWindowDesigner *>(parent)
-            || parent->isWindow())) {
+        && (dynamic_cast<ITavixWindow *>(parent) || parent->isWindow())) {
         layoutData[0] = 0;
         layoutData[1] = 0;
         layoutData[2] = parent->width();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ITavixWindow.h"
 #include "tavixqtlib_export.h"
 
 #include <QWidget>
@@ -8,7 +9,7 @@ namespace TavixQtLib {
 
 // The root of a page being designed. It registers with the resource manager for its lifetime so that theme,
 // font and language changes reach its controls.
-class TAVIXQTLIB_EXPORT TavixQWindowDesigner : public QWidget
+class TAVIXQTLIB_EXPORT TavixQWindowDesigner : public QWidget, public ITavixWindow
 {
     Q_OBJECT
 public:
@@ -16,6 +17,7 @@ public:
     ~TavixQWindowDesigner() override;
 
     static const char *typeName() { return "qtwindow"; }
+    QWidget *getWindowWidget() override { return this; }
 };
 
 } // namespace TavixQtLib

@@ -1,10 +1,9 @@
 #include "resources/TavixQResourceManager.h"
 
 #include "core/ITavixQWidgetBase.h"
+#include "core/ITavixWindow.h"
 #include "core/TavixJson.h"
 #include "core/TavixQWidgetBase.h"
-#include "designer/TavixQWindow.h"
-#include "designer/TavixQWindowDesigner.h"
 #include "resources/TavixQResourceManagerImpl.h"
 #include "resources/TavixStyleDocument.h"
 
@@ -22,6 +21,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QSvgRenderer>
+#include <QWidget>
 
 #include <algorithm>
 #include <climits>
@@ -210,12 +210,12 @@ void forEachControlBelow(QWidget *parent, const Visit &visit)
     }
 }
 
-template <typename Window>
-QVector<QPointer<QWidget>> windowSnapshot(const QSet<Window *> &windows)
+// Only the guards are read: a window destroyed while still registered shows up as a null guard.
+QVector<QPointer<QWidget>> windowSnapshot(const QMap<ITavixWindow *, QPointer<QWidget>> &windows)
 {
     QVector<QPointer<QWidget>> result;
     result.reserve(windows.size());
-    for (Window *window : windows)
+    for (const QPointer<QWidget> &window : windows)
         result.append(window);
     return result;
 }
@@ -836,15 +836,15 @@ bool TavixQResourceManager::setCurrentLanguage(const QString &name)
 
 // ---- Windows and notifications ----
 
-bool TavixQResourceManager::registerWindow(TavixQWindow *window)
+bool TavixQResourceManager::registerWindow(ITavixWindow *window)
 {
     if (!window)
         return false;
-    windows.insert(window);
+    windows.insert(window, window->getWindowWidget());
     return true;
 }
 
-bool TavixQResourceManager::unregisterWindow(TavixQWindow *window)
+bool TavixQResourceManager::unregisterWindow(ITavixWindow *window)
 {
     if (!window)
         return false;
@@ -852,15 +852,15 @@ bool TavixQResourceManager::unregisterWindow(TavixQWindow *window)
     return true;
 }
 
-bool TavixQResourceManager::registerDesignerWindow(TavixQWindowDesigner *window)
+bool TavixQResourceManager::registerDesignerWindow(ITavixWindow *window)
 {
     if (!window)
         return false;
-    designerWindows.insert(window);
+    designerWindows.insert(window, window->getWindowWidget());
     return true;
 }
 
-bool TavixQResourceManager::unregisterDesignerWindow(TavixQWindowDesigner *window)
+bool TavixQResourceManager::unregisterDesignerWindow(ITavixWindow *window)
 {
     if (!window)
         return false;

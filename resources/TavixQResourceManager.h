@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -19,9 +20,8 @@ class QWidget;
 
 namespace TavixQtLib {
 
+class ITavixWindow;
 class TavixQResourceManagerImpl;
-class TavixQWindow;
-class TavixQWindowDesigner;
 
 enum ResSourceType : int {
     SourceDefault = 0,
@@ -85,10 +85,12 @@ public:
     QString getCurrentLanguage() const;
     bool setCurrentLanguage(const QString &name);
 
-    bool registerWindow(TavixQWindow *window);
-    bool unregisterWindow(TavixQWindow *window);
-    bool registerDesignerWindow(TavixQWindowDesigner *window);
-    bool unregisterDesignerWindow(TavixQWindowDesigner *window);
+    // Kit windows (TavixQWindow) and designer windows (TavixQWindowDesigner). Each entry keeps a guard
+    // on the window's widget, so a window destroyed without unregistering is skipped, never touched.
+    bool registerWindow(ITavixWindow *window);
+    bool unregisterWindow(ITavixWindow *window);
+    bool registerDesignerWindow(ITavixWindow *window);
+    bool unregisterDesignerWindow(ITavixWindow *window);
     bool themeChange();                             // refreshes every registered window's controls
     void notifyThemeChange(QWidget *window);        // depth-first refreshTheme() on kit controls
     void notifyChangeLanguage(QWidget *window);
@@ -142,8 +144,8 @@ private:
     const QMap<QString, QString> *currentLanguage = nullptr;
     QString currentLanguageName;
     QMap<QString, QMap<QString, QString>> languages;
-    QSet<TavixQWindow *> windows;
-    QSet<TavixQWindowDesigner *> designerWindows;
+    QMap<ITavixWindow *, QPointer<QWidget>> windows;
+    QMap<ITavixWindow *, QPointer<QWidget>> designerWindows;
     TavixQResourceManagerImpl *defaultRes = nullptr;
     TavixQResourceManagerImpl *projectRes = nullptr;
     TavixQResourceManagerImpl *themeRes = nullptr;

@@ -14,6 +14,8 @@
 #include "controls/TavixQScrollView.h"
 #include "controls/TavixQSpinBox.h"
 #include "controls/TavixQStackContainer.h"
+#include "controls/TavixQTabWidget.h"
+#include "controls/TavixQTabWidgetImpl.h"
 #include "controls/TavixQTextEdit.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "core/TavixTypes.h"
@@ -254,6 +256,23 @@ void setupIcd(QWidget *c)
         chart->setLineColor(QColor(0xe0, 0xa0, 0x20), QColor(0xe0, 0xa0, 0x20));
         sweepSample(chart, 100.0);
     }
+void setupTab(QWidget *c)
+{
+    auto *tab = qobject_cast<TavixQTabWidget *>(c);
+    if (!tab)
+        return;
+    tab->setItemSize(76);
+    tab->setItemSpace(4);
+    for (const char *text : {"Home", "Files", "Settings"})
+        tab->addTab(QString::fromUtf8(text));
+}
+
+// The bar paints by its hot and selected cells, not by the Impl's state: Hot lights the second cell.
+void forceTabState(QWidget *c, int state)
+{
+    auto *tab = qobject_cast<TavixQTabWidget *>(c);
+    if (TavixQTabWidgetImpl *impl = tab ? tab->getImpl() : nullptr)
+        impl->hotIndex = state == Hot ? 1 : -1;
 }
 
 } // namespace
@@ -280,6 +299,7 @@ const std::vector<GallerySample> &gallerySamples()
         {"qtspinbox", QSize(100, 28), &setupSpinBox, nullptr, &TavixQSpinBox::createTavixQSpinBox, "SpinBox"},
         {"qtstackcontainer", QSize(200, 92), &setupStack, nullptr, nullptr, nullptr},
         {"qttext", QSize(200, 80), &setupTextEdit, nullptr, nullptr, nullptr},
+        {"qttab", QSize(240, 32), &setupTab, &forceTabState, nullptr, nullptr},
     };
     return rows;
 }
