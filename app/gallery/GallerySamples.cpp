@@ -256,6 +256,8 @@ void setupIcd(QWidget *c)
         chart->setLineColor(QColor(0xe0, 0xa0, 0x20), QColor(0xe0, 0xa0, 0x20));
         sweepSample(chart, 100.0);
     }
+}
+
 void setupTab(QWidget *c)
 {
     auto *tab = qobject_cast<TavixQTabWidget *>(c);
