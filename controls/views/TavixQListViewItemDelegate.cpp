@@ -4,6 +4,7 @@
 #include "controls/views/TavixQListViewImpl.h"
 #include "core/ITavixQWidgetBase.h"
 
+#include <QImage>
 #include <QListView>
 #include <QPainter>
 
@@ -50,12 +51,17 @@ void TavixQListViewItemDelegate::paint(QPainter *painter, const QStyleOptionView
     const QRect row = option.rect;
     if (!row.isValid() || !impl->prepareRow(index, row.size(), s))
         return;
-    painter->save();
-    painter->setClipRect(row, Qt::IntersectClip);
-    // The template is hidden; render() draws it and its children as if shown.
-    widgets.first()->render(painter, row.topLeft(), QRegion(),
-                            QWidget::DrawChildren);
-    painter->restore();
+    // Rendered into a buffer first: rendering straight into the painter lands in the wrong place when
+    // the view itself is being rendered into another device. The template is hidden; render() draws
+    // it and its children as if shown.
+    const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    const QSize pixels = row.size() * dpr;
+    if (rowImage.size() != pixels)
+        rowImage = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    rowImage.setDevicePixelRatio(dpr);
+    rowImage.fill(Qt::transparent);
+    widgets.first()->render(&rowImage, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter->drawImage(row.topLeft(), rowImage);
 }
 
 QSize TavixQListViewItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const

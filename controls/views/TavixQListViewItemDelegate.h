@@ -2,6 +2,7 @@
 
 #include "tavixqtlib_export.h"
 
+#include <QImage>
 #include <QItemDelegate>
 #include <QPointer>
 #include <QVector>
@@ -33,6 +34,7 @@ public:
 private:
     TavixQListViewImpl *impl = nullptr;     // owned by the view, which owns this delegate too
     QVector<QPointer<QWidget>> widgets;
+    mutable QImage rowImage;                // reused for every row of the same size
 };
 
 } // namespace TavixQtLib
