@@ -11,6 +11,7 @@
 
 #include <json/value.h>
 
+#include <QLineEdit>
 #include <QStandardItemModel>
 #include <QtTest>
 
@@ -117,6 +118,8 @@ private slots:
     void hostileValues_data();
     void hostileValues();
     void hundredThousandRows();
+    void clicksMatchStockList_data();
+    void clicksMatchStockList();
     void deleteFromOwnSignal_data();
     void deleteFromOwnSignal();
     void keysMoveCurrentRow();
@@ -224,7 +227,12 @@ void tst_List::templateRowsRenderTemplate()
         QCOMPARE(img.pixelColor(r.left() + 45, r.top() + 8), kRed);
     }
     QVERIFY(f.row->isHidden());
+    f.view.setItemTemplate(&f.view);
+    f.view.setItemTemplate(f.view.viewport());
     QCOMPARE(f.view.getitemTemplate(), f.row);
+    Json::Value node;
+    f.view.serializeJsonValue(&node, false);
+    QCOMPARE(node["child"][0]["type"].asString(), std::string("qtcontainer"));
 }
 
 // An entry that is not valid leaves the template's own background.
@@ -421,6 +429,70 @@ void tst_List::hundredThousandRows()
     QCOMPARE(f.view.currentIndex().row(), kRows - 1);
     QVERIFY2(f.displayCalls < 100, qPrintable(QString::number(f.displayCalls)));
     QCOMPARE(widgetCount(f.view), emptyViewWidgets);
+}
+
+// The kit's own emission of clicked keeps what a stock list does with the same clicks: selection,
+// deselection by Ctrl, edits of a selected row, and one clicked per click.
+void tst_List::clicksMatchStockList_data()
+{
+    QTest::addColumn<QString>("clicks");     // row and modifier per click: "1 2c" = row 1, then Ctrl on row 2
+    // mode -1: single selection, editing on SelectedClicked
+    QTest::addColumn<int>("mode");
+    QTest::newRow("single") << "1 3 3" << int(QAbstractItemView::SingleSelection);
+    QTest::newRow("single, Ctrl deselects") << "1 1c" << int(QAbstractItemView::SingleSelection);
+    QTest::newRow("multi toggles") << "1 2 1" << int(QAbstractItemView::MultiSelection);
+    QTest::newRow("extended, Ctrl and Shift") << "0 2c 4s" << int(QAbstractItemView::ExtendedSelection);
+    QTest::newRow("selected clicked edits") << "2 w 2" << -1;     // w: apart, not a double click
+}
+
+void tst_List::clicksMatchStockList()
+{
+    QFETCH(QString, clicks);
+    QFETCH(int, mode);
+    TavixQList ours;
+    QListWidget stock;
+    for (QListWidget *list : {static_cast<QListWidget *>(&ours), &stock}) {
+        list->resize(200, 150);
+        for (int i = 0; i < 5; ++i) {
+            list->addItem(QString::number(i));
+            list->item(i)->setFlags(list->item(i)->flags() | Qt::ItemIsEditable);
+        }
+        if (mode < 0)
+            list->setEditTriggers(QAbstractItemView::SelectedClicked);
+        else
+            list->setSelectionMode(QAbstractItemView::SelectionMode(mode));
+        list->show();
+        QVERIFY(QTest::qWaitForWindowExposed(list));
+    }
+    QSignalSpy oursClicked(&ours, &QAbstractItemView::clicked), stockClicked(&stock, &QAbstractItemView::clicked);
+    QSignalSpy oursItem(&ours, &QListWidget::itemClicked);
+    for (const QString &click : clicks.split(QLatin1Char(' '))) {
+        if (click == QLatin1String("w")) {
+            QTest::qWait(QApplication::doubleClickInterval() + 50);
+            continue;
+        }
+        const int row = click.left(1).toInt();
+        const Qt::KeyboardModifiers mods = click.endsWith(QLatin1Char('c')) ? Qt::ControlModifier
+            : click.endsWith(QLatin1Char('s'))                             ? Qt::ShiftModifier
+                                                                           : Qt::NoModifier;
+        for (QListWidget *list : {static_cast<QListWidget *>(&ours), &stock})
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, rowCentre(*list, row));
+    }
+    auto rows = [](QListWidget &list) {
+        QList<int> selected;
+        for (const QModelIndex &index : list.selectionModel()->selectedIndexes())
+            selected.append(index.row());
+        std::sort(selected.begin(), selected.end());
+        return selected;
+    };
+    QCOMPARE(rows(ours), rows(stock));
+    QCOMPARE(ours.currentRow(), stock.currentRow());
+    QCOMPARE(oursClicked.count(), stockClicked.count());
+    QCOMPARE(oursItem.count(), stockClicked.count());
+    auto editing = [](QListWidget &list) { return list.viewport()->findChildren<QLineEdit *>().size(); };
+    if (mode < 0)   // Qt opens the editor once the double-click interval has passed
+        QTRY_VERIFY(editing(stock) > 0 && editing(ours) > 0);
+    QCOMPARE(editing(ours), editing(stock));
 }
 
 // A slot may delete the view from the view's own signal.

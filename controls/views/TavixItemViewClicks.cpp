@@ -1,20 +1,31 @@
 #include "controls/views/TavixItemViewClicks.h"
 
 #include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QStyle>
 
 namespace TavixQtLib {
 
-bool tavixItemViewRelease(QAbstractItemView *view, QMouseEvent *event, QPersistentModelIndex &pressed,
+void TavixItemViewPress::record(const QAbstractItemView *view, const QPoint &pos)
+{
+    index = view->indexAt(pos);
+    wasSelected = index.isValid() && view->selectionModel() && view->selectionModel()->isSelected(index);
+}
+
+bool tavixItemViewRelease(QAbstractItemView *view, QMouseEvent *event, TavixItemViewPress &press,
                           const std::function<void(QMouseEvent *)> &qtRelease)
 {
     QPointer<QAbstractItemView> alive(view);
     const QPersistentModelIndex index = view->indexAt(event->pos());
-    const bool click = index.isValid() && index == pressed;
-    pressed = QPersistentModelIndex();
-    if (!click) {
+    const bool click = index.isValid() && index == press.index;
+    // Qt selects at the release after a deferred press (modifiers, drags) and edits a selected row on
+    // SelectedClicked; those releases must reach Qt with their own position.
+    const bool decidedAtRelease = event->modifiers() != Qt::NoModifier
+        || (press.wasSelected && (view->dragEnabled() || (view->editTriggers() & QAbstractItemView::SelectedClicked)));
+    press = TavixItemViewPress();
+    if (!click || decidedAtRelease) {
         qtRelease(event);
         return !alive.isNull();
     }

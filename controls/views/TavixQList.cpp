@@ -171,7 +171,7 @@ void TavixQList::setScrollbarSize(bool, int size)
 
 void TavixQList::mousePressEvent(QMouseEvent *event)
 {
-    m_pressedIndex = indexAt(event->pos());
+    m_press.record(this, event->pos());
     QPointer<TavixQList> alive(this);
     QListWidget::mousePressEvent(event);
     if (alive && m_impl)
@@ -183,12 +183,12 @@ void TavixQList::mouseReleaseEvent(QMouseEvent *event)
     // The Impl's state machine runs before clicked is emitted, since a slot may delete the list.
     if (m_impl)
         m_impl->mouseReleaseEvent(event);
-    tavixItemViewRelease(this, event, m_pressedIndex, [this](QMouseEvent *e) { QListWidget::mouseReleaseEvent(e); });
+    tavixItemViewRelease(this, event, m_press, [this](QMouseEvent *e) { QListWidget::mouseReleaseEvent(e); });
 }
 
 void TavixQList::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    m_pressedIndex = indexAt(event->pos());
+    m_press.record(this, event->pos());
     QListWidget::mouseDoubleClickEvent(event);
 }
 

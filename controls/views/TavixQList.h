@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/views/TavixItemViewClicks.h"
 #include "controls/views/TavixViewScrollBars.h"
 #include "core/TavixControlDeclare.h"
 #include "resources/FillStyle.h"
@@ -8,7 +9,6 @@
 #include "tavixqtlib_export.h"
 
 #include <QListWidget>
-#include <QPersistentModelIndex>
 
 namespace TavixQtLib {
 
@@ -59,7 +59,7 @@ private:
     friend class TavixQListImpl;
     TavixViewScrollBars m_bars;
     TavixQListItemDelegate *m_delegate = nullptr;
-    QPersistentModelIndex m_pressedIndex;
+    TavixItemViewPress m_press;
 };
 
 } // namespace TavixQtLib

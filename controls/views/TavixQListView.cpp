@@ -184,7 +184,9 @@ bool TavixQListView::getEnableSelection() const
 
 void TavixQListView::setItemTemplate(QWidget *itemTemplate)
 {
-    if (itemTemplate == m_impl->itemTemplate)
+    // The view, its viewport or an ancestor cannot become a hidden child of the view.
+    if (itemTemplate == m_impl->itemTemplate || itemTemplate == viewport()
+        || (itemTemplate && (itemTemplate == this || itemTemplate->isAncestorOf(this))))
         return;
     m_impl->itemTemplate = itemTemplate;
     if (itemTemplate) {
@@ -303,11 +305,11 @@ void TavixQListView::resizeEvent(QResizeEvent *event)
 void TavixQListView::mousePressEvent(QMouseEvent *event)
 {
     QPointer<TavixQListView> alive(this);
-    m_pressedIndex = indexAt(event->pos());
+    m_press.record(this, event->pos());
     // Emitted before Qt handles the press, and from here rather than from inside Qt's handler, so
     // that a slot may delete the view.
-    if (m_pressedIndex.isValid() && m_delegate->hasTemplate()) {
-        const QModelIndex index = m_pressedIndex;
+    if (m_press.index.isValid() && m_delegate->hasTemplate()) {
+        const QModelIndex index = m_press.index;
         const QRect row = visualRect(index);
         if (QWidget *control = m_impl->controlAt(index, row.size(), event->pos() - row.topLeft())) {
             emit pressCtrl(control, index);
@@ -325,12 +327,12 @@ void TavixQListView::mouseReleaseEvent(QMouseEvent *event)
     m_delegate->pressed = false;
     if (m_impl)
         m_impl->mouseReleaseEvent(event);
-    tavixItemViewRelease(this, event, m_pressedIndex, [this](QMouseEvent *e) { QListView::mouseReleaseEvent(e); });
+    tavixItemViewRelease(this, event, m_press, [this](QMouseEvent *e) { QListView::mouseReleaseEvent(e); });
 }
 
 void TavixQListView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    m_pressedIndex = indexAt(event->pos());
+    m_press.record(this, event->pos());
     QListView::mouseDoubleClickEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/views/TavixItemViewClicks.h"
 #include "controls/views/TavixViewScrollBars.h"
 #include "core/TavixControlDeclare.h"
 #include "resources/FillStyle.h"
@@ -7,7 +8,6 @@
 #include "tavixqtlib_export.h"
 
 #include <QListView>
-#include <QPersistentModelIndex>
 #include <QStyleOptionViewItem>
 
 #include <functional>
@@ -59,7 +59,8 @@ public:
     void setEnableSelection(bool enable);
     bool getEnableSelection() const;
 
-    // The template becomes a hidden child of this view; null removes it (rows then draw nothing).
+    // The template becomes a hidden child of this view; null removes it (rows then draw nothing). The
+    // view itself, its viewport and its ancestors are refused.
     void setItemTemplate(QWidget *itemTemplate);
     QWidget *getitemTemplate() const;
     void setItemForSizeCallBack(const TavixListItemSizeCallBack &callBack);
@@ -102,7 +103,7 @@ private:
     TavixViewScrollBars m_bars;
     TavixQListViewItemDelegate *m_delegate = nullptr;
     QStandardItemModel *m_demoModel = nullptr;
-    QPersistentModelIndex m_pressedIndex;
+    TavixItemViewPress m_press;
 };
 
 } // namespace TavixQtLib
