@@ -216,7 +216,7 @@ FillStyle namedFill(const char *name)
 }
 
 // Rows of a view: plain rows on the panel, the hovered row in the hot button look, the selected row
-// in the selection colour.
+// in the selection colour; a visible groove and thumb on the vertical bar.
 template <class View>
 void styleRows(View *view)
 {
@@ -226,6 +226,8 @@ void styleRows(View *view)
     view->setItemBackground(Normal, plain);
     view->setItemBackground(Hot, namedFill("defaultButtonHot"));
     view->setItemBackground(Pressed, namedFill("defaultSelection"));
+    view->setScrollbarBackgroundStyle(false, namedFill("defaultBackground"));
+    view->setScrollbarThumbStyle(false, AllStates, namedFill("defaultButtonNormal"));
 }
 
 void setupList(QWidget *c)
