@@ -1,4 +1,5 @@
 #include "controls/TavixQContainer.h"
+#include "controls/TavixQPushButton.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListItemDelegate.h"
@@ -111,6 +112,7 @@ private slots:
     void multiSelection();
     void templateRowsRenderTemplate();
     void templateBackgroundFollowsRow();
+    void idleViewStaysIdle();
     void pressCtrlReachesControl();
     void iconModeRowSize();
     void jsonRoundTrip_data();
@@ -253,6 +255,28 @@ void tst_List::templateBackgroundFollowsRow()
     QCOMPARE(img.pixelColor(100, rowCentre(f.view, 2).y()), kBlue);
 }
 
+// Filling the template (texts that change the size hints of its controls) must not make the view
+// paint again and again.
+void tst_List::idleViewStaysIdle()
+{
+    TemplateFixture f(8);
+    auto *caption = new TavixQPushButton(f.row);
+    caption->setGeometry(60, 0, 80, 18);
+    f.view.setItemTemplate(nullptr);
+    f.view.setItemTemplate(f.row);
+    f.view.setItemDisplayCallBack([&f, caption](const TavixQListView *, const QWidget *, const QModelIndex &index) {
+        ++f.displayCalls;
+        caption->setText(QString(index.row() + 1, QLatin1Char('x')));
+    });
+    f.view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+    QTest::qWait(50);
+    const int settled = f.displayCalls;
+    QVERIFY(settled > 0);
+    QTest::qWait(200);
+    QCOMPARE(f.displayCalls, settled);
+}
+
 void tst_List::pressCtrlReachesControl()
 {
     TemplateFixture f(6);
@@ -273,6 +297,12 @@ void tst_List::pressCtrlReachesControl()
     QCOMPARE(spy.count(), 3);
     QCOMPARE(spy.at(2).at(0).value<QWidget *>(), static_cast<QWidget *>(f.cell));
     QCOMPARE(spy.at(2).at(1).value<QModelIndex>().row(), 1);
+    // A control that is not visible as a delegate item is not hit; the row is.
+    TavixQWidgetBaseImpl::fromWidget(f.cell)->delegateItemVisible = false;
+    f.view.viewport()->repaint();
+    QTest::mouseClick(f.view.viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(f.view, 1) - QPoint(80, 0));
+    QCOMPARE(spy.count(), 4);
+    QCOMPARE(spy.at(3).at(0).value<QWidget *>(), static_cast<QWidget *>(f.row));
 }
 
 void tst_List::iconModeRowSize()
