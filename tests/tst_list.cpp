@@ -115,6 +115,7 @@ private slots:
     void idleViewStaysIdle();
     void pressCtrlReachesControl();
     void iconModeRowSize();
+    void pageNodeBuildsTemplateAndBars();
     void jsonRoundTrip_data();
     void jsonRoundTrip();
     void hostileValues_data();
@@ -329,6 +330,32 @@ void tst_List::initTestCase()
     tavixSetFillStyle(red.name, red);
     tavixSetFillStyle(green.name, green);
     tavixSetFillStyle(thumb.name, thumb);
+}
+
+// Built as the page loader builds it (the control, then each child, then createComplete): the first
+// kit child becomes the template and a scroll bar child restyles the owned bar instead of staying.
+void tst_List::pageNodeBuildsTemplateAndBars()
+{
+    const Json::Value node = tavixtest::parse(R"({"type": "qtlistview", "name": "rows", "w": 200, "h": 100,
+        "attr": {"itemHeight": 24, "itemMode": 0},
+        "child": [{"type": "qtscrollbar", "name": "bar", "w": 12, "h": 80,
+                   "style": [["listProbeThumb", 1, 10]]},
+                  {"type": "qtcontainer", "name": "row", "w": 100, "h": 24}]})");
+    QWidget page;
+    std::unique_ptr<QWidget> made(tavixCreateControlFromNode("qtlistview", node, &page));
+    auto *view = qobject_cast<TavixQListView *>(made.get());
+    QVERIFY(view);
+    for (Json::ArrayIndex i = 0; i < node["child"].size(); ++i) {
+        const Json::Value &child = node["child"][i];
+        QVERIFY(tavixCreateControlFromNode(child["type"].asCString(), child, view));
+    }
+    view->createComplete();
+    QVERIFY(view->getitemTemplate());
+    QCOMPARE(view->getitemTemplate()->objectName(), QStringLiteral("row"));
+    QVERIFY(view->findChildren<TavixQScrollBar *>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
+    QCOMPARE(view->getScrollBar(false)->getScrollbarThumb(Disable).name, QStringLiteral("listProbeThumb"));
+    QCOMPARE(view->getScrollBar(false)->orientation(), Qt::Vertical);
+    QCOMPARE(view->getItemHeight(), 24);
 }
 
 // Written, read into a fresh control and written again: the two nodes are equal, and the named
