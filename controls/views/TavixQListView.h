@@ -56,6 +56,7 @@ public:
     // 0 list, 1 icon; other values read as list.
     void setItemMode(int mode);
     int getItemMode() const;
+    // Stored; selecting text in a row's extended labels needs the extended label control.
     void setEnableSelection(bool enable);
     bool getEnableSelection() const;
 

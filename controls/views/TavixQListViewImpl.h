@@ -41,6 +41,8 @@ public:
     QWidget *controlAt(const QModelIndex &index, const QSize &rowSize, const QPoint &point);
     void clearRowCaches();
 
+    // Text selection inside a row's extended labels (enableSelection, labelExCallBack, rowTextCache
+    // and the delegate's highLight) is kept here but has no effect until the extended label exists.
     bool enableSelection = false;
     int itemHeight = 20;
     int itemWidth = 20;
