@@ -35,6 +35,8 @@
 #include "controls/TavixQSwitch.h"
 #include "controls/TavixQTabWidget.h"
 #include "controls/TavixQTextEdit.h"
+#include "controls/views/TavixQList.h"
+#include "controls/views/TavixQListView.h"
 
 namespace TavixQtLib {
 
@@ -67,7 +69,7 @@ const std::vector<BuiltInType> &builtInTypes()
         // {"qtmenubar", &TavixQMenuBar::createTavixQMenuBar, &TavixQMenuBar::getProps, true},
         {"qtlabel", &TavixQLabel::createTavixQLabel, &TavixQLabel::getProps, true},
         {"qtcheckbox", &TavixQCheckBox::createTavixQCheckBox, &TavixQCheckBox::getProps, true},
-        // {"qtlistview", &TavixQListView::createTavixQListView, &TavixQListView::getProps, false},
+        {"qtlistview", &TavixQListView::createTavixQListView, &TavixQListView::getProps, false},
         {"qtprogressbar", &TavixQProgressBar::createTavixQProgressBar, &TavixQProgressBar::getProps, true},
         {"qtradiobox", &TavixQRadioButton::createTavixQRadioButton, &TavixQRadioButton::getProps, true},
         {"qtslider", &TavixQSlider::createTavixQSlider, &TavixQSlider::getProps, true},
@@ -76,7 +78,7 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qttab", &TavixQTabWidget::createTavixQTabWidget, &TavixQTabWidget::getProps, true},
         {"qtdedit", &TavixQLineEdit::createTavixQLineEdit, &TavixQLineEdit::getProps, true},
         {"qtcombobox", &TavixQComboBox::createTavixQComboBox, &TavixQComboBox::getProps, true},
-        // {"qtlist", &TavixQList::createTavixQList, &TavixQList::getProps, true},
+        {"qtlist", &TavixQList::createTavixQList, &TavixQList::getProps, true},
         // {"qttree", &TavixQTreeView::createTavixQTreeView, &TavixQTreeView::getProps, true},
         // {"qtdatagrid", &TavixQTableView::createTavixQTableView, &TavixQTableView::getProps, true},
         {"qtgroupbox", &TavixQGroupBox::createTavixQGroupBox, &TavixQGroupBox::getProps, true},
@@ -109,7 +111,7 @@ const std::vector<BuiltInAlias> &builtInAliases()
         // {"menubar", &TavixQMenuBar::createTavixQMenuBar},
         {"label", &TavixQLabel::createTavixQLabel},
         {"checkbox", &TavixQCheckBox::createTavixQCheckBox},
-        // {"listview", &TavixQListView::createTavixQListView},
+        {"listview", &TavixQListView::createTavixQListView},
         {"progressbar", &TavixQProgressBar::createTavixQProgressBar},
         {"radio", &TavixQRadioButton::createTavixQRadioButton},
         {"radiobox", &TavixQRadioButton::createTavixQRadioButton},
@@ -118,8 +120,8 @@ const std::vector<BuiltInAlias> &builtInAliases()
         {"tab", &TavixQTabWidget::createTavixQTabWidget},
         {"dedit", &TavixQLineEdit::createTavixQLineEdit},
         {"combobox", &TavixQComboBox::createTavixQComboBox},
-        // {"templateList", &TavixQListView::createTavixQListView},
-        // {"list", &TavixQList::createTavixQList},
+        {"templateList", &TavixQListView::createTavixQListView},
+        {"list", &TavixQList::createTavixQList},
         // {"tree", &TavixQTreeView::createTavixQTreeView},
         // {"datagrid", &TavixQTableView::createTavixQTableView},
         {"groupbox", &TavixQGroupBox::createTavixQGroupBox},

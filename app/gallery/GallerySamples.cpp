@@ -17,10 +17,15 @@
 #include "controls/TavixQTabWidget.h"
 #include "controls/TavixQTabWidgetImpl.h"
 #include "controls/TavixQTextEdit.h"
+#include "controls/views/TavixQList.h"
+#include "controls/views/TavixQListView.h"
+#include "core/TavixLibrary.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "core/TavixTypes.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QHoverEvent>
 #include <QAbstractSlider>
 #include <QImage>
 #include <QLinearGradient>
@@ -28,6 +33,7 @@
 #include <QLCDNumber>
 #include <QMetaProperty>
 #include <QProgressBar>
+#include <QStandardItemModel>
 
 #include <cmath>
 
@@ -236,6 +242,87 @@ void setupImage(QWidget *c)
     }
 }
 
+FillStyle namedFill(const char *name)
+{
+    FillStyle style;
+    tavixGetFillStyle(QString::fromLatin1(name), style);
+    return style;
+}
+
+// Rows of a view: plain rows on the panel, the hovered row in the hot button look, the selected row
+// in the selection colour; a visible groove and thumb on the vertical bar.
+template <class View>
+void styleRows(View *view)
+{
+    FillStyle plain;
+    plain.valid = false;
+    view->setBackground(CommonNormal, namedFill("defaultPanel"));
+    view->setItemBackground(Normal, plain);
+    view->setItemBackground(Hot, namedFill("defaultButtonHot"));
+    view->setItemBackground(Pressed, namedFill("defaultSelection"));
+    view->setScrollbarBackgroundStyle(false, namedFill("defaultBackground"));
+    view->setScrollbarThumbStyle(false, AllStates, namedFill("defaultButtonNormal"));
+}
+
+void setupList(QWidget *c)
+{
+    auto *list = qobject_cast<TavixQList *>(c);
+    if (!list)
+        return;
+    styleRows(list);
+    TextStyleDesc text;
+    tavixGetTextStyle(QStringLiteral("defaultText"), text);
+    text.x = 6;
+    list->setItemTextStyle(AllStates, text);
+    list->setItemHeight(24);
+    for (int i = 1; i <= 6; ++i)
+        list->addItem(QStringLiteral("List item %1").arg(i));
+    list->setCurrentRow(2);
+}
+
+QWidget *createListView() { return new TavixQListView(); }
+
+// Each row: a colour swatch and a caption button, filled from the row by the display callback.
+void setupListView(QWidget *c)
+{
+    auto *view = qobject_cast<TavixQListView *>(c);
+    if (!view)
+        return;
+    styleRows(view);
+    auto *model = new QStandardItemModel(6, 1, view);
+    for (int i = 0; i < 6; ++i)
+        model->setData(model->index(i, 0), QStringLiteral("Template row %1").arg(i + 1));
+    view->setModel(model);
+    view->setItemHeight(26);
+    auto *row = new TavixQContainer;
+    FillStyle clear;
+    clear.valid = false;
+    row->setBackground(clear);      // the row's state styles show through
+    row->setChildLayout(TavixQContainer::Horizontal);
+    row->setChildPadding(3);
+    row->setChildSpace(6);
+    auto *swatch = new TavixQContainer;
+    auto *caption = button(QString());
+    row->addChildWidget(swatch, 1);
+    row->addChildWidget(caption, 6);
+    view->setItemTemplate(row);
+    view->setItemDisplayCallBack([swatch, caption](const TavixQListView *, const QWidget *, const QModelIndex &index) {
+        swatch->setColor(QColor::fromHsv((index.row() * 55) % 360, 160, 220));
+        caption->setText(index.data().toString());
+    });
+    view->setCurrentIndex(model->index(2, 0));
+}
+
+// Row 1 under the pointer: only a hover event reaches the view's hover index, and only once laid out.
+void hoverSecondRow(QWidget *c, int)
+{
+    auto *view = qobject_cast<QAbstractItemView *>(c);
+    if (!view || !view->model() || view->model()->rowCount() < 2)
+        return;
+    QHoverEvent move(QEvent::HoverMove, view->visualRect(view->model()->index(1, 0)).center(), QPoint(-1, -1));
+    QCoreApplication::sendEvent(view->viewport(), &move);
+}
+
 QWidget *createEcg() { return new TavixQECGChart(); }
 QWidget *createIcd() { return new TavixQICDChart(); }
 
@@ -293,6 +380,8 @@ const std::vector<GallerySample> &gallerySamples()
         {"qticdchart", QSize(260, 100), &setupIcd, nullptr, &createIcd, "ICD chart"},
         {"qtlabel", QSize(160, 28), &setupLabel, nullptr, nullptr, nullptr},
         {"qtlcdnumber", QSize(140, 48), &setupLcd, nullptr, nullptr, nullptr},
+        {"qtlist", QSize(180, 120), &setupList, &hoverSecondRow, nullptr, nullptr},
+        {"qtlistview", QSize(200, 140), &setupListView, &hoverSecondRow, &createListView, "ListView"},
         {"qtpicture", QSize(96, 72), &setupImage, nullptr, nullptr, nullptr},
         {"qtradiobox", QSize(150, 28), &setupRadio, nullptr, nullptr, nullptr},
         {"qtscrollbar", QSize(20, 140), &setupScrollBar, &forceScrollBarState, nullptr, nullptr},

@@ -1,0 +1,140 @@
+// Time to show and to scroll one page of the list and the template list at 1 000 and 100 000 rows,
+// beside a stock view over the same rows: QListWidget for the list, QListView over the same
+// QStandardItemModel for the template list. The stock views are measured with their defaults and
+// with uniform item sizes (the setting the kit's views use). Ratios are ours / stock; below 1 is faster.
+//
+//   QT_QPA_PLATFORM=offscreen ./bench_views
+
+#include "controls/TavixQContainer.h"
+#include "controls/views/TavixQList.h"
+#include "controls/views/TavixQListView.h"
+#include "core/TavixLibrary.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QStandardItemModel>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+using namespace TavixQtLib;
+
+namespace {
+
+int displayCalls = 0;             // template rows filled, to show that only visible rows are drawn
+constexpr int kShowRuns = 3;       // the fastest is reported
+constexpr int kPages = 40;         // pages scrolled per scroll figure
+const QSize kViewSize(300, 400);
+
+struct Figures
+{
+    double showMs = 0;
+    double pageMs = 0;
+};
+
+// show: from show() to the first frame painted; page: one page step of the vertical bar and its repaint.
+Figures measure(const std::function<QAbstractItemView *()> &make)
+{
+    Figures f{1e300, 0};
+    for (int run = 0; run < kShowRuns; ++run) {
+        std::unique_ptr<QAbstractItemView> view(make());
+        view->resize(kViewSize);
+        QElapsedTimer timer;
+        timer.start();
+        view->show();
+        QCoreApplication::processEvents();
+        view->viewport()->repaint();
+        f.showMs = std::min(f.showMs, timer.nsecsElapsed() / 1e6);
+        if (run + 1 < kShowRuns)
+            continue;
+        QScrollBar *bar = view->verticalScrollBar();
+        timer.restart();
+        for (int page = 0; page < kPages; ++page) {
+            bar->setValue(bar->value() + bar->pageStep());
+            view->viewport()->repaint();
+        }
+        f.pageMs = timer.nsecsElapsed() / 1e6 / kPages;
+    }
+    return f;
+}
+
+QStringList texts(int rows)
+{
+    QStringList list;
+    list.reserve(rows);
+    for (int i = 0; i < rows; ++i)
+        list.append(QStringLiteral("row %1").arg(i));
+    return list;
+}
+
+// A row template: a container with a caption button and an inner panel, filled per row.
+QWidget *makeTemplate()
+{
+    auto *row = new TavixQContainer;
+    row->setChildLayout(TavixQContainer::Horizontal);
+    row->setChildPadding(2);
+    row->setChildSpace(4);
+    row->addChildWidget(new TavixQContainer, 1);
+    row->addChildWidget(new TavixQContainer, 3);
+    return row;
+}
+
+void report(const char *what, int rows, const Figures &ours, const Figures &stock, const Figures &uniform)
+{
+    std::printf("%-13s %7d rows  show %8.2f ms (stock %8.2f, x%6.2f; uniform %7.2f, x%6.2f)  "
+                "page %6.3f ms (stock %6.3f, x%5.2f; uniform %6.3f, x%5.2f)\n",
+                what, rows, ours.showMs, stock.showMs, ours.showMs / stock.showMs, uniform.showMs,
+                ours.showMs / uniform.showMs, ours.pageMs, stock.pageMs, ours.pageMs / stock.pageMs, uniform.pageMs,
+                ours.pageMs / uniform.pageMs);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    init();
+    for (int rows : {1000, 100000}) {
+        const QStringList items = texts(rows);
+        auto listWidget = [&items](QListWidget *w, bool uniform) {
+            w->setUniformItemSizes(uniform);
+            w->addItems(items);
+            return w;
+        };
+        const Figures list = measure([&] { return listWidget(new TavixQList, true); });
+        const Figures listStock = measure([&] { return listWidget(new QListWidget, false); });
+        const Figures listUniform = measure([&] { return listWidget(new QListWidget, true); });
+        report("list", rows, list, listStock, listUniform);
+
+        QStandardItemModel model(rows, 1);
+        for (int i = 0; i < rows; ++i)
+            model.setData(model.index(i, 0), items.at(i));
+        displayCalls = 0;
+        const Figures view = measure([&] {
+            auto *v = new TavixQListView;
+            v->setModel(&model);
+            v->setItemHeight(24);
+            v->setItemTemplate(makeTemplate());
+            v->setItemDisplayCallBack(
+                [](const TavixQListView *, const QWidget *, const QModelIndex &) { ++displayCalls; });
+            return v;
+        });
+        const int calls = displayCalls;
+        auto stockView = [&model](bool uniform) {
+            auto *v = new QListView;
+            v->setModel(&model);
+            v->setUniformItemSizes(uniform);
+            return v;
+        };
+        const Figures viewStock = measure([&] { return stockView(false); });
+        const Figures viewUniform = measure([&] { return stockView(true); });
+        report("template list", rows, view, viewStock, viewUniform);
+        std::printf("%-13s %7d rows  template rows drawn in %d shows and %d pages: %d\n", "", rows, kShowRuns,
+                    kPages, calls);
+    }
+    return 0;
+}

@@ -1,0 +1,199 @@
+#include "controls/views/TavixQList.h"
+
+#include "controls/views/TavixItemExtent.h"
+#include "controls/views/TavixItemViewClicks.h"
+#include "controls/views/TavixQListImpl.h"
+#include "controls/views/TavixQListItemDelegate.h"
+
+#include <QMouseEvent>
+#include <QPointer>
+
+namespace TavixQtLib {
+
+TavixQList::TavixQList(QWidget *parent)
+    : QListWidget(parent)
+{
+    m_impl = new TavixQListImpl(this);
+    m_delegate = new TavixQListItemDelegate(m_impl, this);
+    setItemDelegate(m_delegate);
+    m_bars.install(this);
+    setFrameStyle(0);
+    viewport()->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0);"));
+    viewport()->installEventFilter(m_impl);
+    viewport()->setAttribute(Qt::WA_Hover, true);
+    setMouseTracking(true);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Every row has the list's height, so Qt lays out 100 000 rows without asking each one.
+    setUniformItemSizes(true);
+    // Last, so that a theme entry also reaches the delegate and the owned bars.
+    m_impl->applyTheme();
+}
+
+TavixQList::~TavixQList()
+{
+    viewport()->removeEventFilter(m_impl);
+    delete m_delegate;      // it holds the Impl
+    m_delegate = nullptr;
+    tavixDestroyImpl(this, m_impl);
+}
+
+TAVIX_DEFINE_CONTROL(TavixQList, "qtlist")
+
+ControlInfo TavixQList::getProps()
+{
+    ControlInfo info = tavixControlInfo(typeName(), "TavixQList", "List", "Control List", "list");
+
+    PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
+    background.addOption(CommonNormal, QStringLiteral("Normal"));
+    background.addOption(CommonDisable, QStringLiteral("Disable"));
+    background.setFillStyle = tavixBindAccessor(&TavixQList::setBackground);
+    background.getFillStyle = tavixBindAccessor(&TavixQList::getBackground);
+    info.properties.push_back(background);
+
+    PropertyDef item = tavixPropertyDef(QStringLiteral("ItemBackground"), FillStyleRef);
+    tavixAddStateOptions(item);
+    item.setFillStyle = tavixBindAccessor(&TavixQList::setItemBackground);
+    item.getFillStyle = tavixBindAccessor(&TavixQList::getItemBackground);
+    info.properties.push_back(item);
+
+    PropertyDef text = tavixPropertyDef(QStringLiteral("TextStyle"), TextStyleRef);
+    tavixAddStateOptions(text);
+    text.setTextStyle = tavixBindAccessor(&TavixQList::setItemTextStyle);
+    text.getTextStyle = tavixBindAccessor(&TavixQList::getItemTextStyle);
+    info.properties.push_back(text);
+
+    PropertyDef multi = tavixPropertyDef(QStringLiteral("MultiSelect"), Bool);
+    multi.setBool = tavixBindAccessor(&TavixQList::setIsMultiSelected);
+    multi.getBool = tavixBindAccessor(&TavixQList::getIsMultiSelected);
+    info.properties.push_back(multi);
+
+    PropertyDef height = tavixPropertyDef(QStringLiteral("ItemHeight"), Int);
+    height.setInt = tavixBindAccessor(&TavixQList::setItemHeight);
+    height.getInt = tavixBindAccessor(&TavixQList::getItemHeight);
+    info.properties.push_back(height);
+    return info;
+}
+
+void TavixQList::setBackground(CommonCtrlState, const FillStyle &style)
+{
+    m_impl->background = style;
+    viewport()->update();
+}
+
+const FillStyle &TavixQList::getBackground(CommonCtrlState) const
+{
+    return m_impl->background;
+}
+
+void TavixQList::setItemBackground(CtrlState state, const FillStyle &style)
+{
+    tavixSetPerState(m_impl->itemBackgrounds, state, style);
+    viewport()->update();
+}
+
+const FillStyle &TavixQList::getItemBackground(CtrlState state) const
+{
+    return m_impl->itemBackgrounds[tavixStateIndex(state)];
+}
+
+void TavixQList::setItemTextStyle(CtrlState state, const TextStyleDesc &style)
+{
+    tavixSetPerState(m_impl->itemTextStyles, state, style);
+    viewport()->update();
+}
+
+const TextStyleDesc &TavixQList::getItemTextStyle(CtrlState state) const
+{
+    return m_impl->itemTextStyles[tavixStateIndex(state)];
+}
+
+void TavixQList::setItemHeight(int height)
+{
+    height = tavixStoredItemExtent(height);
+    if (m_impl->itemHeight == height)
+        return;
+    m_impl->itemHeight = height;
+    // Row geometry is cached by the view; a new height needs a new layout.
+    doItemsLayout();
+    viewport()->update();
+}
+
+int TavixQList::getItemHeight() const
+{
+    return m_impl->itemHeight;
+}
+
+void TavixQList::setIsMultiSelected(bool multi)
+{
+    setSelectionMode(multi ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
+}
+
+bool TavixQList::getIsMultiSelected() const
+{
+    return selectionMode() != QAbstractItemView::SingleSelection;
+}
+
+void TavixQList::setScrollbarBackgroundStyle(bool horizontal, const FillStyle &style)
+{
+    m_bars.setBackgroundStyle(horizontal, style);
+}
+
+void TavixQList::setScrollbarButtonIcon(bool horizontal, bool up, const QString &path)
+{
+    m_bars.setButtonIcon(horizontal, up, path);
+}
+
+void TavixQList::setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc &style)
+{
+    m_bars.setButtonIconStyle(horizontal, up, style);
+}
+
+void TavixQList::setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle &style)
+{
+    m_bars.setButtonStyle(horizontal, up, state, style);
+}
+
+void TavixQList::setScrollbarThumb(bool horizontal, const QString &path)
+{
+    m_bars.setThumb(horizontal, path);
+}
+
+void TavixQList::setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle &style)
+{
+    m_bars.setThumbStyle(horizontal, state, style);
+}
+
+void TavixQList::setScrollbarSize(bool, int size)
+{
+    m_bars.setSize(size);
+}
+
+void TavixQList::mousePressEvent(QMouseEvent *event)
+{
+    m_press.record(this, event->pos());
+    QPointer<TavixQList> alive(this);
+    QListWidget::mousePressEvent(event);
+    if (alive && m_impl)
+        m_impl->mousePressEvent(event);
+}
+
+void TavixQList::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The Impl's state machine runs before clicked is emitted, since a slot may delete the list.
+    if (m_impl)
+        m_impl->mouseReleaseEvent(event);
+    tavixItemViewRelease(this, event, m_press, [this](QMouseEvent *e) { QListWidget::mouseReleaseEvent(e); });
+}
+
+void TavixQList::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_press.record(this, event->pos());
+    QListWidget::mouseDoubleClickEvent(event);
+}
+
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQList, QListWidget, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQList, QListWidget, leaveEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQList, QListWidget, mouseMoveEvent, QMouseEvent)
+
+} // namespace TavixQtLib
