@@ -59,6 +59,7 @@ const std::map<QString, QByteArray> &ownKeys()
         {"qtlabelex", R"("attr": {"text": "Caption"}, "style": [["rtText", 2, 0]])"},
         {"qtlcdnumber", R"("attr": {"digitCount": 7, "color": "FFFF0000", "text": "12.5"})"},
         {"qtslider", R"("attr": {"max": 50})"},
+        {"qtlistview", R"("attr": {"itemHeight": 30, "itemWidth": 40, "spacing": 3, "itemMode": 1})"},
     };
     return keys;
 }
