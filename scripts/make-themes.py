@@ -27,7 +27,7 @@ THEMES = {
         "second": "F3F7FD", "secondBorder": "D8E2F0",
         "text": "1F2937", "text2": "4B5563", "textDisabled": "9AA3AF", "title": "111827",
         "accent": "2563EB", "accentHot": "1D4ED8", "accentPressed": "1E40AF", "onAccent": "FFFFFF",
-        "accentSoft": "DCE8FD", "accentSoftText": "1E3A8A",
+        "accentSoft": "DCE8FD", "accentText": "1D4ED8", "accentSoftText": "1E3A8A",
         "btn": "2563EB", "btnBorder": "1F56D1", "btnHot": "1D4ED8", "btnHotBorder": "1A45C2",
         "btnPressed": "1E40AF", "btnPressedBorder": "1B3A9E", "btnDisabled": "E3E8EF",
         "btnDisabledBorder": "D5DCE6", "btnText": "FFFFFF", "btnDisabledText": "8A94A3",
@@ -65,7 +65,7 @@ THEMES = {
         "second": "1C2531", "secondBorder": "2E3A4B",
         "text": "E6EDF3", "text2": "A9B4C2", "textDisabled": "6B7684", "title": "F8FAFC",
         "accent": "38BDF8", "accentHot": "7DD3FC", "accentPressed": "0EA5E9", "onAccent": "0B1220",
-        "accentSoft": "0C4A6E", "accentSoftText": "FFFFFF",
+        "accentSoft": "0C4A6E", "accentText": "38BDF8", "accentSoftText": "FFFFFF",
         "btn": "38BDF8", "btnBorder": "38BDF8", "btnHot": "7DD3FC", "btnHotBorder": "7DD3FC",
         "btnPressed": "0EA5E9", "btnPressedBorder": "0EA5E9", "btnDisabled": "1F2833",
         "btnDisabledBorder": "2A3442", "btnText": "0B1220", "btnDisabledText": "6B7684",
@@ -103,7 +103,7 @@ THEMES = {
         "second": "EFEBE5", "secondBorder": "CFC7BB",
         "text": "2B2621", "text2": "5E564D", "textDisabled": "A39B90", "title": "1E1A16",
         "accent": "4F6D64", "accentHot": "5E7E74", "accentPressed": "3F5A52", "onAccent": "FFFFFF",
-        "accentSoft": "D5DED8", "accentSoftText": "1E2B26",
+        "accentSoft": "D5DED8", "accentText": "3F5A52", "accentSoftText": "1E2B26",
         "btn": "ECE7DF", "btnBorder": "9E958A", "btnHot": "F7F4EF", "btnHotBorder": "7A6F63",
         "btnPressed": "D9D1C5", "btnPressedBorder": "6B6156", "btnDisabled": "EEEBE6",
         "btnDisabledBorder": "D2CBC1", "btnText": "2B2621", "btnDisabledText": "A39B90",
@@ -156,6 +156,7 @@ def text(name, clr, size=12, hor=0, ver=1, bold=False, x=0):
 
 def styles(p):
     r, ir, br = p["cardRound"], p["inputRound"], p["btnRound"]
+    combo_side = {"leftBorder": False, "roundTopLeft": False, "roundBottomLeft": False}
     body, small, title = p["bodySize"], p["smallSize"], p["titleSize"]
     out = [
         # Surfaces of the dashboard.
@@ -195,6 +196,10 @@ def styles(p):
         text("bodyTextDisable", p["textDisabled"], body),
         text("secondaryText", p["text2"], small),
         text("titleText", p["title"], title, 0, 1, True),
+        text("headingText", p["title"], 20, 0, 1, True),
+        text("subtitleText", p["title"], 13, 0, 1, True),
+        text("mutedText", p["text2"], small),
+        text("accentText", p["accentText"], body, 0, 1, True),
         text("groupTitleText", p["text"], body, 0, 1, True),
         text("placeholderText", p["placeholder"], body),
         # Inputs (line edit, text edit, combo box).
@@ -206,9 +211,11 @@ def styles(p):
         text("inputTextDisable", p["textDisabled"], body),
         text("comboText", p["text"], body, x=8),
         text("comboTextDisable", p["textDisabled"], body, x=8),
-        fill("comboButton", p["input"], None, 0, ir, roundTopLeft=False, roundBottomLeft=False),
-        fill("comboButtonHot", p["hover"], None, 0, ir, roundTopLeft=False, roundBottomLeft=False),
-        fill("comboButtonDisable", p["inputDisabled"], None, 0, ir, roundTopLeft=False, roundBottomLeft=False),
+        # The arrow part repeats the box's right-hand border, so the frame stays whole under it.
+        fill("comboButton", p["input"], p["inputBorder"], 1, ir, **combo_side),
+        fill("comboButtonHot", p["hover"], p["inputHotBorder"], 1, ir, **combo_side),
+        fill("comboButtonPressed", p["hover"], p["inputFocusBorder"], 2, ir, **combo_side),
+        fill("comboButtonDisable", p["inputDisabled"], p["inputDisabledBorder"], 1, ir, **combo_side),
         fill("popupBg", p["menuPopup"], p["menuPopupBorder"], 1, 0),
         # Item rows (lists, tables, trees, combo popups, menus).
         fill("itemNormal", p["panel"]),
@@ -221,8 +228,8 @@ def styles(p):
         fill("headerBg", p["header"], p["panelBorder"], 1, 0, leftBorder=False, topBorder=False),
         text("headerText", p["headerText"], small, 0, 1, True, x=8),
         # Check boxes and radio buttons: transparent rows, the indicator images carry the state.
-        text("checkText", p["text"], body),
-        text("checkTextDisable", p["textDisabled"], body),
+        text("checkText", p["text"], body, x=6),
+        text("checkTextDisable", p["textDisabled"], body, x=6),
         # Progress bar and slider.
         fill("trackBg", p["track"], None, 0, 4),
         fill("progressBg", p["track"], None, 0, 6),
@@ -358,6 +365,12 @@ def theme_entries(p):
         container("mainBkg", "mainBkg"),
         container("secondBkg", "secondBkg"),
         label("labTitle", "titleText"),
+        # Spare label looks for pages that want a hierarchy that follows the theme.
+        label("labHeading", "headingText"),
+        label("labSubtitle", "subtitleText"),
+        label("labBody", "bodyText"),
+        label("labMuted", "mutedText"),
+        label("labAccent", "accentText"),
         entry("WindowButtonBlue", "qtbutton", [
             ("winBtnNormal", F, 0), ("winBtnHot", F, 1), ("winBtnPressed", F, 2), ("winBtnNormal", F, 3),
             ("bodyText", T, 4)], win_icon),
@@ -390,7 +403,7 @@ def theme_entries(p):
         entry("qttab", "qttab", [
             ("tabBar", F, 0), ("tabItem", F, 1), ("tabItemHot", F, 2), ("tabItemSelected", F, 3),
             ("tabItemDisable", F, 4), ("tabText", T, 5), ("tabText", T, 6), ("tabTextSelected", T, 7),
-            ("tabTextDisable", T, 8)]),
+            ("tabTextDisable", T, 8)], {"itemSize": 96, "itemSpace": 2}),
         entry("qtdedit", "qtdedit", [
             ("inputNormal", F, 0), ("inputHot", F, 1), ("inputFocus", F, 2), ("inputDisable", F, 3),
             ("inputText", T, 4), ("inputTextDisable", T, 7), ("placeholderText", T, 9)],
@@ -401,7 +414,7 @@ def theme_entries(p):
             {"leftMargin": 6, "topMargin": 4, "rightMargin": 6, "bottomMargin": 4}),
         entry("qtcombobox", "qtcombobox", [
             ("inputNormal", F, 0), ("inputHot", F, 1), ("inputFocus", F, 2), ("inputDisable", F, 3),
-            ("comboButton", F, 4), ("comboButtonHot", F, 5), ("comboButtonHot", F, 6),
+            ("comboButton", F, 4), ("comboButtonHot", F, 5), ("comboButtonPressed", F, 6),
             ("comboButtonDisable", F, 7),
             ("comboText", T, 8), ("comboTextDisable", T, 11),
             ("popupBg", F, 12)] + [(s, k, slot + 11) for s, k, slot in items],
