@@ -218,10 +218,10 @@ def styles(p):
         fill("comboButtonDisable", p["inputDisabled"], p["inputDisabledBorder"], 1, ir, **combo_side),
         fill("popupBg", p["menuPopup"], p["menuPopupBorder"], 1, 0),
         # Item rows (lists, tables, trees, combo popups, menus).
-        fill("itemNormal", p["panel"]),
+        # Lists and views sit on a borderless tinted panel: their rows would cover a frame's top and sides.
+        fill("listBg", p["second"]),
         fill("itemHot", p["hover"]),
         fill("itemSelected", p["select"]),
-        fill("itemDisable", p["panel"]),
         text("itemText", p["text"], body, x=8),
         text("itemTextSelected", p["selectText"], body, 0, 1, True, x=8),
         text("itemTextDisable", p["textDisabled"], body, x=8),
@@ -344,7 +344,7 @@ def theme_entries(p):
     container = lambda name, normal, disable=None: entry(
         name, "qtcontainer", [(normal, F, 0)] + ([(disable, F, 1)] if disable else []))
     label = lambda name, style: entry(name, "qtlabel", [(style, T, 0), ("bodyTextDisable", T, 3)])
-    items = [("itemNormal", F, 2), ("itemHot", F, 3), ("itemSelected", F, 4), ("itemDisable", F, 5),
+    items = [("empty", F, 2), ("itemHot", F, 3), ("itemSelected", F, 4), ("empty", F, 5),
              ("itemText", T, 6), ("itemText", T, 7), ("itemTextSelected", T, 8), ("itemTextDisable", T, 9)]
     scroll = lambda name, up, down: entry(name, "qtscrollbar", [
         ("scrollTrack", F, 0),
@@ -390,8 +390,8 @@ def theme_entries(p):
         entry("qtlabelex", "qtlabelex", [("bodyText", T, 0), ("bodyTextDisable", T, 3)]),
         checkable_entry("qtcheckbox", "qtcheckbox", "check", True),
         checkable_entry("qtradiobox", "qtradiobox", "radio", False),
-        entry("qtlistview", "qtlistview", [("panelBg", F, 0), ("itemNormal", F, 2), ("itemHot", F, 3),
-                                           ("itemSelected", F, 4), ("itemDisable", F, 5)]),
+        entry("qtlistview", "qtlistview", [("listBg", F, 0), ("empty", F, 2), ("itemHot", F, 3),
+                                           ("itemSelected", F, 4), ("empty", F, 5)]),
         entry("qtprogressbar", "qtprogressbar", [("progressBg", F, 0), ("progressFill", F, 2),
                                                  ("progressText", T, 4)]),
         entry("qtslider", "qtslider", [
@@ -419,7 +419,7 @@ def theme_entries(p):
             ("comboText", T, 8), ("comboTextDisable", T, 11),
             ("popupBg", F, 12)] + [(s, k, slot + 11) for s, k, slot in items],
             {"btnIcon": "images/combo_arrow.svg", "btnHotIcon": "images/combo_arrow_hot.svg"}),
-        entry("qtlist", "qtlist", [("panelBg", F, 0)] + items),
+        entry("qtlist", "qtlist", [("listBg", F, 0)] + items),
         entry("qtgroupbox", "qtgroupbox", [("groupBg", F, 0), ("groupTitleText", T, 0)],
               {"size": 1, "color": "FF" + p["cardBorder"]}),
         entry("qtspinbox", "qtspinbox"),
@@ -429,13 +429,13 @@ def theme_entries(p):
             ("switchBg", F, 0), ("switchThumb", F, 2), ("switchThumbHot", F, 3), ("switchThumbPressed", F, 4),
             ("switchThumbDisable", F, 5), ("switchThumbText", T, 6), ("switchText", T, 7)],
             {"margin": 2, "thumbW": 30, "thumbH": 30}),
-        entry("qtscrollview", "qtscrollview", [("panelBg", F, 0)]),
+        entry("qtscrollview", "qtscrollview", [("listBg", F, 0)]),
         scroll("qtscrollbar", "arrow_up", "arrow_down"),
         entry("qtpicture", "qtpicture"),
-        entry("qtdatagrid", "qtdatagrid", [("panelBg", F, 0)] + items + [
+        entry("qtdatagrid", "qtdatagrid", [("listBg", F, 0)] + items + [
             ("headerBg", F, 10), ("headerText", T, 14)],
             {"itemHeight": 28, "checkedImg": "images/check_on.svg", "uncheckImg": "images/check_off.svg"}),
-        entry("qttree", "qttree", [("panelBg", F, 0)] + items, {"itemHeight": 26}),
+        entry("qttree", "qttree", [("listBg", F, 0)] + items, {"itemHeight": 26}),
         entry("qtmenubar", "qtmenubar", [
             ("menuBarBg", F, 0), ("menuItem", F, 1), ("menuItemHot", F, 2), ("menuItemPressed", F, 3),
             ("menuItem", F, 4), ("menuText", T, 5), ("menuTextHot", T, 6), ("menuTextHot", T, 7),

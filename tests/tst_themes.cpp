@@ -346,7 +346,7 @@ void tst_Themes::textContrast_data()
         {"accentText", "previewCanvasBg"}, {"btnText", "btnNormal"}, {"btnText", "btnHot"},
         {"btnText", "btnPressed"}, {"navText", "sidebarBg"}, {"navText", "navHot"},
         {"navTextSelected", "navSelected"}, {"inputText", "inputNormal"}, {"placeholderText", "inputNormal"},
-        {"comboText", "inputNormal"}, {"itemText", "itemNormal"}, {"itemText", "itemHot"},
+        {"comboText", "inputNormal"}, {"itemText", "listBg"}, {"itemText", "itemHot"},
         {"itemTextSelected", "itemSelected"}, {"itemText", "popupBg"}, {"headerText", "headerBg"},
         {"checkText", "cardBg"}, {"checkText", "previewCanvasBg"}, {"groupTitleText", "groupBg"},
         {"tabText", "tabItem"}, {"tabText", "tabItemHot"}, {"tabTextSelected", "tabItemSelected"},
