@@ -54,7 +54,7 @@ void TavixQTableHeader::paintEvent(QPaintEvent *)
         QRect textRect = section;
         if (horizontal && logical == 0 && impl->checkStyle) {
             textRect.setLeft(section.left() + impl->checkImageSize.width() + 10);
-            impl->paintCheck(&painter, checkRect(), impl->headerState);
+            impl->paintCheck(&painter, checkRect(), impl->headerState, text.color);
         }
         const QString caption = model() ? model()->headerData(logical, orientation(), Qt::DisplayRole).toString()
                                         : QString();

@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kDemoRows = 20;
 constexpr int kDemoColumns = 5;
+constexpr int kMaxCheckSide = 256;      // an image of any size still leaves room for the text
 
 // The corner between the two bars, painted with the table's background.
 class TableCorner : public QWidget
@@ -286,7 +287,7 @@ void TavixQTableView::setCheckBoxImage(bool checked, const QString &path)
         m_impl->checkBox->setUncheckIcon(path);
     const QSize size = TavixQWidgetBaseImpl::imageSize(path, false);
     if (size.isValid() && !size.isEmpty())
-        m_impl->checkImageSize = size.boundedTo(QSize(256, 256));
+        m_impl->checkImageSize = size.boundedTo(QSize(kMaxCheckSide, kMaxCheckSide));
     horizontalHeader()->viewport()->update();
     viewport()->update();
 }

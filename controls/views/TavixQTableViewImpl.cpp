@@ -22,8 +22,6 @@ namespace {
 
 const QString kDefaultChecked = QStringLiteral("IDB_CHECKED");
 const QString kDefaultUnchecked = QStringLiteral("IDB_UNCHECK");
-constexpr int kMaxCheckSide = 256;      // an image of any size still leaves room for the text
-constexpr qreal kPartialOpacity = 0.45;
 
 } // namespace
 
@@ -68,23 +66,22 @@ QRect TavixQTableViewImpl::checkRectIn(const QRect &cell) const
     return QRect(cell.x() + 5, cell.y(), checkImageSize.width(), cell.height());
 }
 
-void TavixQTableViewImpl::paintCheck(QPainter *painter, const QRect &rect, Qt::CheckState state) const
+void TavixQTableViewImpl::paintCheck(QPainter *painter, const QRect &rect, Qt::CheckState state,
+                                     const QColor &mark) const
 {
-    checkBox->setChecked(state != Qt::Unchecked);
+    checkBox->setChecked(state == Qt::Checked);
     TavixQCheckBoxImpl *box = checkBox->getImpl();
     if (!box)
         return;
     painter->save();
     painter->translate(rect.topLeft());
-    const QRect local(QPoint(0, 0), rect.size());
+    box->paint(painter, QRect(QPoint(0, 0), rect.size()));
     if (state == Qt::PartiallyChecked) {
-        // The unchecked box with the checked one faded over it.
-        checkBox->setChecked(false);
-        box->paint(painter, local);
-        checkBox->setChecked(true);
-        painter->setOpacity(painter->opacity() * kPartialOpacity);
+        // The unchecked box with a square in the middle, the usual sign for "some".
+        const int side = qMax(3, qMin(rect.width(), rect.height()) * 3 / 10);
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->fillRect(QRect((rect.width() - side) / 2, (rect.height() - side) / 2, side, side), mark);
     }
-    box->paint(painter, local);
     painter->restore();
 }
 

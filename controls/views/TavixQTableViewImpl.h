@@ -37,8 +37,8 @@ public:
     static int cellStyleIndex(bool selected, bool hot);
     // Where a row's check mark sits inside a cell of column 0.
     QRect checkRectIn(const QRect &cell) const;
-    // Paints a check mark of the given state into rect (partly checked: the checked image faded).
-    void paintCheck(QPainter *painter, const QRect &rect, Qt::CheckState state) const;
+    // Paints a check box of the given state into rect; partly checked adds a square of colour mark.
+    void paintCheck(QPainter *painter, const QRect &rect, Qt::CheckState state, const QColor &mark) const;
     // Lays the column's container out at size; null when the column has none.
     TavixQContainer *preparedContainer(int column, const QSize &size) const;
 

@@ -3,7 +3,9 @@
 #include "controls/TavixQContainer.h"
 #include "controls/views/TavixQTableViewImpl.h"
 
+#include <QHeaderView>
 #include <QPainter>
+#include <QTableView>
 
 namespace TavixQtLib {
 
@@ -43,7 +45,16 @@ void TavixQTableViewitemDelegate::paint(QPainter *painter, const QStyleOptionVie
                                                           || index.row() == impl->hoverRow);
     const FillStyle &fill = (s == Normal && impl->alternateRows && index.row() % 2 == 0) ? impl->alternateBackground
                                                                                         : impl->itemBackgrounds[s];
-    TavixQWidgetBaseImpl::drawFillStyle(painter, fill, cell);
+    // The fill spans the whole row, clipped to the cell, so that borders and gradients read as one
+    // row rather than a box per cell.
+    QRect row = cell;
+    if (const auto *table = qobject_cast<const QTableView *>(parent())) {
+        const QHeaderView *header = table->horizontalHeader();
+        row.setLeft(-header->offset());
+        row.setWidth(qMax(header->length(), 1));
+    }
+    painter->setClipRect(cell, Qt::IntersectClip);
+    TavixQWidgetBaseImpl::drawFillStyle(painter, fill, row);
     TavixQWidgetBaseImpl::drawTextStyle(painter, index.data(Qt::DisplayRole).toString(), impl->itemTextStyles[s],
                                         textRect);
     if (iconRect.isValid())
@@ -52,7 +63,8 @@ void TavixQTableViewitemDelegate::paint(QPainter *painter, const QStyleOptionVie
         const int state = index.data(Qt::CheckStateRole).toInt();
         impl->paintCheck(painter, impl->checkRectIn(cell),
                          state == Qt::Checked ? Qt::Checked
-                                              : (state == Qt::PartiallyChecked ? Qt::PartiallyChecked : Qt::Unchecked));
+                                              : (state == Qt::PartiallyChecked ? Qt::PartiallyChecked : Qt::Unchecked),
+                         impl->itemTextStyles[s].color);
     }
 
     if (TavixQContainer *container = impl->preparedContainer(index.column(), cell.size())) {
