@@ -317,7 +317,6 @@ void TavixQTableView::setColumnWidget(int column, TavixQContainer *container)
     if (!container) {
         m_impl->columnWidgets.remove(column);
     } else {
-        container->hide();
         // Under the viewport: deleted with the table, and not a child a page save writes.
         if (container->parentWidget() != viewport())
             container->setParent(viewport());
