@@ -8,13 +8,16 @@
 #include "controls/TavixQContainer.h"
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListView.h"
+#include "controls/views/TavixQTableView.h"
 #include "core/TavixLibrary.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QTableView>
 
 #include <algorithm>
 #include <cstdio>
@@ -92,6 +95,40 @@ void report(const char *what, int rows, const Figures &ours, const Figures &stoc
                 ours.pageMs / uniform.pageMs);
 }
 
+// The table over rows x 4 cells with a check column, beside a stock QTableView over the same model,
+// with its default row header and with fixed-height rows (the setting the kit's table uses).
+void benchTable(int rows)
+{
+    QStandardItemModel model(rows, 4);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < 4; ++c)
+            model.setData(model.index(r, c), QStringLiteral("cell %1 %2").arg(r).arg(c));
+        model.setData(model.index(r, 0), r % 3 ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    }
+    const Figures ours = measure([&] {
+        auto *t = new TavixQTableView;
+        t->setCheckstyle(true);
+        t->setModel(&model);
+        return t;
+    });
+    auto stockTable = [&model](bool fixed) {
+        auto *t = new QTableView;
+        if (fixed) {
+            t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+            t->verticalHeader()->setDefaultSectionSize(20);
+        }
+        t->setModel(&model);
+        return t;
+    };
+    const Figures stock = measure([&] { return stockTable(false); });
+    const Figures fixed = measure([&] { return stockTable(true); });
+    std::printf("%-13s %7d rows  show %8.2f ms (stock %8.2f, x%6.2f; fixed rows %7.2f, x%6.2f)  "
+                "page %6.3f ms (stock %6.3f, x%5.2f; fixed rows %6.3f, x%5.2f)\n",
+                "table", rows, ours.showMs, stock.showMs, ours.showMs / stock.showMs, fixed.showMs,
+                ours.showMs / fixed.showMs, ours.pageMs, stock.pageMs, ours.pageMs / stock.pageMs, fixed.pageMs,
+                ours.pageMs / fixed.pageMs);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -135,6 +172,7 @@ int main(int argc, char **argv)
         report("template list", rows, view, viewStock, viewUniform);
         std::printf("%-13s %7d rows  template rows drawn in %d shows and %d pages: %d\n", "", rows, kShowRuns,
                     kPages, calls);
+        benchTable(rows);
     }
     return 0;
 }

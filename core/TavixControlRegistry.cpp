@@ -37,6 +37,7 @@
 #include "controls/TavixQTextEdit.h"
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListView.h"
+#include "controls/views/TavixQTableView.h"
 
 namespace TavixQtLib {
 
@@ -80,7 +81,7 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qtcombobox", &TavixQComboBox::createTavixQComboBox, &TavixQComboBox::getProps, true},
         {"qtlist", &TavixQList::createTavixQList, &TavixQList::getProps, true},
         // {"qttree", &TavixQTreeView::createTavixQTreeView, &TavixQTreeView::getProps, true},
-        // {"qtdatagrid", &TavixQTableView::createTavixQTableView, &TavixQTableView::getProps, true},
+        {"qtdatagrid", &TavixQTableView::createTavixQTableView, &TavixQTableView::getProps, true},
         {"qtgroupbox", &TavixQGroupBox::createTavixQGroupBox, &TavixQGroupBox::getProps, true},
         {"qtspinbox", &TavixQSpinBox::createTavixQSpinBox, nullptr, false},
         {"qtlcdnumber", &TavixQLCDNumber::createTavixQLCDNumber, &TavixQLCDNumber::getProps, true},
@@ -123,7 +124,7 @@ const std::vector<BuiltInAlias> &builtInAliases()
         {"templateList", &TavixQListView::createTavixQListView},
         {"list", &TavixQList::createTavixQList},
         // {"tree", &TavixQTreeView::createTavixQTreeView},
-        // {"datagrid", &TavixQTableView::createTavixQTableView},
+        {"datagrid", &TavixQTableView::createTavixQTableView},
         {"groupbox", &TavixQGroupBox::createTavixQGroupBox},
         {"spinbox", &TavixQSpinBox::createTavixQSpinBox},
         {"dnumedit", &TavixQSpinBox::createTavixQSpinBox},

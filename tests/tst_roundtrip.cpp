@@ -60,6 +60,9 @@ const std::map<QString, QByteArray> &ownKeys()
         {"qtlcdnumber", R"("attr": {"digitCount": 7, "color": "FFFF0000", "text": "12.5"})"},
         {"qtslider", R"("attr": {"max": 50})"},
         {"qtlistview", R"("attr": {"itemHeight": 30, "itemWidth": 40, "spacing": 3, "itemMode": 1})"},
+        {"qtdatagrid", R"("attr": {"multiselect": 1, "itemHeight": 28, "checkstyle": 1, "checkedImg": "c.png",
+            "uncheckImg": "u.png"}, "style": [["rtFillHot", 1, 3], ["rtTextHot", 2, 7], ["rtFillHot", 1, 11],
+            ["rtTextHot", 2, 15]])"},
     };
     return keys;
 }

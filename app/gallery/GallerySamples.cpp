@@ -19,12 +19,15 @@
 #include "controls/TavixQTextEdit.h"
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListView.h"
+#include "controls/views/TavixQTableView.h"
+#include "controls/views/TavixQTableViewImpl.h"
 #include "core/TavixLibrary.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "core/TavixTypes.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QHoverEvent>
 #include <QAbstractSlider>
 #include <QImage>
@@ -323,6 +326,45 @@ void hoverSecondRow(QWidget *c, int)
     QCoreApplication::sendEvent(view->viewport(), &move);
 }
 
+// Six rows of three columns with a check column: rows 1 and 4 checked (the header box partly
+// checked), row 3 selected, row 2 under the pointer.
+void setupTable(QWidget *c)
+{
+    auto *table = qobject_cast<TavixQTableView *>(c);
+    if (!table)
+        return;
+    styleRows(table);
+    TextStyleDesc text;
+    tavixGetTextStyle(QStringLiteral("defaultText"), text);
+    text.x = 6;
+    table->setItemTextStyle(AllStates, text);
+    table->setHeaderTextStyle(AllStates, text);
+    table->setHeaderBackground(AllStates, namedFill("defaultButtonNormal"));
+    table->setItemHeight(24);
+    table->setCheckstyle(true);
+    const char *kinds[] = {"Folder", "Text", "Image"};
+    auto *model = new QStandardItemModel(6, 3, table);
+    model->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Size"), QStringLiteral("Kind")});
+    for (int row = 0; row < 6; ++row) {
+        model->setData(model->index(row, 0), QStringLiteral("Entry %1").arg(row + 1));
+        model->setData(model->index(row, 0), row == 0 || row == 3 ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+        model->setData(model->index(row, 1), QStringLiteral("%1 KB").arg(12 * (row + 1)));
+        model->setData(model->index(row, 2), QString::fromLatin1(kinds[row % 3]));
+    }
+    table->setModel(model);
+    table->setColumnWidth(0, 110);
+    table->setColumnWidth(1, 70);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->selectRow(2);
+}
+
+void hoverTableRow(QWidget *c, int)
+{
+    auto *table = qobject_cast<TavixQTableView *>(c);
+    if (TavixQTableViewImpl *impl = table ? table->getImpl() : nullptr)
+        impl->hoverRow = 1;
+}
+
 QWidget *createEcg() { return new TavixQECGChart(); }
 QWidget *createIcd() { return new TavixQICDChart(); }
 
@@ -374,6 +416,7 @@ const std::vector<GallerySample> &gallerySamples()
         {"qtcheckbox", QSize(140, 28), &setupCheckBox, nullptr, nullptr, nullptr},
         {"qtcombobox", QSize(150, 28), &setupCombo, nullptr, nullptr, nullptr},
         {"qtcontainer", QSize(200, 52), &setupContainer, nullptr, nullptr, nullptr},
+        {"qtdatagrid", QSize(260, 170), &setupTable, &hoverTableRow, nullptr, nullptr},
         {"qtecgchart", QSize(260, 100), &setupEcg, nullptr, &createEcg, "ECG chart"},
         {"qtdedit", QSize(160, 28), &setupLineEdit, nullptr, nullptr, nullptr},
         {"qtgroupbox", QSize(200, 104), &setupGroupBox, nullptr, nullptr, nullptr},
