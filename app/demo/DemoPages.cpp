@@ -252,8 +252,12 @@ void buildContent(TavixQContainer *content, const QString &section)
         list->setWidthPolicy(PolicyExpanding);
         list->setHeightPolicy(PolicyExpanding);
         list->setMinimumHeight(150);
+        // Rows fill the viewport edge to edge; the margin keeps them inside the list's rounded border.
+        list->setContentsMargins(4, 4, 4, 4);
+        list->setItemHeight(30);
         for (int i = 1; i <= 6; ++i)
             list->addItem(QStringLiteral("Sorbane list item %1").arg(i));
+        list->setCurrentRow(1);
     } else if (section == QLatin1String("Grids")) {
         makeSampleTable(content);
     } else if (section == QLatin1String("Tree")) {
@@ -332,8 +336,12 @@ void buildContent(TavixQContainer *content, const QString &section)
     } else {
         fixedHeight(makeLabel(content, QStringLiteral("Default Sorbane preview"), QColor(62, 72, 90), 12, false), 34);
     }
-    // What is left below the family's controls stays empty instead of stretching them.
-    plainBox(content, TavixQContainer::Vertical, 0);
+    // Below controls of fixed height the rest of the card stays empty instead of stretching them; lists,
+    // grids, trees and group boxes take the whole card.
+    static const QStringList filling = {QStringLiteral("List"), QStringLiteral("Grids"), QStringLiteral("Tree"),
+                                        QStringLiteral("GroupBox")};
+    if (!filling.contains(section))
+        plainBox(content, TavixQContainer::Vertical, 0);
 }
 
 // ---- the sample dashboard ----
