@@ -358,11 +358,28 @@ void CorvellaSorbane::selectSection(const QString &name)
         m_stack->updateGeometry();
         m_stack->update();
         for (TavixQRadioButton *button : m_navButtons) {
-            if (button->property("dashboardSection").toString() == name && !button->isChecked())
+            if (button->property("dashboardSection").toString() != name)
+                continue;
+            if (!button->isChecked())
                 button->setChecked(true);
+            revealNavigationButton(button);
         }
         return;
     }
+}
+
+void CorvellaSorbane::revealNavigationButton(QWidget *button)
+{
+    // A section chosen by name may sit below the fold of the navigation list: scroll it into view.
+    if (!m_navList || !m_navList->getBindScrollBar(false))
+        return;
+    const int scroll = m_navList->getScrollPos(false);
+    const int top = button->y() + scroll;
+    const int bottom = top + button->height();
+    if (top - 8 < scroll)
+        m_navList->setScrollPos(false, qMax(0, top - 8));
+    else if (bottom + 8 > scroll + m_navList->height())
+        m_navList->setScrollPos(false, bottom + 8 - m_navList->height());
 }
 
 QString CorvellaSorbane::currentSection() const

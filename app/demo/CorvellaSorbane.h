@@ -72,6 +72,7 @@ private:
     void loadTheme(const QString &dir);
     bool themeIsDark() const;
     void styleNavigation(bool dark);
+    void revealNavigationButton(QWidget *button);
 
     TavixQtLib::TavixQContainer *m_root = nullptr;
     QPointer<QDialog> m_themeDialog;
