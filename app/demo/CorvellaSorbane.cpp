@@ -575,5 +575,9 @@ void CorvellaSorbane::adaptToTheme()
     const bool dark = themeIsDark();
     adaptLabels(this, dark);
     styleNavigation(dark);
+    for (TavixQContainer *field : findChildren<TavixQContainer *>()) {
+        if (field->property("demoField").toBool())
+            styleField(field, dark);
+    }
     update();
 }

@@ -21,6 +21,7 @@
 #include "controls/views/TavixQList.h"
 
 #include <QHash>
+#include <QPalette>
 
 using namespace TavixQtLib;
 
@@ -306,12 +307,18 @@ void buildContent(TavixQContainer *content, const QString &section)
         fixedWidth(fixedHeight(gif, 96), 96);
     } else if (section == QLatin1String("Spin")) {
         caption(content, QStringLiteral("Quantity"));
-        auto *spin = new TavixQSpinBox(content);
+        // The spin box paints no field of its own: it sits in a bordered one that follows the theme.
+        TavixQContainer *field = box(content, TavixQContainer::Horizontal, 0, 8, 1, 2, 1);
+        field->setProperty("demoField", true);
+        fixedWidth(fixedHeight(field, 34), 160);
+        styleField(field, false);
+        auto *spin = new TavixQSpinBox(field);
         spin->setRange(0, 100);
         spin->setValue(24);
         spin->setMinimumWidth(140);
         spin->setMaximumWidth(180);
-        fixedWidth(fixedHeight(spin, 32), 160);
+        spin->setWidthPolicy(PolicyExpanding);
+        spin->setHeightPolicy(PolicyExpanding);
     } else if (section == QLatin1String("Switch")) {
         caption(content, QStringLiteral("Mode"));
         auto *sw = new TavixQSwitch(content);
@@ -535,6 +542,20 @@ void buildSampleDashboard(TavixQContainer *page)
 }
 
 } // namespace
+
+void styleField(TavixQContainer *field, bool dark)
+{
+    field->setBackground(dark ? makeFill(QColor(17, 22, 30), 6, QColor(71, 85, 105), 1)
+                              : makeFill(QColor(255, 255, 255), 6, QColor(203, 213, 225), 1));
+    for (QWidget *child : field->findChildren<QWidget *>()) {
+        QPalette palette = child->palette();
+        const QColor text = dark ? QColor(229, 231, 235) : QColor(17, 24, 39);
+        palette.setColor(QPalette::Text, text);
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::ButtonText, text);
+        child->setPalette(palette);
+    }
+}
 
 const QStringList &sectionNames()
 {

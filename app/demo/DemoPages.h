@@ -22,5 +22,7 @@ TavixQtLib::TavixQContainer *buildSectionPage(TavixQtLib::TavixQStackContainer *
 // Replace the body's content with the family's default preview or its usage note.
 void buildPreview(TavixQtLib::TavixQContainer *body, const QString &section);
 void buildNotes(TavixQtLib::TavixQContainer *body, const QString &section);
+// The field behind a control that paints none itself (marked with the "demoField" property).
+void styleField(TavixQtLib::TavixQContainer *field, bool dark);
 
 } // namespace TavixDemo
