@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace TavixDemo {
+
+struct RunOptions {
+    QString themeDir = QStringLiteral("./theme1");
+    QString screenshot;      // non-empty: render the window into this PNG and leave the event loop
+    QString section;         // shown before the screenshot
+    bool collapsed = false;  // collapse the sidebar before the screenshot
+    bool timings = false;    // print start-up, memory and theme-switch figures, then leave
+    qint64 startedMs = 0;    // process clock at main's start, for the start-up figure
+};
+
+// Everything after the QApplication exists: kit start-up, global configuration, the first theme (a
+// warning box and 0 when it fails), the dashboard and its event loop, and shutdown() on every path.
+int runDashboard(const RunOptions &options);
+
+} // namespace TavixDemo
