@@ -145,6 +145,8 @@ void tst_TreeView::rowStates()
     const QImage img = f.grab();
     img.save(QStringLiteral("/tmp/tst_treeview_rows.png"));
     QCOMPARE(img.pixelColor(x, img.height() - 2), kGrey);
+    // The indentation of the selected row keeps the background: only the themed row shows selection.
+    QCOMPARE(img.pixelColor(2, f.centre(f.top(1)).y()), kGrey);
 }
 
 void tst_TreeView::defaultRowHeight()

@@ -9,6 +9,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -293,6 +294,20 @@ void TavixQTreeView::paintEvent(QPaintEvent *event)
             m_impl->state = Normal;
     }
     QTreeView::paintEvent(event);
+}
+
+void TavixQTreeView::drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const
+{
+    // The style fills a selected row's indentation with the palette's highlight. The tree's background
+    // goes back under the indicators (the whole fill, clipped, so images and gradients line up), and
+    // only the themed row shows the selection.
+    if (m_impl) {
+        painter->save();
+        painter->setClipRect(rect, Qt::IntersectClip);
+        TavixQWidgetBaseImpl::drawFillStyle(painter, m_impl->background, viewport()->rect());
+        painter->restore();
+    }
+    QTreeView::drawBranches(painter, rect, index);
 }
 
 void TavixQTreeView::mousePressEvent(QMouseEvent *event)

@@ -75,6 +75,7 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     TAVIX_DECLARE_FORWARDED_INPUT_EVENTS
