@@ -60,6 +60,7 @@ const std::map<QString, QByteArray> &ownKeys()
         {"qtlcdnumber", R"("attr": {"digitCount": 7, "color": "FFFF0000", "text": "12.5"})"},
         {"qtslider", R"("attr": {"max": 50})"},
         {"qtlistview", R"("attr": {"itemHeight": 30, "itemWidth": 40, "spacing": 3, "itemMode": 1})"},
+        {"qttree", R"("attr": {"itemHeight": 26}, "style": [["rtFill", 1, 0], ["rtFillHot", 1, 3], ["rtText", 2, 9]])"},
     };
     return keys;
 }
