@@ -8,6 +8,7 @@
 #include "controls/TavixQContainer.h"
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListView.h"
+#include "controls/views/TavixQTreeView.h"
 #include "core/TavixLibrary.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QTreeView>
 
 #include <algorithm>
 #include <cstdio>
@@ -92,6 +94,55 @@ void report(const char *what, int rows, const Figures &ours, const Figures &stoc
                 ours.pageMs / uniform.pageMs);
 }
 
+// The tree at 1 000 and 100 000 rows (10 and 1 000 parents of 100 children each, all open), beside a
+// stock headerless QTreeView over the same model, with its defaults and with uniform row heights.
+void benchTree()
+{
+    for (int parents : {10, 1000}) {
+        QStandardItemModel model;
+        for (int p = 0; p < parents; ++p) {
+            auto *parent = new QStandardItem(QStringLiteral("parent %1").arg(p));
+            QList<QStandardItem *> children;
+            for (int c = 0; c < 100; ++c)
+                children.append(new QStandardItem(QStringLiteral("row %1.%2").arg(p).arg(c)));
+            parent->appendColumn(children);
+            model.appendRow(parent);
+        }
+        const int rows = parents * 100;
+        auto open = [&model](QTreeView *tree) {
+            tree->setModel(&model);
+            tree->expandAll();
+            return tree;
+        };
+        // Opening every parent lays the rows out before the view is shown, so it is timed on its own.
+        auto openMs = [&open](const std::function<QTreeView *()> &make) {
+            double best = 1e300;
+            for (int run = 0; run < kShowRuns; ++run) {
+                std::unique_ptr<QTreeView> t(make());
+                QElapsedTimer timer;
+                timer.start();
+                open(t.get());
+                best = std::min(best, timer.nsecsElapsed() / 1e6);
+            }
+            return best;
+        };
+        const double oursOpen = openMs([] { return new TavixQTreeView; });
+        const double stockOpen = openMs([] { return new QTreeView; });
+        std::printf("%-13s %7d rows  setModel + expandAll %8.2f ms (stock %8.2f, x%6.2f)\n", "tree", parents * 100,
+                    oursOpen, stockOpen, oursOpen / stockOpen);
+        const Figures tree = measure([&] { return open(new TavixQTreeView); });
+        auto stockTree = [&](bool uniform) {
+            auto *t = new QTreeView;
+            t->setHeaderHidden(true);
+            t->setUniformRowHeights(uniform);
+            return open(t);
+        };
+        const Figures treeStock = measure([&] { return stockTree(false); });
+        const Figures treeUniform = measure([&] { return stockTree(true); });
+        report("tree", rows, tree, treeStock, treeUniform);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -136,5 +187,6 @@ int main(int argc, char **argv)
         std::printf("%-13s %7d rows  template rows drawn in %d shows and %d pages: %d\n", "", rows, kShowRuns,
                     kPages, calls);
     }
+    benchTree();
     return 0;
 }
