@@ -374,12 +374,14 @@ void tst_TreeView::hundredThousandRows()
 // The kit's own emission of the view's signals keeps what a stock tree emits for the same input.
 void tst_TreeView::clicksMatchStockTree_data()
 {
-    QTest::addColumn<QString>("input");     // b: indicator of row 1, c: click row 1, d: double click row 2
+    // b: indicator of row 1, c: click row 1, k: Ctrl click row 1, d: double click row 2
+    QTest::addColumn<QString>("input");
     QTest::newRow("click") << "c";
     QTest::newRow("indicator") << "b";
     QTest::newRow("indicator then click") << "b c";
     QTest::newRow("double click") << "d";
     QTest::newRow("click then double click") << "c d";
+    QTest::newRow("Ctrl click deselects") << "c k";
 }
 
 void tst_TreeView::clicksMatchStockTree()
@@ -413,8 +415,9 @@ void tst_TreeView::clicksMatchStockTree()
             const QPoint row2 = tree->visualRect(tree->model()->index(2, 0)).center();
             if (step == QLatin1String("b")) {
                 QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, branch.center());
-            } else if (step == QLatin1String("c")) {
-                QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, row1);
+            } else if (step == QLatin1String("c") || step == QLatin1String("k")) {
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton,
+                                  step == QLatin1String("k") ? Qt::ControlModifier : Qt::NoModifier, row1);
             } else {
                 QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, row2);
                 QMouseEvent dbl(QEvent::MouseButtonDblClick, row2, tree->viewport()->mapToGlobal(row2),

@@ -1,7 +1,6 @@
 #include "controls/views/TavixQTreeView.h"
 
 #include "controls/views/TavixItemExtent.h"
-#include "controls/views/TavixItemViewClicks.h"
 #include "controls/views/TavixQTreeConerWidget.h"
 #include "controls/views/TavixQTreeViewImpl.h"
 #include "controls/views/TavixQTreeViewItemDelegate.h"
@@ -333,11 +332,13 @@ void TavixQTreeView::mousePressEvent(QMouseEvent *event)
 
 void TavixQTreeView::mouseReleaseEvent(QMouseEvent *event)
 {
+    QPointer<TavixQTreeView> alive(this);
     // The Impl's state machine runs before any signal, since a slot may delete the tree.
     if (m_impl)
         m_impl->mouseReleaseEvent(event);
     if (m_releaseAfterDoubleClick) {
-        // The double click ended the press; Qt gets the release away from every row, so no click follows.
+        // The double click ended the press; Qt gets the release away from every row, so that it opens
+        // no editor for a selected row.
         m_releaseAfterDoubleClick = false;
         m_press = TavixItemViewPress();
         QMouseEvent outside(event->type(), QPointF(-1, -1), event->windowPos(), event->screenPos(),
@@ -346,14 +347,26 @@ void TavixQTreeView::mouseReleaseEvent(QMouseEvent *event)
         event->setAccepted(outside.isAccepted());
         return;
     }
-    if (onBranch(event->pos())) {
-        // A release on an indicator expands or collapses (as the style says) and is never a click.
-        m_press = TavixItemViewPress();
-        quietly(indexAt(event->pos()), [&] { QTreeView::mouseReleaseEvent(event); });
+    const QPersistentModelIndex index = indexAt(event->pos());
+    // A release on an indicator opens or closes the row (when the style says so) and is never a click;
+    // neither is a release while an editor is open.
+    const bool click = index.isValid() && index == m_press.index && !onBranch(event->pos())
+        && state() != QAbstractItemView::EditingState;
+    m_press = TavixItemViewPress();
+    // Qt decides selection, drags and edits from the real release; its signals wait for the tree.
+    if (!quietly(index, [&] { QTreeView::mouseReleaseEvent(event); }) || !click)
         return;
+    if (event->button() == Qt::LeftButton) {
+        emit clicked(index);
+        if (!alive)
+            return;
     }
-    tavixItemViewRelease(this, event, m_press,
-                         [this](QMouseEvent *e) { quietly(QModelIndex(), [&] { QTreeView::mouseReleaseEvent(e); }); });
+    // A release that opened an editor (a click on a selected row) activates nothing, as in Qt.
+    if (state() == QAbstractItemView::EditingState || !index.isValid())
+        return;
+    if ((index.flags() & Qt::ItemIsEnabled)
+        && style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr, this))
+        emit activated(index);
 }
 
 void TavixQTreeView::mouseDoubleClickEvent(QMouseEvent *event)
