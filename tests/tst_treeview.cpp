@@ -102,6 +102,7 @@ private slots:
     void defaultRowHeight();
     void expandCollapse_data();
     void expandCollapse();
+    void asteriskOpensBranch();
     void branchIndicatorPainting();
     void cornerAndViewportWidgets();
     void jsonRoundTrip();
@@ -213,6 +214,23 @@ void tst_TreeView::expandCollapse()
     // The children follow the row directly when it is open.
     QCOMPARE(f.tree.indexBelow(row) == f.child(1, 0), !startExpanded);
     QCOMPARE(f.tree.currentIndex(), row);
+}
+
+// Asterisk opens every row below the current one, each announced once.
+void tst_TreeView::asteriskOpensBranch()
+{
+    Fixture f(2, 2);
+    QVERIFY(QTest::qWaitForWindowExposed(&f.tree));
+    auto *grandchild = new QStandardItem(QStringLiteral("deep"));
+    f.model.itemFromIndex(f.child(0, 1))->appendRow(grandchild);
+    grandchild->appendRow(new QStandardItem(QStringLiteral("deeper")));
+    f.tree.expand(f.child(0, 1));
+    f.tree.setCurrentIndex(f.top(0));
+    QSignalSpy opened(&f.tree, &QTreeView::expanded);
+    QTest::keyClick(&f.tree, Qt::Key_Asterisk);
+    QCOMPARE(opened.count(), 2);    // the row and "deep"; the opened child is not announced again
+    QVERIFY(f.tree.isExpanded(f.top(0)) && f.tree.isExpanded(grandchild->index()));
+    QVERIFY(!f.tree.isExpanded(f.top(1)));
 }
 
 // Qt draws an indicator beside each row with children, which changes when the row opens; leaves and

@@ -264,21 +264,21 @@ bool TavixQTreeView::emitExpansion(const QPersistentModelIndex &row, bool wasExp
 
 void TavixQTreeView::expandBelowQuietly(const QModelIndex &parent, QList<QPersistentModelIndex> &opened)
 {
-    // Depth first with an explicit stack: a deep model must not exhaust the call stack.
+    // The rows that will open, found depth first with an explicit stack (a deep model must not exhaust
+    // the call stack); Qt then opens the whole branch in one layout.
     QList<QModelIndex> pending{parent};
-    const QSignalBlocker blocker(this);
     while (!pending.isEmpty()) {
         const QModelIndex index = pending.takeLast();
         if (!model()->hasChildren(index))
             continue;
-        if (!isExpanded(index)) {
-            expand(index);
+        if (!isExpanded(index))
             opened.append(index);
-        }
         const int rows = model()->rowCount(index);
         for (int r = 0; r < rows; ++r)
             pending.append(model()->index(r, 0, index));
     }
+    const QSignalBlocker blocker(this);
+    expandRecursively(parent);
 }
 
 void TavixQTreeView::paintEvent(QPaintEvent *event)
