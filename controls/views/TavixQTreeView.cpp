@@ -6,6 +6,7 @@
 #include "controls/views/TavixQTreeViewItemDelegate.h"
 #include "controls/views/TavixQTreeViewport.h"
 
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -232,7 +233,11 @@ void TavixQTreeView::initDemoData()
         parentItem->appendRow({new QStandardItem(QStringLiteral("item2")), new QStandardItem(QStringLiteral("item3"))});
         m_demoModel->appendRow(parentItem);
     }
+    // Qt leaves the old selection model to the caller; the one it made for the old model goes too.
+    QItemSelectionModel *previousSelection = selectionModel();
     setModel(m_demoModel);
+    if (previousSelection && previousSelection->parent() == this)
+        delete previousSelection;
     delete previous;
 }
 
