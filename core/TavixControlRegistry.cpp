@@ -38,6 +38,7 @@
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListView.h"
 #include "controls/views/TavixQTableView.h"
+#include "controls/views/TavixQTreeView.h"
 
 namespace TavixQtLib {
 
@@ -80,7 +81,7 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qtdedit", &TavixQLineEdit::createTavixQLineEdit, &TavixQLineEdit::getProps, true},
         {"qtcombobox", &TavixQComboBox::createTavixQComboBox, &TavixQComboBox::getProps, true},
         {"qtlist", &TavixQList::createTavixQList, &TavixQList::getProps, true},
-        // {"qttree", &TavixQTreeView::createTavixQTreeView, &TavixQTreeView::getProps, true},
+        {"qttree", &TavixQTreeView::createTavixQTreeView, &TavixQTreeView::getProps, true},
         {"qtdatagrid", &TavixQTableView::createTavixQTableView, &TavixQTableView::getProps, true},
         {"qtgroupbox", &TavixQGroupBox::createTavixQGroupBox, &TavixQGroupBox::getProps, true},
         {"qtspinbox", &TavixQSpinBox::createTavixQSpinBox, nullptr, false},
@@ -123,7 +124,7 @@ const std::vector<BuiltInAlias> &builtInAliases()
         {"combobox", &TavixQComboBox::createTavixQComboBox},
         {"templateList", &TavixQListView::createTavixQListView},
         {"list", &TavixQList::createTavixQList},
-        // {"tree", &TavixQTreeView::createTavixQTreeView},
+        {"tree", &TavixQTreeView::createTavixQTreeView},
         {"datagrid", &TavixQTableView::createTavixQTableView},
         {"groupbox", &TavixQGroupBox::createTavixQGroupBox},
         {"spinbox", &TavixQSpinBox::createTavixQSpinBox},

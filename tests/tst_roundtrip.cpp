@@ -1,4 +1,3 @@
-#include "TavixTestSupport.h"
 #include "controls/TavixQPushButton.h"
 #include "controls/TavixQPushButtonImpl.h"
 #include "core/ITavixQWidgetBase.h"
@@ -8,6 +7,7 @@
 #include "core/TavixQWidgetBaseImpl.h"
 #include "designer/TavixQWindow.h"
 #include "resources/TavixQResourceManager.h"
+#include "TavixTestSupport.h"
 
 #include <QFile>
 #include <QPointer>
@@ -63,6 +63,7 @@ const std::map<QString, QByteArray> &ownKeys()
         {"qtdatagrid", R"("attr": {"multiselect": 1, "itemHeight": 28, "checkstyle": 1, "checkedImg": "c.png",
             "uncheckImg": "u.png"}, "style": [["rtFillHot", 1, 3], ["rtTextHot", 2, 7], ["rtFillHot", 1, 11],
             ["rtTextHot", 2, 15]])"},
+        {"qttree", R"("attr": {"itemHeight": 26}, "style": [["rtFill", 1, 0], ["rtFillHot", 1, 3], ["rtText", 2, 9]])"},
     };
     return keys;
 }

@@ -21,6 +21,7 @@
 #include "controls/views/TavixQListView.h"
 #include "controls/views/TavixQTableView.h"
 #include "controls/views/TavixQTableViewImpl.h"
+#include "controls/views/TavixQTreeView.h"
 #include "core/TavixLibrary.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "core/TavixTypes.h"
@@ -365,6 +366,33 @@ void hoverTableRow(QWidget *c, int)
         impl->hoverRow = 1;
 }
 
+// Two opened parents with their children and a closed one; a child selected, the second parent hot.
+void setupTree(QWidget *c)
+{
+    auto *tree = qobject_cast<TavixQTreeView *>(c);
+    if (!tree)
+        return;
+    styleRows(tree);
+    TextStyleDesc text;
+    tavixGetTextStyle(QStringLiteral("defaultText"), text);
+    text.x = 4;
+    tree->setItemTextStyle(AllStates, text);
+    tree->setItemHeight(22);
+    auto *model = new QStandardItemModel(tree);
+    const char *groups[][3] = {{"Devices", "Monitor", "Pump"}, {"Patients", "Ward A", "Ward B"},
+                               {"Reports", "Daily", "Weekly"}};
+    for (const auto &group : groups) {
+        auto *parent = new QStandardItem(QString::fromUtf8(group[0]));
+        parent->appendRow(new QStandardItem(QString::fromUtf8(group[1])));
+        parent->appendRow(new QStandardItem(QString::fromUtf8(group[2])));
+        model->appendRow(parent);
+    }
+    tree->setModel(model);
+    tree->expand(model->index(0, 0));
+    tree->expand(model->index(1, 0));
+    tree->setCurrentIndex(model->index(1, 0, model->index(0, 0)));
+}
+
 QWidget *createEcg() { return new TavixQECGChart(); }
 QWidget *createIcd() { return new TavixQICDChart(); }
 
@@ -434,6 +462,7 @@ const std::vector<GallerySample> &gallerySamples()
         {"qtstackcontainer", QSize(200, 92), &setupStack, nullptr, nullptr, nullptr},
         {"qttext", QSize(200, 80), &setupTextEdit, nullptr, nullptr, nullptr},
         {"qttab", QSize(240, 32), &setupTab, &forceTabState, nullptr, nullptr},
+        {"qttree", QSize(180, 150), &setupTree, &hoverSecondRow, nullptr, nullptr},
     };
     return rows;
 }

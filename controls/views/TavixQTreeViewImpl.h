@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/TavixQWidgetBaseImpl.h"
+#include "resources/FillStyle.h"
+#include "resources/TextStyleDesc.h"
+#include "tavixqtlib_export.h"
+
+namespace TavixQtLib {
+
+class TavixQTreeView;
+
+// Private side of TavixQTreeView: the row styles the delegate paints with, the background the viewport,
+// corner and viewport widgets share, and the header styles kept for callers (the header is hidden).
+class TAVIXQTLIB_EXPORT TavixQTreeViewImpl : public TavixQWidgetBaseImpl
+{
+    Q_OBJECT
+public:
+    explicit TavixQTreeViewImpl(TavixQTreeView *tree);
+
+    bool serializeJsonValue(Json::Value **node, bool read) override;
+    // Emulator mode gives a model-less tree demonstration rows; page-made extra scroll bars go.
+    void createComplete() override;
+    // Paints the background under the viewport before Qt paints the rows and branches.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    int rowHeight() const;          // itemHeight, 20 for 0
+    // Index into itemBackgrounds and itemTextStyles: 2 selected, else 1 under the pointer, else 0.
+    static int rowStyleIndex(bool mouseOver, bool selected);
+
+    int itemHeight = 0;
+    FillStyle background;
+    FillStyle itemBackgrounds[4];
+    TextStyleDesc itemTextStyles[4];
+    FillStyle headerBackgrounds[4];
+    TextStyleDesc headerTextStyles[4];
+
+private:
+    TavixQTreeView *tree = nullptr;
+};
+
+} // namespace TavixQtLib
