@@ -7,7 +7,13 @@
 #include <json/value.h>
 
 #include <QAction>
+#include <QActionEvent>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPointer>
+
+#include <vector>
 
 namespace TavixQtLib {
 
@@ -35,6 +41,9 @@ void TavixQMenu::setUp()
 
 TavixQMenu::~TavixQMenu()
 {
+    // Deleted while its signals are held: destroyed() must still reach its receivers.
+    if (m_holding)
+        blockSignals(false);
     tavixDestroyImpl(this, m_impl);
 }
 
@@ -151,8 +160,109 @@ void TavixQMenu::hideEvent(QHideEvent *event)
         m_impl->hoverIndex = -1;
 }
 
-// Releases and keys trigger actions; a connected slot may delete the menu.
-TAVIX_DEFINE_FORWARDED_EVENTS(TavixQMenu, QMenu)
+void TavixQMenu::actionEvent(QActionEvent *event)
+{
+    QMenu::actionEvent(event);
+    if (event->type() == QEvent::ActionAdded)
+        connect(event->action(), &QAction::triggered, this, &TavixQMenu::noteTriggered, Qt::UniqueConnection);
+    else if (event->type() == QEvent::ActionRemoved)
+        disconnect(event->action(), &QAction::triggered, this, &TavixQMenu::noteTriggered);
+}
+
+void TavixQMenu::noteTriggered()
+{
+    if (m_holding)
+        m_fired = qobject_cast<QAction *>(sender());
+}
+
+template <class Fn>
+void TavixQMenu::activateHoldingSignals(Fn &&qtHandler)
+{
+    if (m_holding || signalsBlocked()) {
+        qtHandler();
+        return;
+    }
+    struct Held
+    {
+        QPointer<QWidget> widget;
+        bool wasVisible;
+    };
+    std::vector<Held> held;
+    held.push_back({this, isVisible()});
+    for (QWidget *w = parentWidget(); w && (qobject_cast<QMenu *>(w) || qobject_cast<QMenuBar *>(w));
+         w = w->parentWidget()) {
+        if (w->isVisible() && !w->signalsBlocked())
+            held.push_back({w, true});
+    }
+    for (const Held &h : held)
+        h.widget->blockSignals(true);
+    m_holding = true;
+    m_fired.clear();
+
+    QPointer<TavixQMenu> alive(this);
+    qtHandler();
+    for (const Held &h : held) {
+        if (h.widget)
+            h.widget->blockSignals(false);
+    }
+    if (!alive)
+        return;
+    m_holding = false;
+    // Qt may have chosen an entry meanwhile (Enter with none active picks the first); its hovered was held.
+    if (QAction *active = activeAction())
+        m_impl->setHoverIndex(actions().indexOf(active));
+    const QPointer<QAction> fired = m_fired;
+    m_fired.clear();
+
+    for (const Held &h : held) {
+        auto *menu = qobject_cast<QMenu *>(h.widget.data());
+        if (menu && h.wasVisible && !menu->isVisible())
+            emit menu->aboutToHide();
+    }
+    if (!fired)
+        return;
+    for (const Held &h : held) {
+        if (!h.widget || !fired)
+            continue;
+        if (auto *menu = qobject_cast<QMenu *>(h.widget.data()))
+            emit menu->triggered(fired);
+        else if (auto *bar = qobject_cast<QMenuBar *>(h.widget.data()))
+            emit bar->triggered(fired);
+    }
+}
+
+void TavixQMenu::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Select:
+        activateHoldingSignals([&] { QMenu::keyPressEvent(event); });
+        break;
+    default:
+        // Mnemonic keys may trigger too.
+        if (!event->text().isEmpty() && event->text().at(0).isPrint())
+            activateHoldingSignals([&] { QMenu::keyPressEvent(event); });
+        else
+            QMenu::keyPressEvent(event);
+        break;
+    }
+}
+
+void TavixQMenu::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPointer<TavixQMenu> alive(this);
+    activateHoldingSignals([&] { QMenu::mouseReleaseEvent(event); });
+    if (alive && m_impl)
+        m_impl->mouseReleaseEvent(event);
+}
+
+TAVIX_DEFINE_FORWARDED_PAINT(TavixQMenu)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenu, QMenu, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenu, QMenu, leaveEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenu, QMenu, mousePressEvent, QMouseEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenu, QMenu, mouseMoveEvent, QMouseEvent)
 
 TavixQMenu *tavixCreateMenuByFileName(QWidget *parent, QString fileName)
 {

@@ -44,10 +44,24 @@ public:
 
 protected:
     void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void actionEvent(QActionEvent *event) override;
     TAVIX_DECLARE_FORWARDED_EVENTS
+
+private slots:
+    void noteTriggered();
 
 private:
     void setUp();
+    // Runs one of Qt's activating handlers with the signals of this menu and of the visible menus and
+    // bars above it held back, then emits what they would have emitted (aboutToHide, triggered). Qt's
+    // menu still uses its private data after emitting, so a slot deleting a menu there would pull it
+    // out from under Qt; emitted afterwards, a slot may delete the menus freely.
+    template <class Fn>
+    void activateHoldingSignals(Fn &&qtHandler);
+
+    bool m_holding = false;         // inside activateHoldingSignals
+    QPointer<QAction> m_fired;      // the action Qt triggered meanwhile
 };
 
 // Builds a menu from a menu document (entries with "text", "icon" and nested "items", and the
