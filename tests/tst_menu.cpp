@@ -479,29 +479,50 @@ void tst_Menu::subMenuByKeyboardReachesApplication()
 
 void tst_Menu::deletedFromItsOwnTrigger_data()
 {
-    QTest::addColumn<bool>("byMouse");
-    QTest::newRow("Enter") << false;
-    QTest::newRow("click") << true;
+    QTest::addColumn<int>("how");
+    QTest::newRow("Enter") << 0;
+    QTest::newRow("click") << 1;
+    QTest::newRow("Enter in a sub-menu, top menu deleted") << 2;
+    QTest::newRow("mnemonic key") << 3;
 }
 
+// A slot connected to triggered may delete the menu, even the top menu that owns the open sub-menu.
 void tst_Menu::deletedFromItsOwnTrigger()
 {
-    QFETCH(bool, byMouse);
+    QFETCH(int, how);
     auto *menu = new TavixQMenu;
-    menu->addAction(QStringLiteral("Close"));
+    QAction *close = menu->addAction(QStringLiteral("&Close"));
+    auto *sub = new TavixQMenu(menu);
+    sub->setTitle(QStringLiteral("More"));
+    sub->addAction(QStringLiteral("Inner"));
+    menu->addMenu(sub);
     QPointer<TavixQMenu> guard(menu);
-    connect(menu, &QMenu::triggered, menu, [menu]() { delete menu; });
+    int heard = 0;
+    connect(menu, &QMenu::triggered, menu, [menu, &heard]() {
+        ++heard;
+        delete menu;
+    });
+    QSignalSpy hidden(menu, &QMenu::aboutToHide);
     menu->popup(QPoint(50, 50));
     QVERIFY(QTest::qWaitForWindowExposed(menu));
-    if (byMouse) {
-        const QPoint at = entryCentre(*menu, 0);
+    if (how == 1) {
+        const QPoint at = menu->actionGeometry(close).center();
         hover(*menu, at);
         QTest::mouseClick(menu, Qt::LeftButton, {}, at);
+    } else if (how == 2) {
+        QTest::keyClick(menu, Qt::Key_Up);
+        QTest::keyClick(menu, Qt::Key_Right);
+        QTRY_VERIFY(sub->isVisible());
+        QTest::keyClick(sub, Qt::Key_Return);
+    } else if (how == 3) {
+        QTest::keyClick(menu, Qt::Key_C);
     } else {
         QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Return);
     }
     QVERIFY(guard.isNull());
+    QCOMPARE(heard, 1);
+    QCOMPARE(hidden.count(), 1);   // aboutToHide still comes first
 }
 
 // The entry under the pointer is hot, stays hot over empty bar space and goes when the pointer leaves.

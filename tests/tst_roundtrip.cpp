@@ -60,6 +60,8 @@ const std::map<QString, QByteArray> &ownKeys()
         {"qtlcdnumber", R"("attr": {"digitCount": 7, "color": "FFFF0000", "text": "12.5"})"},
         {"qtslider", R"("attr": {"max": 50})"},
         {"qtlistview", R"("attr": {"itemHeight": 30, "itemWidth": 40, "spacing": 3, "itemMode": 1})"},
+        {"qtmenubar", R"("style": [["rtFill", 1, 0], ["rtFillHot", 1, 2], ["rtTextHot", 2, 6], ["rtFillHot", 1, 9],
+            ["rtText", 2, 14]])"},
     };
     return keys;
 }

@@ -8,6 +8,7 @@
 #include <json/value.h>
 
 #include <QAction>
+#include <QIcon>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
@@ -104,6 +105,9 @@ void TavixQMenuImpl::paint(QPainter *painter, const QRect &rect)
             const QString path = action->property("tavix_menu_icon_path").toString();
             if (!path.isEmpty())
                 drawIconImage(painter, path, IconStyleDesc(), iconRect, s == Disable);
+            else if (s == Disable && !action->icon().isNull())
+                drawIconPixmap(painter, QIcon(action->icon().pixmap(kIconSide, QIcon::Disabled)),
+                               QSize(kIconSide, kIconSide), IconStyleDesc(), iconRect);
             else
                 drawIconPixmap(painter, action->icon(), QSize(kIconSide, kIconSide), IconStyleDesc(), iconRect);
         }
