@@ -148,6 +148,7 @@ private slots:
     void subMenuByKeyboardReachesApplication();
     void deletedFromItsOwnTrigger_data();
     void deletedFromItsOwnTrigger();
+    void menuBarDeletedFromItsOwnTrigger();
     void menuBarHotEntry();
     void menuBarOpenAndDisabledEntries();
     void menuBarStyleSlots_data();
@@ -323,6 +324,8 @@ void tst_Menu::malformedDocuments()
     }
     QCOMPARE(entryCount(menu.get()), entries);
     QCOMPARE(menuDepth(menu.get()), depth);
+    menu->resize(200, 200);
+    render(*menu);   // paints only the entries in view
 }
 
 // A node built in code is not bound by the parser's nesting limit; the reader still stops.
@@ -523,6 +526,27 @@ void tst_Menu::deletedFromItsOwnTrigger()
     QVERIFY(guard.isNull());
     QCOMPARE(heard, 1);
     QCOMPARE(hidden.count(), 1);   // aboutToHide still comes first
+}
+
+// An entry of the bar without a menu triggers on release; the slot may delete the bar.
+void tst_Menu::menuBarDeletedFromItsOwnTrigger()
+{
+    auto *bar = new TavixQMenuBar;
+    QAction *quit = bar->addAction(QStringLiteral("Quit"));
+    bar->resize(300, 30);
+    bar->show();
+    QVERIFY(QTest::qWaitForWindowExposed(bar));
+    QPointer<TavixQMenuBar> guard(bar);
+    int heard = 0;
+    connect(bar, &QMenuBar::triggered, bar, [bar, &heard](QAction *action) {
+        heard += action->text() == QLatin1String("Quit");
+        delete bar;
+    });
+    const QPoint at = bar->actionGeometry(quit).center();
+    hover(*bar, at);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, at);
+    QVERIFY(guard.isNull());
+    QCOMPARE(heard, 1);
 }
 
 // The entry under the pointer is hot, stays hot over empty bar space and goes when the pointer leaves.

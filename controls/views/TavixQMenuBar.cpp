@@ -2,6 +2,10 @@
 
 #include "controls/views/TavixQMenuBarImpl.h"
 
+#include <QAction>
+#include <QActionEvent>
+#include <QKeyEvent>
+
 namespace TavixQtLib {
 
 TavixQMenuBar::TavixQMenuBar(QWidget *parent)
@@ -16,6 +20,9 @@ TavixQMenuBar::TavixQMenuBar(QWidget *parent)
 
 TavixQMenuBar::~TavixQMenuBar()
 {
+    // Deleted while its signals are held: destroyed() must still reach its receivers.
+    if (m_holding)
+        blockSignals(false);
     tavixDestroyImpl(this, m_impl);
 }
 
@@ -138,7 +145,76 @@ const TextStyleDesc &TavixQMenuBar::getPopupTextStyle(CtrlState state) const
     return m_impl->popupTextStyles[tavixStateIndex(state)];
 }
 
+void TavixQMenuBar::actionEvent(QActionEvent *event)
+{
+    QMenuBar::actionEvent(event);
+    QAction *action = event->action();
+    if (event->type() == QEvent::ActionAdded) {
+        connect(action, &QAction::triggered, this, &TavixQMenuBar::noteTriggered, Qt::UniqueConnection);
+        connect(action, &QAction::hovered, this, &TavixQMenuBar::noteHovered, Qt::UniqueConnection);
+    } else if (event->type() == QEvent::ActionRemoved) {
+        disconnect(action, &QAction::triggered, this, &TavixQMenuBar::noteTriggered);
+        disconnect(action, &QAction::hovered, this, &TavixQMenuBar::noteHovered);
+    }
+}
+
+void TavixQMenuBar::noteTriggered()
+{
+    if (m_holding)
+        m_fired = qobject_cast<QAction *>(sender());
+}
+
+void TavixQMenuBar::noteHovered()
+{
+    if (m_holding)
+        m_hovered = qobject_cast<QAction *>(sender());
+}
+
+template <class Fn>
+void TavixQMenuBar::activateHoldingSignals(Fn &&qtHandler)
+{
+    if (m_holding || signalsBlocked()) {
+        qtHandler();
+        return;
+    }
+    QPointer<TavixQMenuBar> alive(this);
+    blockSignals(true);
+    m_holding = true;
+    m_fired.clear();
+    m_hovered.clear();
+    qtHandler();
+    if (!alive)
+        return;
+    blockSignals(false);
+    m_holding = false;
+    const QPointer<QAction> hoveredAction = m_hovered;
+    const QPointer<QAction> fired = m_fired;
+    m_hovered.clear();
+    m_fired.clear();
+    if (hoveredAction)
+        emit hovered(hoveredAction);
+    if (alive && fired)
+        emit triggered(fired);
+}
+
+void TavixQMenuBar::keyPressEvent(QKeyEvent *event)
+{
+    activateHoldingSignals([&] { QMenuBar::keyPressEvent(event); });
+}
+
 // A release over an entry without a menu triggers it; a connected slot may delete the bar.
-TAVIX_DEFINE_FORWARDED_EVENTS(TavixQMenuBar, QMenuBar)
+void TavixQMenuBar::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPointer<TavixQMenuBar> alive(this);
+    activateHoldingSignals([&] { QMenuBar::mouseReleaseEvent(event); });
+    if (alive && m_impl)
+        m_impl->mouseReleaseEvent(event);
+}
+
+TAVIX_DEFINE_FORWARDED_PAINT(TavixQMenuBar)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenuBar, QMenuBar, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenuBar, QMenuBar, leaveEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenuBar, QMenuBar, mousePressEvent, QMouseEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenuBar, QMenuBar, mouseMoveEvent, QMouseEvent)
 
 } // namespace TavixQtLib

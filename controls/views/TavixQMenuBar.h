@@ -42,7 +42,25 @@ public:
     void setPopupTextStyle(CtrlState state, const TextStyleDesc &style);
     const TextStyleDesc &getPopupTextStyle(CtrlState state) const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void actionEvent(QActionEvent *event) override;
     TAVIX_DECLARE_FORWARDED_EVENTS
+
+private slots:
+    void noteTriggered();
+    void noteHovered();
+
+private:
+    // Runs one of Qt's activating handlers with the bar's signals held back, then emits what it would
+    // have emitted (hovered, triggered): Qt's bar still uses its private data after triggering an
+    // entry, so a slot deleting the bar must run only once Qt's handler has returned.
+    template <class Fn>
+    void activateHoldingSignals(Fn &&qtHandler);
+
+    bool m_holding = false;
+    QPointer<QAction> m_fired;
+    QPointer<QAction> m_hovered;
 };
 
 } // namespace TavixQtLib

@@ -62,14 +62,10 @@ int TavixQMenuImpl::entryState(int index, QAction *action) const
     return index == hoverIndex ? Hot : Normal;
 }
 
-QRect TavixQMenuImpl::entryRect(QAction *action) const
+int TavixQMenuImpl::extraEntryWidth() const
 {
-    QRect rect = menu->actionGeometry(action);
     // Qt lays entries out for its own width; the icon column widens the menu, and entries with it.
-    const int extra = menu->width() - menu->QMenu::sizeHint().width();
-    if (!rect.isEmpty() && extra > 0)
-        rect.setWidth(rect.width() + qMin(extra, iconOffset));
-    return rect;
+    return qBound(0, menu->width() - menu->QMenu::sizeHint().width(), iconOffset);
 }
 
 void TavixQMenuImpl::setHoverIndex(int index)
@@ -84,9 +80,12 @@ void TavixQMenuImpl::paint(QPainter *painter, const QRect &rect)
 {
     drawFillStyle(painter, background, rect);
     const QList<QAction *> actions = menu->actions();
+    const int extra = extraEntryWidth();
     for (int i = 0; i < actions.size(); ++i) {
         QAction *action = actions.at(i);
-        const QRect g = entryRect(action);
+        QRect g = menu->actionGeometry(action);
+        if (!g.isEmpty())
+            g.setWidth(g.width() + extra);
         // Hidden entries have no geometry; those scrolled out of a long menu are not painted.
         if (!action->isVisible() || g.isEmpty() || !g.intersects(rect))
             continue;

@@ -30,8 +30,9 @@ public:
 
     // The CtrlState entry index is painted with.
     int entryState(int index, QAction *action) const;
-    // The rectangle an entry is painted in: Qt's geometry reaching over the icon column's extra width.
-    QRect entryRect(QAction *action) const;
+    // How far entries reach past Qt's geometry: the icon column's width, as far as the menu is wider
+    // than Qt's own size hint.
+    int extraEntryWidth() const;
     void setHoverIndex(int index);
 
     FillStyle itemBackgrounds[4];
