@@ -141,6 +141,7 @@ private slots:
     void malformedDocuments_data();
     void malformedDocuments();
     void deepValueReadDirectly();
+    void themeEntryAddsNoEntries();
     void backgroundFillsTheMenu();
     void entryStatesPaint();
     void iconColumnAndWidenedEntries();
@@ -326,6 +327,21 @@ void tst_Menu::malformedDocuments()
     QCOMPARE(menuDepth(menu.get()), depth);
     menu->resize(200, 200);
     render(*menu);   // paints only the entries in view
+}
+
+// A theme entry may style menus; it never adds entries to them.
+void tst_Menu::themeEntryAddsNoEntries()
+{
+    TavixQMenu menu;
+    Json::Value entry = parse(R"({"background": "mBack", "items": [{"text": "from theme"}]})");
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    manager->setSwitchToThemeRes(true);
+    Json::Value *node = &entry;
+    menu.getImpl()->serializeJsonValue(&node, true);
+    manager->setSwitchToThemeRes(false);
+    QVERIFY(menu.actions().isEmpty());
+    QVERIFY(menu.readJsonValue(&entry));   // the same node as the menu's own document
+    QCOMPARE(menu.actions().size(), 1);
 }
 
 // A node built in code is not bound by the parser's nesting limit; the reader still stops.

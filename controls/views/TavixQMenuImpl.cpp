@@ -4,6 +4,7 @@
 #include "controls/views/TavixQMenuBarImpl.h"
 #include "core/TavixJson.h"
 #include "core/TavixLibrary.h"
+#include "resources/TavixQResourceManager.h"
 
 #include <json/value.h>
 
@@ -224,7 +225,9 @@ bool TavixQMenuImpl::serializeJsonValue(Json::Value **node, bool read)
                 tavixGetTextStyle(name, itemTextStyles[s]);
         }
     }
-    if (const Json::Value *items = tavixJsonMember(in, "items")) {
+    // A theme entry styles every menu; entries come only from the menu's own document.
+    const bool fromTheme = TavixQResourceManager::getInstance()->isLoadFromThemeRes();
+    if (const Json::Value *items = fromTheme ? nullptr : tavixJsonMember(in, "items")) {
         int budget = kMaxMenuEntries;
         readItems(menu, *items, 0, budget);
     }
