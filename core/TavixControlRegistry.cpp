@@ -37,6 +37,7 @@
 #include "controls/TavixQTextEdit.h"
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListView.h"
+#include "controls/views/TavixQMenuBar.h"
 #include "controls/views/TavixQTableView.h"
 #include "controls/views/TavixQTreeView.h"
 
@@ -68,7 +69,7 @@ const std::vector<BuiltInType> &builtInTypes()
         // {"Window", &TavixQCanvasWindow::createCanvas, &TavixQCanvasWindow::getProps, true},
         {"qtcontainer", &TavixQContainer::createTavixQContainer, &TavixQContainer::getProps, true},
         {"qtbutton", &TavixQPushButton::createTavixQPushButton, &TavixQPushButton::getProps, true},
-        // {"qtmenubar", &TavixQMenuBar::createTavixQMenuBar, &TavixQMenuBar::getProps, true},
+        {"qtmenubar", &TavixQMenuBar::createTavixQMenuBar, &TavixQMenuBar::getProps, true},
         {"qtlabel", &TavixQLabel::createTavixQLabel, &TavixQLabel::getProps, true},
         {"qtcheckbox", &TavixQCheckBox::createTavixQCheckBox, &TavixQCheckBox::getProps, true},
         {"qtlistview", &TavixQListView::createTavixQListView, &TavixQListView::getProps, false},
@@ -110,7 +111,7 @@ const std::vector<BuiltInAlias> &builtInAliases()
         {"picture", &TavixQImage::createTavixQImage},
         {"image", &TavixQImage::createTavixQImage},
         {"button", &TavixQPushButton::createTavixQPushButton},
-        // {"menubar", &TavixQMenuBar::createTavixQMenuBar},
+        {"menubar", &TavixQMenuBar::createTavixQMenuBar},
         {"label", &TavixQLabel::createTavixQLabel},
         {"checkbox", &TavixQCheckBox::createTavixQCheckBox},
         {"listview", &TavixQListView::createTavixQListView},

@@ -64,6 +64,8 @@ const std::map<QString, QByteArray> &ownKeys()
             "uncheckImg": "u.png"}, "style": [["rtFillHot", 1, 3], ["rtTextHot", 2, 7], ["rtFillHot", 1, 11],
             ["rtTextHot", 2, 15]])"},
         {"qttree", R"("attr": {"itemHeight": 26}, "style": [["rtFill", 1, 0], ["rtFillHot", 1, 3], ["rtText", 2, 9]])"},
+        {"qtmenubar", R"("style": [["rtFill", 1, 0], ["rtFillHot", 1, 2], ["rtTextHot", 2, 6], ["rtFillHot", 1, 9],
+            ["rtText", 2, 14]])"},
     };
     return keys;
 }

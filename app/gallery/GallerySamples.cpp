@@ -19,6 +19,10 @@
 #include "controls/TavixQTextEdit.h"
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListView.h"
+#include "controls/views/TavixQMenu.h"
+#include "controls/views/TavixQMenuBar.h"
+#include "controls/views/TavixQMenuBarImpl.h"
+#include "controls/views/TavixQMenuImpl.h"
 #include "controls/views/TavixQTableView.h"
 #include "controls/views/TavixQTableViewImpl.h"
 #include "controls/views/TavixQTreeView.h"
@@ -27,6 +31,8 @@
 #include "core/TavixTypes.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QIcon>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QHoverEvent>
@@ -434,6 +440,66 @@ void forceTabState(QWidget *c, int state)
         impl->hotIndex = state == Hot ? 1 : -1;
 }
 
+void setupMenuBar(QWidget *c)
+{
+    auto *bar = qobject_cast<TavixQMenuBar *>(c);
+    if (!bar)
+        return;
+    for (const char *title : {"&File", "&Edit", "&View", "&Help"}) {
+        auto *menu = new TavixQMenu(QString::fromUtf8(title), bar);
+        menu->addAction(QStringLiteral("Entry"));
+        bar->addMenu(menu);
+    }
+}
+
+// Hot lights the second entry, as the pointer over it would.
+void forceMenuBarState(QWidget *c, int state)
+{
+    auto *bar = qobject_cast<TavixQMenuBar *>(c);
+    if (TavixQMenuBarImpl *impl = bar ? bar->getImpl() : nullptr)
+        impl->hotIndex = state == Hot ? 1 : -1;
+}
+
+QIcon swatchIcon(const QColor &color)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawRoundedRect(QRectF(1, 1, 14, 14), 3, 3);
+    return QIcon(pixmap);
+}
+
+QWidget *createMenu() { return new TavixQMenu(); }
+
+// An open menu as it pops up: icons, a shortcut, a separator, a sub-menu and a disabled entry.
+void setupMenu(QWidget *c)
+{
+    auto *menu = qobject_cast<TavixQMenu *>(c);
+    if (!menu)
+        return;
+    menu->addAction(swatchIcon(QColor(0x4a, 0x90, 0xe2)), QStringLiteral("New"));
+    menu->addAction(swatchIcon(QColor(0x3c, 0x8d, 0x40)), QStringLiteral("Open\tCtrl+O"));
+    menu->addSeparator();
+    auto *recent = new TavixQMenu(menu);
+    recent->setTitle(QStringLiteral("Recent files"));
+    recent->addAction(QStringLiteral("report.json"));
+    menu->addMenu(recent);
+    menu->addAction(QStringLiteral("Close"))->setEnabled(false);
+    menu->setIconOffset(24);
+    menu->resize(menu->sizeHint());
+}
+
+// Hot lights the second entry.
+void forceMenuState(QWidget *c, int state)
+{
+    auto *menu = qobject_cast<TavixQMenu *>(c);
+    if (TavixQMenuImpl *impl = menu ? menu->getImpl() : nullptr)
+        impl->hoverIndex = state == Hot ? 1 : -1;
+}
+
 } // namespace
 
 // Rows in keyword order. Sizes are what the control typically gets in a page.
@@ -453,6 +519,8 @@ const std::vector<GallerySample> &gallerySamples()
         {"qtlcdnumber", QSize(140, 48), &setupLcd, nullptr, nullptr, nullptr},
         {"qtlist", QSize(180, 120), &setupList, &hoverSecondRow, nullptr, nullptr},
         {"qtlistview", QSize(200, 140), &setupListView, &hoverSecondRow, &createListView, "ListView"},
+        {"qtmenu", QSize(180, 140), &setupMenu, &forceMenuState, &createMenu, "Menu"},
+        {"qtmenubar", QSize(260, 26), &setupMenuBar, &forceMenuBarState, nullptr, nullptr},
         {"qtpicture", QSize(96, 72), &setupImage, nullptr, nullptr, nullptr},
         {"qtradiobox", QSize(150, 28), &setupRadio, nullptr, nullptr, nullptr},
         {"qtscrollbar", QSize(20, 140), &setupScrollBar, &forceScrollBarState, nullptr, nullptr},

@@ -34,6 +34,8 @@
 #include "controls/views/TavixQListItemDelegate.h"
 #include "controls/views/TavixQListView.h"
 #include "controls/views/TavixQListViewItemDelegate.h"
+#include "controls/views/TavixQMenu.h"
+#include "controls/views/TavixQMenuBar.h"
 #include "controls/views/TavixQTableHeader.h"
 #include "controls/views/TavixQTableView.h"
 #include "controls/views/TavixQTableViewitemDelegate.h"
