@@ -496,7 +496,7 @@ void tst_Zip::themeFromArchiveMatchesFolder()
     QTemporaryDir dir;
     writeFile(dir.filePath(QStringLiteral("style.json")), kStyle);
     writeFile(dir.filePath(QStringLiteral("theme.json")),
-              R"({"elements": [{"child": [{"name": "qtimage", "attr": {"path": "images/logo.png", "fill": 1}}]}]})");
+              R"({"elements": [{"child": [{"name": "qtpicture", "attr": {"path": "images/logo.png", "fill": 1}}]}]})");
     QImage logo(8, 8, QImage::Format_ARGB32);
     logo.fill(Qt::blue);
     for (int i = 0; i < 8; ++i)
