@@ -156,7 +156,7 @@ class Source
 public:
     bool openFile(const char *fileName)
     {
-        file.reset(new QFile(QString::fromLocal8Bit(fileName)));
+        file.reset(new QFile(QFile::decodeName(fileName)));
         if (!file->open(QIODevice::ReadOnly))
             return false;
         length = file->size();
@@ -173,6 +173,8 @@ public:
     {
         if (pos < 0 || count < 0 || pos > length || count > length - pos)
             return false;
+        if (count == 0)
+            return true;   // an empty directory or extra field: out may be null
         if (memory) {
             std::memcpy(out, memory + pos, size_t(count));
             return true;

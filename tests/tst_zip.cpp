@@ -134,6 +134,7 @@ private slots:
     void cleanup();
     void findsArchive_data();
     void findsArchive();
+    void emptyArchive();
     void cleansNames_data();
     void cleansNames();
     void countsEntries();
@@ -177,6 +178,17 @@ void tst_Zip::findsArchive_data()
     QTest::newRow("signature-like junk in front") << QByteArray("PK\x05\x06PK\x03\x04", 8) << QByteArray();
     QTest::newRow("longest comment") << QByteArray(100, 'j') << QByteArray(65535, 'c');
     QTest::newRow("comment of 1024 + 3") << QByteArray() << QByteArray(1027, 'c');
+}
+
+// An archive of no entries is sound: it opens and has nothing to walk (found by the fuzz driver).
+void tst_Zip::emptyArchive()
+{
+    Zip zip(buildZip({}));
+    QVERIFY(zip.handle);
+    ZipEntry entry;
+    QCOMPARE(getZipItem(zip.handle, -1, &entry), unsigned(ZipOk));
+    QCOMPARE(entry.index, 0);
+    QCOMPARE(getZipItem(zip.handle, 0, &entry), unsigned(ZipArgs));
 }
 
 void tst_Zip::findsArchive()
