@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QMovie>
 #include <QPainter>
@@ -86,16 +87,32 @@ void TavixQImageImpl::startMovie(const QString &path)
 {
     deleteMovie();
     // Animations held by a resource set (a zipped theme, for one) play from a copy of their bytes.
+    TavixQResourceManager *resources = TavixQResourceManager::getInstance();
     const char *data = nullptr;
     unsigned size = 0;
     ResSourceType from = SourceDefault;
-    if (!path.isEmpty() && TavixQResourceManager::getInstance()->getResource(path, data, size, from)
-        && size <= unsigned(INT_MAX)) {
+    auto *device = new QBuffer;
+    if (!path.isEmpty() && resources->getResource(path, data, size, from) && size <= unsigned(INT_MAX))
+        device->setData(data, int(size));
+    // Every frame is decoded into a picture of the animation's declared screen size: bound it first.
+    QImageReader probe;
+    if (device->size() > 0 && device->open(QIODevice::ReadOnly))
+        probe.setDevice(device);
+    else
+        probe.setFileName(path);
+    const bool allowed = resources->isImageSizeAllowed(probe.size());
+    probe.setDevice(nullptr);
+    device->close();
+    if (!allowed) {
+        delete device;
+        return;
+    }
+    if (device->size() > 0) {
         movie = new QMovie;
-        auto *buffer = new QBuffer(movie);
-        buffer->setData(data, int(size));
-        movie->setDevice(buffer);
+        device->setParent(movie);
+        movie->setDevice(device);
     } else {
+        delete device;
         movie = new QMovie(path);
     }
     connect(movie, &QMovie::frameChanged, this, &TavixQImageImpl::noteFrame);
@@ -142,7 +159,8 @@ void TavixQImageImpl::paint(QPainter *painter, const QRect &rect)
     QSvgRenderer *renderer = resources->getSvgRenderer(svgPath);
     if (!renderer || !renderer->isValid())
         return;
-    QSize size = renderer->defaultSize();
+    // An SVG may declare any natural size; it is clamped like a raster image's and drawn at that size.
+    QSize size = resources->boundedImageSize(renderer->defaultSize());
     if (!size.isValid())
         size = QSize(qMax(widget->width(), 1), qMax(widget->height(), 1));
     const QRect target = placement(rect, size);

@@ -118,6 +118,21 @@ bool tavixLoadThemeDir(const char *dir)
     return manager()->loadThemeDir(dir ? QString::fromUtf8(dir) : QString());
 }
 
+bool tavixLoadThemeFile(const char *file)
+{
+    if (!initialized)
+        return false;
+    return manager()->loadThemeFile(file ? QString::fromUtf8(file) : QString());
+}
+
+bool tavixLoadSkinFile(const QString &path, float scale)
+{
+    if (!initialized)
+        return false;
+    manager()->setScaleFactor(scale);
+    return manager()->loadSkinFile(path);
+}
+
 bool tavixSetSkinFilePath(const QString &dir, float scale)
 {
     if (!initialized)

@@ -33,6 +33,8 @@ TAVIXQTLIB_EXPORT bool tavixIsSerializeChild();
 
 // Resource wrappers. The loaders return false before init().
 TAVIXQTLIB_EXPORT bool tavixLoadThemeDir(const char *dir);   // UTF-8
+TAVIXQTLIB_EXPORT bool tavixLoadThemeFile(const char *file);  // UTF-8; no notification, as loadThemeFile
+TAVIXQTLIB_EXPORT bool tavixLoadSkinFile(const QString &path, float scale);
 TAVIXQTLIB_EXPORT bool tavixSetSkinFilePath(const QString &dir, float scale);
 TAVIXQTLIB_EXPORT bool tavixSetProjectFilePath(const QString &dir);
 TAVIXQTLIB_EXPORT bool tavixNotifyThemeChange();

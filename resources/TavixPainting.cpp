@@ -442,7 +442,7 @@ void tavixDrawIconImage(QPainter *painter, const QString &path, const IconStyleD
         QSvgRenderer *renderer = manager->getSvgRenderer(path);
         if (!renderer || !renderer->isValid())
             return;
-        QSize size = tavixScaleSize(renderer->defaultSize());
+        QSize size = tavixScaleSize(manager->boundedImageSize(renderer->defaultSize()));
         if (!size.isValid()) {
             const int side = std::max(std::min(rect.width(), rect.height()), 1);
             size = QSize(side, side);
@@ -512,7 +512,7 @@ QSize tavixImageSize(const QString &path, bool gray)
         QSvgRenderer *renderer = manager->getSvgRenderer(path);
         if (!renderer || !renderer->isValid())
             return QSize();
-        const QSize size = tavixScaleSize(renderer->defaultSize());
+        const QSize size = tavixScaleSize(manager->boundedImageSize(renderer->defaultSize()));
         return size.isValid() ? size : QSize(16, 16);
     }
     const QImage *image = manager->getImage(path, gray);

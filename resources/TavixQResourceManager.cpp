@@ -6,6 +6,7 @@
 #include "core/TavixQWidgetBase.h"
 #include "resources/TavixQResourceManagerImpl.h"
 #include "resources/TavixStyleDocument.h"
+#include "resources/TavixZip.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -25,6 +26,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <utility>
 
 namespace TavixQtLib {
@@ -32,6 +34,9 @@ namespace TavixQtLib {
 namespace {
 
 constexpr qint64 kDefaultResourceBudget = qint64(256) * 1024 * 1024;
+constexpr qint64 kDefaultArchiveEntryLimit = qint64(64) * 1024 * 1024;
+constexpr int kDefaultImageSideLimit = 16384;
+constexpr qint64 kDefaultImageByteLimit = qint64(256) * 1024 * 1024;
 // One file at most whatever the budget: a QByteArray holds less than 2 GiB.
 constexpr qint64 kMaxReadSize = qint64(1) << 30;
 // Charged for each file a set keeps beyond its bytes (record, key, map node), so that a folder of
@@ -147,8 +152,10 @@ bool readDirectory(const QString &path, TavixQResourceManagerImpl *set)
 }
 
 // Decodes bytes, or the file at path when bytes is empty, as QImage would (format guessed), refusing
-// a picture whose pixels would take more than maxBytes: a small compressed file can claim gigabytes.
-bool decodeImage(const QByteArray &bytes, const QString &path, qint64 maxBytes, QImage &out)
+// a picture whose declared size is over the manager's limits before a pixel is decoded: a small
+// compressed file can claim gigabytes. A format that cannot tell its size up front is refused for the
+// same reason.
+bool decodeImage(const QByteArray &bytes, const QString &path, const TavixQResourceManager *limits, QImage &out)
 {
     QBuffer buffer;
     QImageReader reader;
@@ -160,8 +167,8 @@ bool decodeImage(const QByteArray &bytes, const QString &path, qint64 maxBytes, 
     } else {
         reader.setFileName(path);
     }
-    const QSize size = reader.size();   // from the header; some formats only know after decoding
-    if (size.isValid() && qint64(size.width()) * size.height() * 4 > maxBytes)
+    const QSize size = reader.size();
+    if (!limits->isImageSizeAllowed(size))
         return false;
     return reader.read(&out);
 }
@@ -242,6 +249,9 @@ TavixQResourceManager *TavixQResourceManager::getInstance()
 
 TavixQResourceManager::TavixQResourceManager()
     : resourceBudget(kDefaultResourceBudget)
+    , archiveEntryLimit(kDefaultArchiveEntryLimit)
+    , imageSideLimit(kDefaultImageSideLimit)
+    , imageByteLimit(kDefaultImageByteLimit)
     , defaultRes(newSet())
 {
 }
@@ -265,6 +275,49 @@ void TavixQResourceManager::setResourceBudget(qint64 bytes)
 qint64 TavixQResourceManager::getResourceBudget() const
 {
     return resourceBudget;
+}
+
+void TavixQResourceManager::setArchiveEntryLimit(qint64 bytes)
+{
+    archiveEntryLimit = bytes > 0 ? bytes : kDefaultArchiveEntryLimit;
+}
+
+qint64 TavixQResourceManager::getArchiveEntryLimit() const
+{
+    return archiveEntryLimit;
+}
+
+void TavixQResourceManager::setImageLimits(int maxSide, qint64 maxBytes)
+{
+    imageSideLimit = maxSide > 0 ? maxSide : kDefaultImageSideLimit;
+    imageByteLimit = maxBytes > 0 ? maxBytes : kDefaultImageByteLimit;
+}
+
+int TavixQResourceManager::getImageSideLimit() const
+{
+    return imageSideLimit;
+}
+
+qint64 TavixQResourceManager::getImageByteLimit() const
+{
+    return imageByteLimit;
+}
+
+bool TavixQResourceManager::isImageSizeAllowed(const QSize &size) const
+{
+    return size.isValid() && size.width() <= imageSideLimit && size.height() <= imageSideLimit
+           && qint64(size.width()) * size.height() * 4 <= std::min(imageByteLimit, resourceBudget);
+}
+
+QSize TavixQResourceManager::boundedImageSize(const QSize &size) const
+{
+    if (!size.isValid() || isImageSizeAllowed(size))
+        return size;
+    const double side = double(imageSideLimit);
+    const double pixels = double(std::min(imageByteLimit, resourceBudget)) / 4.0;
+    double scale = std::min(side / std::max(size.width(), 1), side / std::max(size.height(), 1));
+    scale = std::min(scale, std::sqrt(pixels / (double(std::max(size.width(), 1)) * std::max(size.height(), 1))));
+    return QSize(std::max(int(size.width() * scale), 1), std::max(int(size.height() * scale), 1));
 }
 
 TavixQResourceManager::~TavixQResourceManager()
@@ -371,16 +424,84 @@ bool TavixQResourceManager::setSkinDirPath(const QString &dir)
     return true;
 }
 
+bool TavixQResourceManager::readArchive(ZipHandle *zip, TavixQResourceManagerImpl *set) const
+{
+    if (!zip)
+        return false;
+    ZipEntry info;
+    const int count = getZipItem(zip, -1, &info) == ZipOk ? info.index : 0;
+    for (int i = 0; i < count; ++i) {
+        // The declared size is checked before anything is allocated; extraction cannot exceed it.
+        if (getZipItem(zip, i, &info) != ZipOk || info.name[0] == 0 || info.uncompressedSize <= 0
+            || info.uncompressedSize > archiveEntryLimit)
+            continue;
+        const std::string key = fileKey(QString::fromUtf8(info.name));
+        const bool styleFile = key == "style.json";
+        if (!styleFile && set->findFile(key))
+            continue;
+        const qint64 cost = qint64(info.uncompressedSize) + kFileOverhead;
+        if (!set->charge(cost))
+            continue;   // a smaller entry after it may still fit
+        auto *file = new ResourceFile;
+        file->size = unsigned(info.uncompressedSize);
+        file->data = new char[file->size];
+        // An entry that does not extract whole and intact is dropped, never kept half-filled.
+        if (unzipItem(zip, i, file->data, file->size) != ZipOk) {
+            delete file;
+            set->bytesTaken -= cost;
+            continue;
+        }
+        if (styleFile) {
+            set->styleFiles.push_back(file);
+            ++set->styleFileCount;
+        } else {
+            set->addFile(key, file);
+        }
+    }
+    closeZip(zip);
+    return true;
+}
+
 bool TavixQResourceManager::loadThemeFile(const QString &path)
 {
-    Q_UNUSED(path)
-    return false;   // filled in by the archive reader
+    delete themeRes;
+    themeRes = newSet();
+    themeRes->filePath = path;
+    if (path.isEmpty() || !readArchive(openZip(QFile::encodeName(path).constData(), nullptr), themeRes)
+        || !applyStyleFile(themeRes))
+        return false;
+    readThemeDocument(themeRes, true);
+    themeRes->loaded = true;
+    return true;
+}
+
+bool TavixQResourceManager::applySkinArchive(ZipHandle *zip, bool withLanguage)
+{
+    if (!readArchive(zip, defaultRes))
+        return false;
+    initFontRes(false);
+    if (!applyStyleFile(defaultRes))
+        return false;
+    if (withLanguage) {
+        if (const ResourceFile *language = defaultRes->findFile("language.txt"))
+            readLanguage(QByteArray::fromRawData(language->data, int(language->size)));
+    }
+    return true;
 }
 
 bool TavixQResourceManager::loadSkinFile(const QString &path)
 {
-    Q_UNUSED(path)
-    return false;   // filled in by the archive reader
+    if (path.isEmpty())
+        return false;
+    defaultRes->filePath = path;
+    return applySkinArchive(openZip(QFile::encodeName(path).constData(), nullptr), true);
+}
+
+bool TavixQResourceManager::loadSkinFile(const char *data, int size)
+{
+    if (!data || size <= 0)
+        return false;
+    return applySkinArchive(openZip(data, unsigned(size), nullptr), false);
 }
 
 // ---- Styles ----
@@ -557,11 +678,11 @@ QImage *TavixQResourceManager::getImage(const QString &name, bool gray)
     unsigned size = 0;
     ResSourceType from = SourceDefault;
     bool decoded = getResource(name, data, size, from) && size <= unsigned(INT_MAX)
-        && decodeImage(QByteArray::fromRawData(data, int(size)), QString(), resourceBudget, image);
+        && decodeImage(QByteArray::fromRawData(data, int(size)), QString(), this, image);
     if (!decoded) {
         from = SourceDefault;   // images read from disk are cached in the default set
         const QString path = firstExistingFile(diskCandidates(defaultRes->dirPath, name));
-        decoded = !path.isEmpty() && decodeImage(QByteArray(), path, resourceBudget, image);
+        decoded = !path.isEmpty() && decodeImage(QByteArray(), path, this, image);
     }
     // The gray variant of an image that exists only in a cache (the built-in ones have no file) is made
     // from the cached one, which is already at its final size.

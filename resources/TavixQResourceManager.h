@@ -15,6 +15,7 @@
 
 namespace Json { class Value; }
 class QImage;
+class QSize;
 class QSvgRenderer;
 class QWidget;
 
@@ -22,6 +23,7 @@ namespace TavixQtLib {
 
 class ITavixWindow;
 class TavixQResourceManagerImpl;
+struct ZipHandle;
 
 enum ResSourceType : int {
     SourceDefault = 0,
@@ -41,8 +43,15 @@ public:
     bool loadThemeDir(const QString &dir);          // then themeChange(); same dir again: true, no-op
     bool setSkinDirPath(const QString &dir);        // adds dir/style.json and dir/language.txt to the default set
     bool setProjectDirPath(const QString &dir);
-    bool loadThemeFile(const QString &path);        // archives; filled in by the archive reader
+    // Archives. The theme load replaces the theme set without notifying (call tavixNotifyThemeChange());
+    // the skin loads add fonts, styles and (file form) "language.txt" to the default set. Entries over
+    // the entry limit, beyond the set's budget, or that fail to extract or check are left out.
+    bool loadThemeFile(const QString &path);
     bool loadSkinFile(const QString &path);
+    bool loadSkinFile(const char *data, int size);
+    // Largest declared size of one archive entry, 64 MiB by default; 0 or less restores the default.
+    void setArchiveEntryLimit(qint64 bytes);
+    qint64 getArchiveEntryLimit() const;
     // Total bytes of files one resource set may take in, 256 MiB by default; 0 or less restores the
     // default. Files that do not fit are left out of the set. Applies to every set from the next file on.
     void setResourceBudget(qint64 bytes);
@@ -64,8 +73,17 @@ public:
     bool writeStyle(TavixQResourceManagerImpl *set, Json::Value &out);
     QString toProjectStyleString();
 
-    // Owned by the manager; null when missing, undecodable, or larger decoded than the resource budget.
+    // Owned by the manager; null when missing, undecodable, or declaring a size over the image limits.
     QImage *getImage(const QString &name, bool gray = false);
+    // Images are refused before decoding when a side exceeds maxSide pixels (16 384 by default) or the
+    // decoded pixels would take more than maxBytes (256 MiB by default, and never more than the resource
+    // budget). Values of 0 or less restore the defaults.
+    void setImageLimits(int maxSide, qint64 maxBytes);
+    int getImageSideLimit() const;
+    qint64 getImageByteLimit() const;
+    bool isImageSizeAllowed(const QSize &size) const;
+    // size scaled down, aspect kept, until it is allowed; an SVG's natural size goes through this.
+    QSize boundedImageSize(const QSize &size) const;
     QSvgRenderer *getSvgRenderer(const QString &name);          // owned; null when missing or invalid
     // Raw bytes of a loaded file, searched project, default, theme. data/size point into the set.
     bool getResource(const QString &name, const char *&data, unsigned &size, ResSourceType &from);
@@ -130,6 +148,9 @@ private:
     // Parses "theme.json" of set into themeRoot and, when index, fills themeNodes.
     static void readThemeDocument(TavixQResourceManagerImpl *set, bool index);
     TavixQResourceManagerImpl *newSet() const;          // empty, with the current budget
+    // Takes every usable entry of an open archive into set and closes it; false when zip is null.
+    bool readArchive(ZipHandle *zip, TavixQResourceManagerImpl *set) const;
+    bool applySkinArchive(ZipHandle *zip, bool withLanguage);
     TavixQResourceManagerImpl *styleLookupSet() const;   // the set the switches select, or null
     TavixQResourceManagerImpl *setOf(ResSourceType from) const;   // the set a resource came from
     QImage *findCachedImage(const QString &name, bool gray) const;
@@ -141,6 +162,9 @@ private:
     float scaleFactor = 100.0f;
     TavixGlobalConfig globalConfig;
     qint64 resourceBudget = 0;
+    qint64 archiveEntryLimit = 0;
+    int imageSideLimit = 0;
+    qint64 imageByteLimit = 0;
     const QMap<QString, QString> *currentLanguage = nullptr;
     QString currentLanguageName;
     QMap<QString, QMap<QString, QString>> languages;
