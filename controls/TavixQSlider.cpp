@@ -19,6 +19,9 @@ TavixQSlider::TavixQSlider(Qt::Orientation orientation, QWidget *parent)
     : QSlider(parent)
 {
     setOrientation(orientation);
+    // A saved slider leaves out a maximum of 100 and keeps the current one when reading; starting at 100
+    // (QSlider starts at 99) makes such a slider load as it was saved.
+    setMaximum(100);
     m_impl = new TavixQSliderImpl(this);
     m_impl->applyTheme();
 }

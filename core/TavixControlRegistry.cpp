@@ -43,6 +43,11 @@
 
 namespace TavixQtLib {
 
+// The canvas window's creator and descriptor, defined beside it in designer/ so that core needs no
+// designer header.
+QWidget *tavixCreateCanvasWindow();
+ControlInfo tavixCanvasWindowProps();
+
 namespace {
 
 // One built-in registration. A null props makes it creator-only (no descriptor, never listed).
@@ -66,7 +71,7 @@ struct BuiltInAlias
 const std::vector<BuiltInType> &builtInTypes()
 {
     static const std::vector<BuiltInType> rows = {
-        // {"Window", &TavixQCanvasWindow::createCanvas, &TavixQCanvasWindow::getProps, true},
+        {"Window", &tavixCreateCanvasWindow, &tavixCanvasWindowProps, true},
         {"qtcontainer", &TavixQContainer::createTavixQContainer, &TavixQContainer::getProps, true},
         {"qtbutton", &TavixQPushButton::createTavixQPushButton, &TavixQPushButton::getProps, true},
         {"qtmenubar", &TavixQMenuBar::createTavixQMenuBar, &TavixQMenuBar::getProps, true},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ITavixPageWindow.h"
 #include "resources/FillStyle.h"
 #include "tavixqtlib_export.h"
 
@@ -13,30 +14,30 @@ class TavixQWindowImpl;
 
 // The settings TavixQSubWin and TavixQWindow share: dragging by body or caption, border resizing,
 // minimum sizes, background and translucency. Owns the window's TavixQWindowImpl.
-class TAVIXQTLIB_EXPORT TavixQFramelessWindow
+class TAVIXQTLIB_EXPORT TavixQFramelessWindow : public ITavixPageWindow
 {
 public:
     // Also switches mouse tracking, which the border cursors need, to the same value.
-    void setResizeable(bool resizeable);
+    void setResizeable(bool resizeable) override;
     bool getResizeable() const;
-    void setCanDrag(bool canDrag);
+    void setCanDrag(bool canDrag) override;
     bool getCanGrag() const;
-    void setOnlyDragCaption(bool only);
+    void setOnlyDragCaption(bool only) override;
     bool getOnlyDragCaption() const;
-    void setCaptionHeight(int height);
+    void setCaptionHeight(int height) override;
     bool getCaptionHeight() const;          // whether there is a caption (height not 0)
     // Limits of border resizing, in pixels; negative values store 0.
-    void setMinWidth(int width);
-    void setMinHeight(int height);
+    void setMinWidth(int width) override;
+    void setMinHeight(int height) override;
     int getMinWidth() const;
     int getMinHeight() const;
-    void setMaximizeOnDoubleClick(bool on); // double-clicking the caption toggles maximized
+    void setMaximizeOnDoubleClick(bool on) override; // double-clicking the caption toggles maximized
     void setBackgroundColor(const FillRes &fill);
     void setBackgroundImage(const QString &path, const ImageDesc &desc);
     void setUseFillColor(bool useColor);    // the colour rather than the image
     void setShowBackground(bool show);      // paint a background at all
     // On: frameless and translucent. Off: opaque again (the frame flag stays).
-    void setTransparent(bool on);
+    void setTransparent(bool on) override;
     // Moves the left (top) edge to the value; the right (bottom) edge stays where it is.
     void setX(int x);
     void setY(int y);
@@ -48,7 +49,7 @@ public:
 
 protected:
     TavixQFramelessWindow(QWidget *window, const char *typeName, bool subWindow);
-    ~TavixQFramelessWindow();
+    ~TavixQFramelessWindow() override;
 
     TavixQWindowImpl *m_impl = nullptr;     // owned
 

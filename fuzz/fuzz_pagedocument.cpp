@@ -1,0 +1,58 @@
+// Loads arbitrary bytes as a page document into a page window, saves the page and loads the saved text
+// again.
+
+#include "core/TavixLibrary.h"
+#include "core/TavixPageDocument.h"
+#include "designer/TavixQCanvasWindow.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+using namespace TavixQtLib;
+
+namespace {
+
+QTemporaryDir *scratch = nullptr;
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static QApplication app(*argc, *argv);
+    init();
+    static QTemporaryDir dir;
+    scratch = &dir;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString path = scratch->filePath(QStringLiteral("fuzz.json"));
+    if (!writeFile(path, QByteArray(reinterpret_cast<const char *>(data), int(size))))
+        return 0;
+    QWidget canvas;
+    TavixQCanvasWindow first(&canvas);
+    tavixCreatePageByFileName(&first, path);
+    QString saved;
+    first.toJsonString(saved);
+    if (writeFile(path, saved.toUtf8())) {
+        TavixQCanvasWindow second(&canvas);
+        tavixCreatePageByFileName(&second, path);
+    }
+    QCoreApplication::sendPostedEvents();
+    return 0;
+}

@@ -1,0 +1,410 @@
+#include "TavixTestSupport.h"
+#include "controls/TavixQContainer.h"
+#include "controls/TavixQLabel.h"
+#include "controls/TavixQPushButton.h"
+#include "core/ControlInfo.h"
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixControlRegistry.h"
+#include "core/TavixJson.h"
+#include "core/TavixLibrary.h"
+#include "core/TavixPageDocument.h"
+#include "designer/TavixQCanvasWindow.h"
+#include "designer/TavixQWindowDesigner.h"
+#include "resources/TavixQResourceManager.h"
+
+#include <QFile>
+#include <QMoveEvent>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <json/value.h>
+
+using namespace TavixQtLib;
+
+namespace {
+
+using tavixtest::parse;
+using tavixtest::show;
+
+Json::Value written(QWidget *w)
+{
+    Json::Value node(Json::objectValue);
+    dynamic_cast<ITavixQWidgetBase *>(w)->serializeJsonValue(&node, false);
+    return node;
+}
+
+QList<QWidget *> kitChildren(const QWidget *parent)
+{
+    QList<QWidget *> result;
+    for (QObject *child : parent->children()) {
+        if (dynamic_cast<ITavixQWidgetBase *>(child))
+            result << static_cast<QWidget *>(child);
+    }
+    return result;
+}
+
+// Gives every editable row of w's descriptor a value other than the one it has.
+void changeEveryRow(QWidget *w, const ControlInfo &info)
+{
+    for (PropertyDef def : info.properties) {
+        def.target = w;
+        const QString text = QStringLiteral("rt-") + def.label;
+        switch (def.type) {
+        case String:
+        case ImagePath:
+            if (def.setString)
+                def.setString(w, text);
+            break;
+        case Bool:
+            if (def.setBool && def.getBool)
+                def.setBool(w, !def.getBool(w));
+            break;
+        case Int:
+            if (def.setInt && def.getInt) {
+                const int v = def.getInt(w);
+                def.setInt(w, v < def.maximum && v < 255 ? v + 1 : v - 1);
+            }
+            break;
+        case Enumeration:
+            if (def.setInt && def.getInt && !def.optionValues.empty()) {
+                const int v = def.getInt(w);
+                def.setInt(w, def.optionValues.back() != v ? def.optionValues.back() : def.optionValues.front());
+            }
+            break;
+        case IntPair:
+            if (def.setIntPair && def.getIntPair) {
+                int a = 0, b = 0;
+                def.getIntPair(w, a, b);
+                def.setIntPair(w, a + 1, b + 1);
+            }
+            break;
+        case IntQuad:
+            if (def.setIntQuad && def.getIntQuad) {
+                int a = 0, b = 0, c = 0, d = 0;
+                def.getIntQuad(w, a, b, c, d);
+                def.setIntQuad(w, a + 1, b + 1, c + 1, d + 1);
+            }
+            break;
+        case FillStyleRef: {
+            FillStyle fill;
+            if (def.setFillStyle && tavixGetFillStyle(QStringLiteral("rtFill"), fill))
+                def.setFillStyle(w, Hot, fill);
+            break;
+        }
+        case TextStyleRef: {
+            TextStyleDesc style;
+            if (def.setTextStyle && tavixGetTextStyle(QStringLiteral("rtText"), style))
+                def.setTextStyle(w, Hot, style);
+            break;
+        }
+        case Color:
+            if (def.setColor)
+                def.setColor(w, QColor(10, 20, 30));   // opaque: colour keys are read without alpha
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+bool writeFile(const QString &path, const QString &text)
+{
+    QFile f(path);
+    const QByteArray bytes = text.toUtf8();
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Counts the resize events that reach it.
+class ResizeCounter : public QWidget
+{
+public:
+    int resizes = 0;
+
+protected:
+    void resizeEvent(QResizeEvent *) override { ++resizes; }
+};
+
+} // namespace
+
+class tst_CanvasWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void descriptor();
+    void pageKeys_data();
+    void pageKeys();
+    void typeComesFirst();
+    void roundTripEveryType();
+    void hitTest_data();
+    void hitTest();
+    void hideAll();
+    void designerStaysAtOrigin();
+    void designerFollowsParent();
+    void designerTheme();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_CanvasWindow::initTestCase()
+{
+    init();
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    FillStyle fill;
+    fill.name = QStringLiteral("rtFill");
+    fill.color = Qt::green;
+    manager->setFillStyle(fill.name, fill);
+    TextStyleDesc text;
+    text.name = QStringLiteral("rtText");
+    manager->setTextStyle(text.name, text);
+}
+
+void tst_CanvasWindow::descriptor()
+{
+    const ControlInfo *info = tavixGetControlInfo(QStringLiteral("Window"));
+    QVERIFY(info);
+    QCOMPARE(info->typeName, std::string("window"));
+    QCOMPARE(info->properties.size(), size_t(5));
+    QWidget *made = tavixCreateControlByKeyword("Window", nullptr);
+    auto *window = qobject_cast<TavixQCanvasWindow *>(made);
+    QVERIFY(window);
+    info->properties[1].setInt(window, 333);    // "Width" fixes the width
+    QCOMPARE(window->width(), 333);
+    QCOMPARE(window->minimumWidth(), 333);
+    info->properties[3].setInt(window, 12);
+    QCOMPARE(info->properties[3].getInt(window), 12);
+    delete made;
+}
+
+void tst_CanvasWindow::pageKeys_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QByteArray>("expected");   // the document without "elements"
+    QTest::newRow("defaults") << "" << QByteArray(R"({"dbheight":40,"drag":true,"h":200,"minH":400,"minW":400,"w":300})");
+    QTest::newRow("zero minimums and caption 35, no drag")
+        << "zero" << QByteArray(R"({"dbheight":35,"drag":false,"h":200,"minH":0,"minW":0,"w":300})");
+    QTest::newRow("flags") << "flags" << QByteArray(R"({"dbheight":40,"dbmax":true,"drag":true,"h":200,"minH":400,)"
+                                                    R"("minW":400,"onlyDragCaption":true,"resize":true,"trans":true,"w":300})");
+}
+
+// The window keys a page window writes, and that a page window reading them back holds the same values.
+void tst_CanvasWindow::pageKeys()
+{
+    QFETCH(QString, setup);
+    QFETCH(QByteArray, expected);
+    TavixQCanvasWindow window;
+    window.resize(300, 200);
+    if (setup == QLatin1String("zero")) {
+        window.setMinWidth(0);
+        window.setMinHeight(0);
+        window.setCaptionHeight(35);
+        window.setCanDrag(false);
+    } else if (setup == QLatin1String("flags")) {
+        window.setResizeable(true);
+        window.setOnlyDragCaption(true);
+        window.setMaximizeOnDoubleClick(true);
+        window.setTransparent(true);
+    }
+    new QWidget(&window);   // not a kit control: no "elements"
+    QString text;
+    window.toJsonString(text);
+    QCOMPARE(show(parse(text.toUtf8())), expected);
+
+    const QString path = m_dir.filePath(QStringLiteral("keys.json"));
+    QVERIFY(writeFile(path, text));
+    TavixQCanvasWindow again;
+    tavixCreatePageByFileName(&again, path);
+    QString reread;
+    again.toJsonString(reread);
+    QCOMPARE(show(parse(reread.toUtf8())), expected);
+}
+
+void tst_CanvasWindow::typeComesFirst()
+{
+    TavixQCanvasWindow window;
+    auto *label = new TavixQLabel(&window);
+    label->setObjectName(QStringLiteral("a"));
+    label->setToolTip(QStringLiteral("tip"));
+    QString text;
+    window.toJsonString(text);
+    const int elements = text.indexOf(QLatin1String("\"elements\""));
+    QVERIFY(elements > 0);
+    const int brace = text.indexOf(QLatin1Char('{'), elements);
+    const QString firstKey = text.mid(brace + 1).trimmed().section(QLatin1Char('"'), 1, 1);
+    QCOMPARE(firstKey, QStringLiteral("type"));
+}
+
+// A page of every registered control type, each with every descriptor row changed, nested in containers:
+// saved, loaded into a fresh page window and saved again, it gives the same tree and the same document.
+void tst_CanvasWindow::roundTripEveryType()
+{
+    QWidget canvas;     // page windows live inside the canvas, so top-level containers keep their geometry
+    TavixQCanvasWindow first(&canvas);
+    first.resize(640, 480);
+    QWidget *root = tavixCreateControlByKeyword("qtcontainer", &first);
+    Json::Value rootNode = parse(R"({"name": "root", "w": 600, "h": 400})");
+    QVERIFY(dynamic_cast<ITavixQWidgetBase *>(root)->readJsonValue(&rootNode));
+    QWidget *inner = tavixCreateControlByKeyword("qtgroupbox", root);
+    Json::Value innerNode = parse(R"({"name": "inner", "x": 5, "y": 5, "w": 200, "h": 100})");
+    QVERIFY(dynamic_cast<ITavixQWidgetBase *>(inner)->readJsonValue(&innerNode));
+
+    QStringList types;
+    for (const auto &entry : creatorMap()) {
+        QWidget probe;
+        auto *control = dynamic_cast<ITavixQWidgetBase *>(tavixCreateControlByKeyword(entry.first.c_str(), &probe));
+        if (control && !types.contains(control->getTypeName()))
+            types << control->getTypeName();
+    }
+    QVERIFY(types.size() >= 20);
+    int i = 0;
+    for (const QString &type : types) {
+        QWidget *parent = i % 2 ? inner : root;
+        QWidget *w = tavixCreateControlByKeyword(type.toUtf8().constData(), parent);
+        Json::Value node = parse(R"({"name": "n)" + QByteArray::number(i) + R"(", "tooltip": "tip", "x": 3,
+            "y": )" + QByteArray::number(i) + R"(, "w": 50, "h": 20, "minWidth": 2})");
+        QVERIFY(dynamic_cast<ITavixQWidgetBase *>(w)->readJsonValue(&node));
+        if (const ControlInfo *info = tavixGetControlInfo(type))
+            changeEveryRow(w, *info);
+        ++i;
+    }
+
+    QString saved;
+    first.toJsonString(saved);
+    const QString path = m_dir.filePath(QStringLiteral("every.json"));
+    QVERIFY(writeFile(path, saved));
+    TavixQCanvasWindow second(&canvas);
+    QVERIFY(tavixCreatePageByFileName(&second, path));
+
+    // Node by node: the same shape, types and names, and each node written alike (children aside).
+    QList<QPair<QWidget *, QWidget *>> pending{{&first, &second}};
+    int compared = 0;
+    while (!pending.isEmpty()) {
+        const auto pair = pending.takeFirst();
+        const QList<QWidget *> a = kitChildren(pair.first), b = kitChildren(pair.second);
+        QCOMPARE(b.size(), a.size());
+        for (int k = 0; k < a.size(); ++k) {
+            tavixEnableSerializeChild(false);
+            const QByteArray was = show(written(a[k])), is = show(written(b[k]));
+            tavixEnableSerializeChild(true);
+            QCOMPARE(is, was);
+            pending.append(qMakePair(a[k], b[k]));
+            ++compared;
+        }
+    }
+    QCOMPARE(compared, types.size() + 2);
+    QString again;
+    second.toJsonString(again);
+    QCOMPARE(show(parse(again.toUtf8())), show(parse(saved.toUtf8())));
+}
+
+void tst_CanvasWindow::hitTest_data()
+{
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QString>("hit");   // object name; empty: null
+    // Window 200 x 100; container "c" at (10, 10) 100 x 50 holds "b" at (5, 5) 20 x 10 and "top" at
+    // (10, 5) 20 x 10 over it; "gone" at (150, 10) 20 x 20 has visibility false and holds "inside".
+    QTest::newRow("deepest") << QPoint(16, 16) << "b";
+    QTest::newRow("later sibling on top") << QPoint(22, 17) << "top";
+    QTest::newRow("left edge included") << QPoint(15, 15) << "b";
+    QTest::newRow("right edge of top") << QPoint(39, 15) << "top";
+    QTest::newRow("container") << QPoint(100, 50) << "c";
+    QTest::newRow("container bottom-right") << QPoint(109, 59) << "c";
+    QTest::newRow("window") << QPoint(110, 60) << "w";
+    QTest::newRow("hidden at design time") << QPoint(155, 15) << "w";
+    QTest::newRow("outside") << QPoint(200, 100) << "";
+}
+
+void tst_CanvasWindow::hitTest()
+{
+    QFETCH(QPoint, point);
+    QFETCH(QString, hit);
+    TavixQCanvasWindow window;
+    window.setObjectName(QStringLiteral("w"));
+    window.resize(200, 100);
+    const auto make = [](QWidget *parent, const char *name, QRect r) {
+        auto *w = new TavixQLabel(parent);
+        w->setObjectName(QLatin1String(name));
+        w->setGeometry(r);
+        w->setProperty("visibility", true);
+        return w;
+    };
+    auto *c = make(&window, "c", QRect(10, 10, 100, 50));
+    make(c, "b", QRect(5, 5, 20, 10));
+    make(c, "top", QRect(10, 5, 20, 10));
+    auto *gone = make(&window, "gone", QRect(150, 10, 20, 20));
+    gone->setProperty("visibility", false);
+    make(gone, "inside", QRect(0, 0, 20, 20));
+    window.hideAllWidges();     // design time: Qt-hidden, drawn by the canvas
+    QWidget *found = window.HitTestWithChildren(&window, point.x(), point.y());
+    QCOMPARE(found ? found->objectName() : QString(), hit);
+}
+
+void tst_CanvasWindow::hideAll()
+{
+    TavixQCanvasWindow window;
+    auto *a = new TavixQContainer(&window);
+    auto *b = new TavixQPushButton(a);
+    auto *plain = new QWidget(b);
+    window.show();
+    QVERIFY(plain->isVisible());
+    window.hideAllWidges();
+    QVERIFY(window.isVisible());
+    QVERIFY(a->isHidden() && b->isHidden() && plain->isHidden());
+}
+
+void tst_CanvasWindow::designerStaysAtOrigin()
+{
+    QWidget parent;
+    parent.resize(300, 200);
+    TavixQWindowDesigner designer(&parent);
+    parent.show();
+    designer.move(40, 30);
+    QCOMPARE(designer.pos(), QPoint(0, 0));
+    QCOMPARE(designer.getTypeName(), QStringLiteral("qtwindow"));
+}
+
+// Resizing the parent resizes the designer to it, and the parent's own resize handling does not run.
+void tst_CanvasWindow::designerFollowsParent()
+{
+    ResizeCounter parent;
+    parent.resize(300, 200);
+    auto *designer = new TavixQWindowDesigner(&parent);
+    auto *label = new TavixQLabel(designer);
+    Json::Value node = parse(R"({"x": 7, "y": 8, "w": 30, "h": 20})");
+    label->readJsonValue(&node);
+    parent.show();
+    designer->resize(10, 10);   // takes the parent's size and starts following it
+    QCOMPARE(designer->size(), QSize(300, 200));
+    QCOMPARE(label->geometry(), QRect(7, 8, 30, 20));
+    const int before = parent.resizes;
+    parent.resize(800, 600);
+    QCOMPARE(designer->size(), QSize(800, 600));
+    QCOMPARE(parent.resizes, before);
+}
+
+void tst_CanvasWindow::designerTheme()
+{
+    QTemporaryDir theme;
+    QFile style(theme.filePath(QStringLiteral("style.json")));
+    QVERIFY(style.open(QIODevice::WriteOnly) && style.write(R"({"style": []})") > 0);
+    style.close();
+    TavixQWindowDesigner designer;
+    Json::Value node = parse(R"({"name": "d", "attr": {"theme": ")" + theme.path().toUtf8() + R"("}})");
+    QVERIFY(designer.readJsonValue(&node));
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    QCOMPARE(QDir(manager->getThemePath()), QDir(theme.path()));
+    Json::Value out(Json::objectValue);
+    designer.serializeJsonValue(&out, false);
+    QString written;
+    QVERIFY(tavixReadString(out["attr"], "theme", written));
+    QCOMPARE(written, manager->getThemePath());
+
+    // A ".data" name is an archive: a missing one loads nothing as a folder.
+    Json::Value archive = parse(R"({"attr": {"theme": "missing/dark.data"}})");
+    QVERIFY(designer.readJsonValue(&archive));
+    QVERIFY(!manager->getThemePath().endsWith(QLatin1String("dark.data")) || !QFile::exists("missing/dark.data"));
+}
+
+QTEST_MAIN(tst_CanvasWindow)
+#include "tst_canvaswindow.moc"

@@ -1,0 +1,456 @@
+#include "TavixTestSupport.h"
+#include "controls/TavixQContainer.h"
+#include "controls/TavixQLabel.h"
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixControlRegistry.h"
+#include "core/TavixJson.h"
+#include "core/TavixLibrary.h"
+#include "core/TavixPageDocument.h"
+#include "designer/TavixQCanvasWindow.h"
+#include "designer/TavixQSubWin.h"
+#include "designer/TavixQWindow.h"
+#include "designer/TavixQWindowDesigner.h"
+#include "resources/TavixQResourceManager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <json/value.h>
+
+#include <memory>
+
+using namespace TavixQtLib;
+
+namespace {
+
+// A kit control that logs its reading and completion by the node's "name".
+QStringList events;
+bool flagWhileCreating = false;
+
+class ProbeControl : public QWidget, public ITavixQWidgetBase
+{
+public:
+    TavixQWidgetBase *getControlBase() override { return nullptr; }
+    QString getTypeName() const override { return QStringLiteral("tstProbe"); }
+    TavixQWidgetBaseImpl *getControlImpl() const override { return nullptr; }
+    static QWidget *create() { return new ProbeControl; }
+    bool readJsonValue(void *node) override
+    {
+        QString name;
+        tavixReadString(*static_cast<const Json::Value *>(node), "name", name);
+        setObjectName(name);
+        flagWhileCreating = TavixQResourceManager::getInstance()->isCreatedByFile();
+        events << QStringLiteral("read ") + name;
+        return true;
+    }
+    void createComplete() override { events << QStringLiteral("complete ") + objectName(); }
+};
+
+QWidget *boundCreate(const QString &name, const QString &type)
+{
+    events << QStringLiteral("bound ") + name + QLatin1Char('/') + type;
+    if (name == QLatin1String("plain"))
+        return new QWidget;
+    return name == QLatin1String("mine") ? ProbeControl::create() : nullptr;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QString marker(const Json::Value &root)
+{
+    QString text;
+    tavixReadString(root, "marker", text);
+    return text;
+}
+
+// Direct children of parent that are kit controls.
+QList<QWidget *> kitChildren(const QWidget *parent)
+{
+    QList<QWidget *> result;
+    for (QObject *child : parent->children()) {
+        if (dynamic_cast<ITavixQWidgetBase *>(child))
+            result << static_cast<QWidget *>(child);
+    }
+    return result;
+}
+
+int depthOf(const QWidget *w)
+{
+    int depth = 0;
+    for (QList<QWidget *> kids = kitChildren(w); !kids.isEmpty(); kids = kitChildren(kids.first()))
+        ++depth;
+    return depth;
+}
+
+} // namespace
+
+class tst_PageDocument : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void locating_data();
+    void locating();
+    void textEndsAtNul();
+    void windowKeys_data();
+    void windowKeys();
+    void transFalseKeepsFrame();
+    void childrenCompleteBeforeParent();
+    void result_data();
+    void result();
+    void boundCreator();
+    void topLevelGeometry();
+    void badInput_data();
+    void badInput();
+    void deepNesting_data();
+    void deepNesting();
+    void manyElements();
+
+private:
+    QString page(const QByteArray &text);
+    QTemporaryDir m_dir;
+    QString m_oldCurrent;
+};
+
+void tst_PageDocument::initTestCase()
+{
+    TavixQtLib::init();
+    tavixRegisterDefaultControl("tstProbe", &ProbeControl::create);
+    QVERIFY(m_dir.isValid());
+    m_oldCurrent = QDir::currentPath();
+}
+
+void tst_PageDocument::init()
+{
+    events.clear();
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+}
+
+void tst_PageDocument::cleanup()
+{
+    tavixBindControlCreateFunction(nullptr);
+    QVERIFY(!TavixQResourceManager::getInstance()->isCreatedByFile());
+    QDir::setCurrent(m_oldCurrent);
+}
+
+// Writes a page into the scratch folder and returns its absolute path.
+QString tst_PageDocument::page(const QByteArray &text)
+{
+    static int counter = 0;
+    const QString path = m_dir.filePath(QStringLiteral("page%1.json").arg(++counter));
+    return writeFile(path, text) ? path : QString();
+}
+
+void tst_PageDocument::locating_data()
+{
+    // Files by folder: "cwd" is the working folder, "skin" the default set's folder, "theme" a loaded
+    // theme folder (a resource set). Each file holds {"marker": "<folder>"}.
+    QTest::addColumn<QStringList>("files");     // "<folder>:<file name>"
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("found");         // folder whose file is read; empty: not found
+    QTest::newRow("appended") << QStringList{"cwd:main.json"} << "main" << "cwd";
+    QTest::newRow("already has it") << QStringList{"cwd:main.json"} << "main.json" << "cwd";
+    QTest::newRow("inside the name") << QStringList{"cwd:a.json.txt"} << "a.json.txt" << "cwd";
+    QTest::newRow("case-sensitive") << QStringList{"cwd:page.JSON.json", "cwd:page.JSON"} << "page.JSON" << "cwd";
+    QTest::newRow("case-sensitive, missing") << QStringList{"cwd:page.JSON"} << "page.JSON" << "";
+    QTest::newRow("skin before cwd") << QStringList{"cwd:p.json", "skin:p.json"} << "p" << "skin";
+    QTest::newRow("resources before skin") << QStringList{"cwd:p.json", "skin:p.json", "theme:p.json"} << "p"
+                                           << "theme";
+    QTest::newRow("resource names ignore case") << QStringList{"theme:Mixed.json"} << "mixed" << "theme";
+    QTest::newRow("not anywhere") << QStringList{"skin:other.json"} << "p" << "";
+    QTest::newRow("a folder") << QStringList{"cwd:dir.json/x"} << "dir" << "";
+}
+
+void tst_PageDocument::locating()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, asked);
+    QFETCH(QString, found);
+    QTemporaryDir cwd, skin, theme;
+    QVERIFY(QDir::setCurrent(cwd.path()));
+    const QMap<QString, QString> folders{{"cwd", cwd.path()}, {"skin", skin.path()}, {"theme", theme.path()}};
+    for (const QString &file : files) {
+        const QString folder = file.section(QLatin1Char(':'), 0, 0);
+        const QString path = folders[folder] + QLatin1Char('/') + file.section(QLatin1Char(':'), 1);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(writeFile(path, R"({"marker": ")" + folder.toUtf8() + R"("})"));
+    }
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    manager->setSkinDirPath(skin.path());
+    QVERIFY(writeFile(theme.filePath(QStringLiteral("style.json")), R"({"style": []})"));
+    manager->loadThemeDir(theme.path());
+
+    Json::Value root(Json::objectValue);
+    root["kept"] = 1;
+    QCOMPARE(tavixReadPageDocument(asked, root), !found.isEmpty());
+    if (found.isEmpty())
+        QCOMPARE(tavixJsonCompact(root), std::string(R"({"kept":1})"));   // untouched
+    else
+        QCOMPARE(marker(root), found);
+
+    // The same file, named absolutely.
+    if (found == QLatin1String("cwd")) {
+        Json::Value again;
+        QVERIFY(tavixReadPageDocument(cwd.filePath(asked), again) || asked.contains(".JSON"));
+    }
+    manager->setSkinDirPath(m_dir.path());
+    QTemporaryDir empty;
+    QVERIFY(writeFile(empty.filePath(QStringLiteral("style.json")), R"({"style": []})"));
+    manager->loadThemeDir(empty.path());
+}
+
+// The text is read up to its first NUL byte; an empty or unparsable file is not a document.
+void tst_PageDocument::textEndsAtNul()
+{
+    Json::Value root;
+    QVERIFY(tavixReadPageDocument(page(QByteArray(R"({"marker": "x"})") + '\0' + "garbage"), root));
+    QCOMPARE(marker(root), QStringLiteral("x"));
+    QVERIFY(!tavixReadPageDocument(page(QByteArray()), root));
+    QVERIFY(!tavixReadPageDocument(page("{\"marker\": "), root));
+    QVERIFY(!tavixReadPageDocument(page(QByteArray("\0{}", 3)), root));
+    QCOMPARE(marker(root), QStringLiteral("x"));
+}
+
+void tst_PageDocument::windowKeys_data()
+{
+    QTest::addColumn<QString>("parentKind");
+    QTest::addColumn<bool>("applied");
+    QTest::newRow("window") << "TavixQWindow" << true;
+    QTest::newRow("canvas window") << "TavixQCanvasWindow" << true;
+    QTest::newRow("sub-window") << "TavixQSubWin" << true;
+    QTest::newRow("plain widget") << "QWidget" << false;
+    QTest::newRow("window designer") << "TavixQWindowDesigner" << false;
+    QTest::newRow("container") << "TavixQContainer" << false;
+}
+
+// Window keys reach the three page windows only; the elements are built under every parent.
+void tst_PageDocument::windowKeys()
+{
+    QFETCH(QString, parentKind);
+    QFETCH(bool, applied);
+    std::unique_ptr<QWidget> parent;
+    if (parentKind == QLatin1String("TavixQWindow"))
+        parent.reset(new TavixQWindow);
+    else if (parentKind == QLatin1String("TavixQCanvasWindow"))
+        parent.reset(new TavixQCanvasWindow);
+    else if (parentKind == QLatin1String("TavixQSubWin"))
+        parent.reset(new TavixQSubWin);
+    else if (parentKind == QLatin1String("TavixQWindowDesigner"))
+        parent.reset(new TavixQWindowDesigner);
+    else if (parentKind == QLatin1String("TavixQContainer"))
+        parent.reset(new TavixQContainer);
+    else
+        parent.reset(new QWidget);
+    parent->setGeometry(30, 40, 50, 60);
+
+    QWidget *made = tavixCreatePageByFileName(parent.get(), page(R"({"w": 321, "h": 234, "trans": true,
+        "drag": false, "resize": true, "minH": 99, "minW": 111, "onlyDragCaption": true, "dbmax": true,
+        "dbheight": 22, "elements": [{"type": "qtlabel", "name": "l"}]})"));
+    QVERIFY(qobject_cast<TavixQLabel *>(made));
+    QCOMPARE(made->parentWidget(), parent.get());
+
+    QCOMPARE(parent->pos(), QPoint(30, 40));
+    QCOMPARE(parent->size(), applied ? QSize(321, 234) : QSize(50, 60));
+    QCOMPARE(parent->testAttribute(Qt::WA_TranslucentBackground), applied);
+    QCOMPARE(bool(parent->windowFlags() & Qt::FramelessWindowHint),
+             applied || parentKind == QLatin1String("TavixQSubWin"));   // a sub-window is frameless anyway
+    if (auto *frameless = dynamic_cast<TavixQFramelessWindow *>(parent.get())) {
+        QVERIFY(!frameless->getCanGrag());
+        QVERIFY(frameless->getResizeable());
+        QCOMPARE(frameless->getMinWidth(), 111);
+        QCOMPARE(frameless->getMinHeight(), 99);
+        QVERIFY(frameless->getOnlyDragCaption());
+    }
+    if (auto *canvas = qobject_cast<TavixQCanvasWindow *>(parent.get())) {
+        QVERIFY(!canvas->getCanGrag());
+        QVERIFY(canvas->getResizeable());
+        QCOMPARE(canvas->getMinWidth(), 111);
+        QCOMPARE(canvas->getMinHeight(), 99);
+        QVERIFY(canvas->getOnlyDragCaption());
+        QVERIFY(canvas->getMaximizeOnDoubleClick());
+        QCOMPARE(canvas->getCaptionHeightValue(), 22);
+        QVERIFY(canvas->getTransparent());
+    }
+}
+
+void tst_PageDocument::transFalseKeepsFrame()
+{
+    TavixQWindow window;
+    const Qt::WindowFlags before = window.windowFlags();
+    window.setAttribute(Qt::WA_TranslucentBackground, false);
+    tavixCreatePageByFileName(&window, page(R"({"trans": false, "w": "wide", "h": -5, "minW": 1e30})"));
+    QCOMPARE(window.windowFlags(), before);
+    QVERIFY(!window.testAttribute(Qt::WA_TranslucentBackground));
+    QCOMPARE(window.height(), 0);                 // below zero is no height at all
+    QCOMPARE(window.getMinWidth(), 400);          // a number beyond int leaves the minimum alone
+}
+
+// Depth first: a subtree is built and completed before the next sibling; a parent completes after its
+// children. The resource manager's created-by-file flag is up while controls read their nodes.
+void tst_PageDocument::childrenCompleteBeforeParent()
+{
+    QWidget parent;
+    QWidget *made = tavixCreatePageByFileName(&parent, page(R"({"elements": [
+        {"type": "tstProbe", "name": "a", "child": [
+            {"type": "tstProbe", "name": "a1", "child": [{"type": "tstProbe", "name": "a11"}]},
+            {"type": "tstProbe", "name": "a2"}]},
+        {"type": "tstProbe", "name": "b"}]})"));
+    QCOMPARE(events, (QStringList{"read a", "read a1", "read a11", "complete a11", "complete a1", "read a2",
+                                  "complete a2", "complete a", "read b", "complete b"}));
+    QVERIFY(flagWhileCreating);
+    QVERIFY(made && made->objectName() == QLatin1String("b"));
+    QCOMPARE(parent.findChild<QWidget *>("a11")->parentWidget()->objectName(), QStringLiteral("a1"));
+}
+
+void tst_PageDocument::result_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QString>("resultName");    // empty: null
+    QTest::addColumn<int>("topLevel");          // kit controls created under the parent
+    QTest::newRow("last of two") << QByteArray(R"({"elements": [{"type": "qtlabel", "name": "x"},
+        {"type": "label", "name": "y"}]})") << "y" << 2;
+    QTest::newRow("last unregistered") << QByteArray(R"({"elements": [{"type": "qtlabel", "name": "x"},
+        {"type": "nothing", "name": "y"}]})") << "" << 1;
+    QTest::newRow("empty elements") << QByteArray(R"({"elements": []})") << "" << 0;
+    QTest::newRow("no elements") << QByteArray(R"({"w": 10})") << "" << 0;
+    QTest::newRow("plain widget last") << QByteArray(R"({"elements": [{"type": "qtlabel", "name": "plain"}]})")
+                                       << "" << 0;
+}
+
+void tst_PageDocument::result()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(QString, resultName);
+    QFETCH(int, topLevel);
+    tavixBindControlCreateFunction(&boundCreate);
+    QWidget parent;
+    QWidget *made = tavixCreatePageByFileName(&parent, page(document));
+    QCOMPARE(made ? made->objectName() : QString(), resultName);
+    QCOMPARE(kitChildren(&parent).size(), topLevel);
+    QCOMPARE(tavixCreatePageByFileName(nullptr, page(document)), static_cast<QWidget *>(nullptr));
+}
+
+// The bound creator sees each node's name and keyword; where it declines the registry creates.
+void tst_PageDocument::boundCreator()
+{
+    tavixBindControlCreateFunction(&boundCreate);
+    QWidget parent;
+    QWidget *made = tavixCreatePageByFileName(&parent, page(R"({"elements": [
+        {"type": "qtlabel", "name": "mine"}, {"type": "qtlabel", "name": "theirs"}]})"));
+    QVERIFY(qobject_cast<TavixQLabel *>(made));
+    QCOMPARE(made->objectName(), QStringLiteral("theirs"));
+    QVERIFY(dynamic_cast<ProbeControl *>(parent.findChild<QWidget *>("mine")));
+    QCOMPARE(events.filter("bound"), (QStringList{"bound mine/qtlabel", "bound theirs/qtlabel"}));
+}
+
+// Top-level elements take their absolute geometry; a top-level container in a window fills it.
+void tst_PageDocument::topLevelGeometry()
+{
+    TavixQWindow window;
+    window.resize(500, 300);
+    tavixCreatePageByFileName(&window, page(R"({"elements": [
+        {"type": "qtlabel", "name": "l", "x": 5, "y": 6, "w": 70, "h": 20},
+        {"type": "qtcontainer", "name": "c", "x": 9, "y": 9, "w": 10, "h": 10,
+         "child": [{"type": "qtbutton", "name": "b", "w": 40, "h": 30}]}]})"));
+    QCOMPARE(window.findChild<QWidget *>("l")->geometry(), QRect(5, 6, 70, 20));
+    QCOMPARE(window.findChild<QWidget *>("c")->geometry(), QRect(0, 0, 500, 300));
+    QCOMPARE(window.findChild<QWidget *>("b")->parentWidget()->objectName(), QStringLiteral("c"));
+}
+
+void tst_PageDocument::badInput_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<bool>("made");
+    QTest::addColumn<int>("controls");      // kit controls created in all
+    QTest::newRow("unknown type skips its subtree") << QByteArray(R"({"elements": [
+        {"type": "nope", "child": [{"type": "qtbutton"}]}, {"type": "qtlabel"}]})") << true << 1;
+    QTest::newRow("type a number") << QByteArray(R"({"elements": [{"type": 5}, {"type": ["qtlabel"]}]})")
+                                   << false << 0;
+    QTest::newRow("type missing") << QByteArray(R"({"elements": [{"name": "x", "child": [{"type": "qtlabel"}]}]})")
+                                  << false << 0;
+    QTest::newRow("elements an object") << QByteArray(R"({"elements": {"type": "qtlabel"}})") << false << 0;
+    QTest::newRow("elements a string") << QByteArray(R"({"elements": "qtlabel"})") << false << 0;
+    QTest::newRow("elements null") << QByteArray(R"({"elements": null})") << false << 0;
+    QTest::newRow("elements not objects") << QByteArray(R"({"elements": [1, "x", [], null, true]})") << false << 0;
+    QTest::newRow("child an object") << QByteArray(R"({"elements": [{"type": "qtcontainer",
+        "child": {"type": "qtlabel"}}]})") << true << 1;
+    QTest::newRow("child a number") << QByteArray(R"({"elements": [{"type": "qtcontainer", "child": 3}]})")
+                                    << true << 1;
+    QTest::newRow("children not objects") << QByteArray(R"({"elements": [{"type": "qtcontainer",
+        "child": [7, "a", {"type": 1}, {"type": "qtlabel"}]}]})") << true << 2;
+    QTest::newRow("root an array") << QByteArray(R"([{"type": "qtlabel"}])") << false << 0;
+    QTest::newRow("root a number") << QByteArray("42") << false << 0;
+    QTest::newRow("wrong kinds in nodes") << QByteArray(R"({"elements": [{"type": "qtlabel", "name": 5,
+        "x": "a", "w": [1], "layout": 3, "attr": [1], "style": {"a": 1}, "visibility": "no",
+        "minWidth": -2147483648, "maxWidth": 2147483647, "widthPolicy": 1e40, "theme": {}}]})") << true << 1;
+    QTest::newRow("not JSON") << QByteArray("{\"elements\": [") << false << 0;
+}
+
+void tst_PageDocument::badInput()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(bool, made);
+    QFETCH(int, controls);
+    TavixQWindow window;
+    QCOMPARE(bool(tavixCreatePageByFileName(&window, page(document))), made);
+    int count = 0;
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (dynamic_cast<ITavixQWidgetBase *>(w))
+            ++count;
+    }
+    QCOMPARE(count, controls);
+}
+
+void tst_PageDocument::deepNesting_data()
+{
+    QTest::addColumn<int>("levels");
+    QTest::addColumn<int>("built");     // container levels below the top one; -1: nothing
+    QTest::newRow("50") << 50 << 49;
+    QTest::newRow("10 000") << 10000 << -1;
+}
+
+// Deep pages are built only as deep as the parser reads them; deeper text is refused whole.
+void tst_PageDocument::deepNesting()
+{
+    QFETCH(int, levels);
+    QFETCH(int, built);
+    QByteArray text = "{\"elements\": [";
+    for (int i = 0; i < levels; ++i)
+        text += "{\"type\": \"qtcontainer\", \"child\": [";
+    for (int i = 0; i < levels; ++i)
+        text += "]}";
+    text += "]}";
+    QWidget parent;
+    QWidget *made = tavixCreatePageByFileName(&parent, page(text));
+    QCOMPARE(made ? depthOf(made) : -1, built);
+}
+
+// 100 000 elements under one container: all built.
+void tst_PageDocument::manyElements()
+{
+    const auto pageOf = [this](int count) {
+        QByteArray text = "{\"elements\": [{\"type\": \"qtcontainer\", \"name\": \"top\", \"child\": [";
+        for (int i = 0; i < count; ++i)
+            text += i ? ", {\"type\": \"qtspacer\"}" : "{\"type\": \"qtspacer\"}";
+        return page(text + "]}]}");
+    };
+    QWidget parent;
+    QWidget *made = tavixCreatePageByFileName(&parent, pageOf(100000));
+    QVERIFY(made);
+    QCOMPARE(kitChildren(made).size(), 100000);
+    // Qt posts a polish request to every new widget; a widget deleted with one pending searches the whole
+    // queue. An event loop would have delivered them long before; here they go before the page is deleted.
+    QCoreApplication::sendPostedEvents();
+}
+
+QTEST_MAIN(tst_PageDocument)
+#include "tst_pagedocument.moc"
