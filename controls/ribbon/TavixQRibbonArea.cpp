@@ -1,0 +1,75 @@
+#include "controls/ribbon/TavixQRibbonArea.h"
+
+#include "controls/ribbon/TavixQRibbonBar.h"
+#include "controls/ribbon/TavixQRibbonPage.h"
+
+#include <QResizeEvent>
+
+namespace TavixQtLib {
+
+TavixQRibbonArea::TavixQRibbonArea(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+TavixQRibbonBar *TavixQRibbonArea::bar() const
+{
+    return qobject_cast<TavixQRibbonBar *>(parentWidget());
+}
+
+TavixQRibbonPage *TavixQRibbonArea::addPage(const QString &name)
+{
+    auto *page = new TavixQRibbonPage(name, this);
+    m_pages.append(page);
+    page->hide();
+    if (m_current < 0)
+        setCurrentPage(0);
+    return page;
+}
+
+void TavixQRibbonArea::clearPages()
+{
+    const QList<TavixQRibbonPage *> pages = m_pages;
+    m_pages.clear();
+    m_current = -1;
+    qDeleteAll(pages);
+}
+
+TavixQRibbonPage *TavixQRibbonArea::pageAt(int index) const
+{
+    return index >= 0 && index < m_pages.size() ? m_pages.at(index) : nullptr;
+}
+
+void TavixQRibbonArea::setCurrentPage(int index)
+{
+    if (index < 0 || index >= m_pages.size())
+        return;
+    m_current = index;
+    updateLayout();
+}
+
+void TavixQRibbonArea::updateLayout()
+{
+    for (int i = 0; i < m_pages.size(); ++i) {
+        TavixQRibbonPage *page = m_pages.at(i);
+        page->setGeometry(0, 0, width(), height());
+        page->updateLayout();
+        page->setVisible(i == m_current);
+    }
+}
+
+void TavixQRibbonArea::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateLayout();
+}
+
+void TavixQRibbonArea::paintEvent(QPaintEvent *event)
+{
+    if (TavixQRibbonBar *b = bar())
+        b->paintArea(this);
+    else
+        QWidget::paintEvent(event);
+}
+
+} // namespace TavixQtLib
