@@ -60,6 +60,9 @@ const std::map<QString, QByteArray> &ownKeys()
         {"qtlcdnumber", R"("attr": {"digitCount": 7, "color": "FFFF0000", "text": "12.5"})"},
         {"qtslider", R"("attr": {"max": 50})"},
         {"qtlistview", R"("attr": {"itemHeight": 30, "itemWidth": 40, "spacing": 3, "itemMode": 1})"},
+        {"qtribbonbar", R"("attr": {"groupHeight": 80, "groupRowCount": 2, "tabHeight": 26, "tabItemWidth": 70,
+            "topBarHeight": 12, "minimized": 1, "showMenuBar": 1},
+            "style": [["rtFill", 1, 0], ["rtFillHot", 1, 5], ["rtFillHot", 1, 10], ["rtTextHot", 2, 13]])"},
     };
     return keys;
 }

@@ -278,7 +278,7 @@ QWidget *TavixQRibbonBar::createRibbonItem(const Json::Value &item, QWidget *par
             TavixQProgressBar *progress = group ? group->addProgressBar(value, min, max) : new TavixQProgressBar(parent);
             if (!group) {
                 progress->setRange(min, max);
-                progress->setValue(value);
+                progress->setValue(qBound(progress->minimum(), value, progress->maximum()));
             }
             progress->setShowText(boolOr(item, "showText", true));
             created = progress;

@@ -122,7 +122,8 @@ TavixQProgressBar *TavixQRibbonGroup::addProgressBar(int value, int min, int max
 {
     auto *bar = new TavixQProgressBar(this);
     bar->setRange(min, max);
-    bar->setValue(value);
+    // Qt ignores a value outside the range and leaves the bar reset, showing nothing; a spin box clamps.
+    bar->setValue(qBound(bar->minimum(), value, bar->maximum()));
     return append(bar);
 }
 
@@ -200,26 +201,33 @@ void TavixQRibbonGroup::updateLayout(int rows, int height)
         flush();
 }
 
+// Counts the columns updateLayout makes, wrapping runs of small items at the row count: a hint that
+// ignored the wrap would leave the last columns outside the group.
 QSize TavixQRibbonGroup::sizeHint() const
 {
+    const int rows = qMax(rowCount(), 1);
     long long w = 2 * kItemTop;
-    int pending = 0;
-    bool hasPending = false;
+    int columnWidth = 0;
+    int inColumn = 0;
     for (const QWidget *item : m_items) {
         const QSize size = tavixRibbonItemSize(item);
         if (tavixRibbonIsSmallItem(item)) {
-            pending = qMax(pending, size.width());
-            hasPending = true;
+            columnWidth = qMax(columnWidth, size.width());
+            if (++inColumn >= rows) {
+                w += columnWidth + kItemGap;
+                columnWidth = 0;
+                inColumn = 0;
+            }
             continue;
         }
-        if (hasPending)
-            w += pending + kItemGap;
-        pending = 0;
-        hasPending = false;
+        if (inColumn > 0)
+            w += columnWidth + kItemGap;
+        columnWidth = 0;
+        inColumn = 0;
         w += size.width() + kItemGap;
     }
-    if (hasPending)
-        w += kItemGap + pending;
+    if (inColumn > 0)
+        w += kItemGap + columnWidth;
     const int h = parentWidget() ? parentWidget()->height() : kDefaultHeight;
     return QSize(tavixClampCoord(qMax<long long>(w, kMinGroupWidth)), h);
 }

@@ -55,7 +55,7 @@ public:
 
     // Places the items in an item area `height` pixels high; rows below 1 count as 1.
     void updateLayout(int rows, int height);
-    // Width of the items as laid out without wrapping runs of small items, at least 90.
+    // Width of the item columns as laid out (runs of small items wrap at the row count), at least 90.
     QSize sizeHint() const override;
 
 protected:
