@@ -2,6 +2,7 @@
 
 #include "controls/ribbon/TavixQRibbonBar.h"
 #include "controls/ribbon/TavixQRibbonPage.h"
+#include "controls/ribbon/TavixRibbonLayout.h"
 
 #include <QResizeEvent>
 
@@ -50,6 +51,8 @@ void TavixQRibbonArea::setCurrentPage(int index)
 
 void TavixQRibbonArea::updateLayout()
 {
+    if (tavixRibbonIsBuilding(this))
+        return;
     for (int i = 0; i < m_pages.size(); ++i) {
         TavixQRibbonPage *page = m_pages.at(i);
         page->setGeometry(0, 0, width(), height());

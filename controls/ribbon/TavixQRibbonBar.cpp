@@ -147,6 +147,7 @@ bool TavixQRibbonBar::loadConfigJson(const QString &json)
 bool TavixQRibbonBar::loadConfig(const Json::Value &root)
 {
     TavixQRibbonBarImpl *d = m_impl;
+    d->building = true;
     d->pages.clear();
     d->area->clearPages();
     d->tabBar->removeAllTab();
@@ -194,10 +195,11 @@ bool TavixQRibbonBar::loadConfig(const Json::Value &root)
         }
     }
 
-    if (!d->pages.isEmpty()) {
+    d->building = false;
+    if (!d->pages.isEmpty())
         showPage(0);
-        d->applyStyles();
-    }
+    // Top-bar items are styled even without pages.
+    d->applyStyles();
     updateLayout();
     updateGeometry();
     // Announced once the whole configuration is built: a slot may reload or delete the bar.
@@ -434,6 +436,8 @@ void TavixQRibbonBar::setMinimized(bool minimized)
 void TavixQRibbonBar::updateLayout()
 {
     TavixQRibbonBarImpl *d = m_impl;
+    if (d->building)
+        return;
     const int header = d->headerHeight();
     const int itemLimit = qMax(header - 8, kMinItemHeight);
     const bool topBarShown = d->topBarHeight > 0;

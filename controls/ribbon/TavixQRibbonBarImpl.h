@@ -58,6 +58,7 @@ public:
     QList<QPointer<QWidget>> leftItems;
     QList<QPointer<QWidget>> rightItems;
     bool selectingTab = false;
+    bool building = false;      // a configuration is being built: one layout pass at its end
     bool minimized = false;
     bool showMenuBar = false;
     int groupHeight = 92;

@@ -56,10 +56,13 @@ template <class T>
 T *TavixQRibbonGroup::append(T *item)
 {
     m_items.append(item);
-    if (TavixQRibbonBar *bar = barOf(this))
-        bar->applyItemStyle(item);
     item->show();
     updateGeometry();
+    // While the bar builds a configuration it styles and places everything once at the end.
+    if (tavixRibbonIsBuilding(this))
+        return item;
+    if (TavixQRibbonBar *bar = barOf(this))
+        bar->applyItemStyle(item);
     // The group's width follows its items: the whole page moves.
     if (TavixQRibbonPage *p = page())
         p->updateLayout();

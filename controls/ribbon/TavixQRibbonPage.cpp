@@ -3,6 +3,7 @@
 #include "controls/ribbon/TavixQRibbonArea.h"
 #include "controls/ribbon/TavixQRibbonBar.h"
 #include "controls/ribbon/TavixQRibbonGroup.h"
+#include "controls/ribbon/TavixRibbonLayout.h"
 #include "core/TavixTypes.h"
 
 namespace TavixQtLib {
@@ -65,6 +66,8 @@ void TavixQRibbonPage::setDisplayName(const QString &text)
 
 void TavixQRibbonPage::updateLayout()
 {
+    if (tavixRibbonIsBuilding(this))
+        return;
     const int groupHeight = qMax(height() - 2 * kPadding, 0);
     const TavixQRibbonArea *a = area();
     const TavixQRibbonBar *bar = a ? a->bar() : nullptr;

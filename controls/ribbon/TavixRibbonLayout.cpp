@@ -8,6 +8,8 @@
 #include "controls/TavixQRadioButton.h"
 #include "controls/TavixQSpinBox.h"
 #include "controls/TavixQSwitch.h"
+#include "controls/ribbon/TavixQRibbonBar.h"
+#include "controls/ribbon/TavixQRibbonBarImpl.h"
 #include "controls/ribbon/TavixQRibbonPushButton.h"
 
 #include <QVariant>
@@ -62,6 +64,15 @@ bool tavixRibbonIsSmallItem(const QWidget *item)
            || qobject_cast<const TavixQCheckBox *>(item) || qobject_cast<const TavixQRadioButton *>(item)
            || qobject_cast<const TavixQLabel *>(item) || qobject_cast<const TavixQLineEdit *>(item)
            || qobject_cast<const TavixQSpinBox *>(item) || qobject_cast<const TavixQSwitch *>(item);
+}
+
+bool tavixRibbonIsBuilding(const QWidget *part)
+{
+    for (const QWidget *w = part; w; w = w->parentWidget()) {
+        if (const auto *bar = qobject_cast<const TavixQRibbonBar *>(w))
+            return bar->getImpl() && bar->getImpl()->building;
+    }
+    return false;
 }
 
 } // namespace TavixQtLib

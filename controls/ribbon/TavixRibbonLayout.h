@@ -18,4 +18,9 @@ TAVIXQTLIB_EXPORT QSize tavixRibbonItemSize(const QWidget *item);
 // Small items stack in a group's rows; large ones take a whole column.
 TAVIXQTLIB_EXPORT bool tavixRibbonIsSmallItem(const QWidget *item);
 
+// Whether the bar holding part is building a configuration. Parts then skip their own layout passes:
+// one pass at the end places everything, where a pass per added item would cost time growing with the
+// square of the document's size.
+TAVIXQTLIB_EXPORT bool tavixRibbonIsBuilding(const QWidget *part);
+
 } // namespace TavixQtLib
