@@ -18,6 +18,7 @@
 #include "controls/ribbon/TavixQRibbonPushButton.h"
 #include "controls/ribbon/TavixRibbonLayout.h"
 #include "core/TavixLibrary.h"
+#include "designer/TavixQWindow.h"
 #include "resources/TavixQResourceManager.h"
 
 #include <json/value.h>
@@ -133,6 +134,7 @@ private slots:
     void panels();
     void paintsTabsAndGroupFrames();
     void nodeAttributesAndStyles();
+    void themeChangeKeepsBarLooks();   // loads a theme: keep it last
 };
 
 void tst_Ribbon::initTestCase()
@@ -643,6 +645,38 @@ void tst_Ribbon::nodeAttributesAndStyles()
     QCOMPARE(again.getImpl()->text(TavixQRibbonBarImpl::GroupTitleText).color, QColor(0, 0, 255));
     QCOMPARE(again.tabBar()->getItemBackground(Hot).color, QColor(255, 0, 0));
     QCOMPARE(again.tabBar()->getItemBackground(Pressed).color, QColor(255, 255, 255));
+}
+
+// A theme restyles the embedded kit controls; the bar's own buttons and tab row keep the bar's looks,
+// whether the theme comes before or after the configuration.
+void tst_Ribbon::themeChangeKeepsBarLooks()
+{
+    QTemporaryDir dir;
+    const auto put = [&dir](const char *name, const QByteArray &bytes) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(put("style.json", R"({"style": [{"type": 1, "name": "ribbonMagenta", "drawImg": false, "clr": "ffff00ff"}]})"));
+    QVERIFY(put("theme.json", R"({"elements": [{"child": [{"name": "qtbutton", "style": [["ribbonMagenta", 1, 0]]},
+        {"name": "qttab", "style": [["ribbonMagenta", 1, 1]]},
+        {"name": "qtcombobox", "style": [["ribbonMagenta", 1, 0]]}]}]})"));
+    const QColor magenta(255, 0, 255);
+
+    TavixQWindow window;   // a theme change reaches controls through their window
+    auto *bar = new TavixQRibbonBar(&window);
+    QVERIFY(bar->loadConfigJson(QString::fromUtf8(kConfig)));
+    QVERIFY(TavixQResourceManager::getInstance()->loadThemeDir(dir.path()));
+    const auto check = [&]() {
+        auto *paste = bar->findChild<TavixQRibbonPushButton *>(QStringLiteral("paste"));
+        auto *combo = bar->findChild<TavixQComboBox *>(QStringLiteral("family"));
+        QVERIFY(paste && combo);
+        QCOMPARE(paste->getBackground(Normal).color, QColor(255, 255, 255));
+        QCOMPARE(bar->tabBar()->getItemBackground(Normal).color, QColor(238, 242, 248));
+        QCOMPARE(combo->getBackground(Normal).color, magenta);
+    };
+    check();
+    QVERIFY(bar->loadConfigJson(QString::fromUtf8(kConfig)));
+    check();
 }
 
 QTEST_MAIN(tst_Ribbon)

@@ -70,7 +70,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    friend class TavixQRibbonBarImpl;
     bool loadConfig(const Json::Value &root);
     QWidget *createRibbonItem(const Json::Value &item, QWidget *parent, TavixQRibbonGroup *group);
     void loadTopBarItems(const Json::Value &root);
