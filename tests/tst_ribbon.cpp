@@ -132,6 +132,7 @@ private slots:
     void configFile();
     void programmaticGroups();
     void panels();
+    void partsDeletedByTheirOwner();
     void paintsTabsAndGroupFrames();
     void nodeAttributesAndStyles();
     void themeChangeKeepsBarLooks();   // loads a theme: keep it last
@@ -553,6 +554,30 @@ void tst_Ribbon::panels()
     // Panels are large items: a column each.
     QCOMPARE(tavixRibbonIsSmallItem(panel), false);
     QCOMPARE(group.sizeHint().width(), 12 + (170 + 6) + (0 + 6));
+}
+
+// A caller may delete what the bar built; the lists forget it, and layout and painting go on.
+void tst_Ribbon::partsDeletedByTheirOwner()
+{
+    auto bar = makeBar();
+    TavixQRibbonGroup *clipboard = bar->pages().at(0)->getGroup(0);
+    delete bar->findChild<QWidget *>(QStringLiteral("cut"));
+    QCOMPARE(clipboard->getItems().size(), 4);
+    bar->resize(700, 150);
+    QCOMPARE(geometryOf(*bar, "copy"), QRect(84, 6, 92, 24));   // moved up a row
+    delete bar->pages().at(0)->getGroup(1);
+    QCOMPARE(bar->pages().at(0)->getGroupCount(), 1);
+    QVERIFY(bar->setCurrentPage(1));
+    delete bar->pages().at(1);
+    QCOMPARE(bar->pages().size(), 1);
+    QCOMPARE(bar->currentPage(), 0);
+    TavixQRibbonGroup group;
+    TavixQRibbonRowPanel *row = group.addPanel()->addRowPanel();
+    delete row->addButton(RibbonButtonSmall);
+    QCOMPARE(row->sizeHint(), QSize(0, 0));
+    bar->resize(800, 150);
+    QVERIFY(!render(*bar).isNull());
+    QVERIFY(!bar->setCurrentPage(1));
 }
 
 void tst_Ribbon::paintsTabsAndGroupFrames()

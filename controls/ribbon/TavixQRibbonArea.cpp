@@ -4,6 +4,7 @@
 #include "controls/ribbon/TavixQRibbonPage.h"
 #include "controls/ribbon/TavixRibbonLayout.h"
 
+#include <QChildEvent>
 #include <QResizeEvent>
 
 namespace TavixQtLib {
@@ -58,6 +59,21 @@ void TavixQRibbonArea::updateLayout()
         page->setGeometry(0, 0, width(), height());
         page->updateLayout();
         page->setVisible(i == m_current);
+    }
+}
+
+void TavixQRibbonArea::childEvent(QChildEvent *event)
+{
+    QWidget::childEvent(event);
+    if (!event->removed())
+        return;
+    for (int i = 0; i < m_pages.size(); ++i) {
+        if (static_cast<QObject *>(m_pages.at(i)) != event->child())
+            continue;
+        m_pages.removeAt(i);
+        if (m_current > i || m_current >= m_pages.size())
+            m_current = m_current > i ? m_current - 1 : m_pages.size() - 1;
+        return;
     }
 }
 

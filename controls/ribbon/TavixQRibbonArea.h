@@ -22,6 +22,7 @@ public:
     void clearPages();
     TavixQRibbonPage *pageAt(int index) const;   // null outside 0 .. count - 1
     int pageCount() const { return m_pages.size(); }
+    QList<TavixQRibbonPage *> pages() const { return m_pages; }
     // Ignored outside 0 .. count - 1.
     void setCurrentPage(int index);
     int currentIndex() const { return m_current; }   // -1: none
@@ -31,6 +32,8 @@ public:
     void updateLayout();
 
 protected:
+    // A page deleted by its owner leaves the list.
+    void childEvent(QChildEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 

@@ -99,7 +99,7 @@ ControlInfo TavixQRibbonBar::getProps()
 
 TavixQTabWidget *TavixQRibbonBar::tabBar() const { return m_impl->tabBar; }
 TavixQRibbonArea *TavixQRibbonBar::area() const { return m_impl->area; }
-QList<TavixQRibbonPage *> TavixQRibbonBar::pages() const { return m_impl->pages; }
+QList<TavixQRibbonPage *> TavixQRibbonBar::pages() const { return m_impl->area->pages(); }
 int TavixQRibbonBar::getGroupHeight() const { return m_impl->groupHeight; }
 int TavixQRibbonBar::getGroupRowCount() const { return m_impl->groupRowCount; }
 int TavixQRibbonBar::getTabHeight() const { return m_impl->tabHeight; }
@@ -148,7 +148,6 @@ bool TavixQRibbonBar::loadConfig(const Json::Value &root)
 {
     TavixQRibbonBarImpl *d = m_impl;
     d->building = true;
-    d->pages.clear();
     d->area->clearPages();
     d->tabBar->removeAllTab();
 
@@ -173,7 +172,6 @@ bool TavixQRibbonBar::loadConfig(const Json::Value &root)
             const QString displayName = stringOr(pageNode, "displayName", name);
             const bool hadCurrent = d->area->currentIndex() >= 0;
             TavixQRibbonPage *page = d->area->addPage(name);
-            d->pages.append(page);
             d->tabBar->addTab(displayName);
             if (!hadCurrent)
                 showPage(0);
@@ -196,14 +194,15 @@ bool TavixQRibbonBar::loadConfig(const Json::Value &root)
     }
 
     d->building = false;
-    if (!d->pages.isEmpty())
+    const bool hasPages = d->area->pageCount() > 0;
+    if (hasPages)
         showPage(0);
     // Top-bar items are styled even without pages.
     d->applyStyles();
     updateLayout();
     updateGeometry();
     // Announced once the whole configuration is built: a slot may reload or delete the bar.
-    if (!d->pages.isEmpty())
+    if (hasPages)
         emit currentPageChanged(0);
     return true;
 }
@@ -379,7 +378,6 @@ TavixQRibbonPage *TavixQRibbonBar::addPage(const QString &name)
 {
     const bool hadCurrent = m_impl->area->currentIndex() >= 0;
     TavixQRibbonPage *page = m_impl->area->addPage(name);
-    m_impl->pages.append(page);
     m_impl->tabBar->addTab(name);
     if (!hadCurrent)
         showPage(0);
@@ -393,7 +391,6 @@ TavixQRibbonPage *TavixQRibbonBar::addPage(const QString &name)
 
 void TavixQRibbonBar::clearPages()
 {
-    m_impl->pages.clear();
     m_impl->area->clearPages();
     m_impl->tabBar->removeAllTab();
     updateGeometry();
@@ -401,7 +398,7 @@ void TavixQRibbonBar::clearPages()
 
 bool TavixQRibbonBar::setCurrentPage(int index)
 {
-    if (index < 0 || index >= m_impl->pages.size())
+    if (index < 0 || index >= m_impl->area->pageCount())
         return false;
     showPage(index);
     updateGeometry();

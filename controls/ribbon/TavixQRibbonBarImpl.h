@@ -53,7 +53,6 @@ public:
     TavixQRibbonBar *bar = nullptr;
     TavixQRibbonArea *area = nullptr;
     TavixQTabWidget *tabBar = nullptr;
-    QList<TavixQRibbonPage *> pages;
     // The bar deletes these when the top bar is reloaded; a caller may have deleted one first.
     QList<QPointer<QWidget>> leftItems;
     QList<QPointer<QWidget>> rightItems;

@@ -17,6 +17,7 @@
 #include "controls/ribbon/TavixRibbonLayout.h"
 #include "core/TavixTypes.h"
 
+#include <QChildEvent>
 #include <QResizeEvent>
 
 namespace TavixQtLib {
@@ -233,6 +234,26 @@ QSize TavixQRibbonGroup::sizeHint() const
         w += kItemGap + columnWidth;
     const int h = parentWidget() ? parentWidget()->height() : kDefaultHeight;
     return QSize(tavixClampCoord(qMax<long long>(w, kMinGroupWidth)), h);
+}
+
+void TavixQRibbonGroup::childEvent(QChildEvent *event)
+{
+    QFrame::childEvent(event);
+    if (!event->removed())
+        return;
+    const QObject *child = event->child();
+    for (int i = 0; i < m_items.size(); ++i) {
+        if (static_cast<QObject *>(m_items.at(i)) == child) {
+            m_items.removeAt(i);
+            break;
+        }
+    }
+    for (int i = 0; i < m_panels.size(); ++i) {
+        if (static_cast<QObject *>(m_panels.at(i)) == child) {
+            m_panels.removeAt(i);
+            break;
+        }
+    }
 }
 
 void TavixQRibbonGroup::resizeEvent(QResizeEvent *event)

@@ -59,6 +59,8 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    // An item deleted by its owner leaves the lists.
+    void childEvent(QChildEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 

@@ -6,6 +6,8 @@
 #include "controls/ribbon/TavixRibbonLayout.h"
 #include "core/TavixTypes.h"
 
+#include <QChildEvent>
+
 namespace TavixQtLib {
 
 namespace {
@@ -78,6 +80,19 @@ void TavixQRibbonPage::updateLayout()
         group->setGeometry(tavixClampCoord(x), kPadding, w, groupHeight);
         group->updateLayout(rows, qMax(groupHeight - kTitleBand, 0));
         x += w + kGroupGap;
+    }
+}
+
+void TavixQRibbonPage::childEvent(QChildEvent *event)
+{
+    QWidget::childEvent(event);
+    if (!event->removed())
+        return;
+    for (int i = 0; i < m_groups.size(); ++i) {
+        if (static_cast<QObject *>(m_groups.at(i)) == event->child()) {
+            m_groups.removeAt(i);
+            return;
+        }
     }
 }
 

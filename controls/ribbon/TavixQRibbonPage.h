@@ -34,6 +34,10 @@ public:
     // Width of the groups with their gaps; height of the parent, or 92 without one.
     QSize sizeHint() const override;
 
+protected:
+    // A group deleted by its owner leaves the list.
+    void childEvent(QChildEvent *event) override;
+
 private:
     QString m_name;
     QString m_displayName;

@@ -3,6 +3,7 @@
 #include "controls/ribbon/TavixQRibbonPushButton.h"
 #include "core/TavixTypes.h"
 
+#include <QChildEvent>
 #include <QResizeEvent>
 
 namespace TavixQtLib {
@@ -36,6 +37,19 @@ QSize TavixQRibbonRowPanel::sizeHint() const
         height = qMax(height, hint.height());
     }
     return QSize(tavixClampCoord(qMax(0LL, width - 6)), height);
+}
+
+void TavixQRibbonRowPanel::childEvent(QChildEvent *event)
+{
+    QWidget::childEvent(event);
+    if (!event->removed())
+        return;
+    for (int i = 0; i < m_items.size(); ++i) {
+        if (static_cast<QObject *>(m_items.at(i)) == event->child()) {
+            m_items.removeAt(i);
+            return;
+        }
+    }
 }
 
 void TavixQRibbonRowPanel::resizeEvent(QResizeEvent *event)

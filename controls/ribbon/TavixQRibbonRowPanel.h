@@ -24,6 +24,8 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    // An item deleted by its owner leaves the list.
+    void childEvent(QChildEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void appendItem(QWidget *item);
 
