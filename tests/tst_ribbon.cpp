@@ -118,6 +118,7 @@ class tst_Ribbon : public QObject
 private slots:
     void initTestCase();
     void buildsEveryItemKind();
+    void topBarItemsOfEveryKind();
     void itemGeometry_data();
     void itemGeometry();
     void groupsSideBySide();
@@ -191,6 +192,42 @@ void tst_Ribbon::buildsEveryItemKind()
     QCOMPARE(paste->getTextStyle(Normal).color, QColor(40, 48, 60));
     QCOMPARE(bar->topBarItems(false).size(), 1);
     QCOMPARE(bar->topBarItems(true).size(), 2);
+}
+
+// Without a group the same kinds are made as children of the bar; a separator is an item there too.
+void tst_Ribbon::topBarItemsOfEveryKind()
+{
+    TavixQRibbonBar bar;
+    bar.resize(1600, 60);
+    QVERIFY(bar.loadConfigJson(QStringLiteral(R"({"topBar": {"left": [
+        {"itemType": "separator"}, {"itemType": "comboBox", "name": "c", "text": "Only", "currentIndex": 3},
+        {"itemType": "progressBar", "min": 10, "max": 20, "value": 99}, {"itemType": "checkBox", "checked": true},
+        {"itemType": "radioButton"}, {"itemType": "label", "name": "Named"}, {"itemType": "lineEdit", "text": "t"},
+        {"itemType": "spinBox", "min": -5, "max": 5, "value": -9}, {"itemType": "switch", "leftText": "L"},
+        {"itemType": "largeButton", "text": "Paste v", "dropDown": true}, {"itemType": "menuButton", "checkable": true},
+        {"itemType": "nothing"}]}})")));
+    const QList<QWidget *> items = bar.topBarItems(false);
+    QCOMPARE(items.size(), 11);
+    for (QWidget *item : items)
+        QCOMPARE(item->parentWidget(), &bar);
+    auto *combo = qobject_cast<TavixQComboBox *>(items.at(1));
+    QVERIFY(combo && combo->count() == 1 && combo->itemText(0) == QStringLiteral("Only") && combo->currentIndex() == 0);
+    QCOMPARE(qobject_cast<TavixQProgressBar *>(items.at(2))->value(), 20);
+    QVERIFY(qobject_cast<TavixQCheckBox *>(items.at(3))->isChecked());
+    QCOMPARE(qobject_cast<TavixQCheckBox *>(items.at(3))->text(), QStringLiteral("Check"));
+    QCOMPARE(qobject_cast<TavixQRadioButton *>(items.at(4))->text(), QStringLiteral("Radio"));
+    QCOMPARE(qobject_cast<TavixQLabel *>(items.at(5))->getText(), QStringLiteral("Named"));
+    QCOMPARE(qobject_cast<TavixQLineEdit *>(items.at(6))->text(), QStringLiteral("t"));
+    QCOMPARE(qobject_cast<TavixQSpinBox *>(items.at(7))->value(), -5);
+    QVERIFY(qobject_cast<TavixQSwitch *>(items.at(8))->getIsSwitchToLeft());
+    QCOMPARE(qobject_cast<TavixQRibbonPushButton *>(items.at(9))->text(), QStringLiteral("Paste v"));
+    auto *menu = qobject_cast<TavixQRibbonPushButton *>(items.at(10));
+    QVERIFY(menu && menu->isCheckable() && menu->ribbonButtonStyle() == RibbonButtonSmall);
+    QCOMPARE(menu->text(), QStringLiteral("Button"));
+    // 34-pixel top bar: items at most 26 high, centred; each 6 after the previous.
+    QCOMPARE(items.at(0)->geometry(), QRect(4, 4, 9, 26));
+    QCOMPARE(items.at(1)->geometry(), QRect(19, 5, 122, 24));
+    QCOMPARE(items.at(8)->geometry().size(), QSize(44, 22));
 }
 
 // Group item area 76 high, rows of 25 (76 / 3): small items centred in their row, a column as wide as

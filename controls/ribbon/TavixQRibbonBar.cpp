@@ -230,16 +230,15 @@ void TavixQRibbonBar::loadTopBarItems(const Json::Value &root)
         d->topBarHeight = height->asInt();
     else if (d->topBarHeight < 1)
         d->topBarHeight = TavixQRibbonBarImpl::kDefaultTopBarHeight;
-    for (const char *side : {"left", "right"}) {
+    const auto load = [this, topBar](const char *side, QList<QPointer<QWidget>> &list) {
         const Json::Value *items = arrayMember(*topBar, side);
-        if (!items)
-            continue;
-        QList<QPointer<QWidget>> &list = side[0] == 'l' ? d->leftItems : d->rightItems;
-        for (Json::ArrayIndex i = 0; i < items->size(); ++i) {
+        for (Json::ArrayIndex i = 0; items && i < items->size(); ++i) {
             if (QWidget *item = createRibbonItem((*items)[i], this, nullptr))
                 list.append(item);
         }
-    }
+    };
+    load("left", d->leftItems);
+    load("right", d->rightItems);
 }
 
 QWidget *TavixQRibbonBar::createRibbonItem(const Json::Value &item, QWidget *parent, TavixQRibbonGroup *group)
@@ -294,13 +293,15 @@ QWidget *TavixQRibbonBar::createRibbonItem(const Json::Value &item, QWidget *par
     } else if (type == QLatin1String("checkBox")) {
         const QString text = captionOf(item, "Check");
         TavixQCheckBox *box = group ? group->addCheckBox(text) : new TavixQCheckBox(parent);
-        box->setText(text);
+        if (!group)
+            box->setText(text);
         box->setChecked(boolOr(item, "checked", false));
         created = box;
     } else if (type == QLatin1String("radioButton")) {
         const QString text = captionOf(item, "Radio");
         TavixQRadioButton *radio = group ? group->addRadioButton(text) : new TavixQRadioButton(parent);
-        radio->setText(text);
+        if (!group)
+            radio->setText(text);
         radio->setChecked(boolOr(item, "checked", false));
         created = radio;
     } else if (type == QLatin1String("label")) {
@@ -317,13 +318,15 @@ QWidget *TavixQRibbonBar::createRibbonItem(const Json::Value &item, QWidget *par
     } else if (type == QLatin1String("lineEdit")) {
         const QString text = stringOr(item, "text", QString());
         TavixQLineEdit *edit = group ? group->addLineEdit(text) : new TavixQLineEdit(parent);
-        edit->setText(text);
+        if (!group)
+            edit->setText(text);
         edit->setPlaceholderText(stringOr(item, "placeholder", QString()));
         created = edit;
     } else if (type == QLatin1String("switch")) {
         const bool on = boolOr(item, "checked", false);
         TavixQSwitch *toggle = group ? group->addSwitch(on) : new TavixQSwitch(parent);
-        toggle->setSwitchToLeft(!on);
+        if (!group)
+            toggle->setSwitchToLeft(!on);
         toggle->setLeftText(stringOr(item, "leftText", QString()));
         toggle->setRightText(stringOr(item, "rightText", QString()));
         created = toggle;
@@ -334,7 +337,8 @@ QWidget *TavixQRibbonBar::createRibbonItem(const Json::Value &item, QWidget *par
         if (boolOr(item, "dropDown", false) && !text.endsWith(QLatin1String(" v")))
             text += QLatin1String(" v");
         TavixQPushButton *button = group ? group->addButton(text, style) : new TavixQRibbonPushButton(parent, style);
-        button->setText(text);
+        if (!group)
+            button->setText(text);
         button->setCheckable(boolOr(item, "checkable", false));
         button->setChecked(boolOr(item, "checked", false));
         const QString icon = stringOr(item, "icon", QString());
