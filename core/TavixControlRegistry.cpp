@@ -35,6 +35,7 @@
 #include "controls/TavixQSwitch.h"
 #include "controls/TavixQTabWidget.h"
 #include "controls/TavixQTextEdit.h"
+#include "controls/ribbon/TavixQRibbonBar.h"
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListView.h"
 #include "controls/views/TavixQMenuBar.h"
@@ -100,7 +101,7 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qtlabelex", &TavixQLabelEx::createTavixQLabelEx, nullptr, false},
         {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
         // {"qtproperty", &TavixQPropertyList::createTavixQPropertyList, &TavixQPropertyList::getProps, true},
-        // {"qtribbonbar", &TavixQRibbonBar::createTavixQRibbonBar, &TavixQRibbonBar::getProps, true},
+        {"qtribbonbar", &TavixQRibbonBar::createTavixQRibbonBar, &TavixQRibbonBar::getProps, true},
         // {"canvas", &TavixQCanvas::createTavixQCanvas, nullptr, false},
     };
     return rows;

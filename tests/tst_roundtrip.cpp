@@ -66,6 +66,9 @@ const std::map<QString, QByteArray> &ownKeys()
         {"qttree", R"("attr": {"itemHeight": 26}, "style": [["rtFill", 1, 0], ["rtFillHot", 1, 3], ["rtText", 2, 9]])"},
         {"qtmenubar", R"("style": [["rtFill", 1, 0], ["rtFillHot", 1, 2], ["rtTextHot", 2, 6], ["rtFillHot", 1, 9],
             ["rtText", 2, 14]])"},
+        {"qtribbonbar", R"("attr": {"groupHeight": 80, "groupRowCount": 2, "tabHeight": 26, "tabItemWidth": 70,
+            "topBarHeight": 12, "minimized": 1, "showMenuBar": 1},
+            "style": [["rtFill", 1, 0], ["rtFillHot", 1, 5], ["rtFillHot", 1, 10], ["rtTextHot", 2, 13]])"},
     };
     return keys;
 }

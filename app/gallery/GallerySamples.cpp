@@ -2,6 +2,7 @@
 
 #include "controls/charts/TavixQECGChart.h"
 #include "controls/charts/TavixQICDChart.h"
+#include "controls/ribbon/TavixQRibbonBar.h"
 #include "controls/TavixQCheckBox.h"
 #include "controls/TavixQComboBox.h"
 #include "controls/TavixQContainer.h"
@@ -421,6 +422,44 @@ void setupIcd(QWidget *c)
     }
 }
 
+// Two pages of groups under a top bar; the first page shows large, small and embedded commands.
+void setupRibbon(QWidget *c)
+{
+    auto *ribbon = qobject_cast<TavixQRibbonBar *>(c);
+    if (!ribbon)
+        return;
+    ribbon->loadConfigJson(QStringLiteral(R"({
+        "tabHeight": 30,
+        "topBar": {"height": 30,
+                   "left": [{"itemType": "smallButton", "text": "Save", "width": 56},
+                            {"itemType": "smallButton", "text": "Undo", "width": 56}],
+                   "right": [{"itemType": "label", "text": "Draft", "width": 56}]},
+        "tabs": [
+          {"name": "home", "displayName": "Home", "groups": [
+            {"displayName": "Clipboard", "content": [
+              {"itemType": "largeButton", "text": "Paste", "dropDown": true},
+              {"itemType": "smallButton", "text": "Cut"},
+              {"itemType": "smallButton", "text": "Copy"},
+              {"itemType": "smallButton", "text": "Format"}]},
+            {"displayName": "Font", "content": [
+              {"itemType": "comboBox", "items": ["Sans", "Serif", "Mono"]},
+              {"itemType": "spinBox", "min": 6, "max": 72, "value": 12},
+              {"itemType": "checkBox", "text": "Bold", "checked": true}]},
+            {"displayName": "Layout", "content": [
+              {"itemType": "radioButton", "text": "Portrait", "checked": true},
+              {"itemType": "radioButton", "text": "Landscape"},
+              {"itemType": "smallButton", "text": "Columns"},
+              {"itemType": "separator"},
+              {"itemType": "largeButton", "text": "Margins"}]}]},
+          {"name": "view", "displayName": "View", "groups": [
+            {"displayName": "Show", "content": [
+              {"itemType": "checkBox", "text": "Ruler", "checked": true},
+              {"itemType": "checkBox", "text": "Gridlines"}]},
+            {"displayName": "Zoom", "content": [
+              {"itemType": "largeButton", "text": "Zoom"},
+              {"itemType": "progressBar", "value": 60}]}]}]})"));
+}
+
 void setupTab(QWidget *c)
 {
     auto *tab = qobject_cast<TavixQTabWidget *>(c);
@@ -523,6 +562,7 @@ const std::vector<GallerySample> &gallerySamples()
         {"qtmenubar", QSize(260, 26), &setupMenuBar, &forceMenuBarState, nullptr, nullptr},
         {"qtpicture", QSize(96, 72), &setupImage, nullptr, nullptr, nullptr},
         {"qtradiobox", QSize(150, 28), &setupRadio, nullptr, nullptr, nullptr},
+        {"qtribbonbar", QSize(620, 142), &setupRibbon, nullptr, nullptr, nullptr},
         {"qtscrollbar", QSize(20, 140), &setupScrollBar, &forceScrollBarState, nullptr, nullptr},
         {"qtscrollview", QSize(200, 140), &setupScrollView, nullptr, nullptr, nullptr},
         {"qtspacer", QSize(120, 32), nullptr, nullptr, nullptr, nullptr},
