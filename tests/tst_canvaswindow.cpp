@@ -288,7 +288,10 @@ void tst_CanvasWindow::roundTripEveryType()
             const QByteArray was = show(written(a[k])), is = show(written(b[k]));
             tavixEnableSerializeChild(true);
             QCOMPARE(is, was);
-            pending.append(qMakePair(a[k], b[k]));
+            // Only children the page holds: a control that builds its own parts (the ribbon's tab row)
+            // writes no "child" and remakes them on load.
+            if (written(a[k]).isMember("child"))
+                pending.append(qMakePair(a[k], b[k]));
             ++compared;
         }
     }
