@@ -40,6 +40,7 @@
 #include "controls/views/TavixQMenuBar.h"
 #include "controls/views/TavixQTableView.h"
 #include "controls/views/TavixQTreeView.h"
+#include "designer/TavixQPropertyList.h"
 
 namespace TavixQtLib {
 
@@ -94,7 +95,7 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qttext", &TavixQTextEdit::createTavixQTextEdit, &TavixQTextEdit::getProps, true},
         {"qtlabelex", &TavixQLabelEx::createTavixQLabelEx, nullptr, false},
         {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
-        // {"qtproperty", &TavixQPropertyList::createTavixQPropertyList, &TavixQPropertyList::getProps, true},
+        {"qtproperty", &TavixQPropertyList::createTavixQPropertyList, &TavixQPropertyList::getProps, true},
         // {"qtribbonbar", &TavixQRibbonBar::createTavixQRibbonBar, &TavixQRibbonBar::getProps, true},
         // {"canvas", &TavixQCanvas::createTavixQCanvas, nullptr, false},
     };
@@ -132,7 +133,7 @@ const std::vector<BuiltInAlias> &builtInAliases()
         {"dnumedit", &TavixQSpinBox::createTavixQSpinBox},
         {"splitter", &TavixQSplitter::createTavixQSplitter},
         {"switch", &TavixQSwitch::createTavixQSwitch},
-        // {"property", &TavixQPropertyList::createTavixQPropertyList},
+        {"property", &TavixQPropertyList::createTavixQPropertyList},
     };
     return rows;
 }

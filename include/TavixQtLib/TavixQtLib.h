@@ -57,6 +57,7 @@
 #include "core/TavixQWidgetBaseImpl.h"
 #include "core/TavixTypes.h"
 #include "designer/TavixQFramelessWindow.h"
+#include "designer/TavixQPropertyList.h"
 #include "designer/TavixQSubWin.h"
 #include "designer/TavixQWindow.h"
 #include "designer/TavixQWindowDesigner.h"
