@@ -115,8 +115,13 @@ int TavixQPropertyListImpl::rowsWidth() const
 {
     if (!list)
         return 0;
-    // The viewport, so that a vertical bar never covers the editors.
-    return std::max(0, list->viewport()->width());
+    // The viewport's width, worked out from the list's own size so that it holds before the list is
+    // first shown: a vertical bar, when the rows need one, must never cover the editors.
+    int width = list->width() - 2 * list->frameWidth();
+    const int height = list->height() - 2 * list->frameWidth();
+    if (int(rows.size()) * kRowHeight > height && list->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        width -= list->verticalScrollBar()->sizeHint().width();
+    return std::max(0, width);
 }
 
 PropertyRow *TavixQPropertyListImpl::getRow(int kind)

@@ -1,5 +1,7 @@
 #include "TavixTestSupport.h"
 
+#include "controls/charts/TavixQECGChart.h"
+#include "controls/charts/TavixQICDChart.h"
 #include "controls/TavixQCheckBox.h"
 #include "controls/TavixQComboBox.h"
 #include "controls/TavixQContainer.h"
@@ -91,9 +93,13 @@ QString checkRow(const PropertyDef &def, QWidget *target)
     case Int: {
         if (!def.setInt || !def.getInt)
             return where + QLatin1String("int accessors missing");
-        const int value = otherInt(def.getInt(target));
+        // Put back afterwards: rows may bound each other (a slider's value by its maximum).
+        const int old = def.getInt(target);
+        const int value = otherInt(old);
         def.setInt(target, value);
-        return def.getInt(target) == value ? QString() : where + QStringLiteral("int %1 not kept").arg(value);
+        const int kept = def.getInt(target);
+        def.setInt(target, old);
+        return kept == value ? QString() : where + QStringLiteral("int %1 not kept").arg(value);
     }
     case Enumeration: {
         if (!def.setInt || !def.getInt)
@@ -139,6 +145,15 @@ QString checkRow(const PropertyDef &def, QWidget *target)
     }
 }
 
+// A combo box's "Context" selects among its items: give it the texts the checks write.
+QWidget *makeControl(const ControlInfo &info, QWidget *host)
+{
+    QWidget *control = tavixCreateControlByKeyword(info.typeName.c_str(), host);
+    if (auto *combo = qobject_cast<QComboBox *>(control))
+        combo->addItems({QStringLiteral("probe_Context"), QStringLiteral("edited")});
+    return control;
+}
+
 } // namespace
 
 class tst_PropertyList : public QObject
@@ -174,7 +189,7 @@ void tst_PropertyList::everyDescriptorKeepsWhatItsAccessorsSet()
     QVERIFY(!infos.isEmpty());
     for (ControlInfo *info : infos) {
         QWidget host;
-        QWidget *control = tavixCreateControlByKeyword(info->typeName.c_str(), &host);
+        QWidget *control = makeControl(*info, &host);
         if (!control) {
             faults << QString::fromStdString(info->typeName) + QLatin1String(": not creatable");
             continue;
@@ -188,6 +203,18 @@ void tst_PropertyList::everyDescriptorKeepsWhatItsAccessorsSet()
                 faults << QString::fromStdString(info->typeName) + QLatin1Char(' ') + fault;
         }
     }
+    // The charts describe themselves without a registry row.
+    TavixQECGChart ecg;
+    TavixQICDChart icd;
+    const std::pair<ControlInfo, QWidget *> charts[] = {{TavixQECGChart::getProps(), &ecg},
+                                                        {TavixQICDChart::getProps(), &icd}};
+    for (const auto &chart : charts) {
+        for (const PropertyDef &def : chart.first.properties) {
+            const QString fault = checkRow(def, chart.second);
+            if (!fault.isEmpty())
+                faults << QString::fromStdString(chart.first.typeName) + QLatin1Char(' ') + fault;
+        }
+    }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("\n"))));
 }
 
@@ -197,7 +224,7 @@ void tst_PropertyList::everyDescriptorIsEditableThroughTheList()
     QStringList faults;
     for (ControlInfo *info : tavixGetAllControlInfo()) {
         QWidget host;
-        QWidget *control = tavixCreateControlByKeyword(info->typeName.c_str(), &host);
+        QWidget *control = makeControl(*info, &host);
         QVERIFY(control);
         TavixQPropertyList list;
         list.resize(320, 400);
@@ -467,6 +494,7 @@ void tst_PropertyList::deletingTheBoundControl()
 void tst_PropertyList::backgroundSlotRoundTrips()
 {
     FillStyle style;
+    style.name = QStringLiteral("plBackground");
     style.color = QColor(1, 2, 3);
     tavixSetFillStyle(QStringLiteral("plBackground"), style);
     const Json::Value node = tavixtest::parse(
