@@ -13,6 +13,7 @@
 #include <vector>
 
 // Control classes: add the header of each built-in control here as it lands.
+#include "controls/ribbon/TavixQRibbonBar.h"
 #include "controls/TavixQCheckBox.h"
 #include "controls/TavixQComboBox.h"
 #include "controls/TavixQContainer.h"
@@ -35,7 +36,6 @@
 #include "controls/TavixQSwitch.h"
 #include "controls/TavixQTabWidget.h"
 #include "controls/TavixQTextEdit.h"
-#include "controls/ribbon/TavixQRibbonBar.h"
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListView.h"
 #include "controls/views/TavixQMenuBar.h"
@@ -48,6 +48,9 @@ namespace TavixQtLib {
 // designer header.
 QWidget *tavixCreateCanvasWindow();
 ControlInfo tavixCanvasWindowProps();
+// The same for the property list.
+QWidget *tavixCreatePropertyList();
+ControlInfo tavixPropertyListProps();
 
 namespace {
 
@@ -100,7 +103,7 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qttext", &TavixQTextEdit::createTavixQTextEdit, &TavixQTextEdit::getProps, true},
         {"qtlabelex", &TavixQLabelEx::createTavixQLabelEx, nullptr, false},
         {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
-        // {"qtproperty", &TavixQPropertyList::createTavixQPropertyList, &TavixQPropertyList::getProps, true},
+        {"qtproperty", &tavixCreatePropertyList, &tavixPropertyListProps, true},
         {"qtribbonbar", &TavixQRibbonBar::createTavixQRibbonBar, &TavixQRibbonBar::getProps, true},
         // {"canvas", &TavixQCanvas::createTavixQCanvas, nullptr, false},
     };
@@ -138,7 +141,7 @@ const std::vector<BuiltInAlias> &builtInAliases()
         {"dnumedit", &TavixQSpinBox::createTavixQSpinBox},
         {"splitter", &TavixQSplitter::createTavixQSplitter},
         {"switch", &TavixQSwitch::createTavixQSwitch},
-        // {"property", &TavixQPropertyList::createTavixQPropertyList},
+        {"property", &tavixCreatePropertyList},
     };
     return rows;
 }

@@ -28,6 +28,7 @@
 #include "controls/views/TavixQTableViewImpl.h"
 #include "controls/views/TavixQTreeView.h"
 #include "core/TavixLibrary.h"
+#include "designer/TavixQPropertyList.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "core/TavixTypes.h"
 
@@ -539,6 +540,19 @@ void forceMenuState(QWidget *c, int state)
         impl->hoverIndex = state == Hot ? 1 : -1;
 }
 
+// The list bound to a push button of its own, which it keeps as a hidden child.
+void setupPropertyList(QWidget *c)
+{
+    auto *list = qobject_cast<TavixQPropertyList *>(c);
+    if (!list)
+        return;
+    auto *target = button(QStringLiteral("Sample"), list);
+    target->setObjectName(QStringLiteral("sampleButton"));
+    target->setToolTip(QStringLiteral("A bound button"));
+    target->hide();
+    list->bindControl(target);
+}
+
 } // namespace
 
 // Rows in keyword order. Sizes are what the control typically gets in a page.
@@ -561,6 +575,7 @@ const std::vector<GallerySample> &gallerySamples()
         {"qtmenu", QSize(180, 140), &setupMenu, &forceMenuState, &createMenu, "Menu"},
         {"qtmenubar", QSize(260, 26), &setupMenuBar, &forceMenuBarState, nullptr, nullptr},
         {"qtpicture", QSize(96, 72), &setupImage, nullptr, nullptr, nullptr},
+        {"qtproperty", QSize(260, 330), &setupPropertyList, nullptr, nullptr, nullptr},
         {"qtradiobox", QSize(150, 28), &setupRadio, nullptr, nullptr, nullptr},
         {"qtribbonbar", QSize(620, 142), &setupRibbon, nullptr, nullptr, nullptr},
         {"qtscrollbar", QSize(20, 140), &setupScrollBar, &forceScrollBarState, nullptr, nullptr},
