@@ -8,6 +8,7 @@
 #include "controls/TavixQPushButton.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/TavixQSpinBox.h"
+#include "designer/TavixQCanvasWindow.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixNodeEntries.h"
 #include "designer/TavixQPropertyList.h"
@@ -413,6 +414,9 @@ void TavixQPropertyListImpl::bindControl(QWidget *control)
                 Qt::UniqueConnection);
     auto *base = dynamic_cast<ITavixQWidgetBase *>(control);
     const ControlInfo *info = base ? tavixGetControlInfo(base->getTypeName()) : nullptr;
+    // A page window is no kit control; the registry describes it under "Window".
+    if (!info && qobject_cast<TavixQCanvasWindow *>(control))
+        info = tavixGetControlInfo(QStringLiteral("Window"));
     if (info) {
         boundDefs = info->properties;
         for (PropertyDef &def : boundDefs)

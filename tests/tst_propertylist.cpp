@@ -11,6 +11,7 @@
 #include "controls/TavixQSpinBox.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixLibrary.h"
+#include "designer/TavixQCanvasWindow.h"
 #include "designer/TavixQPropertyList.h"
 #include "designer/TavixQPropertyListImpl.h"
 
@@ -148,7 +149,14 @@ QString checkRow(const PropertyDef &def, QWidget *target)
 // A combo box's "Context" selects among its items: give it the texts the checks write.
 QWidget *makeControl(const ControlInfo &info, QWidget *host)
 {
-    QWidget *control = tavixCreateControlByKeyword(info.typeName.c_str(), host);
+    // The registry key of a descriptor: usually its type keyword, but the canvas window's "window"
+    // descriptor is registered under "Window".
+    std::string keyword = info.typeName;
+    for (const auto &entry : controlInfoMap()) {
+        if (&entry.second == &info)
+            keyword = entry.first;
+    }
+    QWidget *control = tavixCreateControlByKeyword(keyword.c_str(), host);
     if (auto *combo = qobject_cast<QComboBox *>(control))
         combo->addItems({QStringLiteral("probe_Context"), QStringLiteral("edited")});
     return control;
@@ -195,7 +203,7 @@ void tst_PropertyList::everyDescriptorKeepsWhatItsAccessorsSet()
             continue;
         }
         auto *base = dynamic_cast<ITavixQWidgetBase *>(control);
-        if (!base || base->getTypeName().toStdString() != info->typeName)
+        if (base ? base->getTypeName().toStdString() != info->typeName : !qobject_cast<TavixQCanvasWindow *>(control))
             faults << QString::fromStdString(info->typeName) + QLatin1String(": keyword differs from getTypeName");
         for (const PropertyDef &def : info->properties) {
             const QString fault = checkRow(def, control);
