@@ -226,7 +226,18 @@ void CorvellaSorbane::buildSidebar()
         connect(button, &QAbstractButton::clicked, this, [this, text] { selectSection(text); });
         connect(button, &TavixQRadioButton::pressedEvent, this, [this, text] { selectSection(text); });
     }
-    styleNavigation(themeIsDark());
+    const FillStyle normalFill = transparentFill();
+    const FillStyle selectedFill = makeFill(QColor(236, 243, 255), 14);
+    for (TavixQRadioButton *button : m_navButtons) {
+        for (int s = Normal; s <= Disable; ++s) {
+            button->setBackground(CtrlState(s), normalFill);
+            button->setSelectedBackground(CtrlState(s), selectedFill);
+        }
+        // The radio keyword's entry would replace the icons by indicator images on every theme switch;
+        // this entry restyles fills and texts only, and a theme that has it supplies the selected fill.
+        button->setThemeName(QStringLiteral("NavButton"));
+    }
+    styleNavigation();
 
     m_promoCard->setChildLayout(TavixQContainer::Vertical);
     m_promoCard->setChildSpace(8);
@@ -550,16 +561,9 @@ bool CorvellaSorbane::themeIsDark() const
     return QColor(image.pixel(8, 8)).lightnessF() < 0.45;
 }
 
-void CorvellaSorbane::styleNavigation(bool dark)
+void CorvellaSorbane::styleNavigation()
 {
-    // The selected entry's fill is a light tint on light themes and a deep tint on dark ones.
-    const FillStyle normal = transparentFill();
-    const FillStyle selected = makeFill(dark ? QColor(37, 56, 92) : QColor(236, 243, 255), 14);
     for (TavixQRadioButton *button : m_navButtons) {
-        for (int s = Normal; s <= Disable; ++s) {
-            button->setBackground(CtrlState(s), normal);
-            button->setSelectedBackground(CtrlState(s), selected);
-        }
         // The caption starts right of the icon's natural width; the icon sits 10 pixels in, so does the text.
         for (CheckBoxTextState s : {CheckBoxTextState::Checked, CheckBoxTextState::Unchecked,
                                     CheckBoxTextState::Disable}) {
@@ -574,7 +578,7 @@ void CorvellaSorbane::adaptToTheme()
 {
     const bool dark = themeIsDark();
     adaptLabels(this, dark);
-    styleNavigation(dark);
+    styleNavigation();
     for (TavixQContainer *field : findChildren<TavixQContainer *>()) {
         if (field->property("demoField").toBool())
             styleField(field, dark);
