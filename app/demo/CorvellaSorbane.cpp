@@ -10,6 +10,7 @@
 #include "controls/TavixQRadioButton.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/TavixQStackContainer.h"
+#include "controls/views/TavixQTreeView.h"
 #include "core/TavixLibrary.h"
 #include "resources/TextStyleDesc.h"
 
@@ -17,6 +18,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QMessageBox>
+#include <QPalette>
 #include <QResizeEvent>
 #include <QTimer>
 
@@ -582,6 +584,14 @@ void CorvellaSorbane::adaptToTheme()
     for (TavixQContainer *field : findChildren<TavixQContainer *>()) {
         if (field->property("demoField").toBool())
             styleField(field, dark);
+    }
+    // The style draws a tree's expand arrows in the palette's colours; they follow the row text.
+    for (TavixQTreeView *tree : findChildren<TavixQTreeView *>()) {
+        const QColor text = tree->getItemTextStyle(Normal).color;
+        QPalette palette = tree->palette();
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(role, text);
+        tree->setPalette(palette);
     }
     update();
 }
