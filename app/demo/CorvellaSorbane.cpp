@@ -573,6 +573,11 @@ void CorvellaSorbane::styleNavigation()
             text.x = 18;
             button->setTextStyleByState(s, text);
         }
+        // The line icons are drawn in one grey; they take the caption's colour so dark sidebars show them.
+        IconStyleDesc icon = button->getIconStyle();
+        icon.useColor = true;
+        icon.color = button->getTextStyleByState(CheckBoxTextState::Unchecked).color;
+        button->setIconStyle(icon);
     }
 }
 
