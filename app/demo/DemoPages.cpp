@@ -284,7 +284,8 @@ void buildContent(TavixQContainer *content, const QString &section)
             progress->setWidthPolicy(PolicyExpanding);
         }
     } else if (section == QLatin1String("Image")) {
-        TavixQContainer *row = plainBox(content, TavixQContainer::Horizontal, 32);
+        // Tall enough for the caption and the 96-pixel animation, which the row would otherwise cut.
+        TavixQContainer *row = fixedHeight(plainBox(content, TavixQContainer::Horizontal, 32), 20 + 8 + 96);
         TavixQContainer *left = plainBox(row, TavixQContainer::Vertical, 8);
         fixedWidth(left, 220);
         caption(left, QStringLiteral("Original"));
