@@ -579,6 +579,13 @@ void CorvellaSorbane::styleNavigation()
         icon.color = button->getTextStyleByState(CheckBoxTextState::Unchecked).color;
         button->setIconStyle(icon);
     }
+    // The collapse arrow sits on a themed push button: it takes that button's caption colour.
+    if (m_collapseButton) {
+        IconStyleDesc icon = m_collapseButton->getIconStyle();
+        icon.useColor = true;
+        icon.color = m_collapseButton->getTextStyle(Normal).color;
+        m_collapseButton->setIconStyle(icon);
+    }
 }
 
 void CorvellaSorbane::adaptToTheme()
