@@ -91,7 +91,7 @@ void TavixQRadioButtonImpl::drawScaledIndicator(QPainter *painter, const QString
         QSvgRenderer *renderer = rm->getSvgRenderer(path);
         if (!renderer || !renderer->isValid())
             return;
-        if (!gray) {
+        if (!gray && !iconStyle.useColor) {
             renderer->render(painter, QRectF(target));
             return;
         }
@@ -99,7 +99,16 @@ void TavixQRadioButtonImpl::drawScaledIndicator(QPainter *painter, const QString
         image.fill(Qt::transparent);
         QPainter imagePainter(&image);
         renderer->render(&imagePainter);
+        if (iconStyle.useColor) {
+            // A scaled indicator takes the icon colour as the unscaled one does.
+            imagePainter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            imagePainter.fillRect(image.rect(), iconStyle.color);
+        }
         imagePainter.end();
+        if (!gray) {
+            painter->drawImage(target.topLeft(), image);
+            return;
+        }
         const QPixmap pixmap = QIcon(QPixmap::fromImage(image)).pixmap(target.size(), QIcon::Disabled);
         painter->drawPixmap(target.topLeft(), pixmap);
         return;

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QSignalSpy>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -62,6 +63,7 @@ private slots:
     void themeEntryKeepsCaption();
     void checkBoxStyleSlots();
     void radioIndicatorScaled();
+    void radioScaledSvgTakesIconColour();
     void radioStyleSlots_data();
     void radioStyleSlots();
     void radioDefaultsAndHitArea();
@@ -230,6 +232,28 @@ void tst_CheckBox::radioIndicatorScaled()
         QCOMPARE(image.pixelColor(32, 20), kSentinel);
         QCOMPARE(image.pixelColor(20, 32), kSentinel);
     }
+}
+
+// An SVG indicator scaled to the row keeps the icon colour the unscaled one would paint in.
+void tst_CheckBox::radioScaledSvgTakesIconColour()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("disc.svg"));
+    QFile file(path);
+    const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\">"
+                           "<rect width=\"64\" height=\"64\" fill=\"#ff0000\"/></svg>";
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(svg) == svg.size());
+    file.close();
+    TavixQRadioButton radio;
+    radio.resize(200, 40);
+    radio.setUncheckIcon(path);
+    IconStyleDesc icon = radio.getIconStyle();
+    icon.useColor = true;
+    icon.color = QColor(Qt::blue);
+    radio.setIconStyle(icon);
+    const QImage image = render(radio);
+    QCOMPARE(image.pixelColor(20, 20), QColor(Qt::blue));
+    QCOMPARE(image.pixelColor(32, 20), kSentinel);
 }
 
 void tst_CheckBox::radioStyleSlots_data()

@@ -44,6 +44,27 @@ bool writeTheme(const QString &dir, const char *cardArgb)
            && t.write(theme) == theme.size();
 }
 
+// A theme whose radio keyword entry carries indicator images and whose navigation entry a selected fill.
+bool writeNavigationTheme(const QString &dir)
+{
+    if (!QDir().mkpath(dir + QStringLiteral("/images")))
+        return false;
+    const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\">"
+                           "<circle cx=\"8\" cy=\"8\" r=\"6\" fill=\"#000\"/></svg>";
+    const QByteArray style = "{\"style\":[{\"type\":1,\"name\":\"navSel\",\"drawImg\":false,\"clr\":\"FF7A30C0\","
+                             "\"borderSize\":0}]}";
+    const QByteArray theme = "{\"elements\":[{\"type\":\"qtcontainer\",\"name\":\"theme\",\"child\":["
+                             "{\"name\":\"qtradiobox\",\"type\":\"qtradiobox\",\"attr\":{\"iconPath\":\"images/r.svg\","
+                             "\"hotIconPath\":\"images/r.svg\",\"siconPath\":\"images/r.svg\",\"sHotIconPath\":\"images/r.svg\"}},"
+                             "{\"name\":\"NavButton\",\"type\":\"qtradiobox\",\"style\":[[\"navSel\",1,4],[\"navSel\",1,5],"
+                             "[\"navSel\",1,6],[\"navSel\",1,7]]}]}]}";
+    QFile i(dir + QStringLiteral("/images/r.svg"));
+    QFile s(dir + QStringLiteral("/style.json"));
+    QFile t(dir + QStringLiteral("/theme.json"));
+    return i.open(QIODevice::WriteOnly) && i.write(svg) == svg.size() && s.open(QIODevice::WriteOnly)
+           && s.write(style) == style.size() && t.open(QIODevice::WriteOnly) && t.write(theme) == theme.size();
+}
+
 // Closes every modal box as soon as it shows and remembers what it said.
 class ModalCloser : public QObject
 {
@@ -100,6 +121,7 @@ private slots:
     void themeDialogCreatedOnce();
     void themeSwitchRestylesAndReopensDialog();
     void failedThemeKeepsPreviousOne();
+    void themeSwitchKeepsNavigationIcons();
     void darkLabelsStayReadable_data();
     void darkLabelsStayReadable();
 
@@ -298,6 +320,35 @@ void tst_Demo::failedThemeKeepsPreviousOne()
     QCOMPARE(closer.seen, QStringList{QStringLiteral("Warning|Can't open theme file: ") + missing});
     QCOMPARE(cardPixel(card), before);
     QVERIFY(!m_window->themeDialog());
+}
+
+void tst_Demo::themeSwitchKeepsNavigationIcons()
+{
+    const QString dir = m_dir.filePath(QStringLiteral("themeNav"));
+    QVERIFY(writeNavigationTheme(dir));
+    m_window->selectSection(QStringLiteral("Grids"));
+    QStringList icons;
+    for (TavixQRadioButton *button : m_window->navigationButtons())
+        icons << button->getCheckedIcon();
+    QSignalSpy applied(m_window.get(), &CorvellaSorbane::themeApplied);
+    m_window->applyTheme(dir);
+    QTRY_COMPARE(applied.size(), 1);
+    QCOMPARE(applied.first().at(1).toBool(), true);
+    QStringList after;
+    TavixQRadioButton *selected = nullptr;
+    for (TavixQRadioButton *button : m_window->navigationButtons()) {
+        after << button->getCheckedIcon();
+        if (button->isChecked())
+            selected = button;
+    }
+    QCOMPARE(after, icons);
+    QVERIFY(selected);
+    QCOMPARE(selected->text(), QStringLiteral("Grids"));
+    // The selected entry paints the theme's fill, not one fixed in code.
+    const QImage image = selected->grab().toImage();
+    QCOMPARE(image.pixelColor(image.width() - 12, image.height() / 2), QColor(0x7A, 0x30, 0xC0));
+    m_window->applyTheme(m_themeA);
+    QTRY_COMPARE(applied.size(), 2);
 }
 
 void tst_Demo::darkLabelsStayReadable_data()

@@ -10,6 +10,7 @@
 #include "controls/TavixQRadioButton.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/TavixQStackContainer.h"
+#include "controls/views/TavixQTreeView.h"
 #include "core/TavixLibrary.h"
 #include "resources/TextStyleDesc.h"
 
@@ -17,6 +18,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QMessageBox>
+#include <QPalette>
 #include <QResizeEvent>
 #include <QTimer>
 
@@ -226,7 +228,18 @@ void CorvellaSorbane::buildSidebar()
         connect(button, &QAbstractButton::clicked, this, [this, text] { selectSection(text); });
         connect(button, &TavixQRadioButton::pressedEvent, this, [this, text] { selectSection(text); });
     }
-    styleNavigation(themeIsDark());
+    const FillStyle normalFill = transparentFill();
+    const FillStyle selectedFill = makeFill(QColor(236, 243, 255), 14);
+    for (TavixQRadioButton *button : m_navButtons) {
+        for (int s = Normal; s <= Disable; ++s) {
+            button->setBackground(CtrlState(s), normalFill);
+            button->setSelectedBackground(CtrlState(s), selectedFill);
+        }
+        // The radio keyword's entry would replace the icons by indicator images on every theme switch;
+        // this entry restyles fills and texts only, and a theme that has it supplies the selected fill.
+        button->setThemeName(QStringLiteral("NavButton"));
+    }
+    styleNavigation();
 
     m_promoCard->setChildLayout(TavixQContainer::Vertical);
     m_promoCard->setChildSpace(8);
@@ -550,16 +563,9 @@ bool CorvellaSorbane::themeIsDark() const
     return QColor(image.pixel(8, 8)).lightnessF() < 0.45;
 }
 
-void CorvellaSorbane::styleNavigation(bool dark)
+void CorvellaSorbane::styleNavigation()
 {
-    // The selected entry's fill is a light tint on light themes and a deep tint on dark ones.
-    const FillStyle normal = transparentFill();
-    const FillStyle selected = makeFill(dark ? QColor(37, 56, 92) : QColor(236, 243, 255), 14);
     for (TavixQRadioButton *button : m_navButtons) {
-        for (int s = Normal; s <= Disable; ++s) {
-            button->setBackground(CtrlState(s), normal);
-            button->setSelectedBackground(CtrlState(s), selected);
-        }
         // The caption starts right of the icon's natural width; the icon sits 10 pixels in, so does the text.
         for (CheckBoxTextState s : {CheckBoxTextState::Checked, CheckBoxTextState::Unchecked,
                                     CheckBoxTextState::Disable}) {
@@ -567,6 +573,18 @@ void CorvellaSorbane::styleNavigation(bool dark)
             text.x = 18;
             button->setTextStyleByState(s, text);
         }
+        // The line icons are drawn in one grey; they take the caption's colour so dark sidebars show them.
+        IconStyleDesc icon = button->getIconStyle();
+        icon.useColor = true;
+        icon.color = button->getTextStyleByState(CheckBoxTextState::Unchecked).color;
+        button->setIconStyle(icon);
+    }
+    // The collapse arrow sits on a themed push button: it takes that button's caption colour.
+    if (m_collapseButton) {
+        IconStyleDesc icon = m_collapseButton->getIconStyle();
+        icon.useColor = true;
+        icon.color = m_collapseButton->getTextStyle(Normal).color;
+        m_collapseButton->setIconStyle(icon);
     }
 }
 
@@ -574,10 +592,18 @@ void CorvellaSorbane::adaptToTheme()
 {
     const bool dark = themeIsDark();
     adaptLabels(this, dark);
-    styleNavigation(dark);
+    styleNavigation();
     for (TavixQContainer *field : findChildren<TavixQContainer *>()) {
         if (field->property("demoField").toBool())
             styleField(field, dark);
+    }
+    // The style draws a tree's expand arrows in the palette's colours; they follow the row text.
+    for (TavixQTreeView *tree : findChildren<TavixQTreeView *>()) {
+        const QColor text = tree->getItemTextStyle(Normal).color;
+        QPalette palette = tree->palette();
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(role, text);
+        tree->setPalette(palette);
     }
     update();
 }

@@ -71,7 +71,7 @@ private:
     void toggleMaximized();
     void loadTheme(const QString &dir);
     bool themeIsDark() const;
-    void styleNavigation(bool dark);
+    void styleNavigation();
     void revealNavigationButton(QWidget *button);
 
     TavixQtLib::TavixQContainer *m_root = nullptr;

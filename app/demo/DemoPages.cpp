@@ -19,9 +19,13 @@
 #include "controls/TavixQSwitch.h"
 #include "controls/TavixQTabWidget.h"
 #include "controls/views/TavixQList.h"
+#include "controls/views/TavixQTableView.h"
+#include "controls/views/TavixQTreeView.h"
 
 #include <QHash>
+#include <QHeaderView>
 #include <QPalette>
+#include <QStandardItemModel>
 
 using namespace TavixQtLib;
 
@@ -171,50 +175,38 @@ TavixQContainer *sectionBody(TavixQContainer *cardBox, TavixQContainer *header, 
     return body;
 }
 
-// Single spot for the sample table: replace with the kit's table view once it is in the tree.
 QWidget *makeSampleTable(QWidget *parent)
 {
-    // TODO(table view): a TavixQTableView over a QStandardItemModel with headers "Control", "State",
-    // "Value" and the four rows below. Until then the same grid is drawn from containers and labels.
-    TavixQContainer *grid = box(parent, TavixQContainer::Vertical, 0, 0, 0, 0, 0);
-    grid->setBackground(makeFill(QColor(0, 0, 0, 0), 8, QColor(203, 213, 225), 1));
-    grid->setMinimumHeight(160);
-    const QStringList headers = {QStringLiteral("Control"), QStringLiteral("State"), QStringLiteral("Value")};
-    TavixQContainer *head = fixedHeight(box(grid, TavixQContainer::Horizontal, 0, 12, 0, 12, 0), 32);
-    head->setBackground(makeFill(QColor(148, 163, 184, 40), 8));
-    for (const QString &h : headers)
-        makeLabel(head, h, QColor(55, 65, 81), 11, true);
-    for (int r = 1; r <= 4; ++r) {
-        TavixQContainer *row = fixedHeight(plainBox(grid, TavixQContainer::Horizontal, 0), 30);
-        row->setChildPadding(12, 0, 12, 0);
-        makeLabel(row, QStringLiteral("Item %1").arg(r), QColor(31, 41, 55), 11, false);
-        makeLabel(row, r % 2 ? QStringLiteral("Enabled") : QStringLiteral("Preview"), QColor(31, 41, 55), 11, false);
-        makeLabel(row, QString::number(r * 25), QColor(31, 41, 55), 11, false);
+    auto *table = new TavixQTableView(parent);
+    auto *model = new QStandardItemModel(4, 3, table);
+    model->setHorizontalHeaderLabels({QStringLiteral("Control"), QStringLiteral("State"), QStringLiteral("Value")});
+    for (int r = 0; r < 4; ++r) {
+        model->setItem(r, 0, new QStandardItem(QStringLiteral("Item %1").arg(r + 1)));
+        model->setItem(r, 1, new QStandardItem(r % 2 == 0 ? QStringLiteral("Enabled") : QStringLiteral("Preview")));
+        model->setItem(r, 2, new QStandardItem(QString::number((r + 1) * 25)));
     }
-    return grid;
+    table->setModel(model);
+    table->setMinimumHeight(160);
+    table->setWidthPolicy(PolicyExpanding);
+    table->setHeightPolicy(PolicyExpanding);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    return table;
 }
 
-// Single spot for the sample tree: replace with the kit's tree view once it is in the tree.
 QWidget *makeSampleTree(QWidget *parent)
 {
-    // TODO(tree view): a TavixQTreeView with header "Sorbane Tree", root "Controls" and children
-    // "Button", "Input", "Navigation", fully expanded. Until then the same outline from labels.
-    TavixQContainer *tree = box(parent, TavixQContainer::Vertical, 0, 0, 0, 0, 0);
-    tree->setBackground(makeFill(QColor(0, 0, 0, 0), 8, QColor(203, 213, 225), 1));
+    auto *tree = new TavixQTreeView(parent);
+    auto *model = new QStandardItemModel(tree);
+    model->setHorizontalHeaderLabels({QStringLiteral("Sorbane Tree")});
+    auto *root = new QStandardItem(QStringLiteral("Controls"));
+    for (const QString &child : {QStringLiteral("Button"), QStringLiteral("Input"), QStringLiteral("Navigation")})
+        root->appendRow(new QStandardItem(child));
+    model->appendRow(root);
+    tree->setModel(model);
+    tree->expandAll();
     tree->setMinimumHeight(160);
-    TavixQContainer *head = fixedHeight(box(tree, TavixQContainer::Horizontal, 0, 12, 0, 12, 0), 32);
-    head->setBackground(makeFill(QColor(148, 163, 184, 40), 8));
-    makeLabel(head, QStringLiteral("Sorbane Tree"), QColor(55, 65, 81), 11, true);
-    struct Node { const char *text; int depth; const char *icon; };
-    const Node nodes[] = {{"Controls", 0, "chevron-down.svg"}, {"Button", 1, "document.svg"},
-                          {"Input", 1, "document.svg"}, {"Navigation", 1, "document.svg"}};
-    for (const Node &n : nodes) {
-        TavixQContainer *row = fixedHeight(plainBox(tree, TavixQContainer::Horizontal, 6), 28);
-        row->setChildPadding(12 + n.depth * 22, 0, 12, 0);
-        TavixQImage *mark = icon(row, QString::fromLatin1(n.icon), 16);
-        Q_UNUSED(mark)
-        makeLabel(row, QString::fromLatin1(n.text), QColor(31, 41, 55), 11, n.depth == 0);
-    }
+    tree->setWidthPolicy(PolicyExpanding);
+    tree->setHeightPolicy(PolicyExpanding);
     return tree;
 }
 
@@ -292,7 +284,8 @@ void buildContent(TavixQContainer *content, const QString &section)
             progress->setWidthPolicy(PolicyExpanding);
         }
     } else if (section == QLatin1String("Image")) {
-        TavixQContainer *row = plainBox(content, TavixQContainer::Horizontal, 32);
+        // Tall enough for the caption and the 96-pixel animation, which the row would otherwise cut.
+        TavixQContainer *row = fixedHeight(plainBox(content, TavixQContainer::Horizontal, 32), 20 + 8 + 96);
         TavixQContainer *left = plainBox(row, TavixQContainer::Vertical, 8);
         fixedWidth(left, 220);
         caption(left, QStringLiteral("Original"));
@@ -547,13 +540,19 @@ void styleField(TavixQContainer *field, bool dark)
 {
     field->setBackground(dark ? makeFill(QColor(17, 22, 30), 6, QColor(71, 85, 105), 1)
                               : makeFill(QColor(255, 255, 255), 6, QColor(203, 213, 225), 1));
+    const QColor text = dark ? QColor(229, 231, 235) : QColor(17, 24, 39);
     for (QWidget *child : field->findChildren<QWidget *>()) {
         QPalette palette = child->palette();
-        const QColor text = dark ? QColor(229, 231, 235) : QColor(17, 24, 39);
         palette.setColor(QPalette::Text, text);
         palette.setColor(QPalette::WindowText, text);
         palette.setColor(QPalette::ButtonText, text);
         child->setPalette(palette);
+    }
+    // A style sheet on the spin box overrides its palette: the text colour goes into the sheet too.
+    for (TavixQSpinBox *spin : field->findChildren<TavixQSpinBox *>()) {
+        spin->setStyleSheet(QStringLiteral("background-color: rgba(0, 0, 0, 0); color: %1; "
+                                           "selection-background-color: %2; selection-color: %1;")
+                                .arg(text.name(), dark ? QStringLiteral("#1e3a5f") : QStringLiteral("#bfdbfe")));
     }
 }
 
