@@ -163,7 +163,10 @@ void benchPaint(QStyle *fusion)
         {"tree", "qttree", [] { return new QTreeView; }, {240, 400}, 100, 1, true},
         {"tab bar", "qttab", [] { return new QTabBar; }, {400, 32}, 0, 0, false},
     };
+    const QByteArray only = qgetenv("TAVIX_BENCH_ONLY");   // one family, for a profiler run
     for (const Family &f : families) {
+        if (!only.isEmpty() && only != f.keyword)
+            continue;
         QStandardItemModel oursModel, refModel;
         if (f.rows > 0) {
             fillModel(oursModel, f.rows, f.columns, f.tree);
@@ -272,8 +275,11 @@ void benchLayout()
         {"Vertical vs QVBoxLayout", TavixQContainer::Vertical, true},
         {"float vs QHBoxLayout", TavixQContainer::HorFloat, false},
     };
+    const int onlyN = qEnvironmentVariableIntValue("TAVIX_BENCH_N");   // one size, for a profiler run
     for (const Mode &m : modes) {
         for (int n : {10, 100, 1000, 10000}) {
+            if (onlyN > 0 && n != onlyN)
+                continue;
             const int extent = n * 20;
             TavixQContainer container;
             container.setChildLayout(m.layout);
@@ -291,6 +297,7 @@ void benchLayout()
             container.resize(base);
             host.resize(base);
             QCoreApplication::processEvents();
+            box->setGeometry(QRect(QPoint(), base));   // settles the cached size hints
             int flip = 0, flipRef = 0;
             const int inner = int(std::max(3, 200000 / n / 10));
             char name[64];
@@ -303,8 +310,8 @@ void benchLayout()
                     },
                     [&] {
                         flipRef ^= 1;
-                        host.resize(m.vertical ? QSize(40, extent + 2 * flipRef) : QSize(extent + 2 * flipRef, 40));
-                        box->activate();
+                        box->setGeometry(QRect(QPoint(), m.vertical ? QSize(40, extent + 2 * flipRef)
+                                                                    : QSize(extent + 2 * flipRef, 40)));
                     });
         }
     }
