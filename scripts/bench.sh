@@ -4,7 +4,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build-bench"}
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVIX_BUILD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 benches=""
 for src in "$root"/bench/bench_*.cpp; do
