@@ -66,29 +66,6 @@ QRect axisRect(bool horizontal, qint64 pos, qint64 crossPos, int length, int cro
     return horizontal ? QRect(p, c, length, crossLen) : QRect(c, p, crossLen, length);
 }
 
-void storeBaseGeometry(QWidget *w, const QRect &rect)
-{
-    w->setProperty(kBaseGeometryProperty, rect);
-}
-
-// Where w sits with the content unscrolled; without a stored one, fallback becomes it.
-QRect baseGeometry(QWidget *w, const QRect &fallback)
-{
-    const QVariant stored = w->property(kBaseGeometryProperty);
-    if (stored.isValid())
-        return stored.toRect();
-    storeBaseGeometry(w, fallback);
-    return fallback;
-}
-
-// Moves a child to rect (content coordinates) shown at the scroll offset, and records where it went.
-// Qt keeps a widget within its minimum and maximum size, so the record is the geometry it really got.
-void placeChild(QWidget *w, const QRect &rect, int scrollX, int scrollY)
-{
-    w->setGeometry(rect.translated(-scrollX, -scrollY));
-    storeBaseGeometry(w, w->geometry().translated(scrollX, scrollY));
-}
-
 } // namespace
 
 TavixQContainerImpl::TavixQContainerImpl(TavixQContainer *owner)
@@ -97,6 +74,57 @@ TavixQContainerImpl::TavixQContainerImpl(TavixQContainer *owner)
 {
     background.color = QColor(128, 128, 128);
     disableBackground.color = QColor(128, 128, 128);
+}
+
+void TavixQContainerImpl::storeBaseGeometry(QWidget *w, const QRect &rect)
+{
+    const auto known = baseRects.constFind(w);
+    if (known != baseRects.constEnd() && *known == rect)
+        return;   // the property holds it already
+    baseRects.insert(w, rect);
+    storingBase = true;
+    w->setProperty(kBaseGeometryProperty, rect);
+    storingBase = false;
+}
+
+bool TavixQContainerImpl::knownBaseGeometry(QWidget *w, QRect *out)
+{
+    const auto known = baseRects.constFind(w);
+    if (known != baseRects.constEnd()) {
+        *out = *known;
+        return true;
+    }
+    const QVariant stored = w->property(kBaseGeometryProperty);
+    if (!stored.isValid())
+        return false;
+    *out = stored.toRect();
+    baseRects.insert(w, *out);
+    return true;
+}
+
+// Where w sits with the content unscrolled; without a stored one, fallback becomes it.
+QRect TavixQContainerImpl::baseGeometry(QWidget *w, const QRect &fallback)
+{
+    QRect rect;
+    if (knownBaseGeometry(w, &rect))
+        return rect;
+    storeBaseGeometry(w, fallback);
+    return fallback;
+}
+
+// Moves a child to rect (content coordinates) shown at the scroll offset, and records where it went.
+// Qt keeps a widget within its minimum and maximum size, so the record is the geometry it really got.
+void TavixQContainerImpl::placeChild(QWidget *w, const QRect &rect, int scrollX, int scrollY)
+{
+    w->setGeometry(rect.translated(-scrollX, -scrollY));
+    storeBaseGeometry(w, w->geometry().translated(scrollX, scrollY));
+}
+
+// Someone else wrote or removed the property: the mirror forgets it and reads it again when needed.
+void TavixQContainerImpl::baseGeometryChanged(QObject *child)
+{
+    if (!storingBase)
+        baseRects.remove(child);
 }
 
 TavixQContainerImpl::~TavixQContainerImpl()
@@ -648,6 +676,7 @@ void TavixQContainerImpl::unwatchChild(QObject *child)
     if (!child)
         return;
     indexContent(child, nullptr);
+    baseRects.remove(child);
     if (container)
         child->removeEventFilter(container);
 }
@@ -674,6 +703,11 @@ void TavixQContainerImpl::childEvent(QObject *watched, QEvent *event)
 {
     if (!watched->isWidgetType())
         return;
+    if (event->type() == QEvent::DynamicPropertyChange) {
+        if (static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName() == kBaseGeometryProperty)
+            baseGeometryChanged(watched);
+        return;
+    }
     // The extents depend only on the base geometries and on which children are hidden. Showing or hiding
     // the container sends Move, Resize, Show and ShowToParent (or Hide) to every child at once without
     // changing either; rescanning all children for each of those events would make showing quadratic.
@@ -702,7 +736,8 @@ void TavixQContainerImpl::childEvent(QObject *watched, QEvent *event)
     if (w->parentWidget() != container || !contentChild(w))
         return;
     const QRect base = w->geometry().translated(scrollX, scrollY);
-    const bool moved = w->property(kBaseGeometryProperty) != QVariant(base);
+    QRect known;
+    const bool moved = !knownBaseGeometry(w, &known) || known != base;
     const bool shownOrHidden = visibility && (!contentIndexValid || w->isHidden() == contentRects.contains(w));
     if (!moved && !shownOrHidden && event->type() != QEvent::LayoutRequest)
         return;

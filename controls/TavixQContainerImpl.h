@@ -92,6 +92,12 @@ public:
     QSize animationTarget;
 
 private:
+    void storeBaseGeometry(QWidget *w, const QRect &rect);
+    QRect baseGeometry(QWidget *w, const QRect &fallback);
+    bool knownBaseGeometry(QWidget *w, QRect *out);
+    void placeChild(QWidget *w, const QRect &rect, int scrollX, int scrollY);
+    void baseGeometryChanged(QObject *child);
+
     struct FlowItem
     {
         QWidget *widget = nullptr;
@@ -130,6 +136,11 @@ private:
     // ones: one child's move, show or hide updates the bars without a scan of every child. Keys are
     // compared only, never dereferenced. Rebuilt by the next bar update once invalid.
     QHash<const QObject *, QRect> contentRects;
+    // Each watched child's "_tavix_container_base_geometry", mirrored so the layout pass reads plain fields:
+    // a dynamic property lookup searches by name. Kept in sync through QDynamicPropertyChangeEvent, so the
+    // property stays readable and writable by anyone; keys are compared only, never dereferenced.
+    QHash<const QObject *, QRect> baseRects;
+    bool storingBase = false;       // our own property write; the filter needs no re-read
     std::multiset<int> contentRights;
     std::multiset<int> contentBottoms;
     bool contentIndexValid = false;

@@ -2,15 +2,20 @@
 
 #include "resources/TavixQResourceManager.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QImage>
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 #include <QTextOption>
+#include <QThread>
+#include <QtMath>
 #include <QTransform>
 
 #include <algorithm>
@@ -169,6 +174,87 @@ QBrush fillBrush(const FillRes &res, const QPointF &from, const QPointF &to)
     return QBrush(gradient);
 }
 
+// The rounded fill and its border at (fx, fy, fw, fh): anti-aliased paths, the costly part of a fill.
+void paintRoundedFill(QPainter *painter, const FillRes &res, qreal fx, qreal fy, qreal fw, qreal fh,
+                      const QRectF &fillRect, const QRectF &inset, qreal half, bool allSides, bool drawBorder)
+{
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    const QPainterPath path = tavixRoundedRectPath(fillRect, res.round, res.roundTopLeft, res.roundTopRight,
+                                                   res.roundBottomRight, res.roundBottomLeft);
+    painter->fillPath(path, fillBrush(res, fillRect.topLeft(), fillRect.topRight()));
+    if (drawBorder) {
+        if (allSides) {
+            painter->drawPath(tavixRoundedRectPath(inset, res.round, res.roundTopLeft, res.roundTopRight,
+                                                   res.roundBottomRight, res.roundBottomLeft));
+        } else {
+            // Side lines stop where the arc begins; the arc radius is the one the path really
+            // uses, so an oversized round cannot turn a side into a line running backwards.
+            const qreal radius = std::max<qreal>(0, std::min<qreal>(res.round,
+                                                 std::min(inset.width(), inset.height()) / 2));
+            const qreal cTL = res.roundTopLeft ? radius : 0;
+            const qreal cTR = res.roundTopRight ? radius : 0;
+            const qreal cBR = res.roundBottomRight ? radius : 0;
+            const qreal cBL = res.roundBottomLeft ? radius : 0;
+            const qreal right = fx + fw, bottom = fy + fh;
+            if (res.bottomBorder)
+                painter->drawLine(QPointF(fx + std::max(cBL, half), bottom - half),
+                                  QPointF(right - std::max(cBR, half), bottom - half));
+            if (res.topBorder)
+                painter->drawLine(QPointF(fx + std::max(cTL, half), fy + half),
+                                  QPointF(right - std::max(cTR, half), fy + half));
+            if (res.rightBorder)
+                painter->drawLine(QPointF(right - half, fy + std::max(cTR, half)),
+                                  QPointF(right - half, bottom - std::max(cBR, half)));
+            if (res.leftBorder)
+                painter->drawLine(QPointF(fx + half, fy + std::max(cTL, half)),
+                                  QPointF(fx + half, bottom - std::max(cBL, half)));
+        }
+    }
+}
+
+// Rounded fills are cached as pixmaps keyed by the record's content, the size and the device pixel ratio,
+// and blitted: only where a blit at whole pixels onto a raster device gives what painting the paths would.
+constexpr int kMaxCachedFillPixels = 512 * 512;
+
+bool fillCacheUsable(QPainter *painter, int w, int h, qreal dpr)
+{
+    if (QThread::currentThread() != QCoreApplication::instance()->thread())
+        return false;   // QPixmapCache belongs to the GUI thread
+    const QPaintEngine *engine = painter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster)
+        return false;
+    if (painter->compositionMode() != QPainter::CompositionMode_SourceOver || painter->opacity() != 1.0)
+        return false;   // fill and border overlap at their edges, so group opacity would differ
+    const QTransform &t = painter->deviceTransform();
+    if (t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()))
+        return false;
+    return dpr > 0 && qint64(w) * h * dpr * dpr <= kMaxCachedFillPixels;
+}
+
+QString fillCacheKey(const FillRes &res, int w, int h, qreal dpr)
+{
+    ushort key[24];
+    int n = 0;
+    key[n++] = 'T';
+    for (const QColor *c : {&res.color, &res.gradientColor, &res.borderColor}) {
+        const QRgba64 v = c->rgba64();
+        key[n++] = v.red();
+        key[n++] = v.green();
+        key[n++] = v.blue();
+        key[n++] = v.alpha();
+    }
+    const uint flags = uint(res.gradient) | uint(res.border) << 1 | uint(res.leftBorder) << 2
+                       | uint(res.topBorder) << 3 | uint(res.rightBorder) << 4 | uint(res.bottomBorder) << 5
+                       | uint(res.roundTopLeft) << 6 | uint(res.roundTopRight) << 7
+                       | uint(res.roundBottomRight) << 8 | uint(res.roundBottomLeft) << 9;
+    key[n++] = ushort(flags);
+    for (uint v : {uint(res.round), uint(res.borderSize), uint(w), uint(h), uint(qRound(dpr * 1000))}) {
+        key[n++] = ushort(v >> 16);
+        key[n++] = ushort(v);
+    }
+    return QString(reinterpret_cast<const QChar *>(key), n);
+}
+
 } // namespace
 
 void tavixDrawFillStyle(QPainter *painter, const FillStyle &style, const QRect &rect)
@@ -227,37 +313,26 @@ void tavixDrawColorFill(QPainter *painter, const FillRes &res, int x, int y, int
             }
         }
     } else {
-        painter->setRenderHint(QPainter::Antialiasing, true);
-        const QPainterPath path = tavixRoundedRectPath(fillRect, res.round, res.roundTopLeft, res.roundTopRight,
-                                                       res.roundBottomRight, res.roundBottomLeft);
-        painter->fillPath(path, fillBrush(res, fillRect.topLeft(), fillRect.topRight()));
-        if (drawBorder) {
-            if (allSides) {
-                painter->drawPath(tavixRoundedRectPath(inset, res.round, res.roundTopLeft, res.roundTopRight,
-                                                       res.roundBottomRight, res.roundBottomLeft));
-            } else {
-                // Side lines stop where the arc begins; the arc radius is the one the path really
-                // uses, so an oversized round cannot turn a side into a line running backwards.
-                const qreal radius = std::max<qreal>(0, std::min<qreal>(res.round,
-                                                     std::min(inset.width(), inset.height()) / 2));
-                const qreal cTL = res.roundTopLeft ? radius : 0;
-                const qreal cTR = res.roundTopRight ? radius : 0;
-                const qreal cBR = res.roundBottomRight ? radius : 0;
-                const qreal cBL = res.roundBottomLeft ? radius : 0;
-                const qreal right = fx + fw, bottom = fy + fh;
-                if (res.bottomBorder)
-                    painter->drawLine(QPointF(fx + std::max(cBL, half), bottom - half),
-                                      QPointF(right - std::max(cBR, half), bottom - half));
-                if (res.topBorder)
-                    painter->drawLine(QPointF(fx + std::max(cTL, half), fy + half),
-                                      QPointF(right - std::max(cTR, half), fy + half));
-                if (res.rightBorder)
-                    painter->drawLine(QPointF(right - half, fy + std::max(cTR, half)),
-                                      QPointF(right - half, bottom - std::max(cBR, half)));
-                if (res.leftBorder)
-                    painter->drawLine(QPointF(fx + half, fy + std::max(cTL, half)),
-                                      QPointF(fx + half, bottom - std::max(cBL, half)));
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        if (fillCacheUsable(painter, w, h, dpr)) {
+            const QString key = fillCacheKey(res, w, h, dpr);
+            QPixmap pixmap;
+            if (!QPixmapCache::find(key, &pixmap)) {
+                pixmap = QPixmap(qCeil(w * dpr), qCeil(h * dpr));
+                pixmap.setDevicePixelRatio(dpr);
+                pixmap.fill(Qt::transparent);
+                QPainter cached(&pixmap);
+                cached.setPen(painter->pen());
+                cached.setBrush(Qt::NoBrush);
+                cached.setRenderHint(QPainter::Antialiasing, true);
+                const QRectF at0 = fillRect.translated(-fx, -fy), inset0 = inset.translated(-fx, -fy);
+                paintRoundedFill(&cached, res, 0, 0, fw, fh, at0, inset0, half, allSides, drawBorder);
+                cached.end();
+                QPixmapCache::insert(key, pixmap);
             }
+            painter->drawPixmap(x, y, pixmap);
+        } else {
+            paintRoundedFill(painter, res, fx, fy, fw, fh, fillRect, inset, half, allSides, drawBorder);
         }
     }
     painter->restore();
