@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build ccache pkg-config qtbase5-dev libqt5svg5-dev
-          libjsoncpp-dev zlib1g-dev fonts-dejavu-core)
+          qttools5-dev libjsoncpp-dev zlib1g-dev fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -26,9 +26,9 @@ cmake --build "$build" --parallel "$(nproc)"
 (cd "$build" && ctest --output-on-failure --parallel "$(nproc)")
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer. Leak checking is off: Qt's
-# platform plugins keep allocations until exit. The install test needs an uninstrumented consumer.
+# platform plugins keep allocations until exit. The install tests need uninstrumented consumers.
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 cmake -S . -B "$build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
     -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" -DCMAKE_SHARED_LINKER_FLAGS="$sanitize"
 cmake --build "$build-asan" --parallel "$(nproc)"
-(cd "$build-asan" && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure --parallel "$(nproc)" -E '^install$')
+(cd "$build-asan" && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure --parallel "$(nproc)" -E '^install')
