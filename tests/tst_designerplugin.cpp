@@ -48,7 +48,8 @@ QDesignerCustomWidgetInterface *tst_DesignerPlugin::entry(const QString &name) c
 
 void tst_DesignerPlugin::everyListedControl()
 {
-    QCOMPARE(size_t(m_widgets.size()), listedTypes().size());
+    // Every listed type but the page window ("Window"), which no form places.
+    QCOMPARE(size_t(m_widgets.size()), listedTypes().size() - listedTypes().count("Window"));
     QWidget form;
     for (QDesignerCustomWidgetInterface *w : m_widgets) {
         QVERIFY2(w->name().startsWith(QLatin1String("TavixQtLib::TavixQ")), qPrintable(w->name()));

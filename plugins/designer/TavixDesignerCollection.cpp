@@ -7,6 +7,10 @@
 
 namespace TavixQtLib {
 
+namespace {
+constexpr const char *kPageWindowKeyword = "Window";
+} // namespace
+
 TavixDesignerCollection::TavixDesignerCollection(QObject *parent)
     : QObject(parent)
 {
@@ -18,6 +22,9 @@ TavixDesignerCollection::TavixDesignerCollection(QObject *parent)
         TavixQResourceManager::getInstance()->initDefaultStyleRes();
     }
     for (const std::string &keyword : listedTypes()) {
+        // A page window is the top level a page is built in, not a widget a form places.
+        if (keyword == kPageWindowKeyword)
+            continue;
         const auto it = controlInfoMap().find(keyword);
         if (it != controlInfoMap().end() && !it->second.className.empty())
             m_widgets.append(new TavixDesignerWidget(it->second, this));

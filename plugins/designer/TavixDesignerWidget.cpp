@@ -51,7 +51,14 @@ TavixDesignerWidget::TavixDesignerWidget(const ControlInfo &info, QObject *paren
     : QObject(parent)
     , m_keyword(info.typeName)
 {
-    const QString className = QString::fromStdString(info.className);
+    // uic writes this name into generated code, so it is the class the registry really creates; a
+    // descriptor's class name is only a label (the property list's reads "TavixQProperty").
+    QString className = QString::fromStdString(info.className);
+    if (std::unique_ptr<QWidget> probe{tavixCreateControlByKeyword(info.typeName.c_str(), nullptr)}) {
+        className = QString::fromLatin1(probe->metaObject()->className());
+        if (className.startsWith(QLatin1String(kNamespace)))
+            className = className.mid(int(std::strlen(kNamespace)));
+    }
     const QString caption = QString::fromStdString(info.displayName);
     m_name = qualified(className);
     m_group = QLatin1String(kGroup);
