@@ -1,18 +1,18 @@
 #pragma once
 
 #include "core/TavixQWidgetBaseImpl.h"
+#include "designer/TavixQMDIArea.h"
 #include "resources/FillStyle.h"
 #include "tavixqtlib_export.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 
 class QEventLoop;
 
 namespace TavixQtLib {
-
-class TavixQMDIArea;
 
 // Private side of TavixQSubWin and TavixQWindow: dragging by body or caption, resizing at the
 // borders, the background and the modal loop.
@@ -73,7 +73,7 @@ public:
     int captionHeight = 40;
     bool maximizeOnDoubleClick = false;
     QEventLoop *modalLoop = nullptr;    // the loop doModal is running, if any
-    TavixQMDIArea *mdiArea = nullptr;
+    QPointer<TavixQMDIArea> mdiArea;   // not owned; reads null once the area is gone
     bool holdsPress = false;            // this sub-window set windowPressActive
 
 private:

@@ -4,6 +4,7 @@
 #include "core/ITavixWindow.h"
 #include "core/TavixQWidgetBase.h"
 #include "designer/TavixQSubWin.h"
+#include "designer/TavixQMDIArea.h"
 #include "designer/TavixQWindow.h"
 #include "designer/TavixQWindowDesigner.h"
 #include "designer/TavixQWindowImpl.h"
@@ -95,6 +96,7 @@ private slots:
     void modalLoop();
     void themeChangeReachesRegisteredWindowsOnly();
     void destroyedWindowNeverTouched();
+    void mdiAreaIsStoredNotOwned();
 };
 
 void tst_Window::cleanup()
@@ -406,4 +408,17 @@ void tst_Window::destroyedWindowNeverTouched()
 }
 
 QTEST_MAIN(tst_Window)
+// The window only remembers its MDI area: it neither owns it nor keeps a dangling pointer to it.
+void tst_Window::mdiAreaIsStoredNotOwned()
+{
+    TavixQWindow window;
+    QCOMPARE(window.getMDIArea(), static_cast<TavixQMDIArea *>(nullptr));
+    auto *area = new TavixQMDIArea;
+    window.setMDIArea(area);
+    QCOMPARE(window.getMDIArea(), area);
+    QVERIFY(!area->parent());
+    delete area;
+    QCOMPARE(window.getMDIArea(), static_cast<TavixQMDIArea *>(nullptr));
+}
+
 #include "tst_window.moc"

@@ -67,6 +67,7 @@
 #include "core/TavixTypes.h"
 #include "designer/TavixQCanvasWindow.h"
 #include "designer/TavixQFramelessWindow.h"
+#include "designer/TavixQMDIArea.h"
 #include "designer/TavixQPropertyList.h"
 #include "designer/TavixQSubWin.h"
 #include "designer/TavixQWindow.h"
