@@ -4,6 +4,7 @@
 #include "CorvellaSorbane.h"
 #include "DemoFactories.h"
 #include "DemoRun.h"
+#include "TavixZipBuilder.h"
 
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQImage.h"
@@ -122,6 +123,7 @@ private slots:
     void themeSwitchRestylesAndReopensDialog();
     void failedThemeKeepsPreviousOne();
     void themeSwitchKeepsNavigationIcons();
+    void themeArchiveSwitchesLikeItsFolder();
     void darkLabelsStayReadable_data();
     void darkLabelsStayReadable();
 
@@ -376,4 +378,30 @@ void tst_Demo::darkLabelsStayReadable()
 }
 
 QTEST_MAIN(tst_Demo)
+// "--theme" and the theme dialog take a ZIP archive of a theme folder as well (the build packs the three
+// shipped themes so); the archive restyles the window as its folder does.
+void tst_Demo::themeArchiveSwitchesLikeItsFolder()
+{
+    m_window->selectSection(QStringLiteral("Buttons"));
+    TavixQContainer *card = headerCard(*m_window);
+    QVERIFY(card);
+    QVector<tavixtest::ZipItem> items;
+    for (const char *name : {"style.json", "theme.json"}) {
+        QFile f(m_themeB + QLatin1Char('/') + QLatin1String(name));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        items.append(tavixtest::ZipItem(name, f.readAll()));
+    }
+    const QString archive = m_dir.filePath(QStringLiteral("themeB.zip"));
+    QFile out(archive);
+    const QByteArray bytes = tavixtest::buildZip(items);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    out.close();
+
+    QVERIFY(TavixDemo::loadDemoTheme(m_themeA));
+    QCOMPARE(cardPixel(card), QColor(0xCC, 0x20, 0x20));
+    QVERIFY(TavixDemo::loadDemoTheme(archive));
+    QCOMPARE(cardPixel(card), QColor(0x20, 0xA0, 0x40));
+    QVERIFY(!TavixDemo::loadDemoTheme(m_dir.filePath(QStringLiteral("missing.zip"))));
+}
+
 #include "tst_demo.moc"

@@ -2,6 +2,7 @@
 
 #include "DemoFactories.h"
 #include "DemoPages.h"
+#include "DemoRun.h"
 
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQImage.h"
@@ -537,7 +538,7 @@ void CorvellaSorbane::applyTheme(const QString &dir)
 
 void CorvellaSorbane::loadTheme(const QString &dir)
 {
-    if (tavixLoadThemeDir(dir.toLocal8Bit().constData())) {
+    if (loadDemoTheme(dir)) {
         m_themeDir = dir;
         adaptToTheme();
         openThemeDialog();
@@ -545,7 +546,7 @@ void CorvellaSorbane::loadTheme(const QString &dir)
         return;
     }
     // A failed load leaves the kit with an empty theme set: put the previous theme back.
-    if (!m_themeDir.isEmpty() && tavixLoadThemeDir(m_themeDir.toLocal8Bit().constData()))
+    if (!m_themeDir.isEmpty() && loadDemoTheme(m_themeDir))
         adaptToTheme();
     QMessageBox::warning(this, QStringLiteral("Warning"), QStringLiteral("Can't open theme file: %1").arg(dir));
     emit themeApplied(dir, false);

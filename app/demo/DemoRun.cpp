@@ -4,6 +4,7 @@
 
 #include "core/TavixLibrary.h"
 #include "resources/TavixGlobalConfig.h"
+#include "resources/TavixQResourceManager.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -75,7 +76,7 @@ void printTimings(CorvellaSorbane &window, const RunOptions &options, const Firs
             const QString dir = round % 2 == 0 ? others.at((round / 2) % others.size()) : options.themeDir;
             QElapsedTimer timer;
             timer.start();
-            const bool ok = tavixLoadThemeDir(dir.toLocal8Bit().constData());
+            const bool ok = loadDemoTheme(dir);
             window.adaptToTheme();
             window.repaint();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -104,6 +105,19 @@ int saveScreenshot(CorvellaSorbane &window, const QString &path)
 
 } // namespace
 
+bool loadDemoTheme(const QString &path)
+{
+    const QByteArray utf8 = path.toUtf8();
+    if (path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) && QFileInfo(path).isFile()) {
+        // The archive load does not notify; a directory load does.
+        if (!tavixLoadThemeFile(utf8.constData()))
+            return false;
+        TavixQtLib::TavixQResourceManager::getInstance()->themeChange();
+        return true;
+    }
+    return tavixLoadThemeDir(utf8.constData());
+}
+
 int runDashboard(const RunOptions &options)
 {
     init();
@@ -113,7 +127,7 @@ int runDashboard(const RunOptions &options)
     config.buttonFadeDuration = 150;
     tavixSetGlobalConfig(config);
 
-    if (!tavixLoadThemeDir(options.themeDir.toLocal8Bit().constData())) {
+    if (!loadDemoTheme(options.themeDir)) {
         QMessageBox::warning(nullptr, QStringLiteral("Warning"), QStringLiteral("Can't open theme file"),
                              QMessageBox::Ok, QMessageBox::NoButton);
         shutdown();

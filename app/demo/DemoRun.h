@@ -13,6 +13,10 @@ struct RunOptions {
     qint64 startedMs = 0;    // process clock at main's start, for the start-up figure
 };
 
+// Loads a theme directory or, as shipped beside it, a ZIP archive of one (a file ending in ".zip"), and
+// lets every registered window follow.
+bool loadDemoTheme(const QString &path);
+
 // Everything after the QApplication exists: kit start-up, global configuration, the first theme (a
 // warning box and 0 when it fails), the dashboard and its event loop, and shutdown() on every path.
 int runDashboard(const RunOptions &options);

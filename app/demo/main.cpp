@@ -1,6 +1,6 @@
 // tavix-demo: the dashboard that previews every control family and switches themes.
 //
-//   tavix-demo [--theme DIR] [--screenshot FILE.png [--section NAME] [--collapsed]] [--timings]
+//   tavix-demo [--theme DIR|FILE.zip] [--screenshot FILE.png [--section NAME] [--collapsed]] [--timings]
 
 #include "DemoRun.h"
 
@@ -37,7 +37,7 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Dashboard of the kit's control families with theme switching."));
     parser.addHelpOption();
-    const QCommandLineOption theme(QStringLiteral("theme"), QStringLiteral("Start with theme directory <dir>."),
+    const QCommandLineOption theme(QStringLiteral("theme"), QStringLiteral("Start with the theme directory <dir>, or a ZIP archive of one."),
                                    QStringLiteral("dir"), QStringLiteral("./theme1"));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Render the window into <file> (PNG) and exit."),
