@@ -2,6 +2,7 @@
 
 #include "controls/TavixQScrollBar.h"
 #include "controls/TavixQScrollViewImpl.h"
+#include "controls/views/TavixViewScrollBars.h"
 
 #include <QEvent>
 #include <QPaintEvent>
@@ -88,52 +89,37 @@ const FillStyle &TavixQScrollView::getBackground(CommonCtrlState) const
 
 void TavixQScrollView::setScrollbarBackgroundStyle(bool hor, const FillStyle &style)
 {
-    if (TavixQScrollBar *b = bar(hor))
-        b->setScrollbarBackground(Normal, style);
+    TavixViewScrollBars::styleBackground(bar(hor), style);
 }
 
 void TavixQScrollView::setScrollbarButtonStyle(bool hor, bool up, CtrlState state, const FillStyle &style)
 {
-    TavixQScrollBar *b = bar(hor);
-    if (!b)
-        return;
-    if (up)
-        b->setScrollbarUpButton(state, style);
-    else
-        b->setScrollbarDownButton(state, style);
+    TavixViewScrollBars::styleButton(bar(hor), up, state, style);
 }
 
 void TavixQScrollView::setScrollbarButtonIcon(bool hor, bool up, const QString &path)
 {
-    if (TavixQScrollBar *b = bar(hor))
-        b->setScrollbarBtnIcon(up, path);
+    TavixViewScrollBars::styleButtonIcon(bar(hor), up, path);
 }
 
 void TavixQScrollView::setScrollbarButtonIconStyle(bool hor, bool up, const IconStyleDesc &style)
 {
-    if (TavixQScrollBar *b = bar(hor))
-        b->setScrollbarIconStyle(up, style);
+    TavixViewScrollBars::styleButtonIconStyle(bar(hor), up, style);
 }
 
 void TavixQScrollView::setScrollbarThumbStyle(bool hor, CtrlState state, const FillStyle &style)
 {
-    if (TavixQScrollBar *b = bar(hor))
-        b->setScrollbarThumb(state, style);
+    TavixViewScrollBars::styleThumb(bar(hor), state, style);
 }
 
 void TavixQScrollView::setScrollbarThumb(bool hor, const QString &icon)
 {
-    if (TavixQScrollBar *b = bar(hor))
-        b->setScrollbarThumbIcon(icon);
+    TavixViewScrollBars::styleThumbIcon(bar(hor), icon);
 }
 
 void TavixQScrollView::setScrollbarSize(bool, int size)
 {
-    const QString sheet = QStringLiteral(
-        "QScrollBar::vertical{ width:%1; } QScrollBar::horizontal{ height:%2; } "
-        "QScrollBar::add-line:vertical{ width:%3px;width:%3px; subcontrol-origin: margin;} "
-        "QScrollBar::sub-line:vertical{ width:%3px;width:%3px;subcontrol-origin: margin; }")
-        .arg(size).arg(size).arg(size);
+    const QString sheet = TavixViewScrollBars::sizeSheet(size);
     // Sheets are plain QScrollBar rules: they apply to whatever bars the area holds now.
     verticalScrollBar()->setStyleSheet(sheet);
     horizontalScrollBar()->setStyleSheet(sheet);
@@ -141,14 +127,8 @@ void TavixQScrollView::setScrollbarSize(bool, int size)
 
 void TavixQScrollView::setScrollbarBtnSize(bool hor, int size)
 {
-    if (hor) {
-        horizontalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar::add-line{ width:%1px;width:%1px; }"
-                                             "QScrollBar::sub-line{ width:%1px;width:%1px; }").arg(size));
-    } else {
-        verticalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar::add-line:vertical{ height:%1px;width:%1px; }"
-                                             "QScrollBar::sub-line:vertical{ height:%1px;width:%1px; }")
-                                  .arg(size));
-    }
+    QScrollBar *b = hor ? horizontalScrollBar() : verticalScrollBar();
+    b->setStyleSheet(TavixViewScrollBars::buttonSizeSheet(hor, size));
 }
 
 bool TavixQScrollView::event(QEvent *event)

@@ -3,8 +3,11 @@
 // Helpers shared by the test executables.
 
 #include "core/TavixJson.h"
+#include "resources/FillStyle.h"
 
 #include <QByteArray>
+#include <QColor>
+#include <QString>
 #include <QtGlobal>
 
 namespace tavixtest {
@@ -21,6 +24,23 @@ inline Json::Value parse(const QByteArray &text)
 inline QByteArray show(const Json::Value &value)
 {
     return QByteArray::fromStdString(TavixQtLib::tavixJsonCompact(value));
+}
+
+// Probe colours the item-view tests paint rows and backgrounds with and look for in grabbed pixels.
+inline const QColor kRed(255, 0, 0);
+inline const QColor kGreen(0, 255, 0);
+inline const QColor kBlue(0, 0, 255);
+inline const QColor kGrey(90, 90, 90);
+inline const QColor kYellow(255, 255, 0);
+inline const QColor kMagenta(255, 0, 255);
+
+// A plain colour fill, optionally a named style.
+inline TavixQtLib::FillStyle solid(const QColor &colour, const char *name = "")
+{
+    TavixQtLib::FillStyle style;
+    style.color = colour;
+    style.name = QString::fromLatin1(name);
+    return style;
 }
 
 } // namespace tavixtest

@@ -20,23 +20,15 @@
 #include <memory>
 
 using namespace TavixQtLib;
+using tavixtest::kRed;
+using tavixtest::kGreen;
+using tavixtest::kBlue;
+using tavixtest::kGrey;
+using tavixtest::kYellow;
+using tavixtest::kMagenta;
+using tavixtest::solid;
 
 namespace {
-
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 255, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGrey(90, 90, 90);
-const QColor kYellow(255, 255, 0);
-const QColor kMagenta(255, 0, 255);
-
-FillStyle solid(const QColor &colour, const char *name = "")
-{
-    FillStyle style;
-    style.color = colour;
-    style.name = QString::fromLatin1(name);
-    return style;
-}
 
 // Probe look: background grey, rows red (plain), green (under the pointer), blue (selected).
 template <class View>

@@ -15,21 +15,13 @@
 #include <memory>
 
 using namespace TavixQtLib;
+using tavixtest::kRed;
+using tavixtest::kGreen;
+using tavixtest::kBlue;
+using tavixtest::kGrey;
+using tavixtest::solid;
 
 namespace {
-
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 255, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGrey(90, 90, 90);
-
-FillStyle solid(const QColor &colour, const char *name = "")
-{
-    FillStyle style;
-    style.color = colour;
-    style.name = QString::fromLatin1(name);
-    return style;
-}
 
 // parents top-level rows "p<i>", each with children rows "p<i>.<j>".
 void fill(QStandardItemModel &model, int parents, int children)

@@ -134,40 +134,7 @@ bool TavixQList::getIsMultiSelected() const
     return selectionMode() != QAbstractItemView::SingleSelection;
 }
 
-void TavixQList::setScrollbarBackgroundStyle(bool horizontal, const FillStyle &style)
-{
-    m_bars.setBackgroundStyle(horizontal, style);
-}
-
-void TavixQList::setScrollbarButtonIcon(bool horizontal, bool up, const QString &path)
-{
-    m_bars.setButtonIcon(horizontal, up, path);
-}
-
-void TavixQList::setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc &style)
-{
-    m_bars.setButtonIconStyle(horizontal, up, style);
-}
-
-void TavixQList::setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle &style)
-{
-    m_bars.setButtonStyle(horizontal, up, state, style);
-}
-
-void TavixQList::setScrollbarThumb(bool horizontal, const QString &path)
-{
-    m_bars.setThumb(horizontal, path);
-}
-
-void TavixQList::setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle &style)
-{
-    m_bars.setThumbStyle(horizontal, state, style);
-}
-
-void TavixQList::setScrollbarSize(bool, int size)
-{
-    m_bars.setSize(size);
-}
+TAVIX_DEFINE_VIEW_SCROLLBAR_FORWARDS(TavixQList)
 
 void TavixQList::mousePressEvent(QMouseEvent *event)
 {

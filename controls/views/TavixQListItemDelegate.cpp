@@ -25,11 +25,16 @@ void TavixQListItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem
 {
     if (!index.isValid() || !impl)
         return;
-    painter->save();
     const int s = TavixQListImpl::rowStyleIndex(option.state & QStyle::State_MouseOver,
                                                 option.state & QStyle::State_Selected);
-    const QRect row = option.rect;
-    TavixQWidgetBaseImpl::drawFillStyle(painter, impl->itemBackgrounds[s], row);
+    paintIconTextRow(painter, option.rect, index, impl->itemBackgrounds[s], impl->itemTextStyles[s]);
+}
+
+void TavixQListItemDelegate::paintIconTextRow(QPainter *painter, const QRect &row, const QModelIndex &index,
+                                              const FillStyle &background, const TextStyleDesc &text)
+{
+    painter->save();
+    TavixQWidgetBaseImpl::drawFillStyle(painter, background, row);
 
     QRect textRect = row;
     const QVariant decoration = index.data(Qt::DecorationRole);
@@ -44,8 +49,7 @@ void TavixQListItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem
             TavixQWidgetBaseImpl::drawIconImage(painter, decoration.toString(), IconStyleDesc(), iconRect, false);
         }
     }
-    TavixQWidgetBaseImpl::drawTextStyle(painter, index.data(Qt::DisplayRole).toString(), impl->itemTextStyles[s],
-                                        textRect);
+    TavixQWidgetBaseImpl::drawTextStyle(painter, index.data(Qt::DisplayRole).toString(), text, textRect);
     painter->restore();
 }
 

@@ -6,6 +6,9 @@
 
 namespace TavixQtLib {
 
+struct FillStyle;
+struct TextStyleDesc;
+
 class TavixQListImpl;
 
 // Paints the rows of a TavixQList from the list's styles: background by row state, an optional icon
@@ -21,6 +24,10 @@ public:
 
     // Icon side for a row of the given height: 16 below 25 pixels, 24 up to 32, 32 above.
     static int iconSide(int rowHeight);
+    // Paints one row as the list and tree rows look: the background over the whole row, the index's
+    // decoration (QIcon or image path) in a square of iconSide plus 4 at the left, then the display text.
+    static void paintIconTextRow(QPainter *painter, const QRect &row, const QModelIndex &index,
+                                 const FillStyle &background, const TextStyleDesc &text);
 
 private:
     TavixQListImpl *impl = nullptr;     // owned by the list, which owns this delegate too

@@ -240,40 +240,7 @@ TavixListLabelExCallBack TavixQListView::getLabelExCallBack() const
     return m_impl->labelExCallBack;
 }
 
-void TavixQListView::setScrollbarBackgroundStyle(bool horizontal, const FillStyle &style)
-{
-    m_bars.setBackgroundStyle(horizontal, style);
-}
-
-void TavixQListView::setScrollbarButtonIcon(bool horizontal, bool up, const QString &path)
-{
-    m_bars.setButtonIcon(horizontal, up, path);
-}
-
-void TavixQListView::setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc &style)
-{
-    m_bars.setButtonIconStyle(horizontal, up, style);
-}
-
-void TavixQListView::setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle &style)
-{
-    m_bars.setButtonStyle(horizontal, up, state, style);
-}
-
-void TavixQListView::setScrollbarThumb(bool horizontal, const QString &path)
-{
-    m_bars.setThumb(horizontal, path);
-}
-
-void TavixQListView::setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle &style)
-{
-    m_bars.setThumbStyle(horizontal, state, style);
-}
-
-void TavixQListView::setScrollbarSize(bool, int size)
-{
-    m_bars.setSize(size);
-}
+TAVIX_DEFINE_VIEW_SCROLLBAR_FORWARDS(TavixQListView)
 
 void TavixQListView::setScrollbarBtnSize(bool horizontal, int size)
 {

@@ -366,40 +366,7 @@ TavixQTableHeader *TavixQTableView::getHeader(Qt::Orientation orientation) const
     return qobject_cast<TavixQTableHeader *>(orientation == Qt::Horizontal ? horizontalHeader() : verticalHeader());
 }
 
-void TavixQTableView::setScrollbarBackgroundStyle(bool horizontal, const FillStyle &style)
-{
-    m_bars.setBackgroundStyle(horizontal, style);
-}
-
-void TavixQTableView::setScrollbarButtonIcon(bool horizontal, bool up, const QString &path)
-{
-    m_bars.setButtonIcon(horizontal, up, path);
-}
-
-void TavixQTableView::setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc &style)
-{
-    m_bars.setButtonIconStyle(horizontal, up, style);
-}
-
-void TavixQTableView::setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle &style)
-{
-    m_bars.setButtonStyle(horizontal, up, state, style);
-}
-
-void TavixQTableView::setScrollbarThumb(bool horizontal, const QString &path)
-{
-    m_bars.setThumb(horizontal, path);
-}
-
-void TavixQTableView::setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle &style)
-{
-    m_bars.setThumbStyle(horizontal, state, style);
-}
-
-void TavixQTableView::setScrollbarSize(bool, int size)
-{
-    m_bars.setSize(size);
-}
+TAVIX_DEFINE_VIEW_SCROLLBAR_FORWARDS(TavixQTableView)
 
 void TavixQTableView::paintEvent(QPaintEvent *event)
 {

@@ -165,40 +165,7 @@ int TavixQTreeView::getItemHeight() const
     return m_impl->itemHeight;
 }
 
-void TavixQTreeView::setScrollbarBackgroundStyle(bool horizontal, const FillStyle &style)
-{
-    m_bars.setBackgroundStyle(horizontal, style);
-}
-
-void TavixQTreeView::setScrollbarButtonIcon(bool horizontal, bool up, const QString &path)
-{
-    m_bars.setButtonIcon(horizontal, up, path);
-}
-
-void TavixQTreeView::setScrollbarButtonIconStyle(bool horizontal, bool up, const IconStyleDesc &style)
-{
-    m_bars.setButtonIconStyle(horizontal, up, style);
-}
-
-void TavixQTreeView::setScrollbarButtonStyle(bool horizontal, bool up, CtrlState state, const FillStyle &style)
-{
-    m_bars.setButtonStyle(horizontal, up, state, style);
-}
-
-void TavixQTreeView::setScrollbarThumb(bool horizontal, const QString &path)
-{
-    m_bars.setThumb(horizontal, path);
-}
-
-void TavixQTreeView::setScrollbarThumbStyle(bool horizontal, CtrlState state, const FillStyle &style)
-{
-    m_bars.setThumbStyle(horizontal, state, style);
-}
-
-void TavixQTreeView::setScrollbarSize(bool, int size)
-{
-    m_bars.setSize(size);
-}
+TAVIX_DEFINE_VIEW_SCROLLBAR_FORWARDS(TavixQTreeView)
 
 void TavixQTreeView::setScrollbarBtnSize(bool horizontal, int size)
 {

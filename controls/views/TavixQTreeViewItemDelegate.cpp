@@ -26,28 +26,10 @@ void TavixQTreeViewItemDelegate::paint(QPainter *painter, const QStyleOptionView
 {
     if (!index.isValid() || !impl)
         return;
-    painter->save();
     const int s = TavixQTreeViewImpl::rowStyleIndex(option.state & QStyle::State_MouseOver,
                                                     option.state & QStyle::State_Selected);
-    const QRect row = option.rect;
-    TavixQWidgetBaseImpl::drawFillStyle(painter, impl->itemBackgrounds[s], row);
-
-    QRect textRect = row;
-    const QVariant decoration = index.data(Qt::DecorationRole);
-    if (decoration.isValid()) {
-        const int side = TavixQListItemDelegate::iconSide(row.height());
-        const QRect iconRect(row.x(), row.y(), side + kIconGap, row.height());
-        textRect.setLeft(row.left() + side + kIconGap);
-        if (decoration.userType() == QMetaType::QIcon) {
-            TavixQWidgetBaseImpl::drawIconPixmap(painter, decoration.value<QIcon>(), QSize(side, side),
-                                                 IconStyleDesc(), iconRect);
-        } else if (decoration.userType() == QMetaType::QString) {
-            TavixQWidgetBaseImpl::drawIconImage(painter, decoration.toString(), IconStyleDesc(), iconRect, false);
-        }
-    }
-    TavixQWidgetBaseImpl::drawTextStyle(painter, index.data(Qt::DisplayRole).toString(), impl->itemTextStyles[s],
-                                        textRect);
-    painter->restore();
+    TavixQListItemDelegate::paintIconTextRow(painter, option.rect, index, impl->itemBackgrounds[s],
+                                             impl->itemTextStyles[s]);
 }
 
 QSize TavixQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex &index) const

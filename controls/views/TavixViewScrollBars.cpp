@@ -36,27 +36,26 @@ void TavixViewScrollBars::install(QAbstractScrollArea *view)
     view->setVerticalScrollBar(m_vBar);
 }
 
-void TavixViewScrollBars::setBackgroundStyle(bool hor, const FillStyle &style)
+void TavixViewScrollBars::styleBackground(TavixQScrollBar *b, const FillStyle &style)
 {
-    if (TavixQScrollBar *b = bar(hor))
+    if (b)
         b->setScrollbarBackground(Normal, style);
 }
 
-void TavixViewScrollBars::setButtonIcon(bool hor, bool up, const QString &path)
+void TavixViewScrollBars::styleButtonIcon(TavixQScrollBar *b, bool up, const QString &path)
 {
-    if (TavixQScrollBar *b = bar(hor))
+    if (b)
         b->setScrollbarBtnIcon(up, path);
 }
 
-void TavixViewScrollBars::setButtonIconStyle(bool hor, bool up, const IconStyleDesc &style)
+void TavixViewScrollBars::styleButtonIconStyle(TavixQScrollBar *b, bool up, const IconStyleDesc &style)
 {
-    if (TavixQScrollBar *b = bar(hor))
+    if (b)
         b->setScrollbarIconStyle(up, style);
 }
 
-void TavixViewScrollBars::setButtonStyle(bool hor, bool up, CtrlState state, const FillStyle &style)
+void TavixViewScrollBars::styleButton(TavixQScrollBar *b, bool up, CtrlState state, const FillStyle &style)
 {
-    TavixQScrollBar *b = bar(hor);
     if (!b)
         return;
     if (up)
@@ -65,25 +64,70 @@ void TavixViewScrollBars::setButtonStyle(bool hor, bool up, CtrlState state, con
         b->setScrollbarDownButton(state, style);
 }
 
-void TavixViewScrollBars::setThumb(bool hor, const QString &icon)
+void TavixViewScrollBars::styleThumbIcon(TavixQScrollBar *b, const QString &icon)
 {
-    if (TavixQScrollBar *b = bar(hor))
+    if (b)
         b->setScrollbarThumbIcon(icon);
 }
 
-void TavixViewScrollBars::setThumbStyle(bool hor, CtrlState state, const FillStyle &style)
+void TavixViewScrollBars::styleThumb(TavixQScrollBar *b, CtrlState state, const FillStyle &style)
 {
-    if (TavixQScrollBar *b = bar(hor))
+    if (b)
         b->setScrollbarThumb(state, style);
 }
 
-void TavixViewScrollBars::setSize(int size)
+QString TavixViewScrollBars::sizeSheet(int size)
 {
-    const QString sheet = QStringLiteral(
+    return QStringLiteral(
         "QScrollBar::vertical{ width:%1; } QScrollBar::horizontal{ height:%2; } "
         "QScrollBar::add-line:vertical{ width:%3px;width:%3px; subcontrol-origin: margin;} "
         "QScrollBar::sub-line:vertical{ width:%3px;width:%3px;subcontrol-origin: margin; }")
         .arg(size).arg(size).arg(size);
+}
+
+QString TavixViewScrollBars::buttonSizeSheet(bool hor, int size)
+{
+    if (hor) {
+        return QStringLiteral("QScrollBar::add-line{ width:%1px;width:%1px; }"
+                              "QScrollBar::sub-line{ width:%1px;width:%1px; }").arg(size);
+    }
+    return QStringLiteral("QScrollBar::add-line:vertical{ height:%1px;width:%1px; }"
+                          "QScrollBar::sub-line:vertical{ height:%1px;width:%1px; }").arg(size);
+}
+
+void TavixViewScrollBars::setBackgroundStyle(bool hor, const FillStyle &style)
+{
+    styleBackground(bar(hor), style);
+}
+
+void TavixViewScrollBars::setButtonIcon(bool hor, bool up, const QString &path)
+{
+    styleButtonIcon(bar(hor), up, path);
+}
+
+void TavixViewScrollBars::setButtonIconStyle(bool hor, bool up, const IconStyleDesc &style)
+{
+    styleButtonIconStyle(bar(hor), up, style);
+}
+
+void TavixViewScrollBars::setButtonStyle(bool hor, bool up, CtrlState state, const FillStyle &style)
+{
+    styleButton(bar(hor), up, state, style);
+}
+
+void TavixViewScrollBars::setThumb(bool hor, const QString &icon)
+{
+    styleThumbIcon(bar(hor), icon);
+}
+
+void TavixViewScrollBars::setThumbStyle(bool hor, CtrlState state, const FillStyle &style)
+{
+    styleThumb(bar(hor), state, style);
+}
+
+void TavixViewScrollBars::setSize(int size)
+{
+    const QString sheet = sizeSheet(size);
     for (TavixQScrollBar *b : {m_hBar.data(), m_vBar.data()}) {
         if (b)
             b->setStyleSheet(sheet);
@@ -92,16 +136,8 @@ void TavixViewScrollBars::setSize(int size)
 
 void TavixViewScrollBars::setButtonSize(bool hor, int size)
 {
-    TavixQScrollBar *b = bar(hor);
-    if (!b)
-        return;
-    if (hor) {
-        b->setStyleSheet(QStringLiteral("QScrollBar::add-line{ width:%1px;width:%1px; }"
-                                        "QScrollBar::sub-line{ width:%1px;width:%1px; }").arg(size));
-    } else {
-        b->setStyleSheet(QStringLiteral("QScrollBar::add-line:vertical{ height:%1px;width:%1px; }"
-                                        "QScrollBar::sub-line:vertical{ height:%1px;width:%1px; }").arg(size));
-    }
+    if (TavixQScrollBar *b = bar(hor))
+        b->setStyleSheet(buttonSizeSheet(hor, size));
 }
 
 void TavixViewScrollBars::readChildNodes(const Json::Value &node) const
