@@ -1,4 +1,6 @@
 #include "controls/TavixQContainer.h"
+#include "controls/TavixQLabelEx.h"
+#include "controls/TavixQLabelExImpl.h"
 #include "controls/TavixQPushButton.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/views/TavixQList.h"
@@ -120,6 +122,9 @@ private slots:
     void keysMoveCurrentRow();
     void emulatorDemoRows();
     void registry();
+    void textSelectionInRows_data();
+    void textSelectionInRows();
+    void labelExCallBackVisibleRowsOnly();
 };
 
 // Hot wins over selected in the text list; selected wins in the template list.
@@ -652,6 +657,133 @@ void tst_List::registry()
             QCOMPARE(view.viewMode(), QListView::IconMode);
         }
     }
+}
+
+namespace {
+
+// Template: a container 'row' holding a selectable extended label at (4, 2, 160, 16) that the
+// extended-label callback fills with the row number.
+struct LabelFixture
+{
+    TavixQListView view;
+    TavixQLabelEx *label = nullptr;
+    QStandardItemModel model;
+    QList<int> filledRows;
+
+    explicit LabelFixture(int rows)
+        : model(rows, 1)
+    {
+        view.resize(200, 120);
+        view.setModel(&model);
+        applyProbeRows(view);
+        auto *row = new TavixQContainer(&view);
+        row->setChildLayout(TavixQContainer::NoUse);
+        label = new TavixQLabelEx(row);
+        label->setGeometry(4, 2, 160, 16);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        view.createComplete();
+        view.setLabelExCallBack([this](const TavixQListView *, TavixQLabelEx *l, const QModelIndex &index) {
+            filledRows.append(index.row());
+            l->setText(QStringLiteral("Row %1 holds words").arg(index.row()));
+        });
+    }
+};
+
+int selectionPixels(const QImage &image, const QRect &wanted)
+{
+    const QRect area = wanted & image.rect();
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += image.pixel(x, y) == TavixQLabelExImpl::kSelectionColor;
+    }
+    return count;
+}
+
+void moveWithButton(QWidget *viewport, const QPoint &pos, Qt::MouseButtons buttons)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, viewport->mapToGlobal(pos), Qt::NoButton, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &move);
+}
+
+} // namespace
+
+void tst_List::textSelectionInRows_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("enabled") << true;
+    QTest::newRow("disabled") << false;
+}
+
+void tst_List::textSelectionInRows()
+{
+    QFETCH(bool, enabled);
+    LabelFixture f(6);
+    f.view.setEnableSelection(enabled);
+    f.view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+    QWidget *vp = f.view.viewport();
+    const QRect r2 = f.view.visualRect(f.model.index(2, 0));
+    const QRect r3 = f.view.visualRect(f.model.index(3, 0));
+    QCOMPARE(selectionPixels(grabViewport(f.view), r2), 0);
+
+    QSignalSpy spy(&f.view, &TavixQListView::pressCtrl);
+    QTest::mousePress(vp, Qt::LeftButton, Qt::NoModifier, r2.topLeft() + QPoint(10, 10));
+    moveWithButton(vp, r2.topLeft() + QPoint(90, 10), Qt::LeftButton);
+    // Leaving the row keeps the selection's end and the rows' own selection.
+    moveWithButton(vp, r3.topLeft() + QPoint(120, 10), Qt::LeftButton);
+    QTest::mouseRelease(vp, Qt::LeftButton, Qt::NoModifier, r3.topLeft() + QPoint(120, 10));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).value<QWidget *>(), static_cast<QWidget *>(f.label));
+    // Without selection Qt's drag moves the current row; a text drag leaves it.
+    QCOMPARE(f.view.currentIndex().row(), enabled ? 2 : 3);
+    QVERIFY(!f.view.getDelegate()->pressed);
+
+    const int *h = f.view.getDelegate()->highLight;
+    const QImage image = grabViewport(f.view);
+    if (!enabled) {
+        QCOMPARE(h[0], -1);
+        QCOMPARE(selectionPixels(image, image.rect()), 0);
+        moveWithButton(vp, r2.topLeft() + QPoint(20, 10), Qt::NoButton);
+        QVERIFY(vp->cursor().shape() != Qt::IBeamCursor);
+        return;
+    }
+    QCOMPARE(h[0], 2);
+    QCOMPARE(f.view.getDelegate()->getWidgets().at(h[1]).data(), static_cast<QWidget *>(f.label));
+    QVERIFY2(h[2] >= 0 && h[2] <= 2, qPrintable(QString::number(h[2])));
+    QVERIFY2(h[3] > 5 && h[3] < 17, qPrintable(QString::number(h[3])));
+    QVERIFY(f.view.getEnableSelection());
+    // The highlight lies in row 2 only, under the dragged part of the label.
+    QVERIFY(selectionPixels(image, QRect(r2.left() + 10, r2.top() + 2, 60, 16)) > 100);
+    QCOMPARE(selectionPixels(image, QRect(r2.left() + 110, r2.top(), 100, r2.height())), 0);
+    QCOMPARE(selectionPixels(image, QRect(0, r3.top(), image.width(), image.height() - r3.top())), 0);
+    QVERIFY(selectionPixels(image, QRect(0, 0, image.width(), r2.top())) == 0);
+    // I-beam over the text only.
+    moveWithButton(vp, r3.topLeft() + QPoint(20, 10), Qt::NoButton);
+    QCOMPARE(vp->cursor().shape(), Qt::IBeamCursor);
+    moveWithButton(vp, r3.topLeft() + QPoint(190, 10), Qt::NoButton);
+    QCOMPARE(vp->cursor().shape(), Qt::ArrowCursor);
+    // A press beside the text ends the selection; turning selection off clears it too.
+    QTest::mouseClick(vp, Qt::LeftButton, Qt::NoModifier, r3.topLeft() + QPoint(190, 10));
+    QCOMPARE(h[0], -1);
+    QCOMPARE(selectionPixels(grabViewport(f.view), f.view.viewport()->rect()), 0);
+}
+
+void tst_List::labelExCallBackVisibleRowsOnly()
+{
+    LabelFixture f(500);
+    f.view.setEnableSelection(true);
+    f.view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+    f.filledRows.clear();
+    f.view.viewport()->repaint();
+    QVERIFY(!f.filledRows.isEmpty());
+    for (int row : qAsConst(f.filledRows))
+        QVERIFY2(f.view.visualRect(f.model.index(row, 0)).intersects(f.view.viewport()->rect()),
+                 qPrintable(QString::number(row)));
+    QVERIFY(f.filledRows.contains(0));
+    // The template shows what the callback put in for the row last drawn.
+    QVERIFY(f.label->getText().startsWith(QLatin1String("Row ")));
 }
 
 QTEST_MAIN(tst_List)

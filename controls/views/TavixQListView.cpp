@@ -174,7 +174,15 @@ int TavixQListView::getItemMode() const
 
 void TavixQListView::setEnableSelection(bool enable)
 {
+    if (m_impl->enableSelection == enable)
+        return;
     m_impl->enableSelection = enable;
+    if (!enable) {
+        m_delegate->clearHighLight();
+        viewport()->unsetCursor();
+    }
+    m_impl->clearRowCaches();
+    viewport()->update();
 }
 
 bool TavixQListView::getEnableSelection() const
@@ -233,6 +241,8 @@ TavixListItemDisplayCallBack TavixQListView::getItemDisplayCallBack() const
 void TavixQListView::setLabelExCallBack(const TavixListLabelExCallBack &callBack)
 {
     m_impl->labelExCallBack = callBack;
+    m_impl->clearRowCaches();
+    viewport()->update();
 }
 
 TavixListLabelExCallBack TavixQListView::getLabelExCallBack() const
@@ -275,6 +285,8 @@ void TavixQListView::mousePressEvent(QMouseEvent *event)
     m_press.record(this, event->pos());
     // Emitted before Qt handles the press, and from here rather than from inside Qt's handler, so
     // that a slot may delete the view.
+    if (m_impl->enableSelection && event->button() == Qt::LeftButton)
+        m_impl->startTextSelection(m_press.index, visualRect(m_press.index), event->pos());
     if (m_press.index.isValid() && m_delegate->hasTemplate()) {
         const QModelIndex index = m_press.index;
         const QRect row = visualRect(index);
@@ -305,6 +317,26 @@ void TavixQListView::mouseDoubleClickEvent(QMouseEvent *event)
 
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQListView, QListView, enterEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQListView, QListView, leaveEvent, QEvent)
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQListView, QListView, mouseMoveEvent, QMouseEvent)
+void TavixQListView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_impl->enableSelection) {
+        const bool selecting = m_delegate->pressed;
+        if (selecting)
+            m_impl->extendTextSelection(event->pos());
+        if (selecting || m_impl->overSelectableText(event->pos()))
+            viewport()->setCursor(Qt::IBeamCursor);
+        else
+            viewport()->unsetCursor();
+        // A drag that selects text leaves the rows' own selection alone.
+        if (selecting) {
+            m_impl->mouseMoveEvent(event);
+            return;
+        }
+    }
+    QPointer<TavixQListView> alive(this);
+    QListView::mouseMoveEvent(event);
+    if (alive && m_impl)
+        m_impl->mouseMoveEvent(event);
+}
 
 } // namespace TavixQtLib

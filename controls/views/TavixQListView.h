@@ -25,6 +25,7 @@ using TavixListItemSizeCallBack =
     std::function<QSize(const TavixQListView *, const QStyleOptionViewItem &, const QModelIndex &)>;
 // Fills the template for one row just before that row is drawn.
 using TavixListItemDisplayCallBack = std::function<void(const TavixQListView *, const QWidget *, const QModelIndex &)>;
+// Fills each extended label of the template for a row, after the display callback.
 using TavixListLabelExCallBack = std::function<void(const TavixQListView *, TavixQLabelEx *, const QModelIndex &)>;
 
 // Template list: a kit widget inside the view is the item template. Each visible row is drawn by
@@ -56,7 +57,8 @@ public:
     // 0 list, 1 icon; other values read as list.
     void setItemMode(int mode);
     int getItemMode() const;
-    // Stored; selecting text in a row's extended labels needs the extended label control.
+    // While set, text of the template's extended labels that is selectable by mouse can be selected
+    // in a row by pressing and dragging; the rows' own selection is not changed by such a drag.
     void setEnableSelection(bool enable);
     bool getEnableSelection() const;
 

@@ -1,6 +1,7 @@
 #include "controls/views/TavixQListViewImpl.h"
 
 #include "controls/TavixQContainer.h"
+#include "controls/TavixQLabelEx.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/views/TavixItemExtent.h"
 #include "controls/views/TavixQListViewItemDelegate.h"
@@ -11,6 +12,8 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace TavixQtLib {
 
@@ -18,6 +21,21 @@ namespace {
 
 // Rows whose control rectangles are kept for hit testing; older rows are laid out again on demand.
 constexpr int kMaxCachedRows = 1024;
+
+TavixQLabelExImpl *selectableLabelImpl(QWidget *control)
+{
+    auto *label = qobject_cast<TavixQLabelEx *>(control);
+    if (!label || !(label->textInteractionFlags() & Qt::TextSelectableByMouse))
+        return nullptr;
+    return qobject_cast<TavixQLabelExImpl *>(TavixQWidgetBaseImpl::fromWidget(label));
+}
+
+int textPosition(const TavixQLabelExImpl *impl, const TavixTextPlace &place)
+{
+    if (!place.isValid())
+        return -1;
+    return impl->document->findBlockByNumber(place.block).position() + place.position;
+}
 
 } // namespace
 
@@ -50,16 +68,23 @@ bool TavixQListViewImpl::prepareRow(const QModelIndex &index, const QSize &size,
     }
     if (itemDisplayCallBack)
         itemDisplayCallBack(view, tpl, index);
+    const auto &widgets = view->getDelegate()->getWidgets();
+    if (labelExCallBack) {
+        for (int i = 1; i < widgets.size(); ++i) {
+            if (auto *label = qobject_cast<TavixQLabelEx *>(widgets.at(i)))
+                labelExCallBack(view, label, index);
+        }
+    }
     if (tpl->size() != size)
         tpl->resize(size);
     // A hidden widget gets no resize event, so the container is laid out here.
     if (container)
         container->forceResize();
+    applyTextSelection(index.row());
 
     if (rowLayoutCache.size() >= kMaxCachedRows)
         rowLayoutCache.clear();
     QVector<ControlRect> rects;
-    const auto &widgets = view->getDelegate()->getWidgets();
     for (int i = 1; i < widgets.size(); ++i) {
         QWidget *control = widgets.at(i);
         if (!control || control->isHidden())
@@ -90,6 +115,112 @@ QWidget *TavixQListViewImpl::controlAt(const QModelIndex &index, const QSize &ro
             return rects.at(i).control;
     }
     return itemTemplate;
+}
+
+void TavixQListViewImpl::applyTextSelection(int row)
+{
+    const TavixQListViewItemDelegate *delegate = view->getDelegate();
+    const auto &widgets = delegate->getWidgets();
+    bool cached = !enableSelection || rowTextCache.contains(row);
+    for (int i = 1; i < widgets.size(); ++i) {
+        auto *label = qobject_cast<TavixQLabelEx *>(widgets.at(i));
+        auto *impl = label ? qobject_cast<TavixQLabelExImpl *>(fromWidget(label)) : nullptr;
+        if (!impl)
+            continue;
+        if (!cached) {
+            if (rowTextCache.size() >= kMaxCachedRows)
+                rowTextCache.clear();
+            rowTextCache.insert(row, label->getHtmlContent());
+            cached = true;
+        }
+        // The template is shared by every row: only the row holding the selection shows it.
+        if (enableSelection && delegate->highLight[0] == row && delegate->highLight[1] == i) {
+            impl->selStart = delegate->selAnchor;
+            impl->selEnd = delegate->selPosition;
+        } else {
+            impl->clearSelection();
+        }
+    }
+}
+
+int TavixQListViewImpl::selectableTextAt(const QModelIndex &index, const QRect &row, const QPoint &pos,
+                                         TavixTextPlace *place)
+{
+    if (!enableSelection || !index.isValid() || !prepareRow(index, row.size(), Normal))
+        return -1;
+    const QPoint inRow = pos - row.topLeft();
+    QWidget *control = controlAt(index, row.size(), inRow);
+    TavixQLabelExImpl *impl = selectableLabelImpl(control);
+    if (!impl)
+        return -1;
+    const TavixTextPlace hit = impl->hitTest(control->mapFrom(itemTemplate, inRow));
+    if (!hit.isValid())
+        return -1;
+    if (place)
+        *place = hit;
+    return view->getDelegate()->getWidgets().indexOf(control);
+}
+
+bool TavixQListViewImpl::startTextSelection(const QModelIndex &index, const QRect &row, const QPoint &pos)
+{
+    TavixQListViewItemDelegate *delegate = view->getDelegate();
+    const int previous = delegate->highLight[0];
+    delegate->clearHighLight();
+    if (previous >= 0)
+        updateRow(previous);
+    TavixTextPlace hit;
+    const int control = selectableTextAt(index, row, pos, &hit);
+    if (control < 0)
+        return false;
+    const auto *impl = selectableLabelImpl(delegate->getWidgets().at(control));
+    const int at = textPosition(impl, hit);
+    delegate->highLight[0] = index.row();
+    delegate->highLight[1] = control;
+    delegate->highLight[2] = at;
+    delegate->highLight[3] = at;
+    delegate->selAnchor = delegate->selPosition = hit;
+    delegate->pressed = true;
+    updateRow(index.row());
+    return true;
+}
+
+void TavixQListViewImpl::extendTextSelection(const QPoint &pos)
+{
+    TavixQListViewItemDelegate *delegate = view->getDelegate();
+    const QModelIndex index = view->model() ? view->model()->index(delegate->highLight[0], 0, view->rootIndex())
+                                            : QModelIndex();
+    const auto &widgets = delegate->getWidgets();
+    if (!delegate->pressed || !index.isValid() || delegate->highLight[1] < 1 || delegate->highLight[1] >= widgets.size())
+        return;
+    QWidget *control = widgets.at(delegate->highLight[1]);
+    TavixQLabelExImpl *impl = selectableLabelImpl(control);
+    const QRect row = view->visualRect(index);
+    if (!impl || !row.isValid() || !prepareRow(index, row.size(), Normal))
+        return;
+    // Beside the text the selection keeps its last end.
+    const TavixTextPlace hit = impl->hitTest(control->mapFrom(itemTemplate, pos - row.topLeft()));
+    if (!hit.isValid() || hit == delegate->selPosition)
+        return;
+    delegate->selPosition = hit;
+    delegate->highLight[3] = textPosition(impl, hit);
+    updateRow(index.row());
+}
+
+bool TavixQListViewImpl::overSelectableText(const QPoint &pos)
+{
+    if (!enableSelection || !itemTemplate)
+        return false;
+    const QModelIndex index = view->indexAt(pos);
+    return selectableTextAt(index, view->visualRect(index), pos, nullptr) >= 0;
+}
+
+void TavixQListViewImpl::updateRow(int row)
+{
+    if (!view->model())
+        return;
+    const QModelIndex index = view->model()->index(row, 0, view->rootIndex());
+    if (index.isValid())
+        view->viewport()->update(view->visualRect(index));
 }
 
 void TavixQListViewImpl::clearRowCaches()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/TavixQLabelExImpl.h"
 #include "controls/views/TavixQListView.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "resources/FillStyle.h"
@@ -41,8 +42,13 @@ public:
     QWidget *controlAt(const QModelIndex &index, const QSize &rowSize, const QPoint &point);
     void clearRowCaches();
 
-    // Text selection inside a row's extended labels (enableSelection, labelExCallBack, rowTextCache
-    // and the delegate's highLight) is kept here but has no effect until the extended label exists.
+    // Text selection in a row's extended labels, while enableSelection is set. A press on selectable
+    // text starts a selection (true), a move while pressed extends it; the row is repainted.
+    bool startTextSelection(const QModelIndex &index, const QRect &row, const QPoint &pos);
+    void extendTextSelection(const QPoint &pos);
+    // True when pos (viewport coordinates) lies on selectable text of a row.
+    bool overSelectableText(const QPoint &pos);
+
     bool enableSelection = false;
     int itemHeight = 20;
     int itemWidth = 20;
@@ -57,6 +63,12 @@ public:
     QHash<int, QString> rowTextCache;
 
 private:
+    // The selectable extended label under pos in the row, with the place hit in its text; the label's
+    // index in the delegate's widget list, or -1.
+    int selectableTextAt(const QModelIndex &index, const QRect &row, const QPoint &pos, TavixTextPlace *place);
+    void applyTextSelection(int row);
+    void updateRow(int row);
+
     TavixQListView *view = nullptr;
 };
 

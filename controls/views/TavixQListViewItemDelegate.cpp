@@ -39,6 +39,8 @@ void TavixQListViewItemDelegate::clearHighLight()
 {
     for (int &value : highLight)
         value = -1;
+    selAnchor = selPosition = TavixTextPlace();
+    pressed = false;
 }
 
 void TavixQListViewItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,

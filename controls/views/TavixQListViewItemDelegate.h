@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/TavixQLabelExImpl.h"
 #include "tavixqtlib_export.h"
 
 #include <QImage>
@@ -28,7 +29,11 @@ public:
     void clearHighLight();
     void detach() { impl = nullptr; }
 
-    int highLight[4] = {-1, -1, -1, -1};    // text selection in a row: row, control, anchor, position
+    // Text selection in one row's extended label: row, index of the label in getWidgets(), and the
+    // anchor and moving end as character positions in the label's text. All -1 when cleared.
+    int highLight[4] = {-1, -1, -1, -1};
+    TavixTextPlace selAnchor;               // the same two ends as places in the label's layout
+    TavixTextPlace selPosition;
     bool pressed = false;
 
 private:
