@@ -373,33 +373,30 @@ void tst_Zip::refusesBrokenEntries_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<unsigned>("itemCode");
     QTest::addColumn<unsigned>("code");
-    ZipItem huge{"huge.bin", pattern(1000)};
-    huge.declaredSize = 0xFFFFFFFFll;
-    QTest::newRow("declares 4 GiB") << buildZip({huge}) << unsigned(ZipCorrupt) << unsigned(ZipCorrupt);
-    ZipItem absurd{"bomb.bin", pattern(1000)};
-    absurd.declaredSize = 0x7FFFFFFF;   // a few hundred compressed bytes cannot make 2 GiB
-    QTest::newRow("absurd ratio") << buildZip({absurd}) << unsigned(ZipOk) << unsigned(ZipCorrupt);
-    ZipItem longer{"a.txt", pattern(1000)};
-    longer.declaredSize = 900;
-    QTest::newRow("holds more than declared") << buildZip({longer}) << unsigned(ZipOk) << unsigned(ZipCorrupt);
-    ZipItem shorter{"a.txt", pattern(1000)};
-    shorter.declaredSize = 1100;
-    QTest::newRow("holds less than declared") << buildZip({shorter}) << unsigned(ZipOk) << unsigned(ZipCorrupt);
-    ZipItem badCrc{"a.txt", pattern(1000)};
-    badCrc.declaredCrc = 0x12345678;
-    QTest::newRow("CRC mismatch") << buildZip({badCrc}) << unsigned(ZipOk) << unsigned(ZipCorrupt);
-    QByteArray garbage = buildZip({{"a.txt", pattern(1000)}});
-    garbage[30 + 5] = char(0xFF), garbage[30 + 6] = char(0xFF), garbage[30 + 7] = char(0xFF);
-    QTest::newRow("broken deflate data") << garbage << unsigned(ZipOk) << unsigned(ZipFlate);
-    QByteArray localSig = buildZip({{"a.txt", pattern(1000)}});
-    localSig[2] = 9;
-    QTest::newRow("bad local signature") << localSig << unsigned(ZipCorrupt) << unsigned(ZipCorrupt);
-    QByteArray localName = buildZip({{"a.txt", pattern(1000)}});
-    localName[30] = 'b';
-    QTest::newRow("local name differs") << localName << unsigned(ZipOk) << unsigned(ZipCorrupt);
-    QByteArray method = buildZip({{"a.txt", pattern(1000)}});
-    method[8] = 12;   // local says another method than the directory
-    QTest::newRow("local method differs") << method << unsigned(ZipOk) << unsigned(ZipCorrupt);
+    const auto declaring = [](qint64 size, qint64 crc) {
+        ZipItem item{"a.txt", pattern(1000)};
+        item.declaredSize = size;
+        item.declaredCrc = crc;
+        return buildZip({item});
+    };
+    const auto patched = [](QVector<QPair<int, char>> bytes) {
+        QByteArray zip = buildZip({{"a.txt", pattern(1000)}});
+        for (const auto &b : bytes)
+            zip[b.first] = b.second;
+        return zip;
+    };
+    const unsigned ok = ZipOk, corrupt = ZipCorrupt;
+    QTest::newRow("declares 4 GiB") << declaring(0xFFFFFFFFll, -1) << corrupt << corrupt;
+    // A few hundred compressed bytes cannot make 2 GiB.
+    QTest::newRow("absurd ratio") << declaring(0x7FFFFFFF, -1) << ok << corrupt;
+    QTest::newRow("holds more than declared") << declaring(900, -1) << ok << corrupt;
+    QTest::newRow("holds less than declared") << declaring(1100, -1) << ok << corrupt;
+    QTest::newRow("CRC mismatch") << declaring(-1, 0x12345678) << ok << corrupt;
+    QTest::newRow("broken deflate data") << patched({{35, char(0xFF)}, {36, char(0xFF)}, {37, char(0xFF)}}) << ok
+                                         << unsigned(ZipFlate);
+    QTest::newRow("bad local signature") << patched({{2, 9}}) << corrupt << corrupt;
+    QTest::newRow("local name differs") << patched({{30, 'b'}}) << ok << corrupt;
+    QTest::newRow("local method differs") << patched({{8, 12}}) << ok << corrupt;   // not the directory's
 }
 
 void tst_Zip::refusesBrokenEntries()
