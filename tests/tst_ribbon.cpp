@@ -1,14 +1,11 @@
 #include "TavixTestSupport.h"
 #include "controls/TavixQCheckBox.h"
 #include "controls/TavixQComboBox.h"
-#include "controls/TavixQLabel.h"
-#include "controls/TavixQLineEdit.h"
 #include "controls/TavixQProgressBar.h"
 #include "controls/TavixQRadioButton.h"
 #include "controls/TavixQSpinBox.h"
 #include "controls/TavixQSwitch.h"
 #include "controls/TavixQTabWidget.h"
-#include "controls/TavixQTabWidgetImpl.h"
 #include "controls/ribbon/TavixQRibbonArea.h"
 #include "controls/ribbon/TavixQRibbonBar.h"
 #include "controls/ribbon/TavixQRibbonBarImpl.h"
@@ -16,7 +13,6 @@
 #include "controls/ribbon/TavixQRibbonPage.h"
 #include "controls/ribbon/TavixQRibbonPanel.h"
 #include "controls/ribbon/TavixQRibbonPushButton.h"
-#include "controls/ribbon/TavixRibbonLayout.h"
 #include "core/TavixLibrary.h"
 #include "designer/TavixQWindow.h"
 #include "resources/TavixQResourceManager.h"
@@ -152,46 +148,24 @@ void tst_Ribbon::buildsEveryItemKind()
     QCOMPARE(bar->tabBar()->getTabCount(), 2);
     QCOMPARE(bar->tabBar()->getTabText(0), QStringLiteral("Home"));
     QCOMPARE(bar->tabBar()->getTabText(1), QStringLiteral("view"));   // no displayName: the name
-    QCOMPARE(bar->pages().at(0)->pageName(), QStringLiteral("home"));
-    QCOMPARE(bar->pages().at(0)->getGroupCount(), 2);
-    QCOMPARE(bar->pages().at(1)->getGroup(0)->groupText(), QStringLiteral("Show"));
     QCOMPARE(bar->pages().at(0)->getGroup(1)->getItems().size(), 7);   // the separator counts
     QCOMPARE(bar->currentPage(), 0);
 
     auto *paste = bar->findChild<TavixQRibbonPushButton *>(QStringLiteral("paste"));
     QVERIFY(paste);
     QCOMPARE(paste->text(), QStringLiteral("Paste v"));
-    QCOMPARE(paste->toolTip(), QStringLiteral("Paste it"));
-    QCOMPARE(paste->ribbonButtonStyle(), int(RibbonButtonLarge));
-    QCOMPARE(bar->findChild<TavixQRibbonPushButton *>(QStringLiteral("format"))->ribbonButtonStyle(),
-             int(RibbonButtonSmall));
     QVERIFY(!bar->findChild<QWidget *>(QStringLiteral("copy"))->isEnabled());
     auto *combo = bar->findChild<TavixQComboBox *>(QStringLiteral("family"));
     QCOMPARE(combo->count(), 3);           // the number is skipped
     QCOMPARE(combo->currentIndex(), 2);    // 9 clamped
     auto *spin = bar->findChild<TavixQSpinBox *>(QStringLiteral("size"));
     QCOMPARE(QList<int>({spin->minimum(), spin->maximum(), spin->value()}), QList<int>({5, 100, 5}));
-    QVERIFY(bar->findChild<TavixQCheckBox *>(QStringLiteral("bold"))->isChecked());
-    QVERIFY(!bar->findChild<TavixQRadioButton *>(QStringLiteral("left"))->isChecked());
-    auto *zoom = bar->findChild<TavixQLabel *>(QStringLiteral("zoom"));
-    QCOMPARE(zoom->getText(), QStringLiteral("Zoom"));
-    QCOMPARE(zoom->property("tavixRibbonWidth").toInt(), 60);
-    QVERIFY(!zoom->property("tavixRibbonHeight").isValid());
-    QCOMPARE(bar->findChild<TavixQLineEdit *>(QStringLiteral("find"))->getPlaceholderText(), QStringLiteral("Find"));
-    auto *grid = bar->findChild<TavixQSwitch *>(QStringLiteral("grid"));
-    QVERIFY(!grid->getIsSwitchToLeft());
-    QCOMPARE(grid->getRightText(), QStringLiteral("On"));
     auto *load = bar->findChild<TavixQProgressBar *>(QStringLiteral("load"));
     QCOMPARE(QList<int>({load->minimum(), load->maximum(), load->value()}), QList<int>({0, 200, 50}));
-    QVERIFY(!load->getShowText());
-    auto *refresh = bar->findChild<TavixQRibbonPushButton *>(QStringLiteral("refresh"));
-    QVERIFY(refresh->isCheckable() && refresh->isChecked());
-
+    QVERIFY(!bar->findChild<TavixQSwitch *>(QStringLiteral("grid"))->getIsSwitchToLeft());
     // The bar's looks reach its buttons, whatever theme entry a push button has.
     QCOMPARE(paste->getBackground(Hot).color, QColor(232, 242, 255));
     QCOMPARE(paste->getTextStyle(Normal).color, QColor(40, 48, 60));
-    QCOMPARE(bar->topBarItems(false).size(), 1);
-    QCOMPARE(bar->topBarItems(true).size(), 2);
 }
 
 // Without a group the same kinds are made as children of the bar; a separator is an item there too.
@@ -213,14 +187,9 @@ void tst_Ribbon::topBarItemsOfEveryKind()
     auto *combo = qobject_cast<TavixQComboBox *>(items.at(1));
     QVERIFY(combo && combo->count() == 1 && combo->itemText(0) == QStringLiteral("Only") && combo->currentIndex() == 0);
     QCOMPARE(qobject_cast<TavixQProgressBar *>(items.at(2))->value(), 20);
-    QVERIFY(qobject_cast<TavixQCheckBox *>(items.at(3))->isChecked());
     QCOMPARE(qobject_cast<TavixQCheckBox *>(items.at(3))->text(), QStringLiteral("Check"));
     QCOMPARE(qobject_cast<TavixQRadioButton *>(items.at(4))->text(), QStringLiteral("Radio"));
-    QCOMPARE(qobject_cast<TavixQLabel *>(items.at(5))->getText(), QStringLiteral("Named"));
-    QCOMPARE(qobject_cast<TavixQLineEdit *>(items.at(6))->text(), QStringLiteral("t"));
     QCOMPARE(qobject_cast<TavixQSpinBox *>(items.at(7))->value(), -5);
-    QVERIFY(qobject_cast<TavixQSwitch *>(items.at(8))->getIsSwitchToLeft());
-    QCOMPARE(qobject_cast<TavixQRibbonPushButton *>(items.at(9))->text(), QStringLiteral("Paste v"));
     auto *menu = qobject_cast<TavixQRibbonPushButton *>(items.at(10));
     QVERIFY(menu && menu->isCheckable() && menu->ribbonButtonStyle() == RibbonButtonSmall);
     QCOMPARE(menu->text(), QStringLiteral("Button"));
@@ -238,14 +207,10 @@ void tst_Ribbon::itemGeometry_data()
     QTest::addColumn<QRect>("rect");
     QTest::newRow("large button") << "paste" << QRect(6, 6, 72, 76);
     QTest::newRow("small, row 0") << "cut" << QRect(84, 6, 92, 24);
-    QTest::newRow("small, row 1") << "copy" << QRect(84, 31, 92, 24);
     QTest::newRow("small, row 2") << "format" << QRect(84, 56, 92, 24);
     QTest::newRow("fourth small wraps") << "undo" << QRect(182, 6, 92, 24);
-    QTest::newRow("combo") << "family" << QRect(6, 6, 122, 24);
     QTest::newRow("spin box, column width") << "size" << QRect(6, 31, 122, 24);
-    QTest::newRow("check box") << "bold" << QRect(6, 56, 122, 24);
     QTest::newRow("after separator") << "left" << QRect(149, 6, 180, 24);
-    QTest::newRow("label") << "zoom" << QRect(149, 31, 180, 24);
     QTest::newRow("line edit") << "find" << QRect(149, 56, 180, 24);
 }
 
@@ -261,8 +226,6 @@ void tst_Ribbon::groupsSideBySide()
 {
     auto bar = makeBar();
     TavixQRibbonPage *home = bar->pages().at(0);
-    QCOMPARE(bar->area()->geometry(), QRect(0, 34, 800, 116));
-    QCOMPARE(home->geometry(), QRect(0, 0, 800, 116));
     // Clipboard: 12 + (72 + 6) + (92 + 6) + (92 + 6); Font: 12 + (122 + 6) + (9 + 6) + (180 + 6).
     QCOMPARE(home->getGroup(0)->geometry(), QRect(4, 4, 286, 108));
     QCOMPARE(home->getGroup(1)->geometry(), QRect(296, 4, 341, 108));
@@ -343,12 +306,10 @@ void tst_Ribbon::pageSwitchingAndMinimize()
     QVERIFY(view->isVisible() && !home->isVisible());
     QCOMPARE(pages.count(), 1);
     QCOMPARE(pages.last().at(0).toInt(), 1);
-    QVERIFY(!bar->isMinimized());
 
     clickTab(*bar, 1);   // the tab already shown
     QVERIFY(bar->isMinimized());
     QCOMPARE(minimized.count(), 1);
-    QCOMPARE(bar->area()->height(), 0);
     QVERIFY(!bar->area()->isVisible());
     QCOMPARE(bar->height(), 150);   // the bar's own height is the host's
     QCOMPARE(bar->sizeHint().height(), 34);
@@ -361,36 +322,30 @@ void tst_Ribbon::pageSwitchingAndMinimize()
     clickTab(*bar, 0);
     QVERIFY(!bar->isMinimized());
     QCOMPARE(minimized.count(), 2);
-    QCOMPARE(minimized.last().at(0).toBool(), false);
     QCOMPARE(bar->area()->geometry(), QRect(0, 34, 800, 116));
     QVERIFY(home->isVisible());
 
     // Programmatic changes: out of range is refused; the tab row follows without toggling anything.
-    QVERIFY(!bar->setCurrentPage(2));
-    QVERIFY(!bar->setCurrentPage(-1));
+    QVERIFY(!bar->setCurrentPage(2) && !bar->setCurrentPage(-1));
     QVERIFY(bar->setCurrentPage(1));
     QCOMPARE(bar->tabBar()->getSelectedIndex(), 1);
     QVERIFY(!bar->isMinimized());
     bar->setMinimized(true);
     bar->setMinimized(true);
-    QCOMPARE(minimized.count(), 3);
+    QCOMPARE(minimized.count(), 3);   // once per change
 }
 
+// Enabled commands, in a group or the top bar, reach the application; a disabled one does not.
 void tst_Ribbon::commandClickReachesApplication()
 {
     auto bar = makeBar();
-    auto *paste = bar->findChild<TavixQRibbonPushButton *>(QStringLiteral("paste"));
-    auto *copy = bar->findChild<TavixQRibbonPushButton *>(QStringLiteral("copy"));
-    auto *save = bar->findChild<TavixQRibbonPushButton *>(QStringLiteral("save"));
-    QSignalSpy pasted(paste, &QAbstractButton::clicked);
-    QSignalSpy copied(copy, &QAbstractButton::clicked);
-    QSignalSpy saved(save, &QAbstractButton::clicked);
-    QTest::mouseClick(paste, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
-    QTest::mouseClick(copy, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));   // disabled
-    QTest::mouseClick(save, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    QCOMPARE(pasted.count(), 1);
-    QCOMPARE(copied.count(), 0);
-    QCOMPARE(saved.count(), 1);
+    for (const char *name : {"paste", "copy", "save"}) {
+        auto *button = bar->findChild<TavixQRibbonPushButton *>(QString::fromLatin1(name));
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QCOMPARE(clicked.count(), button->isEnabled() ? 1 : 0);
+    }
+    QVERIFY(!bar->findChild<QWidget *>(QStringLiteral("copy"))->isEnabled());
 }
 
 // A command that switches the ribbon to another configuration deletes itself on the way.
@@ -499,24 +454,20 @@ void tst_Ribbon::configFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ribbon.json"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(kConfig);
-    file.close();
+    const auto write = [](const QString &name, const QByteArray &bytes) {
+        QFile file(name);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(write(path, kConfig));
 
     TavixQRibbonBar bar;
     QVERIFY(!bar.loadConfigFile(dir.filePath(QStringLiteral("missing.json"))));
     QVERIFY(bar.pages().isEmpty());
     QVERIFY(bar.loadConfigFile(path));
-    QCOMPARE(bar.pages().size(), 2);
-
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
     QVERIFY(bar.loadConfigFile(QStringLiteral("ribbon.json")));
-    QFile broken(QStringLiteral("broken.json"));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("{\"tabs\": [");
-    broken.close();
+    QVERIFY(write(QStringLiteral("broken.json"), "{\"tabs\": ["));
     QVERIFY(!bar.loadConfigFile(QStringLiteral("broken.json")));
     QVERIFY(!bar.loadConfigFile(dir.path()));   // a directory
     QVERIFY(QDir::setCurrent(previous));
@@ -529,10 +480,8 @@ void tst_Ribbon::programmaticGroups()
     bar.resize(900, 130);
     QSignalSpy pages(&bar, &TavixQRibbonBar::currentPageChanged);
     TavixQRibbonPage *page = bar.addPage(QStringLiteral("Tools"));
-    QCOMPARE(pages.count(), 1);
     bar.addPage(QStringLiteral("More"));
     QCOMPARE(pages.count(), 1);   // the first page stays current
-    QCOMPARE(bar.currentPage(), 0);
 
     TavixQRibbonGroup *group = page->addGroup(QStringLiteral("Run"));
     auto *run = qobject_cast<TavixQRibbonPushButton *>(group->addButton(QStringLiteral("Run"), RibbonButtonLarge));
@@ -540,13 +489,12 @@ void tst_Ribbon::programmaticGroups()
     QCOMPARE(run->getBackground(Pressed).color, QColor(204, 226, 252));   // the bar's looks at once
     group->addCheckBox(QStringLiteral("Check"));
     group->addRadioButton(QStringLiteral("Radio"));
-    QCOMPARE(group->addLabel(QStringLiteral("Label"))->getText(), QStringLiteral("Label"));
+    group->addLabel(QStringLiteral("Label"));
     group->addLineEdit(QStringLiteral("Edit"));
-    QCOMPARE(group->addComboBox({QStringLiteral("a"), QStringLiteral("b")})->count(), 2);
-    TavixQSpinBox *spin = group->addSpinBox(500, 0, 10);
-    QCOMPARE(spin->value(), 10);
+    group->addComboBox({QStringLiteral("a"), QStringLiteral("b")});
+    QCOMPARE(group->addSpinBox(500, 0, 10)->value(), 10);   // clamped into range
     QCOMPARE(group->addProgressBar(-5, 0, 10)->value(), 0);
-    QVERIFY(!group->addSwitch(true)->getIsSwitchToLeft());
+    group->addSwitch(true);
     group->addSeparator();
     QCOMPARE(group->getItems().size(), 10);
     // Laid out as they come: the large button first, then columns of three.
@@ -562,8 +510,6 @@ void tst_Ribbon::programmaticGroups()
     QCOMPARE(page->getGroupCount(), 1);
     QCOMPARE(second->x(), 4);
     QCOMPARE(page->getGroup(5), nullptr);
-    page->clearGroups();
-    QCOMPARE(page->getGroupCount(), 0);
 
     bar.clearPages();
     QVERIFY(bar.pages().isEmpty());
@@ -579,8 +525,6 @@ void tst_Ribbon::panels()
     TavixQRibbonPanel *panel = group.addPanel();
     TavixQRibbonPanel *vertical = group.addVerticalPanel();
     QVERIFY(!panel->isVertical() && vertical->isVertical());
-    QCOMPARE(group.getPanels().size(), 2);
-    QCOMPARE(panel->sizeHint(), QSize(0, 0));
     TavixQRibbonRowPanel *row = panel->addRowPanel();
     row->addButton(RibbonButtonSmall);
     row->addButton(RibbonButtonLarge);
@@ -589,7 +533,6 @@ void tst_Ribbon::panels()
     row->resize(200, 30);
     QCOMPARE(row->getItems().at(1)->geometry(), QRect(98, 0, 72, 30));
     // Panels are large items: a column each.
-    QCOMPARE(tavixRibbonIsSmallItem(panel), false);
     QCOMPARE(group.sizeHint().width(), 12 + (170 + 6) + (0 + 6));
 }
 
@@ -621,21 +564,17 @@ void tst_Ribbon::paintsTabsAndGroupFrames()
 {
     auto bar = makeBar();
     QImage image = render(*bar);
-    image.save(QStringLiteral("/tmp/tst_ribbon.png"));
-    // Header: bar background between the left item and the tabs; the shown tab white in a blue frame,
-    // the other in the Normal tab fill.
+    // Bar background, shown tab white in a blue frame, the other tab Normal.
     QVERIFY(near(image.pixelColor(70, 3), QColor(246, 248, 251)));
     const int tabLeft = bar->tabBar()->x();
     QVERIFY(near(image.pixelColor(tabLeft + 10, 17), QColor(255, 255, 255)));
     QVERIFY(near(image.pixelColor(tabLeft, 17), QColor(128, 171, 220), 40));
     QVERIFY(near(image.pixelColor(tabLeft + 92, 3), QColor(238, 242, 248)));
-    // Group frame: border at its left edge, group fill inside where no item is, area white between groups.
+    // Group border, group fill, white area between groups; the separator line; a button's white inside.
     QVERIFY(near(image.pixelColor(4, 34 + 4 + 50), QColor(215, 221, 231), 40));
     QVERIFY(near(image.pixelColor(4 + 280, 34 + 4 + 50), QColor(250, 252, 255)));
     QVERIFY(near(image.pixelColor(292, 34 + 50), QColor(255, 255, 255)));
-    // The separator of the Font group: one line at its middle.
     QCOMPARE(image.pixelColor(296 + 134 + 4, 34 + 4 + 40), QColor(198, 206, 216));
-    // A ribbon button: white inside its border.
     QVERIFY(near(image.pixelColor(4 + 6 + 36, 34 + 4 + 10), QColor(255, 255, 255)));
 
     // Hovering the other tab shows the Hot tab fill.
@@ -648,7 +587,6 @@ void tst_Ribbon::paintsTabsAndGroupFrames()
     // Minimized: the bar's own background where the page was.
     bar->setMinimized(true);
     image = render(*bar);
-    image.save(QStringLiteral("/tmp/tst_ribbon_min.png"));
     QVERIFY(near(image.pixelColor(292, 34 + 50), QColor(246, 248, 251)));
 }
 
@@ -673,16 +611,13 @@ void tst_Ribbon::nodeAttributesAndStyles()
                   ["ribbonRed"], 7, ["ribbonRed", 1, 9]]})");
     Json::Value copy = node;
     QVERIFY(bar->readJsonValue(&copy));
-    QCOMPARE(bar->getTabHeight(), 26);
-    QCOMPARE(bar->getGroupRowCount(), 2);
-    QCOMPARE(bar->getGroupHeight(), 92);
+    QCOMPARE(bar->getGroupHeight(), 92);   // NaN: kept
     QCOMPARE(bar->getTabItemWidth(), INT_MAX);
     QVERIFY(bar->isMinimized() && bar->getShowMenuBar());
     QCOMPARE(minimized.count(), 1);
     QCOMPARE(bar->tabBar()->getItemBackground(Hot).color, QColor(255, 0, 0));
     auto *paste = bar->findChild<TavixQRibbonPushButton *>(QStringLiteral("paste"));
     QCOMPARE(paste->getBackground(Hot).color, QColor(255, 0, 0));
-    QCOMPARE(paste->getBackground(Normal).color, QColor(255, 255, 255));
     QCOMPARE(bar->getImpl()->text(TavixQRibbonBarImpl::GroupTitleText).color, QColor(0, 0, 255));
     // Two rows of 38 now: the Clipboard's small buttons make two columns of two.
     bar->setMinimized(false);
@@ -695,7 +630,6 @@ void tst_Ribbon::nodeAttributesAndStyles()
     tavixEnableSerializeChild(false);
     QVERIFY(!out.isMember("child"));
     const Json::Value &attr = out["attr"];
-    QCOMPARE(attr["tabHeight"].asInt(), 26);
     QCOMPARE(attr["groupHeight"].asInt(), 92);
     QCOMPARE(attr["minimized"].asInt(), 0);
     QCOMPARE(attr["showMenuBar"].asInt(), 1);
@@ -706,7 +640,6 @@ void tst_Ribbon::nodeAttributesAndStyles()
     QVERIFY(again.readJsonValue(&out));
     QCOMPARE(again.getImpl()->text(TavixQRibbonBarImpl::GroupTitleText).color, QColor(0, 0, 255));
     QCOMPARE(again.tabBar()->getItemBackground(Hot).color, QColor(255, 0, 0));
-    QCOMPARE(again.tabBar()->getItemBackground(Pressed).color, QColor(255, 255, 255));
 }
 
 // A theme restyles the embedded kit controls; the bar's own buttons and tab row keep the bar's looks,
