@@ -13,7 +13,6 @@
 #include <QImage>
 #include <QListView>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <climits>
@@ -57,6 +56,8 @@ void probeLooks(TavixQComboBox &combo)
     combo.resize(120, 24);
 }
 
+const QStringList kItems = {QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three"), QStringLiteral("Four")};
+
 void send(QWidget &widget, QEvent::Type type)
 {
     QEvent plain(type);
@@ -83,338 +84,289 @@ class tst_ComboBox : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { init(); }
-    void fieldAndButton();
-    void statesByMouse();
-    void popupRowsHotAndSelected();
-    void keyboardAndClickSelect();
-    void popupScrollsWithKitBar();
-    void perStateSetters_data();
-    void perStateSetters();
-    void buttonIconsFromNode();
-    void roundTrip();
-    void themeEntryAddsNoItems();
-    void deleteFromCurrentIndexChanged_data();
-    void deleteFromCurrentIndexChanged();
-    void hostileValues_data();
-    void hostileValues();
-    void emulatorItems();
-    void replacedView();
-    void descriptor();
-};
-
-// A 120 x 24 combo draws its button in the square (96, 0, 24, 24).
-void tst_ComboBox::fieldAndButton()
-{
-    TavixQComboBox combo;
-    probeLooks(combo);
-    combo.addItem(QStringLiteral("One"));
-    const QImage image = rendered(combo);
-    QCOMPARE(image.pixelColor(95, 12), kLooks[Normal]);
-    QCOMPARE(image.pixelColor(96, 1), kButton);
-    QCOMPARE(image.pixelColor(119, 23), kButton);
-    QCOMPARE(TavixQComboBoxImpl::textRect(QRect(0, 0, 120, 24), true), QRect(20, 0, 100, 24));
-}
-
-void tst_ComboBox::statesByMouse()
-{
-    TavixQComboBox combo;
-    probeLooks(combo);
-    combo.addItems({QStringLiteral("One"), QStringLiteral("Two")});
-    const QPoint probe(5, 5);
-    send(combo, QEvent::Enter);
-    QCOMPARE(rendered(combo).pixelColor(probe), kLooks[Hot]);
-    QTest::mousePress(&combo, Qt::LeftButton, {}, QPoint(30, 12));
-    QCOMPARE(rendered(combo).pixelColor(probe), kLooks[Pressed]);
-    QTest::mouseRelease(&combo, Qt::LeftButton, {}, QPoint(30, 12));
-    QCOMPARE(combo.getImpl()->state, int(Hot));
-    // The popup took the release of the opening press: closing it leaves Pressed.
-    QTest::mousePress(&combo, Qt::LeftButton, {}, QPoint(30, 12));
-    QVERIFY(combo.getList()->isVisible());
-    combo.hidePopup();
-    QVERIFY(combo.getImpl()->state != Pressed);
-    send(combo, QEvent::Leave);
-    QCOMPARE(rendered(combo).pixelColor(probe), kLooks[Normal]);
-    combo.setEnabled(false);
-    QCOMPARE(rendered(combo).pixelColor(probe), kLooks[Disable]);
-}
-
-// Rows: plain Normal, selected Pressed, under the pointer Hot, also when that row is selected.
-void tst_ComboBox::popupRowsHotAndSelected()
-{
-    TavixQComboBox combo;
-    probeLooks(combo);
-    combo.addItems({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three"), QStringLiteral("Four")});
-    combo.setCurrentIndex(1);
-    combo.showPopup();
-    TavixQComboList *list = combo.getList();
-    QCOMPARE(combo.view(), list);
-    QVERIFY(list->isVisible());
-    QCOMPARE(list->itemDelegate(), list->getDelegate());
-    QVERIFY(qobject_cast<TavixQScrollBar *>(list->verticalScrollBar()));
-    QWidget *viewport = list->viewport();
-    const int x = viewport->width() - 4;   // clear of the row text
-    QCOMPARE(list->visualRect(combo.model()->index(2, 0)).height(), 20);
-
-    hover(viewport, QPoint(x, 2 * 20 + 10));
-    QImage image = rendered(*viewport);
-    QCOMPARE(image.pixelColor(x, 0 * 20 + 10), kLooks[Normal]);
-    QCOMPARE(image.pixelColor(x, 1 * 20 + 10), kLooks[Pressed]);
-    QCOMPARE(image.pixelColor(x, 2 * 20 + 10), kLooks[Hot]);
-    QCOMPARE(image.pixelColor(x, 3 * 20 + 10), kLooks[Normal]);
-
-    hover(viewport, QPoint(x, 1 * 20 + 10));
-    image = rendered(*viewport);
-    QCOMPARE(image.pixelColor(x, 1 * 20 + 10), kLooks[Hot]);
-    QCOMPARE(image.pixelColor(x, 2 * 20 + 10), kLooks[Normal]);
-    combo.hidePopup();
-}
-
-void tst_ComboBox::keyboardAndClickSelect()
-{
-    TavixQComboBox combo;
-    probeLooks(combo);
-    combo.addItems({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
-    QSignalSpy changed(&combo, QOverload<int>::of(&QComboBox::currentIndexChanged));
-    QTest::keyClick(&combo, Qt::Key_Down);
-    QCOMPARE(combo.currentIndex(), 1);
-    QCOMPARE(changed.count(), 1);
-
-    combo.showPopup();
-    QWidget *viewport = combo.getList()->viewport();
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(10, 2 * 20 + 10));
-    QCOMPARE(combo.currentText(), QStringLiteral("Three"));
-    QTRY_VERIFY(!combo.getList()->isVisible());
-}
-
-void tst_ComboBox::popupScrollsWithKitBar()
-{
-    TavixQComboBox combo;
-    probeLooks(combo);
-    for (int i = 0; i < 200; ++i)
-        combo.addItem(QString::number(i));
-    combo.showPopup();
-    auto *bar = qobject_cast<TavixQScrollBar *>(combo.getList()->verticalScrollBar());
-    QVERIFY(bar);
-    QTRY_VERIFY(bar->isVisible());
-    QVERIFY(bar->maximum() > 0);
-    bar->setValue(bar->maximum());
-    QWidget *viewport = combo.getList()->viewport();
-    QCOMPARE(combo.getList()->indexAt(QPoint(5, viewport->height() - 5)).row(), 199);
-    combo.hidePopup();
-}
-
-void tst_ComboBox::perStateSetters_data()
-{
-    QTest::addColumn<int>("state");
-    QTest::addColumn<QList<bool>>("changed");
-    QTest::newRow("Hot") << int(Hot) << QList<bool>({false, true, false, false});
-    QTest::newRow("AllStates") << int(AllStates) << QList<bool>({true, true, true, true});
-    QTest::newRow("5 means Normal") << 5 << QList<bool>({true, false, false, false});
-    QTest::newRow("-1 means Normal") << -1 << QList<bool>({true, false, false, false});
-    QTest::newRow("INT_MIN means Normal") << INT_MIN << QList<bool>({true, false, false, false});
-}
-
-void tst_ComboBox::perStateSetters()
-{
-    QFETCH(int, state);
-    QFETCH(QList<bool>, changed);
-    TavixQComboBox combo;
-    const QString icon = QStringLiteral(":/x.svg");
-    combo.setBtnIcon(CtrlState(state), icon);
-    combo.setItemBackground(CtrlState(state), solid(kPopup));
-    QList<bool> icons, items;
-    for (int s = Normal; s <= Disable; ++s) {
-        icons << (combo.getBtnIcon(CtrlState(s)) == icon);
-        items << (combo.getItemBackground(CtrlState(s)).color == kPopup);
+    // A 120 x 24 combo draws its button in the square (96, 0, 24, 24).
+    void fieldAndButton()
+    {
+        TavixQComboBox combo;
+        probeLooks(combo);
+        combo.addItem(QStringLiteral("One"));
+        const QImage image = rendered(combo);
+        QCOMPARE(image.pixelColor(95, 12), kLooks[Normal]);
+        QCOMPARE(image.pixelColor(96, 1), kButton);
+        QCOMPARE(image.pixelColor(119, 23), kButton);
+        QCOMPARE(TavixQComboBoxImpl::textRect(QRect(0, 0, 120, 24), true), QRect(20, 0, 100, 24));
     }
-    QCOMPARE(icons, changed);
-    QCOMPARE(items, changed);
-    QCOMPARE(combo.getBtnIcon(CtrlState(state)), icon);   // out of range reads Normal too
-}
 
-// "btnIcon" sets every state, "btnHotIcon" then only Hot.
-void tst_ComboBox::buttonIconsFromNode()
-{
-    TavixQComboBox combo;
-    Json::Value node = parse(R"({"attr": {"btnIcon": "a.svg", "btnHotIcon": "b.svg"}})");
-    QVERIFY(combo.readJsonValue(&node));
-    QStringList icons;
-    for (int s = Normal; s <= Disable; ++s)
-        icons << combo.getBtnIcon(CtrlState(s));
-    QCOMPARE(icons, QStringList({"a.svg", "b.svg", "a.svg", "a.svg"}));
-    QCOMPARE(combo.getNormalBtnIcon(), QStringLiteral("a.svg"));
-    QCOMPARE(combo.getHotBtnIcon(), QStringLiteral("b.svg"));
-}
+    void statesByMouse()
+    {
+        TavixQComboBox combo;
+        probeLooks(combo);
+        combo.addItems(kItems.mid(0, 2));
+        const QPoint probe(5, 5);
+        send(combo, QEvent::Enter);
+        QCOMPARE(rendered(combo).pixelColor(probe), kLooks[Hot]);
+        QTest::mousePress(&combo, Qt::LeftButton, {}, QPoint(30, 12));
+        QCOMPARE(rendered(combo).pixelColor(probe), kLooks[Pressed]);
+        QTest::mouseRelease(&combo, Qt::LeftButton, {}, QPoint(30, 12));
+        QCOMPARE(combo.getImpl()->state, int(Hot));
+        // The popup took the release of the opening press: closing it leaves Pressed.
+        QTest::mousePress(&combo, Qt::LeftButton, {}, QPoint(30, 12));
+        QVERIFY(combo.getList()->isVisible());
+        combo.hidePopup();
+        QVERIFY(combo.getImpl()->state != Pressed);
+        send(combo, QEvent::Leave);
+        QCOMPARE(rendered(combo).pixelColor(probe), kLooks[Normal]);
+        combo.setEnabled(false);
+        QCOMPARE(rendered(combo).pixelColor(probe), kLooks[Disable]);
+    }
 
-// Written, read into a fresh combo, written again: the same node. The text becomes an item, and a
-// second read of the same node adds it again.
-void tst_ComboBox::roundTrip()
-{
-    TavixQComboBox first;
-    first.setGeometry(0, 0, 120, 24);
-    first.addItems({QStringLiteral("Alpha"), QStringLiteral("Beta")});
-    first.setCurrentIndex(1);
-    first.setNormalBtnIcon(QStringLiteral("down.svg"));
-    first.setHotBtnIcon(QStringLiteral("downHot.svg"));
-    FillStyle named = solid(kPopup);
-    named.name = QStringLiteral("tstComboPopup");
-    TavixQResourceManager::getInstance()->setFillStyle(named.name, named);
-    first.setPopupBackground(Normal, named);
-    const Json::Value node = written(first);
-    QCOMPARE(show(*tavixJsonMember(node, "attr")),
-             QByteArray(R"({"btnHotIcon":"downHot.svg","btnIcon":"down.svg","text":"Beta"})"));
-    QCOMPARE(show(*tavixJsonMember(node, "style")), QByteArray(R"([["tstComboPopup",1,12]])"));
+    // Rows: plain Normal, selected Pressed, under the pointer Hot, also when that row is selected.
+    void popupRowsHotAndSelected()
+    {
+        TavixQComboBox combo;
+        probeLooks(combo);
+        combo.addItems(kItems);
+        combo.setCurrentIndex(1);
+        combo.showPopup();
+        TavixQComboList *list = combo.getList();
+        QCOMPARE(combo.view(), list);
+        QWidget *viewport = list->viewport();
+        const int x = viewport->width() - 4;   // clear of the row text
 
-    TavixQComboBox second;
-    Json::Value copy = node;
-    QVERIFY(second.readJsonValue(&copy));
-    QCOMPARE(show(written(second)), show(node));
-    QCOMPARE(second.getPopupBackground(Normal).color, kPopup);
-    QCOMPARE(second.count(), 1);
-    QVERIFY(second.readJsonValue(&copy));
-    QCOMPARE(second.count(), 2);
-    QCOMPARE(second.currentText(), QStringLiteral("Beta"));
+        hover(viewport, QPoint(x, 2 * 20 + 10));
+        QImage image = rendered(*viewport);
+        QCOMPARE(image.pixelColor(x, 0 * 20 + 10), kLooks[Normal]);
+        QCOMPARE(image.pixelColor(x, 1 * 20 + 10), kLooks[Pressed]);
+        QCOMPARE(image.pixelColor(x, 2 * 20 + 10), kLooks[Hot]);
+        QCOMPARE(image.pixelColor(x, 3 * 20 + 10), kLooks[Normal]);
 
-    // No icons and no text: nothing in "attr".
-    TavixQComboBox empty;
-    QCOMPARE(show(*tavixJsonMember(written(empty), "attr")), QByteArray("{}"));
-}
+        hover(viewport, QPoint(x, 1 * 20 + 10));
+        image = rendered(*viewport);
+        QCOMPARE(image.pixelColor(x, 1 * 20 + 10), kLooks[Hot]);
+        QCOMPARE(image.pixelColor(x, 2 * 20 + 10), kLooks[Normal]);
+        combo.hidePopup();
+    }
 
-// A theme entry styles combo boxes on every theme change; its "text" must not pile up items.
-void tst_ComboBox::themeEntryAddsNoItems()
-{
-    TavixQComboBox combo;
-    combo.addItem(QStringLiteral("Own"));
-    Json::Value entry = parse(R"({"attr": {"text": "FromTheme", "btnIcon": "t.svg"}})");
-    TavixQResourceManager *rm = TavixQResourceManager::getInstance();
-    rm->setSwitchToThemeRes(true);
-    combo.serializeJsonValue(&entry, true);
-    rm->setSwitchToThemeRes(false);
-    QCOMPARE(combo.count(), 1);
-    QCOMPARE(combo.getNormalBtnIcon(), QStringLiteral("t.svg"));
-}
+    void popupScrollsWithKitBar()
+    {
+        TavixQComboBox combo;
+        probeLooks(combo);
+        for (int i = 0; i < 200; ++i)
+            combo.addItem(QString::number(i));
+        combo.showPopup();
+        auto *bar = qobject_cast<TavixQScrollBar *>(combo.getList()->verticalScrollBar());
+        QVERIFY(bar);
+        QTRY_VERIFY(bar->isVisible());
+        QVERIFY(bar->maximum() > 0);
+        bar->setValue(bar->maximum());
+        QWidget *viewport = combo.getList()->viewport();
+        QCOMPARE(combo.getList()->indexAt(QPoint(5, viewport->height() - 5)).row(), 199);
+        combo.hidePopup();
+    }
 
-void tst_ComboBox::deleteFromCurrentIndexChanged_data()
-{
-    QTest::addColumn<int>("route");
-    QTest::newRow("page node") << 0;
-    QTest::newRow("emulator items") << 1;
-    QTest::newRow("descriptor Context row") << 2;
-    QTest::newRow("popup click") << 3;
-}
+    void perStateSetters_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QList<bool>>("changed");
+        QTest::newRow("Hot") << int(Hot) << QList<bool>({false, true, false, false});
+        QTest::newRow("AllStates") << int(AllStates) << QList<bool>({true, true, true, true});
+        QTest::newRow("5 means Normal") << 5 << QList<bool>({true, false, false, false});
+        QTest::newRow("INT_MIN means Normal") << INT_MIN << QList<bool>({true, false, false, false});
+    }
 
-// A slot that deletes the combo box when its item changes, by whatever route the change came. Qt's
-// combo box still uses itself after emitting, so the deletion is deferred as Qt requires; the popup
-// and its delegate must not outlive the combo's Impl in a usable state.
-void tst_ComboBox::deleteFromCurrentIndexChanged()
-{
-    QFETCH(int, route);
-    QWidget parent;
-    QPointer<TavixQComboBox> combo = new TavixQComboBox(&parent);
-    if (route >= 2)
-        combo->addItems({QStringLiteral("One"), QStringLiteral("Two")});
-    int changes = 0;
-    connect(combo.data(), QOverload<int>::of(&QComboBox::currentIndexChanged), &parent, [&]() {
-        ++changes;
-        combo->deleteLater();
-    });
-    if (route == 0) {
-        Json::Value node = parse(R"({"attr": {"text": "Only"}})");
-        QVERIFY(combo->readJsonValue(&node));
-    } else if (route == 1) {
+    void perStateSetters()
+    {
+        QFETCH(int, state);
+        QFETCH(QList<bool>, changed);
+        TavixQComboBox combo;
+        const QString icon = QStringLiteral(":/x.svg");
+        combo.setBtnIcon(CtrlState(state), icon);
+        combo.setItemBackground(CtrlState(state), solid(kPopup));
+        QList<bool> icons, items;
+        for (int s = Normal; s <= Disable; ++s) {
+            icons << (combo.getBtnIcon(CtrlState(s)) == icon);
+            items << (combo.getItemBackground(CtrlState(s)).color == kPopup);
+        }
+        QCOMPARE(icons, changed);
+        QCOMPARE(items, changed);
+        QCOMPARE(combo.getBtnIcon(CtrlState(state)), icon);   // out of range reads Normal too
+    }
+
+    // "btnIcon" sets every state, "btnHotIcon" then only Hot.
+    void buttonIconsFromNode()
+    {
+        TavixQComboBox combo;
+        Json::Value node = parse(R"({"attr": {"btnIcon": "a.svg", "btnHotIcon": "b.svg"}})");
+        QVERIFY(combo.readJsonValue(&node));
+        QStringList icons;
+        for (int s = Normal; s <= Disable; ++s)
+            icons << combo.getBtnIcon(CtrlState(s));
+        QCOMPARE(icons, QStringList({"a.svg", "b.svg", "a.svg", "a.svg"}));
+    }
+
+    // The same node after a second write; the text becomes an item, again on each read.
+    void roundTrip()
+    {
+        TavixQComboBox first;
+        first.setGeometry(0, 0, 120, 24);
+        first.addItems({QStringLiteral("Alpha"), QStringLiteral("Beta")});
+        first.setCurrentIndex(1);
+        first.setNormalBtnIcon(QStringLiteral("down.svg"));
+        first.setHotBtnIcon(QStringLiteral("downHot.svg"));
+        FillStyle named = solid(kPopup);
+        named.name = QStringLiteral("tstComboPopup");
+        TavixQResourceManager::getInstance()->setFillStyle(named.name, named);
+        first.setPopupBackground(Normal, named);
+        const Json::Value node = written(first);
+        QCOMPARE(show(*tavixJsonMember(node, "attr")),
+                 QByteArray(R"({"btnHotIcon":"downHot.svg","btnIcon":"down.svg","text":"Beta"})"));
+        QCOMPARE(show(*tavixJsonMember(node, "style")), QByteArray(R"([["tstComboPopup",1,12]])"));
+
+        TavixQComboBox second;
+        Json::Value copy = node;
+        QVERIFY(second.readJsonValue(&copy));
+        QCOMPARE(show(written(second)), show(node));
+        QCOMPARE(second.count(), 1);
+        QVERIFY(second.readJsonValue(&copy));
+        QCOMPARE(second.count(), 2);
+        QCOMPARE(second.currentText(), QStringLiteral("Beta"));
+
+        TavixQComboBox empty;   // no icons, no text: nothing in "attr"
+        QCOMPARE(show(*tavixJsonMember(written(empty), "attr")), QByteArray("{}"));
+    }
+
+    // A theme entry styles combo boxes on every theme change; its "text" must not pile up items.
+    void themeEntryAddsNoItems()
+    {
+        TavixQComboBox combo;
+        combo.addItem(QStringLiteral("Own"));
+        Json::Value entry = parse(R"({"attr": {"text": "FromTheme", "btnIcon": "t.svg"}})");
+        TavixQResourceManager *rm = TavixQResourceManager::getInstance();
+        rm->setSwitchToThemeRes(true);
+        combo.serializeJsonValue(&entry, true);
+        rm->setSwitchToThemeRes(false);
+        QCOMPARE(combo.count(), 1);
+        QCOMPARE(combo.getNormalBtnIcon(), QStringLiteral("t.svg"));
+    }
+
+    void deleteFromCurrentIndexChanged_data()
+    {
+        QTest::addColumn<int>("route");
+        QTest::newRow("page node") << 0;
+        QTest::newRow("emulator items") << 1;
+        QTest::newRow("descriptor Context row") << 2;
+        QTest::newRow("popup click") << 3;
+    }
+
+    // A slot deletes the combo box (deferred, as Qt requires) whichever route changed its item.
+    void deleteFromCurrentIndexChanged()
+    {
+        QFETCH(int, route);
+        QWidget parent;
+        QPointer<TavixQComboBox> combo = new TavixQComboBox(&parent);
+        if (route >= 2)
+            combo->addItems(kItems.mid(0, 2));
+        int changes = 0;
+        connect(combo.data(), QOverload<int>::of(&QComboBox::currentIndexChanged), &parent, [&]() {
+            ++changes;
+            combo->deleteLater();
+        });
+        if (route == 0) {
+            Json::Value node = parse(R"({"attr": {"text": "Only"}})");
+            QVERIFY(combo->readJsonValue(&node));
+        } else if (route == 1) {
+            tavixSetQtEmulator(true);
+            combo->createComplete();
+            tavixSetQtEmulator(false);
+        } else if (route == 2) {
+            for (const PropertyDef &row : TavixQComboBox::getProps().properties)
+                if (row.label == QLatin1String("Context"))
+                    row.setString(combo.data(), QStringLiteral("Two"));
+        } else {
+            combo->showPopup();
+            QTest::mouseClick(combo->getList()->viewport(), Qt::LeftButton, {}, QPoint(10, 20 + 10));
+        }
+        QVERIFY(changes >= 1);
+        QTRY_VERIFY(combo.isNull());
+    }
+
+    void hostileValues_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("INT_MIN") << QByteArray::number(INT_MIN);
+        QTest::newRow("INT_MAX") << QByteArray::number(INT_MAX);
+        QTest::newRow("NaN as text") << QByteArray("\"NaN\"");
+        QTest::newRow("object") << QByteArray("{}");
+    }
+
+    // Wrong kinds and extreme numbers in attr, style slots and row height never crash painting.
+    void hostileValues()
+    {
+        QFETCH(QByteArray, value);
+        TavixQComboBox combo;
+        Json::Value node = parse("{\"attr\": {\"btnIcon\": " + value + ", \"btnHotIcon\": " + value + "}, \"style\": [[\"x\", "
+                                 + value + ", " + value + "], " + value + "]}");
+        QVERIFY(combo.readJsonValue(&node));
+        combo.setItemHeight(value.toInt());
+        combo.addItems(kItems.mid(0, 2));
+        combo.resize(120, 24);
+        rendered(combo);
+        combo.showPopup();
+        rendered(*combo.getList()->viewport());
+        QVERIFY(combo.getList()->visualRect(combo.model()->index(1, 0)).height() >= 1);
+        combo.hidePopup();
+    }
+
+    void emulatorItems()
+    {
         tavixSetQtEmulator(true);
+        QScopedPointer<QWidget> w(tavixCreateControlByKeyword("combobox", nullptr));
+        auto *combo = qobject_cast<TavixQComboBox *>(w.data());
+        QVERIFY(combo);
         combo->createComplete();
         tavixSetQtEmulator(false);
-    } else if (route == 2) {
-        for (const PropertyDef &row : TavixQComboBox::getProps().properties) {
-            if (row.label == QLatin1String("Context"))
-                row.setString(combo.data(), QStringLiteral("Two"));
-        }
-    } else {
-        combo->showPopup();
-        QTest::mouseClick(combo->getList()->viewport(), Qt::LeftButton, {}, QPoint(10, 20 + 10));
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->currentText(), QStringLiteral("Item1"));
+
+        TavixQComboBox plain;
+        plain.createComplete();
+        QCOMPARE(plain.count(), 0);
     }
-    QVERIFY(changes >= 1);
-    QTRY_VERIFY(combo.isNull());
-}
 
-void tst_ComboBox::hostileValues_data()
-{
-    QTest::addColumn<QByteArray>("value");
-    QTest::newRow("INT_MIN") << QByteArray::number(INT_MIN);
-    QTest::newRow("INT_MAX") << QByteArray::number(INT_MAX);
-    QTest::newRow("NaN as text") << QByteArray("\"NaN\"");
-    QTest::newRow("object") << QByteArray("{}");
-}
+    // QComboBox deletes the kit's list when given another view; the combo box must not reach it again.
+    void replacedView()
+    {
+        QPointer<TavixQComboBox> combo = new TavixQComboBox;
+        QPointer<TavixQComboList> list = combo->getList();
+        combo->setView(new QListView);
+        QTRY_VERIFY(list.isNull());
+        QVERIFY(!combo->getList());
+        combo->addItem(QStringLiteral("One"));
+        combo->showPopup();
+        combo->hidePopup();
+        delete combo.data();
+    }
 
-// Wrong kinds and extreme numbers in attr, style slots and row height never crash painting.
-void tst_ComboBox::hostileValues()
-{
-    QFETCH(QByteArray, value);
-    TavixQComboBox combo;
-    Json::Value node = parse("{\"attr\": {\"btnIcon\": " + value + ", \"btnHotIcon\": " + value + "}, \"style\": [[\"x\", "
-                             + value + ", " + value + "], " + value + "]}");
-    QVERIFY(combo.readJsonValue(&node));
-    combo.setItemHeight(value.toInt());
-    combo.addItems({QStringLiteral("One"), QStringLiteral("Two")});
-    combo.resize(120, 24);
-    rendered(combo);
-    combo.showPopup();
-    rendered(*combo.getList()->viewport());
-    QVERIFY(combo.getList()->visualRect(combo.model()->index(1, 0)).height() >= 1);
-    combo.hidePopup();
-}
-
-void tst_ComboBox::emulatorItems()
-{
-    tavixSetQtEmulator(true);
-    QScopedPointer<QWidget> w(tavixCreateControlByKeyword("combobox", nullptr));
-    auto *combo = qobject_cast<TavixQComboBox *>(w.data());
-    QVERIFY(combo);
-    combo->createComplete();
-    tavixSetQtEmulator(false);
-    QCOMPARE(combo->count(), 3);
-    QCOMPARE(combo->currentText(), QStringLiteral("Item1"));
-    QCOMPARE(combo->itemText(2), QStringLiteral("Item3"));
-
-    TavixQComboBox plain;
-    plain.createComplete();
-    QCOMPARE(plain.count(), 0);
-}
-
-// QComboBox deletes the kit's list when given another view; the combo box must not reach it again.
-void tst_ComboBox::replacedView()
-{
-    QPointer<TavixQComboBox> combo = new TavixQComboBox;
-    QPointer<TavixQComboList> list = combo->getList();
-    combo->setView(new QListView);
-    QTRY_VERIFY(list.isNull());
-    QVERIFY(!combo->getList());
-    combo->addItem(QStringLiteral("One"));
-    combo->showPopup();
-    combo->hidePopup();
-    delete combo.data();
-}
-
-void tst_ComboBox::descriptor()
-{
-    const ControlInfo *info = tavixGetControlInfo(QStringLiteral("qtcombobox"));
-    QVERIFY(info);
-    QCOMPARE(info->className, std::string("TavixQComboBox"));
-    QStringList labels;
-    for (const PropertyDef &row : info->properties)
-        labels << row.label;
-    QCOMPARE(labels.mid(7), QStringList({"Background", "BtnBackground", "TextStyle", "PopupBackground", "ItemBg",
-                                         "ItemText", "Context", "Icon", "HotIcon"}));
-    TavixQComboBox combo;
-    combo.addItems({QStringLiteral("One"), QStringLiteral("Two")});
-    const PropertyDef &context = info->properties[7 + 6];
-    context.setString(&combo, QStringLiteral("Two"));
-    QCOMPARE(combo.currentIndex(), 1);
-    const PropertyDef &popup = info->properties[7 + 3];
-    popup.setFillStyle(&combo, Normal, solid(kPopup));
-    QCOMPARE(popup.getFillStyle(&combo, Hot).color, kPopup);
-}
+    void descriptor()
+    {
+        const ControlInfo *info = tavixGetControlInfo(QStringLiteral("qtcombobox"));
+        QVERIFY(info);
+        QCOMPARE(info->className, std::string("TavixQComboBox"));
+        QStringList labels;
+        for (const PropertyDef &row : info->properties)
+            labels << row.label;
+        QCOMPARE(labels.mid(7), QStringList({"Background", "BtnBackground", "TextStyle", "PopupBackground", "ItemBg",
+                                             "ItemText", "Context", "Icon", "HotIcon"}));
+        TavixQComboBox combo;
+        combo.addItems(kItems.mid(0, 2));
+        const PropertyDef &context = info->properties[7 + 6];
+        context.setString(&combo, QStringLiteral("Two"));
+        QCOMPARE(combo.currentIndex(), 1);
+        const PropertyDef &popup = info->properties[7 + 3];
+        popup.setFillStyle(&combo, Normal, solid(kPopup));
+        QCOMPARE(popup.getFillStyle(&combo, Hot).color, kPopup);
+    }
+};
 
 QTEST_MAIN(tst_ComboBox)
 #include "tst_combobox.moc"

@@ -84,6 +84,16 @@ void send(QWidget &widget, QEvent::Type type)
     }
 }
 
+// The line edit or the text edit, probed with the state looks.
+QWidget &pick(bool textEdit, TavixQLineEdit &line, TavixQTextEdit &text, bool probe = true)
+{
+    if (probe && textEdit)
+        probeLooks(text);
+    else if (probe)
+        probeLooks(line);
+    return textEdit ? static_cast<QWidget &>(text) : line;
+}
+
 Json::Value written(ITavixQWidgetBase &control)
 {
     Json::Value node(Json::objectValue);
@@ -93,172 +103,6 @@ Json::Value written(ITavixQWidgetBase &control)
 
 } // namespace
 
-class tst_TextInputs : public QObject
-{
-    Q_OBJECT
-private slots:
-    void initTestCase() { init(); }
-    void passwordField();
-    void shortcutCapture_data();
-    void shortcutCapture();
-    void editingKeepsWorking();
-    void statesPaint_data();
-    void statesPaint();
-    void paintingSettles_data();
-    void paintingSettles();
-    void placeholderInsideMargins_data();
-    void placeholderInsideMargins();
-    void lineEditNode_data();
-    void lineEditNode();
-    void roundTrip_data();
-    void roundTrip();
-    void hostileNumbers_data();
-    void hostileNumbers();
-    void spinBoxRange();
-    void registryAndDescriptors();
-    void textEditBars();
-};
-
-void tst_TextInputs::passwordField()
-{
-    TavixQLineEdit edit;
-    edit.setIsPassword(true);
-    QVERIFY(edit.getIsPassword());
-    QCOMPARE(edit.contextMenuPolicy(), Qt::NoContextMenu);
-    QTest::keyClicks(&edit, "secret");
-    QCOMPARE(edit.text(), QStringLiteral("secret"));
-    QVERIFY(edit.displayText() != edit.text());
-
-    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
-    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
-    QVERIFY(!edit.hasSelectedText());
-    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(edit.text(), QStringLiteral("secret"));
-    edit.selectAll();   // even a selection made in code is not copied by the key
-    QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("pasted"));
-
-    edit.setIsPassword(false);
-    QVERIFY(!edit.getIsPassword());
-    QCOMPARE(edit.contextMenuPolicy(), Qt::DefaultContextMenu);
-    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("secret"));
-}
-
-void tst_TextInputs::shortcutCapture_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("expected");
-    const QString before = QStringLiteral("CTRL+B");
-    QTest::newRow("ctrl shift a") << int(Qt::Key_A) << int(Qt::ControlModifier | Qt::ShiftModifier) << "CTRL+SHIFT+A";
-    QTest::newRow("alt shift q") << int(Qt::Key_Q) << int(Qt::AltModifier | Qt::ShiftModifier) << "ALT+SHIFT+Q";
-    QTest::newRow("all three z") << int(Qt::Key_Z)
-                                 << int(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)
-                                 << "CTRL+ALT+SHIFT+Z";
-    QTest::newRow("plain a") << int(Qt::Key_A) << 0 << "A";
-    QTest::newRow("F1") << int(Qt::Key_F1) << 0 << "F1";
-    QTest::newRow("F12") << int(Qt::Key_F12) << int(Qt::ControlModifier) << "F12";
-    QTest::newRow("F35") << int(Qt::Key_F35) << 0 << "F35";
-    QTest::newRow("digit keeps") << int(Qt::Key_5) << int(Qt::ControlModifier) << before;
-    QTest::newRow("space keeps") << int(Qt::Key_Space) << 0 << before;
-    QTest::newRow("modifier alone keeps") << int(Qt::Key_Control) << int(Qt::ControlModifier) << before;
-    QTest::newRow("backspace clears") << int(Qt::Key_Backspace) << 0 << "";
-    QTest::newRow("delete clears") << int(Qt::Key_Delete) << 0 << "";
-}
-
-void tst_TextInputs::shortcutCapture()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(QString, expected);
-    TavixQLineEdit edit;
-    edit.setIsShortcut(true);
-    edit.setText(QStringLiteral("CTRL+B"));
-    QTest::keyClick(&edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(edit.text(), expected);
-}
-
-void tst_TextInputs::editingKeepsWorking()
-{
-    TavixQLineEdit edit;
-    probeLooks(edit);
-    edit.setPlaceholderText(QStringLiteral("type here"));
-    QTest::keyClicks(&edit, "hello world");
-    QCOMPARE(edit.text(), QStringLiteral("hello world"));
-
-    QTest::keyClick(&edit, Qt::Key_Left, Qt::ShiftModifier);
-    QTest::keyClick(&edit, Qt::Key_Left, Qt::ShiftModifier);
-    QCOMPARE(edit.selectedText(), QStringLiteral("ld"));
-    QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ld"));
-    QTest::keyClick(&edit, Qt::Key_Backspace);
-    QCOMPARE(edit.text(), QStringLiteral("hello wor"));
-    QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(edit.text(), QStringLiteral("hello world"));
-    QTest::keyClick(&edit, Qt::Key_End);
-    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(edit.text(), QStringLiteral("hello worldld"));
-
-    QInputMethodEvent compose(QStringLiteral("e"), {});
-    QCoreApplication::sendEvent(&edit, &compose);
-    QInputMethodEvent commit;
-    commit.setCommitString(QString(QChar(0x00E9)));
-    QCoreApplication::sendEvent(&edit, &commit);
-    QCOMPARE(edit.text(), QStringLiteral("hello worldld") + QChar(0x00E9));
-
-    // Painting (which restyles the font and palette) leaves the undo history alone.
-    rendered(edit);
-    QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(edit.text(), QStringLiteral("hello worldld"));
-}
-
-void tst_TextInputs::statesPaint_data()
-{
-    QTest::addColumn<bool>("textEdit");
-    QTest::newRow("line edit") << false;
-    QTest::newRow("text edit") << true;
-}
-
-// Enter shows Normal (Hot is never painted), focus shows Pressed with its text colour, disabling
-// shows Disable.
-void tst_TextInputs::statesPaint()
-{
-    QFETCH(bool, textEdit);
-    TavixQLineEdit line;
-    TavixQTextEdit text;
-    QWidget &edit = textEdit ? static_cast<QWidget &>(text) : line;
-    if (textEdit)
-        probeLooks(text);
-    else
-        probeLooks(line);
-    edit.resize(120, 60);
-    TavixQWidgetBaseImpl *impl = TavixQWidgetBaseImpl::fromWidget(&edit);
-    const QPoint probe(3, 3);
-
-    QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Normal]);
-    send(edit, QEvent::Enter);
-    QCOMPARE(impl->state, int(Hot));
-    QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Normal]);
-    send(edit, QEvent::FocusIn);
-    QCOMPARE(impl->state, int(Pressed));
-    QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Pressed]);
-    QCOMPARE(edit.palette().color(QPalette::Text), QColor(Pressed * 40, 128, 128));
-    send(edit, QEvent::Leave);   // focus keeps Pressed
-    QCOMPARE(impl->state, int(Pressed));
-    send(edit, QEvent::FocusOut);
-    QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Normal]);
-    edit.setEnabled(false);
-    QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Disable]);
-    edit.setEnabled(true);
-    QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Normal]);
-}
-
-void tst_TextInputs::paintingSettles_data()
-{
-    statesPaint_data();
-}
 
 namespace {
 
@@ -274,256 +118,371 @@ struct PaintCounter : QObject
 
 } // namespace
 
-// Applying the state's text style before each paint must not schedule the next one.
-void tst_TextInputs::paintingSettles()
+class tst_TextInputs : public QObject
 {
-    QFETCH(bool, textEdit);
-    TavixQLineEdit line;
-    TavixQTextEdit text;
-    QWidget &edit = textEdit ? static_cast<QWidget &>(text) : line;
-    if (textEdit)
-        probeLooks(text);
-    else
-        probeLooks(line);
-    edit.resize(120, 40);
-    edit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edit));
-    send(edit, QEvent::FocusIn);   // the Pressed style differs from the one applied so far
-    PaintCounter counter;
-    edit.installEventFilter(&counter);
-    if (textEdit)
-        text.viewport()->installEventFilter(&counter);
-    for (int i = 0; i < 20; ++i)
-        QCoreApplication::processEvents();
-    QVERIFY(counter.paints >= 1);
-    const int settled = counter.paints;
-    for (int i = 0; i < 20; ++i)
-        QCoreApplication::processEvents();
-    QCOMPARE(counter.paints, settled);
-}
+    Q_OBJECT
+private slots:
+    void initTestCase() { init(); }
+    void passwordField()
+    {
+        TavixQLineEdit edit;
+        edit.setIsPassword(true);
+        QCOMPARE(edit.contextMenuPolicy(), Qt::NoContextMenu);
+        QTest::keyClicks(&edit, "secret");
+        QCOMPARE(edit.text(), QStringLiteral("secret"));
+        QVERIFY(edit.displayText() != edit.text());
 
-void tst_TextInputs::placeholderInsideMargins_data()
-{
-    statesPaint_data();
-}
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+        QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(!edit.hasSelectedText());
+        QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit.text(), QStringLiteral("secret"));
+        edit.selectAll();   // even a selection made in code is not copied by the key
+        QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("pasted"));
 
-// The placeholder is painted inside the contents margins while the editor is empty, and typing hides it.
-void tst_TextInputs::placeholderInsideMargins()
-{
-    QFETCH(bool, textEdit);
-    TavixQLineEdit line;
-    TavixQTextEdit text;
-    QWidget &edit = textEdit ? static_cast<QWidget &>(text) : line;
-    TextStyleDesc style = textIn(kPlaceholder, 30);
-    style.ver = 0;
-    if (textEdit) {
-        text.setBackground(AllStates, solid(Qt::white));
-        text.setPlaceholderText(QStringLiteral("WWWWWWWW"));
-        text.setPlaceholderTextStyle(style);
-        text.setEditMargin(20, 4, 30, 6);
-    } else {
-        line.setBackground(AllStates, solid(Qt::white));
-        line.setPlaceholderText(QStringLiteral("WWWWWWWW"));
-        line.setPlaceholderTextStyle(Normal, style);
-        line.setEditMargin(20, 4, 30, 6);
+        edit.setIsPassword(false);
+        QCOMPARE(edit.contextMenuPolicy(), Qt::DefaultContextMenu);
+        QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("secret"));
     }
-    edit.resize(200, 60);
-    int top = 0, bottom = 0, left = 0, right = 0;
-    if (textEdit)
-        text.getEditMargin(top, bottom, left, right);
-    else
-        line.getEditMargin(top, bottom, left, right);
-    QCOMPARE(QList<int>({top, bottom, left, right}), QList<int>({20, 4, 30, 6}));
 
-    QImage image = rendered(edit);
-    const QRect inside = edit.rect().adjusted(30, 20, -6, -4);
-    QVERIFY(countColour(image, kPlaceholder, inside) > 20);
-    QCOMPARE(countColour(image, kPlaceholder, inside, true), 0);
-
-    QTest::keyClick(&edit, Qt::Key_X);
-    image = rendered(edit);
-    QCOMPARE(countColour(image, kPlaceholder, edit.rect()), 0);
-}
-
-void tst_TextInputs::lineEditNode_data()
-{
-    QTest::addColumn<QByteArray>("node");
-    QTest::addColumn<QList<int>>("margins");   // left, top, right, bottom
-    QTest::addColumn<bool>("password");
-    QTest::addColumn<bool>("shortcut");
-    QTest::newRow("left margin only") << QByteArray(R"({"attr": {"leftMargin": 5}})") << QList<int>({5, 0, 0, 0})
-                                      << false << false;
-    QTest::newRow("all margins") << QByteArray(
-        R"({"attr": {"leftMargin": 1, "topMargin": 2, "rightMargin": 3, "bottomMargin": 4}})")
-                                 << QList<int>({1, 2, 3, 4}) << false << false;
-    QTest::newRow("password and shortcut") << QByteArray(R"({"attr": {"ispassord": 1, "shortcut": 1}})")
-                                           << QList<int>({0, 0, 0, 0}) << true << true;
-    QTest::newRow("password 0 changes nothing") << QByteArray(R"({"attr": {"ispassord": 0}})")
-                                                << QList<int>({0, 0, 0, 0}) << false << false;
-}
-
-void tst_TextInputs::lineEditNode()
-{
-    QFETCH(QByteArray, node);
-    QFETCH(QList<int>, margins);
-    QFETCH(bool, password);
-    QFETCH(bool, shortcut);
-    TavixQLineEdit edit;
-    Json::Value value = parse(node);
-    QVERIFY(edit.readJsonValue(&value));
-    const QMargins m = edit.contentsMargins();
-    QCOMPARE(QList<int>({m.left(), m.top(), m.right(), m.bottom()}), margins);
-    QCOMPARE(edit.getIsPassword(), password);
-    QCOMPARE(edit.getIsShortcut(), shortcut);
-}
-
-void tst_TextInputs::roundTrip_data()
-{
-    QTest::addColumn<QString>("keyword");
-    QTest::addColumn<QByteArray>("expectedAttr");
-    QTest::newRow("line edit") << "qtdedit"
-                               << QByteArray(R"({"bottomMargin":4,"ispassord":1,"leftMargin":1,"rightMargin":3,)"
-                                             R"("shortcut":1,"text":"a <b>","tip":"hint","topMargin":2})");
-    QTest::newRow("text edit") << "qttext"
-                               << QByteArray(R"({"bottomMargin":4,"leftMargin":1,"rightMargin":3,)"
-                                             R"("text":"a <b>","tip":"hint","topMargin":2})");
-    QTest::newRow("spin box") << "spinbox" << QByteArray("null");
-}
-
-// Written, read into a fresh control, written again: the same node, and the values survive.
-void tst_TextInputs::roundTrip()
-{
-    QFETCH(QString, keyword);
-    QFETCH(QByteArray, expectedAttr);
-    QScopedPointer<QWidget> first(tavixCreateControlByKeyword(keyword.toUtf8().constData(), nullptr));
-    QScopedPointer<QWidget> second(tavixCreateControlByKeyword(keyword.toUtf8().constData(), nullptr));
-    auto *a = dynamic_cast<ITavixQWidgetBase *>(first.data());
-    auto *b = dynamic_cast<ITavixQWidgetBase *>(second.data());
-    QVERIFY(a && b);
-    a->setGeometry(0, 0, 100, 30);
-    if (auto *line = qobject_cast<TavixQLineEdit *>(first.data())) {
-        line->setText(QStringLiteral("a <b>"));
-        line->setPlaceholderText(QStringLiteral("hint"));
-        line->setIsPassword(true);
-        line->setIsShortcut(true);
-        line->setEditMargin(2, 4, 1, 3);
-    } else if (auto *text = qobject_cast<TavixQTextEdit *>(first.data())) {
-        text->setPlainText(QStringLiteral("a <b>"));
-        text->setPlaceholderText(QStringLiteral("hint"));
-        text->setEditMargin(2, 4, 1, 3);
+    void shortcutCapture_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("expected");
+        const QString before = QStringLiteral("CTRL+B");
+        QTest::newRow("ctrl shift a") << int(Qt::Key_A) << int(Qt::ControlModifier | Qt::ShiftModifier) << "CTRL+SHIFT+A";
+        QTest::newRow("all three z") << int(Qt::Key_Z)
+                                     << int(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)
+                                     << "CTRL+ALT+SHIFT+Z";
+        QTest::newRow("plain a") << int(Qt::Key_A) << 0 << "A";
+        QTest::newRow("F12") << int(Qt::Key_F12) << int(Qt::ControlModifier) << "F12";
+        QTest::newRow("F35") << int(Qt::Key_F35) << 0 << "F35";
+        QTest::newRow("digit keeps") << int(Qt::Key_5) << int(Qt::ControlModifier) << before;
+        QTest::newRow("space keeps") << int(Qt::Key_Space) << 0 << before;
+        QTest::newRow("modifier alone keeps") << int(Qt::Key_Control) << int(Qt::ControlModifier) << before;
+        QTest::newRow("backspace clears") << int(Qt::Key_Backspace) << 0 << "";
+        QTest::newRow("delete clears") << int(Qt::Key_Delete) << 0 << "";
     }
-    const Json::Value node = written(*a);
-    const Json::Value *attr = tavixJsonMember(node, "attr");
-    QCOMPARE(show(attr ? *attr : Json::Value()), expectedAttr);
-    Json::Value copy = node;
-    QVERIFY(b->readJsonValue(&copy));
-    QCOMPARE(show(written(*b)), show(node));
-    if (auto *text = qobject_cast<TavixQTextEdit *>(second.data()))
-        QCOMPARE(text->toPlainText(), QStringLiteral("a <b>"));
-}
 
-void tst_TextInputs::hostileNumbers_data()
-{
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<int>("margin");
-    QTest::newRow("INT_MIN") << QByteArray::number(INT_MIN) << 0;
-    QTest::newRow("INT_MAX") << QByteArray::number(INT_MAX) << 10000;
-    QTest::newRow("minus one") << QByteArray("-1") << 0;
-    QTest::newRow("NaN as text") << QByteArray("\"NaN\"") << 0;
-    QTest::newRow("huge real") << QByteArray("1e300") << 0;
-    QTest::newRow("real") << QByteArray("7.9") << 7;
-    QTest::newRow("array") << QByteArray("[1]") << 0;
-}
-
-// Margins from a page are clamped or ignored; the editors still lay out, paint and take keys.
-void tst_TextInputs::hostileNumbers()
-{
-    QFETCH(QByteArray, value);
-    QFETCH(int, margin);
-    const QByteArray doc = "{\"attr\": {\"leftMargin\": " + value + ", \"topMargin\": " + value
-        + ", \"rightMargin\": 2}, \"style\": [[\"x\", " + value + ", " + value + "]]}";
-    TavixQLineEdit line;
-    TavixQTextEdit text;
-    for (ITavixQWidgetBase *control : {static_cast<ITavixQWidgetBase *>(&line), static_cast<ITavixQWidgetBase *>(&text)}) {
-        Json::Value node = parse(doc);
-        QVERIFY(control->readJsonValue(&node));
+    void shortcutCapture()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, expected);
+        TavixQLineEdit edit;
+        edit.setIsShortcut(true);
+        edit.setText(QStringLiteral("CTRL+B"));
+        QTest::keyClick(&edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(edit.text(), expected);
     }
-    const QMargins m = line.contentsMargins();
-    QCOMPARE(QList<int>({m.left(), m.top(), m.right()}), QList<int>({margin, margin, 2}));
-    int top = 0, bottom = 0, left = 0, right = 0;
-    text.getEditMargin(top, bottom, left, right);
-    QCOMPARE(QMargins(left, top, right, bottom), m);
-    line.resize(80, 24);
-    text.resize(80, 60);
-    rendered(line);
-    rendered(text);
-    QTest::keyClicks(&line, "ok");
-    QCOMPARE(line.text(), QStringLiteral("ok"));
-}
 
-// The kit only restyles the spin box: Qt's range handling and keys stay, also for a range given backwards.
-void tst_TextInputs::spinBoxRange()
-{
-    TavixQSpinBox box;
-    QVERIFY(!box.hasFrame());
-    box.setRange(10, 5);
-    QCOMPARE(box.value(), 10);
-    box.setRange(0, 100);
-    box.setValue(5);
-    QTest::keyClick(&box, Qt::Key_Up);
-    QCOMPARE(box.value(), 6);
-    box.resize(80, 24);
-    rendered(box);
-}
+    void editingKeepsWorking()
+    {
+        TavixQLineEdit edit;
+        probeLooks(edit);
+        edit.setPlaceholderText(QStringLiteral("type here"));
+        QTest::keyClicks(&edit, "hello world");
+        QCOMPARE(edit.text(), QStringLiteral("hello world"));
 
-void tst_TextInputs::registryAndDescriptors()
-{
-    for (const char *keyword : {"qtdedit", "dedit"}) {
-        QScopedPointer<QWidget> w(tavixCreateControlByKeyword(keyword, nullptr));
-        QVERIFY(qobject_cast<TavixQLineEdit *>(w.data()));
+        QTest::keyClick(&edit, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(&edit, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(edit.selectedText(), QStringLiteral("ld"));
+        QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ld"));
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        QCOMPARE(edit.text(), QStringLiteral("hello wor"));
+        QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edit.text(), QStringLiteral("hello world"));
+        QTest::keyClick(&edit, Qt::Key_End);
+        QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit.text(), QStringLiteral("hello worldld"));
+
+        QInputMethodEvent compose(QStringLiteral("e"), {});
+        QCoreApplication::sendEvent(&edit, &compose);
+        QInputMethodEvent commit;
+        commit.setCommitString(QString(QChar(0x00E9)));
+        QCoreApplication::sendEvent(&edit, &commit);
+        QCOMPARE(edit.text(), QStringLiteral("hello worldld") + QChar(0x00E9));
+
+        // Painting (which restyles the font and palette) leaves the undo history alone.
+        rendered(edit);
+        QTest::keyClick(&edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edit.text(), QStringLiteral("hello worldld"));
     }
-    for (const char *keyword : {"qtspinbox", "spinbox", "dnumedit"}) {
-        QScopedPointer<QWidget> w(tavixCreateControlByKeyword(keyword, nullptr));
-        QVERIFY(qobject_cast<TavixQSpinBox *>(w.data()));
-    }
-    QVERIFY(!tavixGetControlInfo(QStringLiteral("qtspinbox")));
-    QCOMPARE(tavixGetControlInfo(QStringLiteral("qttext"))->className, std::string("TavixQTextEdit"));
 
-    // The "Margin" row reads and writes left, top, right, bottom like every IntQuad row.
-    const ControlInfo *info = tavixGetControlInfo(QStringLiteral("qtdedit"));
-    QVERIFY(info);
-    TavixQLineEdit edit;
-    QStringList labels;
-    for (const PropertyDef &row : info->properties) {
-        labels << row.label;
-        if (row.label == QLatin1String("Margin")) {
-            row.setIntQuad(&edit, 1, 2, 3, 4);
-            QCOMPARE(edit.contentsMargins(), QMargins(1, 2, 3, 4));
-            int l = 0, t = 0, r = 0, b = 0;
-            row.getIntQuad(&edit, l, t, r, b);
-            QCOMPARE(QList<int>({l, t, r, b}), QList<int>({1, 2, 3, 4}));
-        } else if (row.label == QLatin1String("IsShortcut")) {
-            row.setBool(&edit, true);
-            QVERIFY(edit.getIsShortcut());
-        } else if (row.label == QLatin1String("Text")) {
-            row.setString(&edit, QStringLiteral("via row"));
-            QCOMPARE(row.getString(&edit), QStringLiteral("via row"));
+    void statesPaint_data()
+    {
+        QTest::addColumn<bool>("textEdit");
+        QTest::newRow("line edit") << false;
+        QTest::newRow("text edit") << true;
+    }
+
+    // Hot is never painted; focus shows Pressed with its text colour.
+    void statesPaint()
+    {
+        QFETCH(bool, textEdit);
+        TavixQLineEdit line;
+        TavixQTextEdit text;
+        QWidget &edit = pick(textEdit, line, text);
+        edit.resize(120, 60);
+        TavixQWidgetBaseImpl *impl = TavixQWidgetBaseImpl::fromWidget(&edit);
+        const QPoint probe(3, 3);
+
+        QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Normal]);
+        send(edit, QEvent::Enter);
+        QCOMPARE(impl->state, int(Hot));
+        QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Normal]);
+        send(edit, QEvent::FocusIn);
+        QCOMPARE(impl->state, int(Pressed));
+        QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Pressed]);
+        QCOMPARE(edit.palette().color(QPalette::Text), QColor(Pressed * 40, 128, 128));
+        send(edit, QEvent::Leave);   // focus keeps Pressed
+        QCOMPARE(impl->state, int(Pressed));
+        send(edit, QEvent::FocusOut);
+        QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Normal]);
+        edit.setEnabled(false);
+        QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Disable]);
+    }
+
+    void paintingSettles_data()
+    {
+        statesPaint_data();
+    }
+
+    // Applying the state's text style before each paint must not schedule the next one.
+    void paintingSettles()
+    {
+        QFETCH(bool, textEdit);
+        TavixQLineEdit line;
+        TavixQTextEdit text;
+        QWidget &edit = pick(textEdit, line, text);
+        edit.resize(120, 40);
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        send(edit, QEvent::FocusIn);   // the Pressed style differs from the one applied so far
+        PaintCounter counter;
+        edit.installEventFilter(&counter);
+        if (textEdit)
+            text.viewport()->installEventFilter(&counter);
+        const auto spin = [] { for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(); };
+        spin();
+        const int settled = counter.paints;
+        QVERIFY(settled >= 1);
+        spin();
+        QCOMPARE(counter.paints, settled);
+    }
+
+    void placeholderInsideMargins_data()
+    {
+        statesPaint_data();
+    }
+
+    // The placeholder is painted inside the contents margins while the editor is empty, and typing hides it.
+    void placeholderInsideMargins()
+    {
+        QFETCH(bool, textEdit);
+        TavixQLineEdit line;
+        TavixQTextEdit text;
+        QWidget &edit = pick(textEdit, line, text, false);
+        TextStyleDesc style = textIn(kPlaceholder, 30);
+        style.ver = 0;
+        if (textEdit) {
+            text.setBackground(AllStates, solid(Qt::white));
+            text.setPlaceholderText(QStringLiteral("WWWWWWWW"));
+            text.setPlaceholderTextStyle(style);
+            text.setEditMargin(20, 4, 30, 6);
+        } else {
+            line.setBackground(AllStates, solid(Qt::white));
+            line.setPlaceholderText(QStringLiteral("WWWWWWWW"));
+            line.setPlaceholderTextStyle(Normal, style);
+            line.setEditMargin(20, 4, 30, 6);
         }
-    }
-    QCOMPARE(labels.mid(7), QStringList({"Background", "TextStyle", "PlaceholderStyle", "Text", "IsPassword",
-                                         "PlaceholderText", "IsShortcut", "Margin"}));
-}
+        edit.resize(200, 60);
+        QImage image = rendered(edit);
+        const QRect inside = edit.rect().adjusted(30, 20, -6, -4);
+        QVERIFY(countColour(image, kPlaceholder, inside) > 20);
+        QCOMPARE(countColour(image, kPlaceholder, inside, true), 0);
 
-// The text edit scrolls with the kit's bars; replacing one leaves no dangling accessor.
-void tst_TextInputs::textEditBars()
-{
-    TavixQTextEdit edit;
-    QCOMPARE(edit.verticalScrollBar(), edit.getScrollBar(false));
-    QCOMPARE(edit.horizontalScrollBar(), edit.getScrollBar(true));
-    edit.setVerticalScrollBar(new QScrollBar);
-    QVERIFY(!edit.getScrollBar(false));
-    QVERIFY(edit.getScrollBar(true));
-}
+        QTest::keyClick(&edit, Qt::Key_X);
+        QCOMPARE(countColour(rendered(edit), kPlaceholder, edit.rect()), 0);
+    }
+
+    void lineEditNode_data()
+    {
+        QTest::addColumn<QByteArray>("node");
+        QTest::addColumn<QList<int>>("margins");   // left, top, right, bottom
+        QTest::addColumn<bool>("password");
+        QTest::addColumn<bool>("shortcut");
+        QTest::newRow("all margins") << QByteArray(
+            R"({"attr": {"leftMargin": 1, "topMargin": 2, "rightMargin": 3, "bottomMargin": 4}})")
+                                     << QList<int>({1, 2, 3, 4}) << false << false;
+        QTest::newRow("password and shortcut") << QByteArray(R"({"attr": {"ispassord": 1, "shortcut": 1}})")
+                                               << QList<int>({0, 0, 0, 0}) << true << true;
+        QTest::newRow("password 0 changes nothing") << QByteArray(R"({"attr": {"ispassord": 0}})")
+                                                    << QList<int>({0, 0, 0, 0}) << false << false;
+    }
+
+    void lineEditNode()
+    {
+        QFETCH(QByteArray, node);
+        QFETCH(QList<int>, margins);
+        QFETCH(bool, password);
+        QFETCH(bool, shortcut);
+        TavixQLineEdit edit;
+        Json::Value value = parse(node);
+        QVERIFY(edit.readJsonValue(&value));
+        const QMargins m = edit.contentsMargins();
+        QCOMPARE(QList<int>({m.left(), m.top(), m.right(), m.bottom()}), margins);
+        QCOMPARE(edit.getIsPassword(), password);
+        QCOMPARE(edit.getIsShortcut(), shortcut);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QByteArray>("expectedAttr");
+        QTest::newRow("line edit") << "qtdedit"
+                                   << QByteArray(R"({"bottomMargin":4,"ispassord":1,"leftMargin":1,"rightMargin":3,)"
+                                                 R"("shortcut":1,"text":"a <b>","tip":"hint","topMargin":2})");
+        QTest::newRow("text edit") << "qttext"
+                                   << QByteArray(R"({"bottomMargin":4,"leftMargin":1,"rightMargin":3,)"
+                                                 R"("text":"a <b>","tip":"hint","topMargin":2})");
+        QTest::newRow("spin box") << "spinbox" << QByteArray("null");
+    }
+
+    // Written, read into a fresh control, written again: the same node, and the values survive.
+    void roundTrip()
+    {
+        QFETCH(QString, keyword);
+        QFETCH(QByteArray, expectedAttr);
+        QScopedPointer<QWidget> first(tavixCreateControlByKeyword(keyword.toUtf8().constData(), nullptr));
+        QScopedPointer<QWidget> second(tavixCreateControlByKeyword(keyword.toUtf8().constData(), nullptr));
+        auto *a = dynamic_cast<ITavixQWidgetBase *>(first.data());
+        auto *b = dynamic_cast<ITavixQWidgetBase *>(second.data());
+        QVERIFY(a && b);
+        a->setGeometry(0, 0, 100, 30);
+        if (auto *line = qobject_cast<TavixQLineEdit *>(first.data())) {
+            line->setText(QStringLiteral("a <b>"));
+            line->setPlaceholderText(QStringLiteral("hint"));
+            line->setIsPassword(true);
+            line->setIsShortcut(true);
+            line->setEditMargin(2, 4, 1, 3);
+        } else if (auto *text = qobject_cast<TavixQTextEdit *>(first.data())) {
+            text->setPlainText(QStringLiteral("a <b>"));
+            text->setPlaceholderText(QStringLiteral("hint"));
+            text->setEditMargin(2, 4, 1, 3);
+        }
+        const Json::Value node = written(*a);
+        const Json::Value *attr = tavixJsonMember(node, "attr");
+        QCOMPARE(show(attr ? *attr : Json::Value()), expectedAttr);
+        Json::Value copy = node;
+        QVERIFY(b->readJsonValue(&copy));
+        QCOMPARE(show(written(*b)), show(node));
+        if (auto *text = qobject_cast<TavixQTextEdit *>(second.data()))
+            QCOMPARE(text->toPlainText(), QStringLiteral("a <b>"));
+    }
+
+    void hostileNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<int>("margin");
+        QTest::newRow("INT_MIN") << QByteArray::number(INT_MIN) << 0;
+        QTest::newRow("INT_MAX") << QByteArray::number(INT_MAX) << 10000;
+        QTest::newRow("minus one") << QByteArray("-1") << 0;
+        QTest::newRow("NaN as text") << QByteArray("\"NaN\"") << 0;
+        QTest::newRow("huge real") << QByteArray("1e300") << 0;
+        QTest::newRow("real") << QByteArray("7.9") << 7;
+        QTest::newRow("array") << QByteArray("[1]") << 0;
+    }
+
+    // Margins from a page are clamped or ignored; the editors still lay out, paint and take keys.
+    void hostileNumbers()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(int, margin);
+        const QByteArray doc = "{\"attr\": {\"leftMargin\": " + value + ", \"topMargin\": " + value
+            + ", \"rightMargin\": 2}, \"style\": [[\"x\", " + value + ", " + value + "]]}";
+        TavixQLineEdit line;
+        TavixQTextEdit text;
+        for (ITavixQWidgetBase *control : {static_cast<ITavixQWidgetBase *>(&line), static_cast<ITavixQWidgetBase *>(&text)}) {
+            Json::Value node = parse(doc);
+            QVERIFY(control->readJsonValue(&node));
+        }
+        const QMargins m = line.contentsMargins();
+        QCOMPARE(QList<int>({m.left(), m.top(), m.right()}), QList<int>({margin, margin, 2}));
+        int top = 0, bottom = 0, left = 0, right = 0;
+        text.getEditMargin(top, bottom, left, right);
+        QCOMPARE(QMargins(left, top, right, bottom), m);
+        line.resize(80, 24);
+        text.resize(80, 60);
+        rendered(line);
+        rendered(text);
+        QTest::keyClicks(&line, "ok");
+        QCOMPARE(line.text(), QStringLiteral("ok"));
+    }
+
+    // The kit only restyles the spin box: Qt's range handling and keys stay, also for a range given backwards.
+    void spinBoxRange()
+    {
+        TavixQSpinBox box;
+        QVERIFY(!box.hasFrame());
+        box.setRange(10, 5);
+        QCOMPARE(box.value(), 10);
+        box.setRange(0, 100);
+        box.setValue(5);
+        QTest::keyClick(&box, Qt::Key_Up);
+        QCOMPARE(box.value(), 6);
+        box.resize(80, 24);
+        rendered(box);
+    }
+
+    void registryAndDescriptors()
+    {
+        for (const char *keyword : {"qtdedit", "dedit"}) {
+            QScopedPointer<QWidget> w(tavixCreateControlByKeyword(keyword, nullptr));
+            QVERIFY(qobject_cast<TavixQLineEdit *>(w.data()));
+        }
+        for (const char *keyword : {"qtspinbox", "spinbox", "dnumedit"}) {
+            QScopedPointer<QWidget> w(tavixCreateControlByKeyword(keyword, nullptr));
+            QVERIFY(qobject_cast<TavixQSpinBox *>(w.data()));
+        }
+        QVERIFY(!tavixGetControlInfo(QStringLiteral("qtspinbox")));
+        QCOMPARE(tavixGetControlInfo(QStringLiteral("qttext"))->className, std::string("TavixQTextEdit"));
+
+        // The "Margin" row reads and writes left, top, right, bottom like every IntQuad row.
+        const ControlInfo *info = tavixGetControlInfo(QStringLiteral("qtdedit"));
+        QVERIFY(info);
+        TavixQLineEdit edit;
+        QStringList labels;
+        for (const PropertyDef &row : info->properties) {
+            labels << row.label;
+            if (row.label == QLatin1String("Margin")) {
+                row.setIntQuad(&edit, 1, 2, 3, 4);
+                QCOMPARE(edit.contentsMargins(), QMargins(1, 2, 3, 4));
+                int l = 0, t = 0, r = 0, b = 0;
+                row.getIntQuad(&edit, l, t, r, b);
+                QCOMPARE(QList<int>({l, t, r, b}), QList<int>({1, 2, 3, 4}));
+            }
+        }
+        QCOMPARE(labels.mid(7), QStringList({"Background", "TextStyle", "PlaceholderStyle", "Text", "IsPassword",
+                                             "PlaceholderText", "IsShortcut", "Margin"}));
+    }
+
+    // The text edit scrolls with the kit's bars; replacing one leaves no dangling accessor.
+    void textEditBars()
+    {
+        TavixQTextEdit edit;
+        QCOMPARE(edit.verticalScrollBar(), edit.getScrollBar(false));
+        QCOMPARE(edit.horizontalScrollBar(), edit.getScrollBar(true));
+        edit.setVerticalScrollBar(new QScrollBar);
+        QVERIFY(!edit.getScrollBar(false));
+        QVERIFY(edit.getScrollBar(true));
+    }
+};
 
 QTEST_MAIN(tst_TextInputs)
 #include "tst_textinputs.moc"
