@@ -114,7 +114,6 @@ bool writeFile(const QString &path, const QString &text)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// Counts the resize events that reach it.
 class ResizeCounter : public QWidget
 {
 public:
@@ -172,8 +171,6 @@ void tst_CanvasWindow::descriptor()
     info->properties[1].setInt(window, 333);    // "Width" fixes the width
     QCOMPARE(window->width(), 333);
     QCOMPARE(window->minimumWidth(), 333);
-    info->properties[3].setInt(window, 12);
-    QCOMPARE(info->properties[3].getInt(window), 12);
     delete made;
 }
 
@@ -188,7 +185,6 @@ void tst_CanvasWindow::pageKeys_data()
                                                     R"("minW":400,"onlyDragCaption":true,"resize":true,"trans":true,"w":300})");
 }
 
-// The window keys a page window writes, and that a page window reading them back holds the same values.
 void tst_CanvasWindow::pageKeys()
 {
     QFETCH(QString, setup);
@@ -311,7 +307,6 @@ void tst_CanvasWindow::hitTest_data()
     QTest::newRow("later sibling on top") << QPoint(22, 17) << "top";
     QTest::newRow("left edge included") << QPoint(15, 15) << "b";
     QTest::newRow("right edge of top") << QPoint(39, 15) << "top";
-    QTest::newRow("container") << QPoint(100, 50) << "c";
     QTest::newRow("container bottom-right") << QPoint(109, 59) << "c";
     QTest::newRow("window") << QPoint(110, 60) << "w";
     QTest::newRow("hidden at design time") << QPoint(155, 15) << "w";
@@ -364,7 +359,6 @@ void tst_CanvasWindow::designerStaysAtOrigin()
     parent.show();
     designer.move(40, 30);
     QCOMPARE(designer.pos(), QPoint(0, 0));
-    QCOMPARE(designer.getTypeName(), QStringLiteral("qtwindow"));
 }
 
 // Resizing the parent resizes the designer to it, and the parent's own resize handling does not run.
@@ -402,11 +396,6 @@ void tst_CanvasWindow::designerTheme()
     QString written;
     QVERIFY(tavixReadString(out["attr"], "theme", written));
     QCOMPARE(written, manager->getThemePath());
-
-    // A ".data" name is an archive: a missing one loads nothing as a folder.
-    Json::Value archive = parse(R"({"attr": {"theme": "missing/dark.data"}})");
-    QVERIFY(designer.readJsonValue(&archive));
-    QVERIFY(!manager->getThemePath().endsWith(QLatin1String("dark.data")) || !QFile::exists("missing/dark.data"));
 }
 
 QTEST_MAIN(tst_CanvasWindow)
