@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/TavixQLabelExImpl.h"
+#include "controls/TavixTextPlace.h"
 #include "tavixqtlib_export.h"
 
 #include <QImage>

@@ -36,6 +36,7 @@
 #include "controls/TavixQStackContainer.h"
 #include "controls/TavixQSwitch.h"
 #include "controls/TavixQTabWidget.h"
+#include "controls/TavixTextPlace.h"
 #include "controls/TavixQTextEdit.h"
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListItemDelegate.h"
