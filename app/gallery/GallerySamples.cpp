@@ -401,6 +401,15 @@ void setupTree(QWidget *c)
     tree->setCurrentIndex(model->index(1, 0, model->index(0, 0)));
 }
 
+// A page window shows what a page puts in it: here a row of two buttons.
+void setupPageWindow(QWidget *c)
+{
+    TavixQContainer *content = buttonColumn(2, TavixQContainer::Horizontal, "Page button");
+    content->setParent(c);
+    content->setGeometry(8, 8, c->width() - 16, c->height() - 16);
+    content->show();
+}
+
 QWidget *createEcg() { return new TavixQECGChart(); }
 QWidget *createIcd() { return new TavixQICDChart(); }
 
@@ -559,6 +568,7 @@ void setupPropertyList(QWidget *c)
 const std::vector<GallerySample> &gallerySamples()
 {
     static const std::vector<GallerySample> rows = {
+        {"Window", QSize(240, 52), &setupPageWindow, nullptr, nullptr, nullptr},
         {"qtbutton", QSize(120, 36), &setupButton, nullptr, nullptr, nullptr},
         {"qtcheckbox", QSize(140, 28), &setupCheckBox, nullptr, nullptr, nullptr},
         {"qtcombobox", QSize(150, 28), &setupCombo, nullptr, nullptr, nullptr},
