@@ -1,7 +1,7 @@
 // page-window: a page document built in a kit window, styled by a theme folder, with a control of the
 // application's own (StatusDot) placed by the same document.
 //
-//   page-window [--quit-after MS]
+//   page-window [--quit-after MS] [--screenshot FILE.png]
 #include "StatusDot.h"
 
 #include <TavixQtLib/TavixQtLib.h>
@@ -19,7 +19,9 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"), QStringLiteral("Quit after <ms>."),
                                        QStringLiteral("ms"));
-    parser.addOption(quitAfter);
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save the window to <png> and quit."), QStringLiteral("png"));
+    parser.addOptions({quitAfter, screenshot});
     parser.process(app);
 
     init();
@@ -46,5 +48,10 @@ int main(int argc, char *argv[])
     if (parser.isSet(quitAfter))
         QTimer::singleShot(parser.value(quitAfter).toInt(), &app, &QApplication::quit);
     window.show();
+    if (parser.isSet(screenshot)) {
+        QTimer::singleShot(0, &app, [&] {
+            QApplication::exit(window.grab().save(parser.value(screenshot)) ? 0 : 1);
+        });
+    }
     return QApplication::exec();
 }

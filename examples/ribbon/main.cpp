@@ -1,6 +1,6 @@
 // ribbon: a tabbed command bar built from ribbon.json, above a text area its commands act on.
 //
-//   ribbon [--quit-after MS]
+//   ribbon [--quit-after MS] [--screenshot FILE.png]
 #include <TavixQtLib/TavixQtLib.h>
 
 #include <QApplication>
@@ -17,7 +17,9 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"), QStringLiteral("Quit after <ms>."),
                                        QStringLiteral("ms"));
-    parser.addOption(quitAfter);
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save the window to <png> and quit."), QStringLiteral("png"));
+    parser.addOptions({quitAfter, screenshot});
     parser.process(app);
 
     init();
@@ -61,5 +63,10 @@ int main(int argc, char *argv[])
     if (parser.isSet(quitAfter))
         QTimer::singleShot(parser.value(quitAfter).toInt(), &app, &QApplication::quit);
     window.show();
+    if (parser.isSet(screenshot)) {
+        QTimer::singleShot(0, &app, [&] {
+            QApplication::exit(window.grab().save(parser.value(screenshot)) ? 0 : 1);
+        });
+    }
     return QApplication::exec();
 }
