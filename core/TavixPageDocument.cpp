@@ -113,6 +113,15 @@ QWidget *createElement(const Json::Value &node, QWidget *parent, int depth)
     // A control's reading or completion may run host code that deletes widgets; nothing is touched
     // after its widget is gone.
     QPointer<QWidget> alive(widget);
+    // A nested control placed by "x"/"y"/"w"/"h" takes that place now: a container that arranges
+    // nothing itself would leave it at its default geometry, and a saved page would reload scrambled.
+    // (Top-level elements are placed by the caller; an arranging container places its children later.)
+    if (depth > 0 && !tavixJsonMember(node, "layout")
+        && (tavixJsonMember(node, "w") || tavixJsonMember(node, "h") || tavixJsonMember(node, "x")
+            || tavixJsonMember(node, "y"))) {
+        if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget))
+            control->resizeWidget();
+    }
     const Json::Value *children = tavixJsonMember(node, "child");
     if (children && children->isArray() && depth < kMaxElementDepth) {
         for (Json::ArrayIndex i = 0, n = children->size(); i < n && alive; ++i)

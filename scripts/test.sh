@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build ccache pkg-config qtbase5-dev libqt5svg5-dev
-          qttools5-dev libjsoncpp-dev zlib1g-dev fonts-dejavu-core)
+          qttools5-dev libjsoncpp-dev zlib1g-dev fonts-dejavu-core doxygen)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -56,6 +56,15 @@ endfunction()
 if(CONSUMER_DIR)
     build_consumer("${CONSUMER_DIR}" "${WORK_DIR}" app)
     message(STATUS "installed package builds and runs a consumer")
+    # The installed demo, started away from the build folder, finds its themes under the prefix.
+    if(EXISTS "${PREFIX}/bin/tavix-demo")
+        execute_process(COMMAND "${PREFIX}/bin/tavix-demo" --screenshot "${WORK_DIR}/installed-demo.png"
+            WORKING_DIRECTORY "${WORK_DIR}" TIMEOUT 60 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+        if(NOT rc EQUAL 0 OR NOT EXISTS "${WORK_DIR}/installed-demo.png")
+            message(FATAL_ERROR "the installed demo did not start from ${WORK_DIR} (${rc}):\n${out}")
+        endif()
+        message(STATUS "installed demo finds its themes")
+    endif()
 endif()
 
 if(EXAMPLES)

@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include <json/value.h>
+#include <json/writer.h>
 
 #include <memory>
 
@@ -108,6 +109,7 @@ private slots:
     void result();
     void boundCreator();
     void topLevelGeometry();
+    void nestedGeometry();
     void badInput_data();
     void badInput();
     void deepNesting_data();
@@ -352,6 +354,35 @@ void tst_PageDocument::topLevelGeometry()
     QCOMPARE(window.findChild<QWidget *>("l")->geometry(), QRect(5, 6, 70, 20));
     QCOMPARE(window.findChild<QWidget *>("c")->geometry(), QRect(0, 0, 500, 300));
     QCOMPARE(window.findChild<QWidget *>("b")->parentWidget()->objectName(), QStringLiteral("c"));
+}
+
+// A container that arranges nothing keeps its children where the page put them, so a page saved with
+// nested controls reloads with every control in its place; a node without geometry keeps the default.
+void tst_PageDocument::nestedGeometry()
+{
+    TavixQWindow window;
+    window.resize(500, 300);
+    tavixCreatePageByFileName(&window, page(R"({"elements": [{"type": "qtcontainer", "name": "c", "child": [
+        {"type": "qtbutton", "name": "b", "x": 12, "y": 34, "w": 80, "h": 24},
+        {"type": "qtcontainer", "name": "inner", "x": 100, "y": 50, "w": 200, "h": 120,
+         "child": [{"type": "qtlabel", "name": "l", "x": 4, "w": 60, "h": 18}]},
+        {"type": "qtlabel", "name": "free"}]}]})"));
+    QCOMPARE(window.findChild<QWidget *>("b")->geometry(), QRect(12, 34, 80, 24));
+    QCOMPARE(window.findChild<QWidget *>("inner")->geometry(), QRect(100, 50, 200, 120));
+    QCOMPARE(window.findChild<QWidget *>("l")->geometry(), QRect(4, 0, 60, 18));
+    QVERIFY(!window.findChild<QWidget *>("free")->size().isEmpty());
+
+    tavixEnableSerializeChild(true);
+    Json::Value saved;
+    dynamic_cast<ITavixQWidgetBase *>(window.findChild<QWidget *>("c"))->serializeJsonValue(&saved, false);
+    tavixEnableSerializeChild(false);
+    Json::Value doc;
+    doc["elements"].append(saved);
+    TavixQWindow again;
+    again.resize(500, 300);
+    tavixCreatePageByFileName(&again, page(QByteArray::fromStdString(Json::FastWriter().write(doc))));
+    for (const char *name : {"b", "inner", "l"})
+        QCOMPARE(again.findChild<QWidget *>(name)->geometry(), window.findChild<QWidget *>(name)->geometry());
 }
 
 void tst_PageDocument::badInput_data()

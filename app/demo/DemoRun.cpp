@@ -67,7 +67,7 @@ void printTimings(CorvellaSorbane &window, const RunOptions &options, const Firs
 {
     QTextStream out(stdout);
     out << "start-up to first frame: " << (watch.firstFrameMs - options.startedMs) << " ms\n";
-    const QStringList others = switchDirs(options.themeDir);
+    const QStringList others = switchDirs(resolveDemoThemePath(options.themeDir));
     if (others.isEmpty()) {
         out << "theme switch: needs a second theme directory beside " << options.themeDir << "\n";
     } else {
@@ -105,8 +105,27 @@ int saveScreenshot(CorvellaSorbane &window, const QString &path)
 
 } // namespace
 
-bool loadDemoTheme(const QString &path)
+QString resolveDemoThemePath(const QString &path)
 {
+    const QFileInfo given(path);
+    if (given.exists() || given.isAbsolute())
+        return path;
+    // An installed demo runs from anywhere: look beside the executable, then in the shared data
+    // folder of its own prefix, then in the system's.
+    const QString name = given.fileName();
+    const QString appDir = QCoreApplication::applicationDirPath();
+    for (const QString &dir : {appDir, appDir + QStringLiteral("/../share/tavixqtlib/themes"),
+                               QStringLiteral("/usr/share/tavixqtlib/themes")}) {
+        const QString candidate = QDir(dir).filePath(name);
+        if (QFileInfo::exists(candidate))
+            return QDir::cleanPath(candidate);
+    }
+    return path;
+}
+
+bool loadDemoTheme(const QString &requested)
+{
+    const QString path = resolveDemoThemePath(requested);
     const QByteArray utf8 = path.toUtf8();
     if (path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive) && QFileInfo(path).isFile()) {
         // The archive load does not notify; a directory load does.

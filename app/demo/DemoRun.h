@@ -13,6 +13,11 @@ struct RunOptions {
     qint64 startedMs = 0;    // process clock at main's start, for the start-up figure
 };
 
+// A theme path that does not exist as given (the default "./theme1" outside the build folder) is looked
+// up by its last name beside the executable, then under ../share/tavixqtlib/themes and
+// /usr/share/tavixqtlib/themes; the path itself when none holds it.
+QString resolveDemoThemePath(const QString &path);
+
 // Loads a theme directory or, as shipped beside it, a ZIP archive of one (a file ending in ".zip"), and
 // lets every registered window follow.
 bool loadDemoTheme(const QString &path);
