@@ -48,6 +48,8 @@ namespace TavixQtLib {
 // designer header.
 QWidget *tavixCreateCanvasWindow();
 ControlInfo tavixCanvasWindowProps();
+// The design canvas's creator, likewise.
+QWidget *tavixCreateCanvas();
 // The same for the property list.
 QWidget *tavixCreatePropertyList();
 ControlInfo tavixPropertyListProps();
@@ -105,7 +107,7 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
         {"qtproperty", &tavixCreatePropertyList, &tavixPropertyListProps, true},
         {"qtribbonbar", &TavixQRibbonBar::createTavixQRibbonBar, &TavixQRibbonBar::getProps, true},
-        // {"canvas", &TavixQCanvas::createTavixQCanvas, nullptr, false},
+        {"canvas", &tavixCreateCanvas, nullptr, false},
     };
     return rows;
 }
