@@ -1,5 +1,7 @@
 #include "designer/TavixQCanvas.h"
 
+#include "controls/TavixQContainer.h"
+#include "controls/TavixQGroupBox.h"
 #include "controls/TavixQScrollBar.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixJson.h"
@@ -58,7 +60,9 @@ bool writeWhole(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // A short write (a full disk, a file size limit) shows only in flush(); commit() alone would rename
+    // the cut file over the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
         file.cancelWriting();
         return false;
     }
@@ -83,6 +87,25 @@ void place(QWidget *widget, const QRect &rect)
         return;
     }
     widget->setGeometry(rect);
+}
+
+// The page loader places only a page's top-level elements; containers without a flow of their own (and
+// group boxes) leave their absolutely placed children where creation put them. At design time each such
+// child is put where its node says, so that the page looks as it will and a save keeps the places.
+void placeLoadedWidgets(QWidget *window)
+{
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        QWidget *parent = widget->parentWidget();
+        auto *control = dynamic_cast<ITavixQWidgetBase *>(widget);
+        // Only controls read from a page node carry the flag; parts a control builds itself are left alone.
+        if (!control || parent == window || !widget->property("visibility").isValid()
+            || control->getLayoutType() != Absolute || control->getAbsoluteLayout())
+            continue;
+        auto *container = qobject_cast<TavixQContainer *>(parent);
+        if (container ? container->getChildLayout() != TavixQContainer::NoUse : !qobject_cast<TavixQGroupBox *>(parent))
+            continue;
+        control->resizeWidget();
+    }
 }
 
 } // namespace
@@ -141,6 +164,7 @@ bool TavixQCanvas::CreatePageFromJson(const QString &path)
         return false;
     auto *window = new TavixQCanvasWindow(this);
     tavixCreatePageByFileName(window, path);
+    placeLoadedWidgets(window);
     window->hideAllWidges();
     window->setPageName(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
     window->setObjectName(window->pageName().section(QLatin1Char('.'), 0, 0));
@@ -521,6 +545,7 @@ TAVIX_CAV_HIT_TEST TavixQCanvas::HitInSelected(int x, int y)
 void TavixQCanvas::mousePressEvent(QMouseEvent *event)
 {
     m_impl->pressPos = event->pos();
+    m_impl->moved = false;
     TavixQCanvasWindow *window = m_impl->currentWindow;
     if (!window)
         return;
@@ -545,6 +570,7 @@ void TavixQCanvas::mouseMoveEvent(QMouseEvent *event)
     const QVector<QWidget *> &selection = m_impl->selection;
     if (m_impl->mouseState != Dragging || selection.isEmpty() || !window)
         return;
+    m_impl->moved = m_impl->moved || event->pos() != m_impl->pressPos;
     for (QWidget *widget : selection) {
         if (widget->parentWidget() == window || widget == window)
             return;
@@ -620,7 +646,8 @@ void TavixQCanvas::mouseReleaseEvent(QMouseEvent *event)
     TavixQCanvasWindow *window = m_impl->currentWindow;
     if (!window)
         return;
-    if (m_impl->mouseState == Pressed) {
+    // A press on a selected widget that never moved is a click too, so Shift can take it out again.
+    if (m_impl->mouseState == Pressed || (m_impl->mouseState == Dragging && !m_impl->moved)) {
         const QPoint at = event->pos() - window->pos();
         if (QWidget *hit = window->HitTestWithChildren(window, at.x(), at.y())) {
             if (event->modifiers() == Qt::ShiftModifier) {

@@ -33,6 +33,7 @@ public:
     int mouseState = TavixQCanvas::Idle;
     TAVIX_CAV_HIT_TEST hitZone = CAV_HIT_NONE;
     QPoint pressPos;
+    bool moved = false;                                 // the pointer moved since the press
 };
 
 } // namespace TavixQtLib
