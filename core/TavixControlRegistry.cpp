@@ -72,8 +72,7 @@ struct BuiltInAlias
     ControlCreateFunction create;
 };
 
-// The built-in types in registration order. A row is enabled, and its header included above,
-// when its class lands.
+// The built-in types in registration order.
 const std::vector<BuiltInType> &builtInTypes()
 {
     static const std::vector<BuiltInType> rows = {
