@@ -89,6 +89,27 @@ void place(QWidget *widget, const QRect &rect)
     widget->setGeometry(rect);
 }
 
+// A widget made from a page node, or the page window itself. Controls build parts of their own (a ribbon's
+// pages, a combo box's list) that carry no "visibility" flag; those belong to the control that owns them.
+bool isPageWidget(const QWidget *widget, const QWidget *window)
+{
+    for (; widget && widget != window; widget = widget->parentWidget()) {
+        if (!widget->property("visibility").isValid())
+            return false;
+    }
+    return widget == window;
+}
+
+// Page widgets are hidden, the canvas draws them; a control's own parts keep their visibility, so that
+// grabbing the control shows them as the control itself shows them (the current ribbon page only).
+void hidePageWidgets(QWidget *window)
+{
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (isPageWidget(widget, window))
+            widget->setVisible(false);
+    }
+}
+
 // The page loader places only a page's top-level elements; containers without a flow of their own (and
 // group boxes) leave their absolutely placed children where creation put them. At design time each such
 // child is put where its node says, so that the page looks as it will and a save keeps the places.
@@ -165,7 +186,7 @@ bool TavixQCanvas::CreatePageFromJson(const QString &path)
     auto *window = new TavixQCanvasWindow(this);
     tavixCreatePageByFileName(window, path);
     placeLoadedWidgets(window);
-    window->hideAllWidges();
+    hidePageWidgets(window);
     window->setPageName(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
     window->setObjectName(window->pageName().section(QLatin1Char('.'), 0, 0));
     m_impl->currentWindow = window;
@@ -428,7 +449,7 @@ void TavixQCanvas::paintEvent(QPaintEvent *)
         return;
     const QPoint origin = window->pos();
     for (QObject *child : window->children()) {
-        if (child->isWidgetType())
+        if (child->isWidgetType() && child->property("visibility").isValid())
             paintChild(painter, origin, static_cast<QWidget *>(child));
     }
     for (int i = 0; i < m_impl->selection.size(); ++i) {
@@ -448,12 +469,12 @@ void TavixQCanvas::paintChild(QPainter &painter, const QPoint &origin, QWidget *
     if (widget != m_impl->currentWindow && !shownAtDesignTime(widget))
         return;
     const QRect target(origin + widget->pos(), widget->size());
-    // Only the widget itself: its hidden children are drawn one by one below, each by its own flag.
+    // The widget with its own parts: its page children are hidden and drawn one by one below.
     painter.drawPixmap(target.topLeft(), widget->grab(QRect(QPoint(0, 0), widget->size())));
     painter.save();
     painter.setClipRect(target);
     for (QObject *child : widget->children()) {
-        if (child->isWidgetType())
+        if (child->isWidgetType() && child->property("visibility").isValid())
             paintChild(painter, target.topLeft(), static_cast<QWidget *>(child));
     }
     painter.restore();
@@ -542,6 +563,18 @@ TAVIX_CAV_HIT_TEST TavixQCanvas::HitInSelected(int x, int y)
 
 // ---- Mouse ----
 
+QWidget *TavixQCanvas::widgetAt(const QPoint &windowPos) const
+{
+    TavixQCanvasWindow *window = m_impl->currentWindow;
+    if (!window)
+        return nullptr;
+    QWidget *hit = window->HitTestWithChildren(window, windowPos.x(), windowPos.y());
+    // A part of a control stands for the control.
+    while (hit && !isPageWidget(hit, window))
+        hit = hit->parentWidget();
+    return hit;
+}
+
 void TavixQCanvas::mousePressEvent(QMouseEvent *event)
 {
     m_impl->pressPos = event->pos();
@@ -553,7 +586,7 @@ void TavixQCanvas::mousePressEvent(QMouseEvent *event)
     m_impl->hitZone = HitInSelected(m_impl->pressPos.x(), m_impl->pressPos.y());
     if (m_impl->hitZone == CAV_HIT_MOVE) {
         const QPoint at = m_impl->pressPos - window->pos();
-        if (!IsInSelected(window->HitTestWithChildren(window, at.x(), at.y())))
+        if (!IsInSelected(widgetAt(at)))
             m_impl->hitZone = CAV_HIT_NONE;
     }
     if (m_impl->hitZone == CAV_HIT_NONE)
@@ -649,7 +682,7 @@ void TavixQCanvas::mouseReleaseEvent(QMouseEvent *event)
     // A press on a selected widget that never moved is a click too, so Shift can take it out again.
     if (m_impl->mouseState == Pressed || (m_impl->mouseState == Dragging && !m_impl->moved)) {
         const QPoint at = event->pos() - window->pos();
-        if (QWidget *hit = window->HitTestWithChildren(window, at.x(), at.y())) {
+        if (QWidget *hit = widgetAt(at)) {
             if (event->modifiers() == Qt::ShiftModifier) {
                 if (IsInSelected(hit))
                     RemoveSelected(hit);
@@ -746,7 +779,7 @@ void TavixQCanvas::dropEvent(QDropEvent *event)
         return;
     }
     const QPoint at = event->pos() - window->pos();
-    QWidget *parent = window->HitTestWithChildren(window, at.x(), at.y());
+    QWidget *parent = widgetAt(at);
     if (!parent)
         return;
     QWidget *widget = createNamed(type.toString(), parent);

@@ -102,6 +102,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The page widget under a point of the current page window; null without one.
+    QWidget *widgetAt(const QPoint &windowPos) const;
     QWidget *createNamed(const QString &typeName, QWidget *parent);
     void forgetWidget(QObject *object);
     void forgetPage(QObject *object);

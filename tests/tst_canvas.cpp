@@ -126,6 +126,7 @@ private slots:
     void rootElementsStay();
     void dropCreatesUniqueNames();
     void createControl();
+    void partsStandForTheirControl();
     void saveAndReopen();
     void failedSaveKeepsFile_data();
     void failedSaveKeepsFile();
@@ -355,6 +356,19 @@ void tst_Canvas::createControl()
     QWidget *made = f.find("box")->findChild<QWidget *>(QStringLiteral("qtlabel1"));
     QVERIFY(made && made->geometry() == QRect(0, 0, 100, 100));
     QCOMPARE(f.canvas.getNameCounter(), 2);
+}
+
+// A control's own parts (here a scroll view's viewport) are neither selected nor hidden by the canvas.
+void tst_Canvas::partsStandForTheirControl()
+{
+    Fixture f(page("main.page.json"));
+    QVERIFY(dropAt(&f.canvas, f.at("root", 160, 100), QStringLiteral("qtscrollview")));
+    QWidget *view = f.find("qtscrollview1");
+    QVERIFY(view && view->isHidden());
+    QWidget *viewport = view->findChild<QWidget *>(QStringLiteral("qt_scrollarea_viewport"));
+    QVERIFY(viewport && !viewport->isHidden());
+    QTest::mouseClick(&f.canvas, Qt::LeftButton, Qt::NoModifier, f.at("qtscrollview1", 50, 50));
+    QCOMPARE(f.canvas.selectedWidgets(), QVector<QWidget *>({view}));
 }
 
 void tst_Canvas::saveAndReopen()
