@@ -183,6 +183,8 @@ bool TavixQCanvas::CreatePageFromJson(const QString &path)
 {
     if (!CheckPageValid(path))
         return false;
+    if (m_impl->pages.contains(path))
+        return OpenWindowPage(path);   // one window per path
     auto *window = new TavixQCanvasWindow(this);
     tavixCreatePageByFileName(window, path);
     placeLoadedWidgets(window);
@@ -192,14 +194,8 @@ bool TavixQCanvas::CreatePageFromJson(const QString &path)
     m_impl->currentWindow = window;
     window->setProperty("visibility", true);
     window->setVisible(false);
-    if (m_impl->pages.contains(path)) {
-        // Only reached when the key was taken meanwhile; the open page under it stays.
-        window->deleteLater();
-        m_impl->currentWindow = m_impl->pages.value(path);
-    } else {
-        m_impl->pages.insert(path, window);
-        connect(window, &QObject::destroyed, this, &TavixQCanvas::forgetPage);
-    }
+    m_impl->pages.insert(path, window);
+    connect(window, &QObject::destroyed, this, &TavixQCanvas::forgetPage);
     UpdateScrollBar();
     return true;
 }
