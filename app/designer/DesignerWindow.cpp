@@ -119,6 +119,7 @@ DesignerWindow::DesignerWindow(QWidget *parent)
     tools->addAction(QStringLiteral("Save"), this, &DesignerWindow::save);
     tools->addAction(QStringLiteral("Save as…"), this, &DesignerWindow::saveAs);
     tools->addAction(QStringLiteral("Project…"), this, &DesignerWindow::chooseProject);
+    tools->addAction(QStringLiteral("Save style"), this, &DesignerWindow::saveStyle);
     tools->addSeparator();
     tools->addAction(QStringLiteral("Ribbon"), this, &DesignerWindow::ribbonFromDialog);
     statusBar()->showMessage(QStringLiteral("Open a page document, or a project folder"));
@@ -239,6 +240,18 @@ void DesignerWindow::chooseProject()
     const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Project folder"), m_projectFolder);
     if (!folder.isEmpty())
         setProjectFolder(folder);
+}
+
+// The project's own styles go to style.json in the project folder.
+void DesignerWindow::saveStyle()
+{
+    if (m_projectFolder.isEmpty()) {
+        statusBar()->showMessage(QStringLiteral("Choose a project folder first"));
+        return;
+    }
+    const QString path = QDir(m_projectFolder).filePath(QStringLiteral("style.json"));
+    statusBar()->showMessage(m_canvas->SaveStyle(path) ? QStringLiteral("Saved %1").arg(path)
+                                                       : QStringLiteral("Could not save %1; the file is unchanged").arg(path));
 }
 
 void DesignerWindow::ribbonFromDialog()

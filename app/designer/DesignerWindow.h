@@ -49,6 +49,7 @@ private:
     void save();
     void saveAs();
     void chooseProject();
+    void saveStyle();
     void ribbonFromDialog();
     void showSelection(QWidget *widget);
     QString currentPath() const;
