@@ -48,6 +48,8 @@ namespace TavixQtLib {
 // designer header.
 QWidget *tavixCreateCanvasWindow();
 ControlInfo tavixCanvasWindowProps();
+// The design canvas's creator, likewise.
+QWidget *tavixCreateCanvas();
 // The same for the property list.
 QWidget *tavixCreatePropertyList();
 ControlInfo tavixPropertyListProps();
@@ -70,8 +72,7 @@ struct BuiltInAlias
     ControlCreateFunction create;
 };
 
-// The built-in types in registration order. A row is enabled, and its header included above,
-// when its class lands.
+// The built-in types in registration order.
 const std::vector<BuiltInType> &builtInTypes()
 {
     static const std::vector<BuiltInType> rows = {
@@ -105,7 +106,7 @@ const std::vector<BuiltInType> &builtInTypes()
         {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
         {"qtproperty", &tavixCreatePropertyList, &tavixPropertyListProps, true},
         {"qtribbonbar", &TavixQRibbonBar::createTavixQRibbonBar, &TavixQRibbonBar::getProps, true},
-        // {"canvas", &TavixQCanvas::createTavixQCanvas, nullptr, false},
+        {"canvas", &tavixCreateCanvas, nullptr, false},
     };
     return rows;
 }

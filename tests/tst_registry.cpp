@@ -80,6 +80,7 @@ private slots:
     // Runs first, before anything calls init().
     void wrappersGuardedBeforeInit();
     void initRunsOnce();
+    void registryComplete();
     void builtInRegistrations_data();
     void builtInRegistrations();
 
@@ -140,38 +141,75 @@ void tst_Registry::initRunsOnce()
     QApplication::setStyle(fresh);
 }
 
+// Every built-in registration in the order tavixInitQtControl makes it: the types, then the aliases.
 void tst_Registry::builtInRegistrations_data()
 {
-    QTest::addColumn<QString>("className");   // empty: creator only, neither described nor listed
-    QTest::addColumn<QString>("type");        // keyword of the control created
-    const auto row = [](const char *keyword, const char *className, const char *type) {
-        QTest::newRow(keyword) << QString::fromLatin1(className) << QString::fromLatin1(type);
+    QTest::addColumn<QString>("className");   // the descriptor's; empty: creator only, neither described nor listed
+    QTest::addColumn<bool>("listed");
+    QTest::addColumn<QString>("created");     // class of the widget the keyword creates
+    const auto row = [](const char *keyword, const char *className, bool listed, const char *created) {
+        QTest::newRow(keyword) << QString::fromLatin1(className) << listed << QString::fromLatin1(created);
     };
-    row("qtcontainer", "TavixQContainer", "qtcontainer");       row("qtbutton", "TavixQPushButton", "qtbutton");
-    row("qtcheckbox", "TavixQCheckBox", "qtcheckbox");          row("qtradiobox", "TavixQRadioButton", "qtradiobox");
-    row("qtstackcontainer", "TavixQStackContainer", "qtstackcontainer");
-    row("qtspacer", "TavixQSpacer", "qtspacer");                row("qtgroupbox", "TavixQGroupBox", "qtgroupbox");
-    row("qtscrollview", "TavixQScrollView", "qtscrollview");    row("qtscrollbar", "TavixQScrollBar", "qtscrollbar");
-    row("qtsplitter", "", "qtsplitter");   row("splitter", "", "qtsplitter");     row("scrollbar", "", "qtscrollbar");
-    row("container", "", "qtcontainer"); row("scrollview", "", "qtscrollview"); row("button", "", "qtbutton");
-    row("checkbox", "", "qtcheckbox");   row("radio", "", "qtradiobox");        row("radiobox", "", "qtradiobox");
-    row("stackcontainer", "", "qtstackcontainer");                             row("groupbox", "", "qtgroupbox");
+    const auto type = [&row](const char *keyword, const char *className) { row(keyword, className, true, className); };
+    const auto plain = [&row](const char *keyword, const char *created) { row(keyword, "", false, created); };
+    row("Window", "TavixQWindow", true, "TavixQCanvasWindow");   // the finished window's class name
+    type("qtcontainer", "TavixQContainer");             type("qtbutton", "TavixQPushButton");
+    type("qtmenubar", "TavixQMenuBar");                 type("qtlabel", "TavixQLabel");
+    type("qtcheckbox", "TavixQCheckBox");               row("qtlistview", "TavixQListView", false, "TavixQListView");
+    type("qtprogressbar", "TavixQProgressBar");         type("qtradiobox", "TavixQRadioButton");
+    type("qtslider", "TavixQSlider");                   type("qtstackcontainer", "TavixQStackContainer");
+    type("qtspacer", "TavixQSpacer");                   type("qttab", "TavixQTabWidget");
+    type("qtdedit", "TavixQLineEdit");                  type("qtcombobox", "TavixQComboBox");
+    type("qtlist", "TavixQList");                       type("qttree", "TavixQTreeView");
+    type("qtdatagrid", "TavixQTableView");              type("qtgroupbox", "TavixQGroupBox");
+    plain("qtspinbox", "TavixQSpinBox");                type("qtlcdnumber", "TavixQLCDNumber");
+    plain("qtsplitter", "TavixQSplitter");              type("qtswitch", "TavixQSwitch");
+    type("qtscrollview", "TavixQScrollView");           type("qtscrollbar", "TavixQScrollBar");
+    type("qttext", "TavixQTextEdit");                   plain("qtlabelex", "TavixQLabelEx");
+    type("qtpicture", "TavixQImage");                   row("qtproperty", "TavixQProperty", true, "TavixQPropertyList");
+    type("qtribbonbar", "TavixQRibbonBar");             plain("canvas", "TavixQCanvas");
+    plain("scrollbar", "TavixQScrollBar");              plain("container", "TavixQContainer");
+    plain("scrollview", "TavixQScrollView");            plain("picture", "TavixQImage");
+    plain("image", "TavixQImage");                      plain("button", "TavixQPushButton");
+    plain("menubar", "TavixQMenuBar");                  plain("label", "TavixQLabel");
+    plain("checkbox", "TavixQCheckBox");                plain("listview", "TavixQListView");
+    plain("progressbar", "TavixQProgressBar");          plain("radio", "TavixQRadioButton");
+    plain("radiobox", "TavixQRadioButton");             plain("slider", "TavixQSlider");
+    plain("stackcontainer", "TavixQStackContainer");    plain("tab", "TavixQTabWidget");
+    plain("dedit", "TavixQLineEdit");                   plain("combobox", "TavixQComboBox");
+    plain("templateList", "TavixQListView");            plain("list", "TavixQList");
+    plain("tree", "TavixQTreeView");                    plain("datagrid", "TavixQTableView");
+    plain("groupbox", "TavixQGroupBox");                plain("spinbox", "TavixQSpinBox");
+    plain("dnumedit", "TavixQSpinBox");                 plain("splitter", "TavixQSplitter");
+    plain("switch", "TavixQSwitch");                    plain("property", "TavixQPropertyList");
 }
 
 void tst_Registry::builtInRegistrations()
 {
     QFETCH(QString, className);
-    QFETCH(QString, type);
+    QFETCH(bool, listed);
+    QFETCH(QString, created);
     const QString keyword = QString::fromLatin1(QTest::currentDataTag());
     ControlInfo *info = tavixGetControlInfo(keyword);
     QCOMPARE(info ? QString::fromStdString(info->className) : QString(), className);
     QCOMPARE(tavixGetAllControlInfo().contains(info), bool(info));
-    QCOMPARE(listedTypes().count(keyword.toStdString()), size_t(info ? 1 : 0));
+    QCOMPARE(listedTypes().count(keyword.toStdString()), size_t(listed ? 1 : 0));
     QWidget parent;
     QWidget *widget = tavixCreateControlByKeyword(qPrintable(keyword), &parent);
-    auto *control = dynamic_cast<ITavixQWidgetBase *>(widget);
-    QVERIFY(control && widget->parentWidget() == &parent);
-    QCOMPARE(control->getTypeName(), type);
+    QVERIFY(widget && widget->parentWidget() == &parent);
+    QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), QLatin1String("TavixQtLib::") + created);
+    // A kit control reports its own type keyword, whichever alias made it.
+    if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget))
+        QVERIFY(info ? control->getTypeName().toStdString() == info->typeName : !control->getTypeName().isEmpty());
+}
+
+// Nothing beyond the built-in table: the counts of the whole registry right after start-up.
+void tst_Registry::registryComplete()
+{
+    QCOMPARE(creatorMap().size(), size_t(59));
+    QCOMPARE(controlInfoMap().size(), size_t(27));
+    QCOMPARE(listedTypes().size(), size_t(26));
+    QCOMPARE(tavixGetAllControlInfo().first()->typeName, std::string("window"));
 }
 
 void tst_Registry::keywordsOrderedBytewiseAndCaseSensitive()

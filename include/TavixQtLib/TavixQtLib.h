@@ -66,6 +66,7 @@
 #include "core/TavixQWidgetBase.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "core/TavixTypes.h"
+#include "designer/TavixQCanvas.h"
 #include "designer/TavixQCanvasWindow.h"
 #include "designer/TavixQFramelessWindow.h"
 #include "designer/TavixQMDIArea.h"

@@ -1,0 +1,271 @@
+#include "DesignerWindow.h"
+
+#include "controls/TavixQScrollBar.h"
+#include "core/ControlInfo.h"
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixControlRegistry.h"
+#include "core/TavixLibrary.h"
+#include "designer/TavixQCanvas.h"
+#include "designer/TavixQCanvasWindow.h"
+#include "designer/TavixQPropertyList.h"
+
+#include <QDir>
+#include <QDockWidget>
+#include <QDrag>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeView>
+
+#include <json/value.h>
+
+using namespace TavixQtLib;
+
+namespace TavixDesigner {
+
+namespace {
+
+constexpr int kTypeRole = Qt::UserRole;
+constexpr int kRibbonHeight = 140;
+
+} // namespace
+
+Palette::Palette(QWidget *parent)
+    : QListWidget(parent)
+{
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+    for (const std::string &keyword : listedTypes()) {
+        const ControlInfo *info = tavixGetControlInfo(QString::fromStdString(keyword));
+        const QString shown = info && !info->displayName.empty() ? QString::fromStdString(info->displayName)
+                                                                 : QString::fromStdString(keyword);
+        auto *item = new QListWidgetItem(shown, this);
+        item->setData(kTypeRole, QString::fromStdString(keyword));
+        item->setToolTip(QString::fromStdString(keyword));
+    }
+}
+
+void Palette::startDrag(Qt::DropActions)
+{
+    QListWidgetItem *item = currentItem();
+    if (!item)
+        return;
+    auto *mime = new QMimeData;
+    mime->setText(item->text());
+    mime->setProperty("TypeName", item->data(kTypeRole).toString());
+    auto *drag = new QDrag(this);
+    drag->setMimeData(mime);
+    drag->exec(Qt::CopyAction);
+}
+
+DesignerWindow::DesignerWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Tavix page designer"));
+
+    auto *centre = new QWidget(this);
+    auto *grid = new QGridLayout(centre);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    m_canvas = new TavixQCanvas(centre);
+    m_hBar = new TavixQScrollBar(centre);
+    m_hBar->setOrientation(Qt::Horizontal);
+    m_vBar = new TavixQScrollBar(centre);
+    m_vBar->setOrientation(Qt::Vertical);
+    grid->addWidget(m_canvas, 0, 0);
+    grid->addWidget(m_vBar, 0, 1);
+    grid->addWidget(m_hBar, 1, 0);
+    m_canvas->SetScrollbar(m_hBar, true);
+    m_canvas->SetScrollbar(m_vBar, false);
+    setCentralWidget(centre);
+
+    m_palette = new Palette;
+    m_palette->setMaximumWidth(170);
+    auto *paletteDock = new QDockWidget(QStringLiteral("Controls"), this);
+    paletteDock->setWidget(m_palette);
+    addDockWidget(Qt::LeftDockWidgetArea, paletteDock);
+
+    m_files = new QFileSystemModel(this);
+    m_files->setNameFilters({QStringLiteral("*.json")});
+    m_files->setNameFilterDisables(false);
+    m_project = new QTreeView;
+    m_project->setMaximumWidth(320);
+    m_project->setModel(m_files);
+    for (int column = 1; column < m_files->columnCount(); ++column)
+        m_project->hideColumn(column);
+    connect(m_project, &QTreeView::activated, this, [this](const QModelIndex &index) {
+        if (!m_files->isDir(index))
+            openPage(m_files->filePath(index));
+    });
+    auto *projectDock = new QDockWidget(QStringLiteral("Project"), this);
+    projectDock->setWidget(m_project);
+    addDockWidget(Qt::RightDockWidgetArea, projectDock);
+
+    m_properties = new TavixQPropertyList;
+    m_properties->setMinimumWidth(280);
+    auto *propertyDock = new QDockWidget(QStringLiteral("Properties"), this);
+    propertyDock->setWidget(m_properties);
+    addDockWidget(Qt::RightDockWidgetArea, propertyDock);
+    connect(m_canvas, &TavixQCanvas::widgetSelected, this, &DesignerWindow::showSelection);
+    // An edited property changes what the canvas draws from.
+    connect(m_properties, &TavixQPropertyList::valueChanged, m_canvas, QOverload<>::of(&QWidget::update));
+
+    QToolBar *tools = addToolBar(QStringLiteral("File"));
+    tools->addAction(QStringLiteral("Open…"), this, &DesignerWindow::openFromDialog);
+    tools->addAction(QStringLiteral("Save"), this, &DesignerWindow::save);
+    tools->addAction(QStringLiteral("Save as…"), this, &DesignerWindow::saveAs);
+    tools->addAction(QStringLiteral("Project…"), this, &DesignerWindow::chooseProject);
+    tools->addAction(QStringLiteral("Save style"), this, &DesignerWindow::saveStyle);
+    tools->addSeparator();
+    tools->addAction(QStringLiteral("Ribbon"), this, &DesignerWindow::ribbonFromDialog);
+    statusBar()->showMessage(QStringLiteral("Open a page document, or a project folder"));
+    resize(1280, 800);
+    m_project->setRootIndex(m_files->setRootPath(QDir::currentPath()));
+}
+
+QString DesignerWindow::currentPath() const
+{
+    for (const QString &path : m_canvas->pagePaths()) {
+        if (m_canvas->pageWindow(path) == m_canvas->GetCurWindow())
+            return path;
+    }
+    return QString();
+}
+
+bool DesignerWindow::openPage(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_canvas->OpenJsonFile(absolute);
+    if (!m_canvas->pageWindow(absolute)) {
+        statusBar()->showMessage(QStringLiteral("%1 is not a page document").arg(path));
+        return false;
+    }
+    m_properties->bindControl(m_canvas->GetCurWindow());
+    // Without a project the page's own folder is shown.
+    if (m_projectFolder.isEmpty())
+        m_project->setRootIndex(m_files->setRootPath(QFileInfo(absolute).absolutePath()));
+    statusBar()->showMessage(absolute);
+    return true;
+}
+
+void DesignerWindow::setProjectFolder(const QString &folder)
+{
+    m_projectFolder = QFileInfo(folder).absoluteFilePath();
+    m_canvas->SetProjectPath(m_projectFolder);
+    tavixSetProjectFilePath(m_projectFolder + QLatin1Char('/'));
+    m_project->setRootIndex(m_files->setRootPath(m_projectFolder));
+}
+
+bool DesignerWindow::addRibbon(const QString &configPath)
+{
+    TavixQCanvasWindow *window = m_canvas->GetCurWindow();
+    if (!window)
+        return false;
+    QWidget *parent = m_canvas->selectedWidgets().value(0);
+    if (!parent || parent == window) {
+        parent = nullptr;
+        for (QObject *child : window->children()) {
+            if (dynamic_cast<ITavixQWidgetBase *>(child)) {
+                parent = static_cast<QWidget *>(child);
+                break;
+            }
+        }
+        if (!parent)
+            return false;
+        m_canvas->RemoveAllSelected();
+        m_canvas->AddSelectedControl(parent);
+    }
+    if (!m_canvas->createControl(QStringLiteral("qtribbonbar")))
+        return false;
+    auto *bar = dynamic_cast<ITavixQWidgetBase *>(parent->children().constLast());
+    if (!bar)
+        return false;
+    // The configuration is an attribute of the bar, so a saved page builds the same ribbon again.
+    Json::Value node(Json::objectValue);
+    node["attr"]["configFile"] = QFileInfo(configPath).absoluteFilePath().toStdString();
+    auto *widget = static_cast<QWidget *>(parent->children().constLast());
+    const QString name = widget->objectName();
+    bar->readJsonValue(&node);
+    widget->setObjectName(name);
+    widget->setVisible(false);   // the canvas draws it
+    bar->setGeometry(0, 0, parent->width(), kRibbonHeight);
+    m_canvas->RemoveAllSelected();
+    m_canvas->AddSelectedControl(widget);
+    return true;
+}
+
+void DesignerWindow::openFromDialog()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open page"), m_projectFolder,
+                                                      QStringLiteral("Page documents (*.json)"));
+    if (!path.isEmpty())
+        openPage(path);
+}
+
+void DesignerWindow::save()
+{
+    const QString path = currentPath();
+    if (path.isEmpty())
+        return saveAs();
+    statusBar()->showMessage(m_canvas->SavePage(path) ? QStringLiteral("Saved %1").arg(path)
+                                                      : QStringLiteral("Could not save %1; the file is unchanged").arg(path));
+}
+
+void DesignerWindow::saveAs()
+{
+    TavixQCanvasWindow *window = m_canvas->GetCurWindow();
+    if (!window)
+        return;
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save page as"), m_projectFolder,
+                                                      QStringLiteral("Page documents (*.json)"));
+    if (path.isEmpty())
+        return;
+    // The page is re-keyed under the chosen name, then written there.
+    window->setObjectName(QFileInfo(path).completeBaseName());
+    QString key = m_canvas->UpdatePagePath(currentPath());
+    if (key.isEmpty())
+        return;
+    if (QFileInfo(key).absoluteFilePath() != QFileInfo(path).absoluteFilePath())
+        key = currentPath();
+    statusBar()->showMessage(m_canvas->SavePage(key) ? QStringLiteral("Saved %1").arg(key)
+                                                     : QStringLiteral("Could not save %1").arg(key));
+}
+
+void DesignerWindow::chooseProject()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Project folder"), m_projectFolder);
+    if (!folder.isEmpty())
+        setProjectFolder(folder);
+}
+
+// The project's own styles go to style.json in the project folder.
+void DesignerWindow::saveStyle()
+{
+    if (m_projectFolder.isEmpty()) {
+        statusBar()->showMessage(QStringLiteral("Choose a project folder first"));
+        return;
+    }
+    const QString path = QDir(m_projectFolder).filePath(QStringLiteral("style.json"));
+    statusBar()->showMessage(m_canvas->SaveStyle(path) ? QStringLiteral("Saved %1").arg(path)
+                                                       : QStringLiteral("Could not save %1; the file is unchanged").arg(path));
+}
+
+void DesignerWindow::ribbonFromDialog()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Ribbon configuration"), m_projectFolder,
+                                                      QStringLiteral("Ribbon configurations (*.json)"));
+    if (!path.isEmpty() && !addRibbon(path))
+        statusBar()->showMessage(QStringLiteral("Open a page first"));
+}
+
+void DesignerWindow::showSelection(QWidget *widget)
+{
+    m_properties->bindControl(widget);
+    statusBar()->showMessage(widget->objectName());
+}
+
+} // namespace TavixDesigner

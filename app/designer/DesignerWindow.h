@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QListWidget>
+#include <QMainWindow>
+#include <QString>
+
+class QFileSystemModel;
+class QLabel;
+class QTreeView;
+
+namespace TavixQtLib {
+class TavixQCanvas;
+class TavixQPropertyList;
+class TavixQScrollBar;
+} // namespace TavixQtLib
+
+namespace TavixDesigner {
+
+// The control palette: one entry per listed control type of the registry. Dragging an entry carries its
+// type keyword in the "TypeName" property of the drag's QMimeData, which the canvas reads on drop.
+class Palette : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit Palette(QWidget *parent = nullptr);
+
+protected:
+    void startDrag(Qt::DropActions actions) override;
+};
+
+// The page designer: palette at the left, the canvas with its scroll bars in the middle, the project
+// folder and the property list of the canvas's selection at the right.
+class DesignerWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit DesignerWindow(QWidget *parent = nullptr);
+
+    TavixQtLib::TavixQCanvas *canvas() const { return m_canvas; }
+    // Opens a page document; false (with a message in the status bar) when it is no page.
+    bool openPage(const QString &path);
+    void setProjectFolder(const QString &folder);
+    // Builds a ribbon bar from the configuration document into the selected widget (the page's first
+    // element when nothing is selected).
+    bool addRibbon(const QString &configPath);
+
+private:
+    void openFromDialog();
+    void save();
+    void saveAs();
+    void chooseProject();
+    void saveStyle();
+    void ribbonFromDialog();
+    void showSelection(QWidget *widget);
+    QString currentPath() const;
+
+    TavixQtLib::TavixQCanvas *m_canvas = nullptr;
+    TavixQtLib::TavixQScrollBar *m_hBar = nullptr;
+    TavixQtLib::TavixQScrollBar *m_vBar = nullptr;
+    TavixQtLib::TavixQPropertyList *m_properties = nullptr;
+    Palette *m_palette = nullptr;
+    QFileSystemModel *m_files = nullptr;
+    QTreeView *m_project = nullptr;
+    QString m_projectFolder;
+};
+
+} // namespace TavixDesigner

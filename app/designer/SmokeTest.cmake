@@ -1,0 +1,13 @@
+# Runs tavix-designer on a sample page and checks that it wrote a picture of some size.
+file(REMOVE ${OUT})
+execute_process(COMMAND ${EXE} --open ${PAGE} --ribbon ${RIBBON} --screenshot ${OUT} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "tavix-designer exited with ${result}")
+endif()
+if(NOT EXISTS ${OUT})
+    message(FATAL_ERROR "no screenshot written")
+endif()
+file(SIZE ${OUT} size)
+if(size LESS 2000)
+    message(FATAL_ERROR "screenshot of ${size} bytes is too small to show the designer")
+endif()

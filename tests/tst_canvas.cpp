@@ -1,0 +1,522 @@
+#include "TavixTestSupport.h"
+#include "controls/TavixQScrollBar.h"
+#include "core/ITavixQWidgetBase.h"
+#include "core/TavixLibrary.h"
+#include "designer/TavixQCanvas.h"
+#include "designer/TavixQCanvasWindow.h"
+
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace TavixQtLib;
+
+namespace {
+
+// A 300 x 200 page: a root container holding two buttons, and a group box with a label inside.
+const QByteArray kPage = R"({"w": 300, "h": 200, "elements": [
+    {"type": "qtcontainer", "name": "root", "layout": {"type": 1}, "x": 0, "y": 0, "w": 300, "h": 200, "child": [
+        {"type": "qtbutton", "name": "qtbutton1", "layout": {"type": 1}, "x": 20, "y": 20, "w": 60, "h": 40},
+        {"type": "qtbutton", "name": "b", "layout": {"type": 1}, "x": 150, "y": 20, "w": 60, "h": 40},
+        {"type": "qtgroupbox", "name": "box", "layout": {"type": 1}, "x": 20, "y": 100, "w": 120, "h": 80,
+         "child": [{"type": "qtlabel", "name": "inner", "layout": {"type": 1}, "x": 10, "y": 20, "w": 40, "h": 20}]}
+    ]}]})";
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+class Canvas : public TavixQCanvas
+{
+public:
+    using TavixQCanvas::HitInSelected;
+};
+
+// A shown 500 x 400 canvas with its two scroll bars, the page open.
+struct Fixture
+{
+    explicit Fixture(const QString &page)
+    {
+        canvas.resize(500, 400);
+        canvas.SetScrollbar(&hBar, true);
+        canvas.SetScrollbar(&vBar, false);
+        canvas.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+        QVERIFY(canvas.OpenJsonFile(page));
+    }
+    QWidget *find(const char *name) const { return canvas.GetCurWindow()->findChild<QWidget *>(QLatin1String(name)); }
+    QPoint at(const char *name, int dx, int dy) const
+    {
+        QWidget *w = find(name);
+        return w->mapTo(&canvas, QPoint(dx, dy));
+    }
+
+    TavixQScrollBar hBar;
+    TavixQScrollBar vBar;
+    Canvas canvas;   // after the bars: it goes first and must not touch them afterwards
+};
+
+// QTest::mouseMove of Qt 5 only moves the cursor; the canvas needs the move event with the button held.
+void moveTo(QWidget *w, const QPoint &pos, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(w, &move);
+}
+
+void drag(QWidget *w, const QPoint &from, const QPoint &by, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::mousePress(w, Qt::LeftButton, modifiers, from);
+    moveTo(w, from + by, modifiers);
+    QTest::mouseRelease(w, Qt::LeftButton, modifiers, from + by);
+}
+
+// Sends a palette drag carrying typeName (none when empty) to pos; whether the move was accepted.
+bool dropAt(QWidget *canvas, const QPoint &pos, const QString &typeName)
+{
+    QMimeData mime;
+    if (!typeName.isEmpty())
+        mime.setProperty("TypeName", typeName);
+    QDragEnterEvent enter(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &enter);
+    QDragMoveEvent move(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &move);
+    const bool accepted = move.isAccepted();
+    QDropEvent drop(pos, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &drop);
+    return accepted;
+}
+
+QString pageText(TavixQCanvasWindow *window)
+{
+    QString text;
+    window->toJsonString(text);
+    return text;
+}
+
+} // namespace
+
+class tst_Canvas : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void openAndCentre();
+    void openInvalidKeepsPage_data();
+    void openInvalidKeepsPage();
+    void scrolling();
+    void clickSelection();
+    void hitZones_data();
+    void hitZones();
+    void moveAndResize_data();
+    void moveAndResize();
+    void rootElementsStay();
+    void dropCreatesUniqueNames();
+    void createControl();
+    void partsStandForTheirControl();
+    void saveAndReopen();
+    void failedSaveKeepsFile_data();
+    void failedSaveKeepsFile();
+    void updatePagePath();
+    void removeAndCloseAll();
+    void deletedWhileSelected();
+    void handlesPainted();
+
+private:
+    QString page(const char *name, const QByteArray &text = kPage);
+    QTemporaryDir m_dir;
+};
+
+void tst_Canvas::initTestCase()
+{
+    init();
+    QVERIFY(writeFile(page("main.page.json"), kPage));
+}
+
+QString tst_Canvas::page(const char *name, const QByteArray &text)
+{
+    const QString path = m_dir.filePath(QLatin1String(name));
+    if (!QFile::exists(path))
+        writeFile(path, text);
+    return path;
+}
+
+void tst_Canvas::openAndCentre()
+{
+    Fixture f(page("main.page.json"));
+    TavixQCanvasWindow *window = f.canvas.GetCurWindow();
+    QVERIFY(window);
+    QCOMPARE(window->objectName(), QStringLiteral("main"));
+    QCOMPARE(window->pageName(), QStringLiteral("main.page.json"));
+    QCOMPARE(window->pos(), QPoint(100, 100));
+    QVERIFY(f.hBar.isHidden() && f.vBar.isHidden());
+    QWidget *button = f.find("qtbutton1");
+    QVERIFY(button && button->isHidden() && button->property("visibility").toBool());
+    // Opening the same path again shows the open page rather than loading a second.
+    QVERIFY(f.canvas.OpenJsonFile(page("main.page.json")));
+    QCOMPARE(f.canvas.GetCurWindow(), window);
+    QCOMPARE(f.canvas.pagePaths().size(), 1);
+}
+
+void tst_Canvas::openInvalidKeepsPage_data()
+{
+    QTest::addColumn<QByteArray>("text");   // empty: the file does not exist
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("malformed") << QByteArray(R"({"elements": [)");
+    QTest::newRow("no elements") << QByteArray(R"({"w": 10, "h": 10})");
+    QTest::newRow("array root") << QByteArray(R"([{"elements": []}])");
+}
+
+void tst_Canvas::openInvalidKeepsPage()
+{
+    QFETCH(QByteArray, text);
+    Fixture f(page("main.page.json"));
+    TavixQCanvasWindow *window = f.canvas.GetCurWindow();
+    const QString path = m_dir.filePath(QLatin1String(QTest::currentDataTag()) + QLatin1String(".json"));
+    if (!text.isEmpty())
+        QVERIFY(writeFile(path, text));
+    QVERIFY(f.canvas.OpenJsonFile(path));
+    QCOMPARE(f.canvas.GetCurWindow(), window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(f.canvas.pagePaths(), QStringList{page("main.page.json")});
+}
+
+void tst_Canvas::scrolling()
+{
+    Fixture f(page("main.page.json"));
+    TavixQCanvasWindow *small = f.canvas.GetCurWindow();
+    QVERIFY(f.canvas.OpenJsonFile(page("big.json", R"({"w": 800, "h": 600, "elements": []})")));
+    TavixQCanvasWindow *big = f.canvas.GetCurWindow();
+    QVERIFY(big && big != small && small->isHidden());
+    QVERIFY(f.hBar.isVisible() && f.vBar.isVisible());
+    QCOMPARE(QList<int>({f.hBar.maximum(), f.vBar.maximum(), f.hBar.pageStep()}), QList<int>({300, 200, 500}));
+    f.vBar.setValue(50);
+    f.hBar.setValue(70);
+    QCOMPARE(big->pos(), QPoint(-70, -50));
+    // Each page keeps its own scroll position.
+    QVERIFY(f.canvas.OpenJsonFile(page("main.page.json")));
+    QCOMPARE(small->pos(), QPoint(100, 100));
+    QVERIFY(f.canvas.OpenJsonFile(page("big.json")));
+    QCOMPARE(QList<int>({f.hBar.value(), f.vBar.value()}), QList<int>({70, 50}));
+}
+
+void tst_Canvas::clickSelection()
+{
+    Fixture f(page("main.page.json"));
+    QSignalSpy selected(&f.canvas, &TavixQCanvas::widgetSelected);
+    QWidget *a = f.find("qtbutton1"), *b = f.find("b"), *box = f.find("box"), *inner = f.find("inner");
+    QTest::mouseClick(&f.canvas, Qt::LeftButton, Qt::NoModifier, f.at("qtbutton1", 30, 20));
+    QTest::mouseClick(&f.canvas, Qt::LeftButton, Qt::ShiftModifier, f.at("b", 30, 20));
+    QCOMPARE(f.canvas.selectedWidgets(), QVector<QWidget *>({a, b}));
+    QTest::mouseClick(&f.canvas, Qt::LeftButton, Qt::ShiftModifier, f.at("qtbutton1", 30, 20));
+    QCOMPARE(f.canvas.selectedWidgets(), QVector<QWidget *>({b}));
+    QTest::mouseClick(&f.canvas, Qt::LeftButton, Qt::NoModifier, f.at("box", 100, 5));
+    QCOMPARE(f.canvas.selectedWidgets(), QVector<QWidget *>({box}));
+    QCOMPARE(selected.count(), 3);
+    QCOMPARE(selected.last().first().value<QWidget *>(), box);
+
+    // Inside the selected box, on its unselected label: no move starts; the release selects the label.
+    const QRect before = box->geometry();
+    QTest::mousePress(&f.canvas, Qt::LeftButton, Qt::NoModifier, f.at("inner", 20, 10));
+    QCOMPARE(f.canvas.getMouseState(), int(TavixQCanvas::Pressed));
+    moveTo(&f.canvas, f.at("inner", 40, 30));
+    QTest::mouseRelease(&f.canvas, Qt::LeftButton, Qt::NoModifier, f.at("inner", 20, 10));
+    QCOMPARE(box->geometry(), before);
+    QCOMPARE(f.canvas.selectedWidgets(), QVector<QWidget *>({inner}));
+    QCOMPARE(f.canvas.getMouseState(), int(TavixQCanvas::Idle));
+}
+
+void tst_Canvas::hitZones_data()
+{
+    QTest::addColumn<QPoint>("offset");   // from the 60 x 40 button's top-left
+    QTest::addColumn<int>("zone");
+    QTest::newRow("middle") << QPoint(30, 20) << int(CAV_HIT_MOVE);
+    QTest::newRow("left band inner edge") << QPoint(4, 20) << int(CAV_HIT_LEFT);
+    QTest::newRow("just past left band") << QPoint(5, 20) << int(CAV_HIT_MOVE);
+    QTest::newRow("right band inner edge") << QPoint(56, 20) << int(CAV_HIT_RIGHT);
+    QTest::newRow("just before right band") << QPoint(55, 20) << int(CAV_HIT_MOVE);
+    QTest::newRow("top") << QPoint(30, 4) << int(CAV_HIT_TOP);
+    QTest::newRow("bottom") << QPoint(30, 36) << int(CAV_HIT_BOTTOM);
+    QTest::newRow("top-left corner") << QPoint(0, 0) << int(CAV_HIT_TOP_LEFT);
+    QTest::newRow("bottom-right edge included") << QPoint(60, 40) << int(CAV_HIT_BOTTOM_RIGHT);
+    QTest::newRow("top-right") << QPoint(59, 2) << int(CAV_HIT_TOP_RIGHT);
+    QTest::newRow("bottom-left") << QPoint(1, 39) << int(CAV_HIT_BOTTOM_LEFT);
+    QTest::newRow("outside") << QPoint(61, 20) << int(CAV_HIT_NONE);
+}
+
+void tst_Canvas::hitZones()
+{
+    QFETCH(QPoint, offset);
+    QFETCH(int, zone);
+    Fixture f(page("main.page.json"));
+    f.canvas.AddSelectedControl(f.find("qtbutton1"));
+    const QPoint p = f.at("qtbutton1", offset.x(), offset.y());
+    QCOMPARE(int(f.canvas.HitInSelected(p.x(), p.y())), zone);
+}
+
+void tst_Canvas::moveAndResize_data()
+{
+    // The button starts at (20, 20, 60, 40); its sibling b has left 150, the box top 100.
+    QTest::addColumn<QPoint>("press");    // from the button's top-left
+    QTest::addColumn<QPoint>("by");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("move") << QPoint(30, 20) << QPoint(30, 30) << false << QRect(50, 50, 60, 40);
+    QTest::newRow("snaps 4 px from a left") << QPoint(30, 20) << QPoint(126, 0) << false << QRect(150, 20, 60, 40);
+    QTest::newRow("no snap at 5 px") << QPoint(30, 20) << QPoint(125, 0) << false << QRect(145, 20, 60, 40);
+    QTest::newRow("snaps to a top") << QPoint(30, 20) << QPoint(40, 77) << false << QRect(60, 100, 60, 40);
+    QTest::newRow("shift, vertical") << QPoint(30, 20) << QPoint(3, 10) << true << QRect(20, 30, 60, 40);
+    QTest::newRow("shift, horizontal") << QPoint(30, 20) << QPoint(10, 3) << true << QRect(30, 20, 60, 40);
+    QTest::newRow("left") << QPoint(1, 20) << QPoint(10, 7) << false << QRect(30, 20, 50, 40);
+    QTest::newRow("left past minimum") << QPoint(1, 20) << QPoint(55, 0) << false << QRect(75, 20, 10, 40);
+    QTest::newRow("right") << QPoint(58, 20) << QPoint(15, 9) << false << QRect(20, 20, 75, 40);
+    QTest::newRow("top") << QPoint(30, 1) << QPoint(3, -10) << false << QRect(20, 10, 60, 50);
+    QTest::newRow("bottom") << QPoint(30, 39) << QPoint(0, 5) << false << QRect(20, 20, 60, 45);
+    QTest::newRow("top-left") << QPoint(1, 1) << QPoint(5, 5) << false << QRect(25, 25, 55, 35);
+    QTest::newRow("bottom-left") << QPoint(1, 39) << QPoint(-5, 5) << false << QRect(15, 20, 65, 45);
+    QTest::newRow("top-right") << QPoint(59, 1) << QPoint(5, -5) << false << QRect(20, 15, 65, 45);
+    QTest::newRow("bottom-right to minimum") << QPoint(59, 39) << QPoint(-55, -35) << false << QRect(20, 20, 10, 10);
+}
+
+void tst_Canvas::moveAndResize()
+{
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, by);
+    QFETCH(bool, shift);
+    QFETCH(QRect, expected);
+    Fixture f(page("main.page.json"));
+    QWidget *button = f.find("qtbutton1");
+    f.canvas.AddSelectedControl(button);
+    drag(&f.canvas, f.at("qtbutton1", press.x(), press.y()), by, shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(button->geometry(), expected);
+    QCOMPARE(f.canvas.getMouseState(), int(TavixQCanvas::Idle));
+    // The place is the control's own, so a save writes it.
+    Json::Value node(Json::objectValue);
+    dynamic_cast<ITavixQWidgetBase *>(button)->serializeJsonValue(&node, false);
+    QCOMPARE(QRect(node["x"].asInt(), node["y"].asInt(), node["w"].asInt(), node["h"].asInt()), expected);
+}
+
+void tst_Canvas::rootElementsStay()
+{
+    Fixture f(page("main.page.json"));
+    QWidget *root = f.find("root");
+    f.canvas.AddSelectedControl(root);
+    f.canvas.AddSelectedControl(f.find("b"));
+    drag(&f.canvas, f.at("b", 30, 20), QPoint(20, 20));
+    QCOMPARE(root->geometry(), QRect(0, 0, 300, 200));
+    QCOMPARE(f.find("b")->geometry(), QRect(150, 20, 60, 40));
+}
+
+void tst_Canvas::dropCreatesUniqueNames()
+{
+    Fixture f(page("main.page.json"));
+    QWidget *box = f.find("box");
+    QCOMPARE(f.canvas.getNameCounter(), 1);
+    // The page already holds qtbutton1.
+    QVERIFY(dropAt(&f.canvas, f.at("box", 80, 60), QStringLiteral("qtbutton")));
+    QVERIFY(dropAt(&f.canvas, f.at("box", 30, 70), QStringLiteral("qtbutton")));
+    QWidget *second = box->findChild<QWidget *>(QStringLiteral("qtbutton2"), Qt::FindDirectChildrenOnly);
+    QWidget *third = box->findChild<QWidget *>(QStringLiteral("qtbutton3"), Qt::FindDirectChildrenOnly);
+    QVERIFY(second && third);
+    QCOMPARE(f.canvas.getNameCounter(), 4);
+    QCOMPARE(second->geometry(), QRect(80, 60, 100, 100));
+    QVERIFY(second->isHidden() && second->property("visibility").toBool());
+
+    // Nothing is made without a type, for a keyword the registry does not know, or for one that makes no
+    // kit control; a drag outside the page is refused.
+    const int children = box->findChildren<QWidget *>().size();
+    dropAt(&f.canvas, f.at("box", 50, 40), QString());
+    dropAt(&f.canvas, f.at("box", 50, 40), QStringLiteral("noSuchType"));
+    dropAt(&f.canvas, f.at("box", 50, 40), QStringLiteral("Window"));
+    QVERIFY(!dropAt(&f.canvas, QPoint(5, 5), QStringLiteral("qtbutton")));
+    QCOMPARE(box->findChildren<QWidget *>().size(), children);
+    QCOMPARE(f.canvas.GetCurWindow()->findChildren<QWidget *>(QStringLiteral("qtbutton4")).size(), 0);
+}
+
+void tst_Canvas::createControl()
+{
+    Fixture f(page("main.page.json"));
+    QVERIFY(!f.canvas.createControl(QStringLiteral("qtlabel")));   // nothing selected
+    f.canvas.AddSelectedControl(f.find("box"));
+    QVERIFY(f.canvas.createControl(QStringLiteral("qtlabel")));
+    QVERIFY(!f.canvas.createControl(QStringLiteral("noSuchType")));
+    QWidget *made = f.find("box")->findChild<QWidget *>(QStringLiteral("qtlabel1"));
+    QVERIFY(made && made->geometry() == QRect(0, 0, 100, 100));
+    QCOMPARE(f.canvas.getNameCounter(), 2);
+}
+
+// A control's own parts (here a scroll view's viewport) are neither selected nor hidden by the canvas.
+void tst_Canvas::partsStandForTheirControl()
+{
+    Fixture f(page("main.page.json"));
+    QVERIFY(dropAt(&f.canvas, f.at("root", 160, 100), QStringLiteral("qtscrollview")));
+    QWidget *view = f.find("qtscrollview1");
+    QVERIFY(view && view->isHidden());
+    QWidget *viewport = view->findChild<QWidget *>(QStringLiteral("qt_scrollarea_viewport"));
+    QVERIFY(viewport && !viewport->isHidden());
+    QTest::mouseClick(&f.canvas, Qt::LeftButton, Qt::NoModifier, f.at("qtscrollview1", 50, 50));
+    QCOMPARE(f.canvas.selectedWidgets(), QVector<QWidget *>({view}));
+}
+
+void tst_Canvas::saveAndReopen()
+{
+    const QString path = page("edited.json");
+    QString saved;
+    {
+        Fixture f(path);
+        QVERIFY(!f.canvas.SavePage(m_dir.filePath(QStringLiteral("notOpen.json"))));
+        f.canvas.AddSelectedControl(f.find("box"));
+        QVERIFY(f.canvas.createControl(QStringLiteral("qtcheckbox")));
+        f.canvas.RemoveAllSelected();
+        f.canvas.AddSelectedControl(f.find("b"));
+        drag(&f.canvas, f.at("b", 30, 20), QPoint(-20, 30));
+        QVERIFY(f.canvas.SavePage(path));
+        saved = pageText(f.canvas.GetCurWindow());
+        QCOMPARE(QString::fromUtf8(readFile(path)), saved);
+    }
+    Fixture again(path);
+    QCOMPARE(pageText(again.canvas.GetCurWindow()), saved);
+    QCOMPARE(again.find("b")->geometry(), QRect(130, 50, 60, 40));
+    QVERIFY(again.find("box")->findChild<QWidget *>(QStringLiteral("qtcheckbox1")));
+}
+
+void tst_Canvas::failedSaveKeepsFile_data()
+{
+    QTest::addColumn<bool>("readOnlyFolder");   // else every write beyond 8 bytes fails
+    QTest::newRow("read-only folder") << true;
+    QTest::newRow("write fails part-way") << false;
+}
+
+void tst_Canvas::failedSaveKeepsFile()
+{
+    QFETCH(bool, readOnlyFolder);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.json"));
+    QVERIFY(writeFile(path, kPage));
+    Fixture f(path);
+    f.canvas.AddSelectedControl(f.find("root"));
+    QVERIFY(f.canvas.createControl(QStringLiteral("qtlabel")));   // the page differs from the file
+
+    const QFile::Permissions was = QFile::permissions(dir.path());
+    rlimit oldLimit{};
+    getrlimit(RLIMIT_FSIZE, &oldLimit);
+    if (readOnlyFolder) {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QFile probe(dir.filePath(QStringLiteral("probe")));
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.remove();
+            QFile::setPermissions(dir.path(), was);
+            QSKIP("this user writes into read-only folders");
+        }
+    } else {
+        std::signal(SIGXFSZ, SIG_IGN);   // the failing write then returns an error instead of ending the test
+        rlimit small = oldLimit;
+        small.rlim_cur = 8;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    const bool pageSaved = f.canvas.SavePage(path);
+    const bool styleSaved = f.canvas.SaveStyle(dir.filePath(QStringLiteral("style.json")));
+    setrlimit(RLIMIT_FSIZE, &oldLimit);
+    QFile::setPermissions(dir.path(), was);
+    QVERIFY(!pageSaved);
+    QVERIFY(!styleSaved);
+    QCOMPARE(readFile(path), kPage);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.json")});   // no leftovers
+
+    QVERIFY(f.canvas.SaveStyle(dir.filePath(QStringLiteral("style.json"))));
+    QVERIFY(readFile(dir.filePath(QStringLiteral("style.json"))).contains("\"style\""));
+    QVERIFY(!f.canvas.SaveStyle(QString()));
+}
+
+void tst_Canvas::updatePagePath()
+{
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("a/b")));
+    const QString old = page("a/b/old.json");
+    Fixture f(old);
+    TavixQCanvasWindow *window = f.canvas.GetCurWindow();
+    QCOMPARE(f.canvas.UpdatePagePath(old), old);   // name unchanged
+    window->setObjectName(QStringLiteral("new"));
+    const QString renamed = f.canvas.UpdatePagePath(old);
+    QCOMPARE(renamed, m_dir.filePath(QStringLiteral("a/b/new.json")));
+    QCOMPARE(f.canvas.pageWindow(renamed), window);
+    QVERIFY(!f.canvas.pageWindow(old));
+    QVERIFY(f.canvas.UpdatePagePath(old).isEmpty());
+    QVERIFY(f.canvas.SavePage(renamed) && QFile::exists(renamed));
+}
+
+void tst_Canvas::removeAndCloseAll()
+{
+    Fixture f(page("main.page.json"));
+    TavixQCanvasWindow *first = f.canvas.GetCurWindow();
+    QVERIFY(f.canvas.OpenJsonFile(page("second.json")));
+    TavixQCanvasWindow *second = f.canvas.GetCurWindow();
+    QPointer<QWidget> inFirst = first->findChild<QWidget *>(QStringLiteral("b"));
+    f.canvas.AddSelectedControl(inFirst);
+    f.canvas.AddSelectedControl(second->findChild<QWidget *>(QStringLiteral("b")));
+
+    QVERIFY(f.canvas.removePage(first));
+    QVERIFY(inFirst.isNull() && !f.canvas.removePage(first));
+    // The closed page's widget left the selection; the current page stays.
+    QCOMPARE(f.canvas.selectedWidgets().size(), 1);
+    QCOMPARE(f.canvas.GetCurWindow(), second);
+    QVERIFY(f.canvas.removePage(second));
+    QVERIFY(!f.canvas.GetCurWindow());
+    QVERIFY(!f.canvas.grab().isNull());
+    QTest::mouseClick(&f.canvas, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));   // no page: nothing
+
+    QVERIFY(f.canvas.OpenJsonFile(page("main.page.json")) && f.canvas.OpenJsonFile(page("second.json")));
+    f.canvas.AddSelectedControl(f.find("b"));
+    QPointer<TavixQCanvasWindow> open = f.canvas.GetCurWindow();
+    f.canvas.closeAllWindows();
+    QVERIFY(open.isNull() && !f.canvas.GetCurWindow() && f.canvas.pagePaths().isEmpty());
+    QVERIFY(f.canvas.selectedWidgets().isEmpty());
+}
+
+void tst_Canvas::deletedWhileSelected()
+{
+    Fixture f(page("main.page.json"));
+    QWidget *a = f.find("qtbutton1");
+    f.canvas.AddSelectedControl(a);
+    f.canvas.AddSelectedControl(f.find("b"));
+    QTest::mousePress(&f.canvas, Qt::LeftButton, Qt::NoModifier, f.at("qtbutton1", 30, 20));
+    QCOMPARE(f.canvas.getMouseState(), int(TavixQCanvas::Dragging));
+    delete f.find("b");
+    moveTo(&f.canvas, f.at("qtbutton1", 40, 30));
+    QTest::mouseRelease(&f.canvas, Qt::LeftButton, Qt::NoModifier, f.at("qtbutton1", 40, 30));
+    QCOMPARE(f.canvas.selectedWidgets(), QVector<QWidget *>({a}));
+    QVERIFY(!f.canvas.grab().isNull());
+    // A page window deleted from outside closes its page.
+    delete f.canvas.GetCurWindow();
+    QVERIFY(!f.canvas.GetCurWindow() && f.canvas.pagePaths().isEmpty());
+    QVERIFY(f.canvas.selectedWidgets().isEmpty());
+}
+
+void tst_Canvas::handlesPainted()
+{
+    Fixture f(page("main.page.json"));
+    f.canvas.AddSelectedControl(f.find("qtbutton1"));
+    f.canvas.AddSelectedControl(f.find("b"));
+    const QImage image = f.canvas.grab().toImage();
+    const QPoint a = f.at("qtbutton1", 0, 0), b = f.at("b", 60, 40);
+    QCOMPARE(image.pixelColor(a + QPoint(-1, -1)), QColor(255, 255, 255));   // primary: white
+    QCOMPARE(image.pixelColor(b + QPoint(-1, -1)), QColor(197, 230, 255));   // secondary: light blue
+    QCOMPARE(image.pixelColor(a + QPoint(-3, -3)), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(a + QPoint(29, -1)), QColor(255, 255, 255));   // the top middle handle
+    QCOMPARE(image.pixelColor(QPoint(5, 5)), QColor(Qt::gray));
+}
+
+QTEST_MAIN(tst_Canvas)
+#include "tst_canvas.moc"
