@@ -1,7 +1,6 @@
 #include "designer/TavixQCanvas.h"
 
 #include "controls/TavixQContainer.h"
-#include "controls/TavixQGroupBox.h"
 #include "controls/TavixQScrollBar.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixJson.h"
@@ -110,25 +109,6 @@ void hidePageWidgets(QWidget *window)
     }
 }
 
-// The page loader places only a page's top-level elements; containers without a flow of their own (and
-// group boxes) leave their absolutely placed children where creation put them. At design time each such
-// child is put where its node says, so that the page looks as it will and a save keeps the places.
-void placeLoadedWidgets(QWidget *window)
-{
-    for (QWidget *widget : window->findChildren<QWidget *>()) {
-        QWidget *parent = widget->parentWidget();
-        auto *control = dynamic_cast<ITavixQWidgetBase *>(widget);
-        // Only controls read from a page node carry the flag; parts a control builds itself are left alone.
-        if (!control || parent == window || !widget->property("visibility").isValid()
-            || control->getLayoutType() != Absolute || control->getAbsoluteLayout())
-            continue;
-        auto *container = qobject_cast<TavixQContainer *>(parent);
-        if (container ? container->getChildLayout() != TavixQContainer::NoUse : !qobject_cast<TavixQGroupBox *>(parent))
-            continue;
-        control->resizeWidget();
-    }
-}
-
 } // namespace
 
 // The registry's creator-only row "canvas" (core/TavixControlRegistry.cpp).
@@ -187,7 +167,6 @@ bool TavixQCanvas::CreatePageFromJson(const QString &path)
         return OpenWindowPage(path);   // one window per path
     auto *window = new TavixQCanvasWindow(this);
     tavixCreatePageByFileName(window, path);
-    placeLoadedWidgets(window);
     hidePageWidgets(window);
     window->setPageName(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
     window->setObjectName(window->pageName().section(QLatin1Char('.'), 0, 0));
