@@ -1,6 +1,5 @@
 #include "designer/TavixQCanvas.h"
 
-#include "controls/TavixQContainer.h"
 #include "controls/TavixQScrollBar.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixJson.h"
