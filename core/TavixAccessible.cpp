@@ -20,11 +20,16 @@
 #include "controls/TavixQSwitchImpl.h"
 #include "controls/TavixQTabWidget.h"
 #include "controls/TavixQTabWidgetImpl.h"
-#include "core/ITavixQWidgetBase.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCheckBox>
+#include <QKeySequence>
 #include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QVector>
 
 #include <cmath>
@@ -35,7 +40,8 @@ namespace {
 
 using TextOf = QString (*)(QWidget *);
 
-// "&Save" is shown as "Save" with a mnemonic; "&&" is a literal ampersand.
+// A button's "&Save" is "Save" with the mnemonic Alt+S; "&&" is a literal ampersand. Other kit captions
+// have no mnemonics and are read as written.
 QString withoutMnemonic(const QString &text)
 {
     QString out;
@@ -88,7 +94,7 @@ protected:
     {
         QString text = widget()->accessibleName();
         if (text.isEmpty() && m_caption)
-            text = withoutMnemonic(m_caption(widget()));
+            text = m_caption(widget());
         if (text.isEmpty())
             text = QAccessibleWidget::text(QAccessible::Name);
         if (text.isEmpty())
@@ -111,7 +117,8 @@ class KitButton : public KitWidget
 {
 public:
     KitButton(QAbstractButton *button, QAccessible::Role role)
-        : KitWidget(button, role, [](QWidget *w) { return static_cast<QAbstractButton *>(w)->text(); })
+        : KitWidget(button, role,
+                    [](QWidget *w) { return withoutMnemonic(static_cast<QAbstractButton *>(w)->text()); })
     {
     }
 
@@ -146,6 +153,15 @@ public:
             return;
         }
         KitWidget::doAction(action);
+    }
+
+    // The mnemonic of the caption ("&Start" gives Alt+S) or an explicit shortcut.
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        const QKeySequence key = button()->shortcut();
+        if ((action == pressAction() || action == toggleAction()) && !key.isEmpty())
+            return QStringList(key.toString());
+        return KitWidget::keyBindingsForAction(action);
     }
 
 private:
@@ -285,7 +301,7 @@ public:
     {
         if (t != QAccessible::Name || !isValid())
             return QString();
-        return withoutMnemonic(m_tab->getTabText(m_index));
+        return m_tab->getTabText(m_index);
     }
     void setText(QAccessible::Text, const QString &) override {}
 
