@@ -168,7 +168,7 @@ private:
     QAbstractButton *button() const { return static_cast<QAbstractButton *>(object()); }
 };
 
-// The switch is a two-state check box; its value is the text shown for the side it rests on.
+// The switch is a two-state check box.
 class KitSwitch : public KitWidget
 {
 public:
@@ -202,7 +202,13 @@ public:
     }
 
 protected:
-    QString value() const override { return isOn() ? control()->getLeftText() : control()->getRightText(); }
+    // The text that marks the state: with both texts shown the one under the thumb (it takes the emphasised
+    // style), else the only one drawn, which sits away from the thumb.
+    QString value() const override
+    {
+        const bool right = isOn() == control()->getShowAllText();
+        return right ? control()->getRightText() : control()->getLeftText();
+    }
 
 private:
     TavixQSwitch *control() const { return static_cast<TavixQSwitch *>(object()); }

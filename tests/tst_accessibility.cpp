@@ -332,6 +332,10 @@ void tst_Accessibility::switchAnnouncesToggles()
     QTest::mouseClick(&sw, Qt::LeftButton, {}, QPoint(30, 15));
     QVERIFY(!sw.getIsSwitchToLeft());
     QCOMPARE(seen.count(QStringLiteral("sw checked -1")), 1);
+    // The value is the text a sighted user reads as the state: under the thumb, or the only one drawn.
+    QCOMPARE(iface(&sw)->text(QAccessible::Value), sw.getRightText());
+    sw.setShowAllText(false);
+    QCOMPARE(iface(&sw)->text(QAccessible::Value), sw.getLeftText());
     sw.setSwitchToLeft(false);   // already there: nothing to announce
     sw.setSwitchToLeft(true);
     QCOMPARE(seen.count(QStringLiteral("sw checked -1")), 2);
