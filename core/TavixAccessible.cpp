@@ -522,6 +522,15 @@ void tavixNotifyAccessibleChecked(QObject *control)
     QAccessible::updateAccessibility(&event);
 }
 
+void tavixNotifyAccessibleName(QObject *control)
+{
+    auto *widget = qobject_cast<QWidget *>(control);
+    if (!widget || !widget->accessibleName().isEmpty())
+        return;
+    QAccessibleEvent event(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 void tavixNotifyAccessibleSelection(QObject *control, int child)
 {
     if (!control)

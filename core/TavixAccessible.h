@@ -19,6 +19,9 @@ TAVIXQTLIB_EXPORT QAccessibleInterface *tavixAccessibleFactory(const QString &cl
 // Tells accessibility clients that control's checked state changed (controls not derived from a
 // Qt button, which does this itself).
 TAVIXQTLIB_EXPORT void tavixNotifyAccessibleChecked(QObject *control);
+// Tells accessibility clients that control's name changed with its caption (unless an accessible name
+// set on it still wins).
+TAVIXQTLIB_EXPORT void tavixNotifyAccessibleName(QObject *control);
 // Tells accessibility clients that the selected child of control (a tab cell) is now child.
 TAVIXQTLIB_EXPORT void tavixNotifyAccessibleSelection(QObject *control, int child);
 

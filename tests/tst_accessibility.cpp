@@ -3,6 +3,9 @@
 #include "controls/ribbon/TavixQRibbonGroup.h"
 #include "controls/ribbon/TavixQRibbonPage.h"
 #include "controls/ribbon/TavixQRibbonPushButton.h"
+#include "controls/TavixQGroupBox.h"
+#include "controls/TavixQLabelEx.h"
+#include "controls/TavixQLCDNumber.h"
 #include "controls/TavixQSwitch.h"
 #include "controls/TavixQTabWidget.h"
 #include "core/TavixControlRegistry.h"
@@ -92,6 +95,7 @@ private slots:
     void tabCells();
     void ribbonCommandAndChart();
     void switchAnnouncesToggles();
+    void captionChangeIsAnnounced();
 };
 
 void tst_Accessibility::initTestCase()
@@ -339,6 +343,24 @@ void tst_Accessibility::switchAnnouncesToggles()
     sw.setSwitchToLeft(false);   // already there: nothing to announce
     sw.setSwitchToLeft(true);
     QCOMPARE(seen.count(QStringLiteral("sw checked -1")), 2);
+}
+
+void tst_Accessibility::captionChangeIsAnnounced()
+{
+    TavixQGroupBox group;
+    TavixQLCDNumber lcd;
+    TavixQLabelEx note;
+    group.setObjectName("group");
+    lcd.setObjectName("lcd");
+    note.setObjectName("note");
+    note.setAccessibleName(QStringLiteral("Fixed"));
+    seen.clear();
+    group.setText(QStringLiteral("Limits"));
+    lcd.setNumText(QStringLiteral("72"));
+    note.setText(QStringLiteral("x"));
+    const QString changed = QStringLiteral(" %1 -1").arg(QAccessible::NameChanged);
+    QVERIFY(seen.contains("group" + changed) && seen.contains("lcd" + changed));
+    QVERIFY(!seen.contains("note" + changed));   // its explicit name stays
 }
 
 QTEST_MAIN(tst_Accessibility)
