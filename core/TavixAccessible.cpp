@@ -274,8 +274,6 @@ private:
     QProgressBar *bar() const { return static_cast<QProgressBar *>(object()); }
 };
 
-class KitTabBar;
-
 // One cell of a tab widget: a child without an object of its own, like Qt's tab-bar buttons.
 class KitTabCell : public QAccessibleInterface, public QAccessibleActionInterface
 {
