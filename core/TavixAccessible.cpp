@@ -507,7 +507,12 @@ QAccessibleInterface *tavixAccessibleFactory(const QString &, QObject *object)
 
 void tavixInstallAccessibleFactory()
 {
-    QAccessible::installFactory(&tavixAccessibleFactory);   // Qt ignores a factory installed twice
+    // Registering the controls again must not stack up copies of the factory.
+    static bool installed = false;
+    if (installed)
+        return;
+    QAccessible::installFactory(&tavixAccessibleFactory);
+    installed = true;
 }
 
 void tavixNotifyAccessibleChecked(QObject *control)
