@@ -538,6 +538,13 @@ void tavixNotifyAccessibleSelection(QObject *control, int child)
 {
     if (!control)
         return;
+    // A screen reader follows keyboard focus: the focused bar's focus moves to the new cell as well.
+    auto *widget = qobject_cast<QWidget *>(control);
+    if (widget && widget->hasFocus()) {
+        QAccessibleEvent focus(control, QAccessible::Focus);
+        focus.setChild(child);
+        QAccessible::updateAccessibility(&focus);
+    }
     QAccessibleEvent event(control, QAccessible::Selection);
     event.setChild(child);
     QAccessible::updateAccessibility(&event);
