@@ -1,6 +1,7 @@
 #include "controls/TavixQGroupBox.h"
 
 #include "controls/TavixQGroupBoxImpl.h"
+#include "core/TavixAccessible.h"
 
 namespace TavixQtLib {
 
@@ -65,6 +66,7 @@ void TavixQGroupBox::setText(const QString &text)
     m_impl->languageKey.clear();    // an explicit caption is not replaced on a language change
     m_impl->text = text;
     update();
+    tavixNotifyAccessibleName(this);
 }
 
 QString TavixQGroupBox::getText() const

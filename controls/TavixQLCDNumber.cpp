@@ -1,6 +1,7 @@
 #include "controls/TavixQLCDNumber.h"
 
 #include "controls/TavixQLCDNumberImpl.h"
+#include "core/TavixAccessible.h"
 
 #include <cmath>
 
@@ -65,6 +66,7 @@ void TavixQLCDNumber::setNumText(const QString &text)
     m_impl->numText = text;
     m_impl->numTextValue = value();
     m_impl->hasNumText = true;
+    tavixNotifyAccessibleName(this);   // a reading that changes is what a screen reader announces
 }
 
 QString TavixQLCDNumber::getNumText() const

@@ -1,6 +1,7 @@
 #include "controls/TavixQLabelEx.h"
 
 #include "controls/TavixQLabelExImpl.h"
+#include "core/TavixAccessible.h"
 #include "resources/TavixPainting.h"
 
 #include <QEvent>
@@ -45,6 +46,7 @@ void TavixQLabelEx::setText(const QString &text)
 {
     m_impl->languageKey.clear();
     m_impl->showText(text);
+    tavixNotifyAccessibleName(this);
 }
 
 QString TavixQLabelEx::getText() const

@@ -1,6 +1,7 @@
 #include "controls/TavixQSwitchImpl.h"
 
 #include "controls/TavixQSwitch.h"
+#include "core/TavixAccessible.h"
 #include "core/TavixJson.h"
 #include "core/TavixNodeEntries.h"
 #include "resources/TavixQResourceManager.h"
@@ -109,6 +110,7 @@ void TavixQSwitchImpl::setSide(bool left)
     if (switchToLeft == left)
         return;
     switchToLeft = left;
+    tavixNotifyAccessibleChecked(control);
     if (control)
         emit control->toggled(!left);   // may delete the switch and this object
 }

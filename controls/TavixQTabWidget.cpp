@@ -1,6 +1,7 @@
 #include "controls/TavixQTabWidget.h"
 
 #include "controls/TavixQTabWidgetImpl.h"
+#include "core/TavixAccessible.h"
 
 namespace TavixQtLib {
 
@@ -122,6 +123,7 @@ void TavixQTabWidget::setSelectedIndex(int index)
         return;
     m_impl->selectedIndex = index;
     update();
+    tavixNotifyAccessibleSelection(this, index);
     emit currentChanged(index);
 }
 

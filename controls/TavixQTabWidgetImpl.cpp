@@ -1,6 +1,7 @@
 #include "controls/TavixQTabWidgetImpl.h"
 
 #include "controls/TavixQTabWidget.h"
+#include "core/TavixAccessible.h"
 #include "core/TavixJson.h"
 #include "core/TavixLibrary.h"
 #include "core/TavixNodeEntries.h"
@@ -88,6 +89,7 @@ void TavixQTabWidgetImpl::mousePressEvent(QMouseEvent *event)
     // not look at a bar that a slot deleted.
     event->accept();
     tab->update();
+    tavixNotifyAccessibleSelection(tab, index);
     emit tab->currentChanged(index);   // last: a slot may delete the bar
 }
 

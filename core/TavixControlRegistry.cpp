@@ -1,6 +1,7 @@
 #include "core/TavixControlRegistry.h"
 
 #include "core/ITavixQWidgetBase.h"
+#include "core/TavixAccessible.h"
 #include "core/TavixJson.h"
 #include "core/TavixLibrary.h"
 #include "resources/TavixQResourceManager.h"
@@ -181,6 +182,7 @@ void tavixInitQtControl()
     }
     for (const BuiltInAlias &alias : builtInAliases())
         tavixRegisterDefaultControl(alias.keyword, alias.create);
+    tavixInstallAccessibleFactory();
 
     // applicationFilePath() needs an application object; without one the mode stays as it is.
     if (QCoreApplication::instance())

@@ -190,6 +190,7 @@ void CorvellaSorbane::buildSidebar()
     m_collapseButton->setIcon(kImages + QStringLiteral("chevron-left.svg"));
     m_collapseButton->setUseIcon(true);
     m_collapseButton->setShowText(false);
+    m_collapseButton->setAccessibleName(QStringLiteral("Collapse sidebar"));
     m_collapseButton->setFixedSize(24, 24);
     m_collapseButton->setAbsoluteDock(DockFar, DockFar, -2, -2);
     connect(m_collapseButton, &QPushButton::clicked, this, &CorvellaSorbane::toggleCollapse);
@@ -416,6 +417,8 @@ void CorvellaSorbane::toggleCollapse()
 
     m_collapseButton->setAbsoluteDock(DockFar, DockFar, collapse ? -15 : -2, collapse ? -15 : -2);
     m_collapsed = collapse;
+    m_collapseButton->setAccessibleName(collapse ? QStringLiteral("Expand sidebar")
+                                                 : QStringLiteral("Collapse sidebar"));
 
     m_header->setHeightPolicy(PolicyFixed);
     m_header->setFixedHeight(collapse ? 64 : 96);

@@ -126,6 +126,13 @@ TavixQLabel *caption(QWidget *parent, const QString &text)
     return fixedHeight(makeLabel(parent, text, QColor(55, 65, 81), 12, true), 20);
 }
 
+// The caption names its control for screen readers, wherever the control sits.
+void captionFor(TavixQLabel *label, QWidget *control)
+{
+    label->setBuddy(control);
+    control->setAccessibleName(label->getText());
+}
+
 // A pill with its own fill; the text keeps its colour in every theme.
 TavixQContainer *badge(QWidget *parent, const QString &text, const QColor &fill, const QColor &ink, int width)
 {
@@ -162,6 +169,8 @@ TavixQContainer *cardHeader(TavixQContainer *cardBox, const QString &title)
     makeLabel(row, title, QColor(23, 31, 45), 13, true);
     TavixQPushButton *chevron = iconButton(row, QStringLiteral("chevron-down.svg"), 20);
     chevron->setProperty("demoChevron", true);
+    chevron->setAccessibleName(title);   // an icon alone says nothing to a screen reader
+    chevron->setAccessibleDescription(QStringLiteral("Folds the card away and back"));
     return row;
 }
 
@@ -270,8 +279,9 @@ void buildContent(TavixQContainer *content, const QString &section)
         radio->setChecked(true);
         radio->setGeometry(20, 78, 220, 28);
     } else if (section == QLatin1String("Slider")) {
-        caption(content, QStringLiteral("Horizontal"));
+        TavixQLabel *label = caption(content, QStringLiteral("Horizontal"));
         auto *slider = fixedHeight(new TavixQSlider(Qt::Horizontal, content), 32);
+        captionFor(label, slider);
         slider->setThemeName(QStringLiteral("qtslider"));
         slider->setValue(45);
         slider->setWidthPolicy(PolicyExpanding);
@@ -299,13 +309,14 @@ void buildContent(TavixQContainer *content, const QString &section)
         gif->loadGif(kImages + QStringLiteral("loading.gif"));
         fixedWidth(fixedHeight(gif, 96), 96);
     } else if (section == QLatin1String("Spin")) {
-        caption(content, QStringLiteral("Quantity"));
+        TavixQLabel *label = caption(content, QStringLiteral("Quantity"));
         // The spin box paints no field of its own: it sits in a bordered one that follows the theme.
         TavixQContainer *field = box(content, TavixQContainer::Horizontal, 0, 8, 1, 2, 1);
         field->setProperty("demoField", true);
         fixedWidth(fixedHeight(field, 34), 160);
         styleField(field, false);
         auto *spin = new TavixQSpinBox(field);
+        captionFor(label, spin);
         spin->setRange(0, 100);
         spin->setValue(24);
         spin->setMinimumWidth(140);
@@ -313,8 +324,9 @@ void buildContent(TavixQContainer *content, const QString &section)
         spin->setWidthPolicy(PolicyExpanding);
         spin->setHeightPolicy(PolicyExpanding);
     } else if (section == QLatin1String("Switch")) {
-        caption(content, QStringLiteral("Mode"));
+        TavixQLabel *label = caption(content, QStringLiteral("Mode"));
         auto *sw = new TavixQSwitch(content);
+        captionFor(label, sw);
         sw->setLeftText(QStringLiteral("Off"));
         sw->setRightText(QStringLiteral("On"));
         sw->setSwitchToLeft(false);
@@ -328,8 +340,9 @@ void buildContent(TavixQContainer *content, const QString &section)
         tabs->setWidthPolicy(PolicyExpanding);
         fixedHeight(tabs, 56);
     } else if (section == QLatin1String("ComboBox")) {
-        caption(content, QStringLiteral("Theme"));
+        TavixQLabel *label = caption(content, QStringLiteral("Theme"));
         auto *combo = new TavixQComboBox(content);
+        captionFor(label, combo);
         combo->addItems({QStringLiteral("Light"), QStringLiteral("Dark"), QStringLiteral("Classic")});
         combo->setCurrentIndex(0);
         fixedWidth(fixedHeight(combo, 34), 220);
