@@ -498,6 +498,9 @@ QAccessibleInterface *tavixAccessibleFactory(const QString &, QObject *object)
     // Scroll views and the property list scroll a page of controls; Qt would call them a client area.
     if (w->inherits("TavixQtLib::TavixQScrollView"))
         return new KitWidget(w, QAccessible::Pane);
+    // The designer's surface draws the pages it edits itself: a canvas, not a pane of children.
+    if (w->inherits("TavixQtLib::TavixQCanvas"))
+        return new KitWidget(w, QAccessible::Canvas);
     if (w->inherits("TavixQtLib::TavixQRibbonRowPanel"))
         return new KitWidget(w, QAccessible::Grouping);
     if (isPlainKitWidget(w))

@@ -47,7 +47,7 @@ void recordEvent(QAccessibleEvent *event)
 // The role a client sees for each class the registry creates. A class missing here is a new control type
 // nobody has decided a role for.
 const std::map<Bytes, QAccessible::Role> kRoles = {
-    {"TavixQCanvasWindow", QAccessible::Pane}, {"TavixQCheckBox", QAccessible::CheckBox},
+    {"TavixQCanvas", QAccessible::Canvas}, {"TavixQCanvasWindow", QAccessible::Pane}, {"TavixQCheckBox", QAccessible::CheckBox},
     {"TavixQComboBox", QAccessible::ComboBox}, {"TavixQContainer", QAccessible::Pane},
     {"TavixQGroupBox", QAccessible::Grouping}, {"TavixQImage", QAccessible::Graphic},
     {"TavixQLCDNumber", QAccessible::StaticText}, {"TavixQLabel", QAccessible::StaticText},
