@@ -588,6 +588,7 @@ void tst_Keyboard::dashboardFromKeyboard()
     QCOMPARE(window.currentSection(), QStringLiteral("List"));
     QCOMPARE(QApplication::focusWidget(), nav.at(3));
     QVERIFY(nav.at(3)->getControlImpl()->hasKeyboardFocus());
+    window.sidebar()->grab().save(QDir::temp().filePath(QStringLiteral("tavix_keyboard_sidebar.png")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QCOMPARE(window.currentSection(), QStringLiteral("Label"));
 
