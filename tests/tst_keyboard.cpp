@@ -20,6 +20,7 @@
 #include "controls/charts/TavixQECGChart.h"
 #include "controls/charts/TavixQICDChart.h"
 #include "controls/views/TavixQList.h"
+#include "controls/views/TavixQMenu.h"
 #include "controls/views/TavixQTableView.h"
 #include "controls/views/TavixQTreeView.h"
 #include "core/TavixControlRegistry.h"
@@ -191,14 +192,13 @@ private slots:
     void activationKeys();
     void comboPopupFromKeyboard_data();
     void comboPopupFromKeyboard();
+    void menuFromKeyboard();
     void focusFrameAfterTab_data();
     void focusFrameAfterTab();
     void noFocusFrameAfterMouseClick();
     void tabWidgetFrameMarksSelectedCell();
-    void focusFrameOff_data();
-    void focusFrameOff();
-    void focusFrameRoundTrip_data();
-    void focusFrameRoundTrip();
+    void focusFrameAttribute_data();
+    void focusFrameAttribute();
     void dashboardFromKeyboard();
 
 private:
@@ -390,6 +390,29 @@ void tst_Keyboard::comboPopupFromKeyboard()
     QTRY_COMPARE(QApplication::focusWidget(), combo);
 }
 
+void tst_Keyboard::menuFromKeyboard()
+{
+    TavixQMenu menu;
+    QAction *first = menu.addAction(QStringLiteral("Open"));
+    QAction *second = menu.addAction(QStringLiteral("Save"));
+    QSignalSpy triggered(&menu, &QMenu::triggered);
+    menu.popup(QPoint(10, 10));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    QTest::keyClick(&menu, Qt::Key_Down);
+    QCOMPARE(menu.activeAction(), first);
+    QTest::keyClick(&menu, Qt::Key_Down);
+    QCOMPARE(menu.activeAction(), second);
+    QTest::keyClick(&menu, Qt::Key_Return);
+    QTRY_COMPARE(triggered.count(), 1);
+    QCOMPARE(triggered.at(0).at(0).value<QAction *>(), second);
+    QVERIFY(!menu.isVisible());
+    menu.popup(QPoint(10, 10));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    QTest::keyClick(&menu, Qt::Key_Escape);
+    QTRY_VERIFY(!menu.isVisible());
+    QCOMPARE(triggered.count(), 1);
+}
+
 void tst_Keyboard::focusFrameAfterTab_data()
 {
     QTest::addColumn<QString>("kind");
@@ -455,112 +478,82 @@ void tst_Keyboard::tabWidgetFrameMarksSelectedCell()
     page.resize(400, 100);
     auto *before = new TavixQPushButton(&page);
     before->setGeometry(0, 0, 40, 20);
-    Subject subject = makeSubject(QStringLiteral("tab"), &page);
-    auto *tab = static_cast<TavixQTabWidget *>(subject.widget);
+    auto *tab = static_cast<TavixQTabWidget *>(makeSubject(QStringLiteral("tab"), &page).widget);
     tab->setItemSize(80);
     tab->setGeometry(0, 30, 320, 40);
     QVERIFY(showActive(page));
     const QImage plain = grabOf(tab);
     QVERIFY(tabInto(before, tab));
     const QImage focused = grabOf(tab);
-    // The frame sits inside the selected (second) cell only.
-    auto differs = [&](int x0, int x1) {
-        int n = 0;
-        for (int x = x0; x < x1; ++x) {
-            for (int y = 0; y < plain.height(); ++y)
-                n += plain.pixel(x, y) != focused.pixel(x, y);
-        }
-        return n;
-    };
-    QVERIFY(differs(80, 160) > 20);
-    QCOMPARE(differs(0, 80), 0);
-    QCOMPARE(differs(160, 320), 0);
+    int inside = 0, outside = 0;   // the frame sits in the selected (second) cell only
+    for (int x = 0; x < plain.width(); ++x) {
+        for (int y = 0; y < plain.height(); ++y)
+            (x >= 80 && x < 160 ? inside : outside) += plain.pixel(x, y) != focused.pixel(x, y);
+    }
+    QVERIFY(inside > 20);
+    QCOMPARE(outside, 0);
 }
 
-void tst_Keyboard::focusFrameOff_data()
+// Where the switch comes from, what a save writes for it, and whether Tab then shows a frame.
+void tst_Keyboard::focusFrameAttribute_data()
 {
     QTest::addColumn<QByteArray>("node");
     QTest::addColumn<QString>("theme");
-    QTest::addColumn<bool>("setOff");
-    QTest::newRow("page attr false") << QByteArray("{\"attr\":{\"focusFrame\":false}}") << QString() << false;
-    QTest::newRow("page attr 0") << QByteArray("{\"attr\":{\"focusFrame\":0}}") << QString() << false;
-    QTest::newRow("theme entry") << QByteArray() << QStringLiteral("NoFrame") << false;
-    QTest::newRow("setter") << QByteArray() << QString() << true;
+    QTest::addColumn<int>("set");              // -1 leaves it, 0 and 1 call setFocusFrame
+    QTest::addColumn<bool>("frame");
+    QTest::addColumn<QByteArray>("written");   // the "focusFrame" value a save writes; empty for none
+    QTest::newRow("default") << QByteArray("{}") << QString() << -1 << true << QByteArray();
+    QTest::newRow("page false") << QByteArray("{\"attr\":{\"focusFrame\":false}}") << QString() << -1 << false
+                                << QByteArray("false");
+    QTest::newRow("page 0") << QByteArray("{\"attr\":{\"focusFrame\":0}}") << QString() << -1 << false
+                            << QByteArray("0");
+    QTest::newRow("page text") << QByteArray("{\"attr\":{\"focusFrame\":\"no\"}}") << QString() << -1 << true
+                               << QByteArray("\"no\"");
+    QTest::newRow("theme entry") << QByteArray("{}") << QStringLiteral("NoFrame") << -1 << false << QByteArray();
+    QTest::newRow("theme then on") << QByteArray("{}") << QStringLiteral("NoFrame") << 1 << true << QByteArray("1");
+    QTest::newRow("setter off") << QByteArray("{}") << QString() << 0 << false << QByteArray("0");
+    QTest::newRow("setter on") << QByteArray("{}") << QString() << 1 << true << QByteArray();
+    QTest::newRow("page off, set on") << QByteArray("{\"attr\":{\"focusFrame\":0}}") << QString() << 1 << true
+                                      << QByteArray();
 }
 
-void tst_Keyboard::focusFrameOff()
+void tst_Keyboard::focusFrameAttribute()
 {
     QFETCH(QByteArray, node);
     QFETCH(QString, theme);
-    QFETCH(bool, setOff);
+    QFETCH(int, set);
+    QFETCH(bool, frame);
+    QFETCH(QByteArray, written);
     QWidget page;
     page.resize(300, 200);
     auto *before = new TavixQPushButton(&page);
     before->setGeometry(0, 0, 40, 20);
     auto *button = new TavixQPushButton(&page);
+    Json::Value in = tavixtest::parse(node);
+    QVERIFY(button->readJsonValue(&in));
     button->setGeometry(20, 40, 120, 40);
-    if (!node.isEmpty()) {
-        Json::Value value = tavixtest::parse(node);
-        QVERIFY(button->readJsonValue(&value));
-        button->setGeometry(20, 40, 120, 40);
-    }
     if (!theme.isEmpty())
         button->setThemeName(theme);
-    if (setOff)
-        button->getControlImpl()->setFocusFrame(false);
-    QVERIFY(!button->getControlImpl()->getFocusFrame());
+    TavixQWidgetBaseImpl *impl = button->getControlImpl();
+    if (set >= 0)
+        impl->setFocusFrame(set == 1);
+    QCOMPARE(impl->getFocusFrame(), frame);
+
+    Json::Value out(Json::objectValue);
+    QVERIFY(button->serializeJsonValue(&out, false));
+    const Json::Value *attr = tavixJsonMember(out, "attr");
+    const Json::Value *value = attr ? tavixJsonMember(*attr, "focusFrame") : nullptr;
+    QCOMPARE(value ? tavixtest::show(*value) : QByteArray(), written);
+    TavixQPushButton again;   // read back, the saved node gives the same switch
+    again.setThemeName(theme.isEmpty() ? QStringLiteral("qtbutton") : theme);
+    QVERIFY(again.readJsonValue(&out));
+    QCOMPARE(again.getControlImpl()->getFocusFrame(), frame);
+
     QVERIFY(showActive(page));
     const QImage plain = grabOf(button);
     QVERIFY(tabInto(before, button));
-    QVERIFY(button->getControlImpl()->hasKeyboardFocus());
-    QCOMPARE(ringDifference(plain, grabOf(button), 200), 0);
-}
-
-void tst_Keyboard::focusFrameRoundTrip_data()
-{
-    QTest::addColumn<QByteArray>("node");
-    QTest::addColumn<int>("set");            // -1 leaves it, 0 and 1 call setFocusFrame
-    QTest::addColumn<bool>("frame");
-    QTest::addColumn<QByteArray>("written");   // the "attr" written, or empty for none
-    QTest::newRow("default writes nothing") << QByteArray("{}") << -1 << true << QByteArray();
-    QTest::newRow("setter off") << QByteArray("{}") << 0 << false << QByteArray("{\"focusFrame\":0}");
-    QTest::newRow("setter on is default") << QByteArray("{}") << 1 << true << QByteArray();
-    QTest::newRow("off then on") << QByteArray("{\"attr\":{\"focusFrame\":0}}") << 1 << true << QByteArray();
-    QTest::newRow("page false kept") << QByteArray("{\"attr\":{\"focusFrame\":false}}") << -1 << false
-                                     << QByteArray("{\"focusFrame\":false}");
-    QTest::newRow("page 0 kept") << QByteArray("{\"attr\":{\"focusFrame\":0}}") << -1 << false
-                                 << QByteArray("{\"focusFrame\":0}");
-    QTest::newRow("text means default") << QByteArray("{\"attr\":{\"focusFrame\":\"no\"}}") << -1 << true
-                                        << QByteArray("{\"focusFrame\":\"no\"}");
-}
-
-void tst_Keyboard::focusFrameRoundTrip()
-{
-    QFETCH(QByteArray, node);
-    QFETCH(int, set);
-    QFETCH(bool, frame);
-    QFETCH(QByteArray, written);
-    TavixQSwitch control;
-    Json::Value in = tavixtest::parse(node);
-    QVERIFY(control.readJsonValue(&in));
-    if (set >= 0)
-        control.getControlImpl()->setFocusFrame(set == 1);
-    QCOMPARE(control.getControlImpl()->getFocusFrame(), frame);
-
-    Json::Value out(Json::objectValue);
-    QVERIFY(control.serializeJsonValue(&out, false));
-    const Json::Value *attr = tavixJsonMember(out, "attr");
-    const Json::Value *value = attr ? tavixJsonMember(*attr, "focusFrame") : nullptr;
-    if (written.isEmpty()) {
-        QVERIFY2(!value, tavixtest::show(out).constData());
-        return;
-    }
-    QVERIFY2(value, tavixtest::show(out).constData());
-    QCOMPARE(tavixtest::show(*value), tavixtest::show(tavixtest::parse(written)["focusFrame"]));
-    // Read back, the written node gives the same switch.
-    TavixQSwitch again;
-    QVERIFY(again.readJsonValue(&out));
-    QCOMPARE(again.getControlImpl()->getFocusFrame(), frame);
+    QVERIFY(impl->hasKeyboardFocus());
+    QCOMPARE(ringDifference(plain, grabOf(button)) > 20, frame);
 }
 
 void tst_Keyboard::dashboardFromKeyboard()
