@@ -190,6 +190,7 @@ private slots:
     void tabOrderOverMixedPage();
     void activationKeys_data();
     void activationKeys();
+    void spaceHeldShowsPressed();
     void comboPopupFromKeyboard_data();
     void comboPopupFromKeyboard();
     void menuFromKeyboard();
@@ -360,6 +361,25 @@ void tst_Keyboard::activationKeys()
         auto *tree = static_cast<TavixQTreeView *>(subject.widget);
         QVERIFY(tree->isExpanded(tree->currentIndex()));
     }
+}
+
+void tst_Keyboard::spaceHeldShowsPressed()
+{
+    QWidget page;
+    auto *button = new TavixQPushButton(&page);
+    button->setGeometry(10, 10, 80, 30);
+    button->setBackground(AllStates, tavixtest::solid(tavixtest::kRed));
+    button->setBackground(Pressed, tavixtest::solid(tavixtest::kGreen));
+    button->getControlImpl()->setFocusFrame(false);   // the frame's tint would colour the probe
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    QVERIFY(showActive(page));
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyPress(button, Qt::Key_Space);
+    QCOMPARE(grabOf(button).pixelColor(40, 15), tavixtest::kGreen);
+    QCOMPARE(clicked.count(), 0);
+    QTest::keyRelease(button, Qt::Key_Space);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(grabOf(button).pixelColor(40, 15), tavixtest::kRed);
 }
 
 void tst_Keyboard::comboPopupFromKeyboard_data()
