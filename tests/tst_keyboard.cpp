@@ -17,6 +17,7 @@
 #include "controls/TavixQStackContainer.h"
 #include "controls/TavixQSwitch.h"
 #include "controls/TavixQTabWidget.h"
+#include "controls/TavixQTextEdit.h"
 #include "controls/charts/TavixQECGChart.h"
 #include "controls/charts/TavixQICDChart.h"
 #include "controls/views/TavixQList.h"
@@ -108,6 +109,14 @@ Subject makeSubject(const QString &kind, QWidget *page)
         combo->addItems({QStringLiteral("Light"), QStringLiteral("Dark"), QStringLiteral("Classic")});
         combo->setCurrentIndex(1);
         s = {combo, [combo] { return number(combo->currentIndex()); }};
+    } else if (kind == QLatin1String("lineedit")) {
+        auto *edit = new TavixQLineEdit(page);
+        edit->setText(QStringLiteral("ab"));
+        s = {edit, [edit] { return QStringLiteral("%1|%2").arg(edit->text()).arg(edit->cursorPosition()); }};
+    } else if (kind == QLatin1String("textedit")) {
+        auto *edit = new TavixQTextEdit(page);
+        edit->setPlainText(QStringLiteral("ab"));
+        s = {edit, [edit] { return edit->toPlainText(); }};
     } else if (kind == QLatin1String("list")) {
         auto *list = new TavixQList(page);
         for (int i = 0; i < 5; ++i)
@@ -330,6 +339,9 @@ void tst_Keyboard::activationKeys_data()
     QTest::newRow("tab down") << "tab" << int(Qt::Key_Down) << none << "1" << "2";
     QTest::newRow("tab end") << "tab" << int(Qt::Key_End) << none << "1" << "3";
     QTest::newRow("tab home") << "tab" << int(Qt::Key_Home) << none << "1" << "0";
+    QTest::newRow("line edit types") << "lineedit" << int(Qt::Key_X) << none << "ab|2" << "abx|3";
+    QTest::newRow("line edit home") << "lineedit" << int(Qt::Key_Home) << none << "ab|2" << "ab|0";
+    QTest::newRow("text edit types") << "textedit" << int(Qt::Key_X) << none << "ab" << "xab";
     QTest::newRow("combo down") << "combo" << int(Qt::Key_Down) << none << "1" << "2";
     QTest::newRow("combo up") << "combo" << int(Qt::Key_Up) << none << "1" << "0";
     QTest::newRow("list down") << "list" << int(Qt::Key_Down) << none << "1" << "2";
@@ -436,7 +448,8 @@ void tst_Keyboard::menuFromKeyboard()
 void tst_Keyboard::focusFrameAfterTab_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char *kind : {"button", "checkbox", "radio", "switch", "slider", "spinbox", "tab", "combo", "list",
+    for (const char *kind : {"button", "checkbox", "radio", "switch", "slider", "spinbox", "lineedit", "textedit",
+                             "tab", "combo", "list",
                              "table", "tree"})
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
