@@ -629,6 +629,10 @@ void tst_Keyboard::dashboardFromKeyboard()
     QCOMPARE(QApplication::focusWidget(), window.collapseButton());
     QTest::keyClick(window.collapseButton(), Qt::Key_Space);
     QTRY_VERIFY(window.isCollapsed());
+    QTRY_VERIFY(!window.sidebar()->isResizeAnimationRunning());
+    QTest::keyClick(window.collapseButton(), Qt::Key_Return);
+    QTRY_VERIFY(!window.isCollapsed());
+    QTRY_VERIFY(!window.sidebar()->isResizeAnimationRunning());
     QTest::keyClick(window.collapseButton(), Qt::Key_Tab);
     QWidget *inPage = QApplication::focusWidget();
     QVERIFY(inPage && window.workspaceStack()->currentWidget()->isAncestorOf(inPage));
@@ -641,6 +645,16 @@ void tst_Keyboard::dashboardFromKeyboard()
     QTRY_VERIFY(combo->view()->isVisible());
     QTest::keyClick(combo->view(), Qt::Key_Escape);
     QTRY_VERIFY(!combo->view()->isVisible());
+
+    // Enter in a field presses no button behind the user's back (the dashboard is a dialog underneath).
+    window.selectSection(QStringLiteral("Dashboard"));
+    auto *search = window.workspaceStack()->currentWidget()->findChild<TavixQLineEdit *>();
+    QVERIFY(search);
+    search->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(search, Qt::Key_Return);
+    QVERIFY(!window.isCollapsed());
+    QVERIFY(!window.sidebar()->isResizeAnimationRunning());
+    QVERIFY(window.isVisible());
 
     // Escape on the dashboard itself closes nothing; Ctrl+T brings the theme dialog back.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
