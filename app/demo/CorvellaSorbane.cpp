@@ -159,8 +159,8 @@ void CorvellaSorbane::setUpKeyboard()
     // Enter only while it has focus.
     for (QPushButton *button : m_shell->findChildren<QPushButton *>())
         button->setAutoDefault(false);
-    // Tab runs through the sections (arrows step between them), then the collapse button below them,
-    // then the open page.
+    // Tab reaches the open section's button (the arrows step between sections), then the collapse
+    // button below them, then the open page.
     QWidget::setTabOrder(m_navButtons.last(), m_collapseButton);
 }
 
