@@ -139,7 +139,7 @@ Subject makeSubject(const QString &kind, QWidget *page)
         view->setCurrentIndex(model->index(1, 0));
         s = {view, [view] {
                  const QModelIndex i = view->currentIndex();
-                 return QStringLiteral("%1%2,%3").arg(i.parent().isValid() ? "child " : "").arg(i.row()).arg(i.column());
+                 return QStringLiteral("%1,%2").arg(i.row()).arg(i.column());
              }};
     }
     return s;
@@ -199,6 +199,7 @@ private slots:
     void tabOrderOverMixedPage();
     void activationKeys_data();
     void activationKeys();
+    void spaceHeldShowsPressed_data();
     void spaceHeldShowsPressed();
     void comboPopupFromKeyboard_data();
     void comboPopupFromKeyboard();
@@ -376,23 +377,46 @@ void tst_Keyboard::activationKeys()
     }
 }
 
+void tst_Keyboard::spaceHeldShowsPressed_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"button", "checkbox", "radio"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
 void tst_Keyboard::spaceHeldShowsPressed()
 {
+    QFETCH(QString, kind);
     QWidget page;
-    auto *button = new TavixQPushButton(&page);
-    button->setGeometry(10, 10, 80, 30);
-    button->setBackground(AllStates, tavixtest::solid(tavixtest::kRed));
-    button->setBackground(Pressed, tavixtest::solid(tavixtest::kGreen));
-    button->getControlImpl()->setFocusFrame(false);   // the frame's tint would colour the probe
-    QSignalSpy clicked(button, &QPushButton::clicked);
+    Subject subject = makeSubject(kind, &page);
+    QWidget *control = subject.widget;
+    control->setGeometry(10, 10, 80, 30);
+    const auto paintStates = [](auto *c) {   // red in every state, green when pressed; checked or not
+        c->setBackground(AllStates, tavixtest::solid(tavixtest::kRed));
+        c->setBackground(Pressed, tavixtest::solid(tavixtest::kGreen));
+    };
+    if (auto *button = qobject_cast<TavixQPushButton *>(control))
+        paintStates(button);
+    if (auto *box = qobject_cast<TavixQCheckBox *>(control)) {
+        paintStates(box);
+        box->setShowIcon(false);
+    }
+    if (auto *radio = qobject_cast<TavixQRadioButton *>(control)) {
+        paintStates(radio);
+        radio->setShowIcon(false);
+    }
+    // The frame's tint would colour the probe.
+    dynamic_cast<ITavixQWidgetBase *>(control)->getControlImpl()->setFocusFrame(false);
     QVERIFY(showActive(page));
-    button->setFocus(Qt::TabFocusReason);
-    QTest::keyPress(button, Qt::Key_Space);
-    QCOMPARE(grabOf(button).pixelColor(40, 15), tavixtest::kGreen);
-    QCOMPARE(clicked.count(), 0);
-    QTest::keyRelease(button, Qt::Key_Space);
-    QCOMPARE(clicked.count(), 1);
-    QCOMPARE(grabOf(button).pixelColor(40, 15), tavixtest::kRed);
+    control->setFocus(Qt::TabFocusReason);
+    const QString before = subject.state();
+    QTest::keyPress(control, Qt::Key_Space);
+    QCOMPARE(grabOf(control).pixelColor(40, 15), tavixtest::kGreen);
+    QCOMPARE(subject.state(), before);   // nothing happens before the key comes up
+    QTest::keyRelease(control, Qt::Key_Space);
+    QVERIFY(subject.state() != before);
+    if (kind == QLatin1String("button"))
+        QCOMPARE(grabOf(control).pixelColor(40, 15), tavixtest::kRed);
 }
 
 void tst_Keyboard::comboPopupFromKeyboard_data()
