@@ -3,6 +3,7 @@
 #include "controls/TavixCheckableRows.h"
 #include "controls/TavixQCheckBoxImpl.h"
 
+#include <QKeyEvent>
 #include <QPointer>
 
 namespace TavixQtLib {
@@ -229,5 +230,15 @@ bool TavixQCheckBox::getShowText() const
 // Disabled check boxes never reach the mouse handlers: QAbstractButton swallows those events so
 // that a click does not fall through to the parent.
 TAVIX_DEFINE_FORWARDED_EVENTS(TavixQCheckBox, QCheckBox)
+
+void TavixQCheckBox::keyPressEvent(QKeyEvent *event)
+{
+    if (TavixQWidgetBaseImpl::isEnterKey(event)) {
+        event->accept();
+        click();   // emits toggled() and clicked(); a slot may delete this control, so nothing follows
+        return;
+    }
+    QCheckBox::keyPressEvent(event);
+}
 
 } // namespace TavixQtLib

@@ -64,6 +64,9 @@ public:
     bool getShowText() const;
 
     TAVIX_DECLARE_FORWARDED_EVENTS
+protected:
+    // Enter and Return click, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace TavixQtLib

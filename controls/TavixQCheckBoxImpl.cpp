@@ -72,7 +72,8 @@ void TavixQCheckBoxImpl::followIndicator(bool checked)
 void TavixQCheckBoxImpl::paint(QPainter *painter, const QRect &rect)
 {
     const bool checked = checkBox->isChecked();
-    const int s = qBound(int(Normal), state, int(Disable));
+    // Space held down presses the box without the mouse; it looks pressed as under the pointer.
+    const int s = checkBox->isDown() && state != Disable ? int(Pressed) : qBound(int(Normal), state, int(Disable));
     drawFillStyle(painter, backgrounds(checked)[s], rect);
 
     if (showText) {

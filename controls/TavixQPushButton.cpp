@@ -2,6 +2,7 @@
 
 #include "controls/TavixQPushButtonImpl.h"
 
+#include <QKeyEvent>
 #include <QPointer>
 
 namespace TavixQtLib {
@@ -231,5 +232,15 @@ void TavixQPushButton::leaveEvent(QEvent *event)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQPushButton, QPushButton, mousePressEvent, QMouseEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQPushButton, QPushButton, mouseReleaseEvent, QMouseEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQPushButton, QPushButton, mouseMoveEvent, QMouseEvent)
+
+void TavixQPushButton::keyPressEvent(QKeyEvent *event)
+{
+    if (TavixQWidgetBaseImpl::isEnterKey(event) && !autoDefault() && !isDefault()) {
+        event->accept();
+        click();   // a slot may delete this button, so nothing follows
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
 
 } // namespace TavixQtLib

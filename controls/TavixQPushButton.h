@@ -61,6 +61,9 @@ signals:
     void leaveSignal();
 
     TAVIX_DECLARE_FORWARDED_EVENTS
+protected:
+    // Enter and Return click, as Space does; in a dialog Qt's default-button handling does it.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace TavixQtLib

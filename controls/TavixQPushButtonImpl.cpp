@@ -114,8 +114,9 @@ void TavixQPushButtonImpl::paint(QPainter *painter, const QRect &rect)
 {
     const int w = button->width();
     const int h = button->height();
-    // state is a plain public int: a stray value must not index past the arrays.
-    const int s = tavixStateIndex(state);
+    // state is a plain public int: a stray value must not index past the arrays. Space held down
+    // presses the button without the mouse, and it looks pressed as under the pointer.
+    const int s = button->isDown() && state != Disable ? int(Pressed) : tavixStateIndex(state);
     // A page's extension width may be any int; the area never reaches beyond the button.
     const int ext = qBound(0, extWidth, w);
 

@@ -3,6 +3,7 @@
 #include "controls/TavixCheckableRows.h"
 #include "controls/TavixQRadioButtonImpl.h"
 
+#include <QKeyEvent>
 #include <QPointer>
 
 namespace TavixQtLib {
@@ -305,5 +306,15 @@ void TavixQRadioButton::mouseReleaseEvent(QMouseEvent *event)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQRadioButton, QRadioButton, mouseMoveEvent, QMouseEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQRadioButton, QRadioButton, enterEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQRadioButton, QRadioButton, leaveEvent, QEvent)
+
+void TavixQRadioButton::keyPressEvent(QKeyEvent *event)
+{
+    if (TavixQWidgetBaseImpl::isEnterKey(event)) {
+        event->accept();
+        click();   // emits toggled() and clicked(); a slot may delete this control, so nothing follows
+        return;
+    }
+    QRadioButton::keyPressEvent(event);
+}
 
 } // namespace TavixQtLib

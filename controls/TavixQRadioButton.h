@@ -73,6 +73,9 @@ signals:
 protected:
     bool hitButton(const QPoint &pos) const override;
     TAVIX_DECLARE_FORWARDED_EVENTS
+protected:
+    // Enter and Return click, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace TavixQtLib

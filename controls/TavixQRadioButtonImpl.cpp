@@ -121,7 +121,8 @@ void TavixQRadioButtonImpl::drawScaledIndicator(QPainter *painter, const QString
 void TavixQRadioButtonImpl::paint(QPainter *painter, const QRect &rect)
 {
     const bool checked = radio->isChecked();
-    const int s = qBound(int(Normal), state, int(Disable));
+    // Space held down presses the button without the mouse; it looks pressed as under the pointer.
+    const int s = radio->isDown() && state != Disable ? int(Pressed) : qBound(int(Normal), state, int(Disable));
     bool gray = false;
     // Sized by the indicator actually drawn, so the caption does not jump when a Hot variant is missing.
     const QString path = indicatorPath(checked, s, radio->isEnabled(), &gray);

@@ -18,6 +18,13 @@ TavixQSpinBox::~TavixQSpinBox()
     tavixDestroyImpl(this, m_impl);
 }
 
+void TavixQSpinBox::paintEvent(QPaintEvent *event)
+{
+    QSpinBox::paintEvent(event);
+    if (m_impl)
+        m_impl->paintFocusFrame(this);
+}
+
 // Registered without a descriptor; this one only carries the common rows.
 ControlInfo TavixQSpinBox::getProps()
 {

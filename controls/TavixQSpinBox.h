@@ -23,6 +23,10 @@ class TAVIXQTLIB_EXPORT TavixQSpinBox : public QSpinBox, public ITavixQWidgetBas
 public:
     explicit TavixQSpinBox(QWidget *parent = nullptr);
     ~TavixQSpinBox() override;
+
+protected:
+    // Qt paints the field; the focus frame goes over it.
+    void paintEvent(QPaintEvent *event) override;
 };
 
 } // namespace TavixQtLib

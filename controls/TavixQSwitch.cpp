@@ -2,6 +2,8 @@
 
 #include "controls/TavixQSwitchImpl.h"
 
+#include <QKeyEvent>
+
 namespace TavixQtLib {
 
 TAVIX_DEFINE_CONTROL(TavixQSwitch, "qtswitch")
@@ -10,6 +12,7 @@ TavixQSwitch::TavixQSwitch(QWidget *parent)
     : QWidget(parent)
 {
     m_impl = new TavixQSwitchImpl(this);
+    setFocusPolicy(Qt::StrongFocus);   // as a check box: Tab and clicks give it focus
     m_impl->applyTheme();
 }
 
@@ -219,6 +222,18 @@ void TavixQSwitch::mousePressEvent(QMouseEvent *event)
 {
     if (m_impl)
         m_impl->mousePressEvent(event);   // starts a toggle; may end in toggled() when the speed is 0
+}
+
+void TavixQSwitch::keyPressEvent(QKeyEvent *event)
+{
+    const bool space = event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier
+                       && !event->isAutoRepeat();
+    if (m_impl && (space || TavixQWidgetBaseImpl::isEnterKey(event))) {
+        event->accept();
+        m_impl->toggle();   // may emit toggled() at once when the speed is 0; a slot may delete the switch
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TavixQSwitch::mouseReleaseEvent(QMouseEvent *event)

@@ -59,6 +59,10 @@ public:
     void setShowAllText(bool show);
     bool getShowAllText() const;
 
+protected:
+    // Space, Enter and Return toggle, as they activate a check box.
+    void keyPressEvent(QKeyEvent *event) override;
+
 signals:
     // The resting side changed: at the end of a toggle, or by setSwitchToLeft or a page read.
     // on is true when the thumb rests at the right. A slot may delete the switch.

@@ -3,6 +3,8 @@
 #include "controls/TavixQTabWidgetImpl.h"
 #include "core/TavixAccessible.h"
 
+#include <QKeyEvent>
+
 namespace TavixQtLib {
 
 TavixQTabWidget::TavixQTabWidget(QWidget *parent)
@@ -10,6 +12,7 @@ TavixQTabWidget::TavixQTabWidget(QWidget *parent)
 {
     m_impl = new TavixQTabWidgetImpl(this);
     setAttribute(Qt::WA_MouseTracking, true);
+    setFocusPolicy(Qt::TabFocus);   // as Qt's tab bar: reached by Tab, a click selects without focusing
     m_impl->applyTheme();
 }
 
@@ -229,6 +232,17 @@ void TavixQTabWidget::initDemoData()
 {
     for (const char *text : {"item1", "item2", "item3"})
         addTab(QString::fromLatin1(text));
+}
+
+void TavixQTabWidget::keyPressEvent(QKeyEvent *event)
+{
+    const int target = m_impl ? m_impl->keyTarget(event->key()) : -1;
+    if (target < 0) {
+        QWidget::keyPressEvent(event);   // ignored: Tab and the rest go on to the parent
+        return;
+    }
+    event->accept();
+    setSelectedIndex(target);   // emits last; a slot may delete the bar
 }
 
 TAVIX_DEFINE_FORWARDED_EVENTS(TavixQTabWidget, QWidget)

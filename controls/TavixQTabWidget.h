@@ -65,6 +65,9 @@ signals:
     void currentChanged(int index);
 
     TAVIX_DECLARE_FORWARDED_EVENTS
+protected:
+    // Arrows select the previous or next tab, Home and End the first and last, as on Qt's tab bar.
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace TavixQtLib

@@ -57,6 +57,36 @@ int TavixQTabWidgetImpl::cellAt(const QPoint &pos) const
     return -1;
 }
 
+int TavixQTabWidgetImpl::keyTarget(int key) const
+{
+    const int count = items.size();
+    if (count == 0)
+        return -1;
+    const int current = qBound(0, selectedIndex, count - 1);
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        return qMax(0, current - 1);
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        return qMin(count - 1, current + 1);
+    case Qt::Key_Home:
+        return 0;
+    case Qt::Key_End:
+        return count - 1;
+    default:
+        return -1;
+    }
+}
+
+QRect TavixQTabWidgetImpl::focusFrameRect() const
+{
+    if (selectedIndex < 0 || selectedIndex >= items.size())
+        return TavixQWidgetBaseImpl::focusFrameRect();
+    const QRect cell = cellRect(selectedIndex).adjusted(2, 2, -2, -2);
+    return cell.isEmpty() ? cellRect(selectedIndex) : cell;
+}
+
 void TavixQTabWidgetImpl::paint(QPainter *painter, const QRect &rect)
 {
     drawFillStyle(painter, background, rect);

@@ -41,6 +41,11 @@ public:
     QRect cellRect(int index) const;
     // The first cell containing pos, or -1.
     int cellAt(const QPoint &pos) const;
+    // The tab a navigation key selects (arrows step without wrapping, Home and End jump), or -1 for
+    // any other key. A selection outside the list counts from its nearer end.
+    int keyTarget(int key) const;
+    // The selected cell, inset so the frame sits inside its border.
+    QRect focusFrameRect() const override;
 
     TavixQTabWidget *tab = nullptr;
     bool showIcon = true;

@@ -151,4 +151,11 @@ TAVIX_DEFINE_FORWARDED_EVENT(TavixQTextEdit, QTextEdit, leaveEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQTextEdit, QTextEdit, focusInEvent, QFocusEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQTextEdit, QTextEdit, focusOutEvent, QFocusEvent)
 
+void TavixQTextEdit::paintEvent(QPaintEvent *event)
+{
+    QTextEdit::paintEvent(event);
+    if (m_impl)
+        m_impl->paintFocusFrame(viewport());
+}
+
 } // namespace TavixQtLib

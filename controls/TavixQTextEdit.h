@@ -46,6 +46,8 @@ protected:
     void leaveEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    // Qt paints the viewport; the focus frame goes over it.
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     friend class TavixQTextEditImpl;   // sets the viewport margins

@@ -6,7 +6,12 @@
 #include "core/TavixNodeEntries.h"
 #include "resources/TavixQResourceManager.h"
 
+#include <QAbstractScrollArea>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QWidget>
 
 #include <json/value.h>
@@ -19,6 +24,7 @@ namespace TavixQtLib {
 namespace {
 
 constexpr const char *kImplProperty = "impl";
+constexpr const char *kFocusFrameAttribute = "focusFrame";
 
 // Integers are written with the JSON type a reader gives their text, so that a load and save
 // compares equal as Json::Value.
@@ -134,7 +140,44 @@ bool attributeFromJson(const Json::Value &value, TavixAttribute &out)
     }
 }
 
+// An attribute read as a switch: booleans, and numbers as the 0 or 1 control nodes write.
+bool attributeFlag(const TavixAttribute &attr, bool fallback)
+{
+    switch (attr.kind) {
+    case TavixAttribute::BoolKind:
+        return attr.value.toBool();
+    case TavixAttribute::StringKind:
+    case TavixAttribute::StringListKind:
+        return fallback;
+    default:
+        return attr.value.toDouble() != 0.0;
+    }
+}
+
 } // namespace
+
+// Watches the control's focus changes for its Impl. A separate object, so that Impls keep their own
+// eventFilter() overrides without having to call this one.
+class TavixFocusWatch : public QObject
+{
+public:
+    explicit TavixFocusWatch(TavixQWidgetBaseImpl *impl)
+        : QObject(impl)
+        , m_impl(impl)
+    {
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (watched == m_impl->widget && (type == QEvent::FocusIn || type == QEvent::FocusOut))
+            m_impl->noteFocusChange(type == QEvent::FocusIn, static_cast<QFocusEvent *>(event)->reason());
+        return false;
+    }
+
+private:
+    TavixQWidgetBaseImpl *m_impl;
+};
 
 TavixQWidgetBaseImpl::TavixQWidgetBaseImpl(QWidget *widget, const QString &typeName)
     : QObject(nullptr)
@@ -142,8 +185,11 @@ TavixQWidgetBaseImpl::TavixQWidgetBaseImpl(QWidget *widget, const QString &typeN
     , themeName(typeName)
     , widget(widget)
 {
-    if (widget)
+    if (widget) {
         widget->setProperty(kImplProperty, QVariant::fromValue(static_cast<void *>(this)));
+        // A child of this object: deleted with it, and Qt skips a filter that is gone.
+        widget->installEventFilter(new TavixFocusWatch(this));
+    }
 }
 
 TavixQWidgetBaseImpl::~TavixQWidgetBaseImpl()
@@ -179,6 +225,94 @@ void TavixQWidgetBaseImpl::paintEvent(QPaintEvent *)
             painter.setOpacity(qBound(0, opacity, 255) / 255.0);
     }
     paint(&painter, QRect(0, 0, widget->width(), widget->height()));
+    drawFocusFrame(&painter, focusFrameRect());
+}
+
+void TavixQWidgetBaseImpl::noteFocusChange(bool in, Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+        keyboardFocus = in;
+        break;
+    case Qt::PopupFocusReason:
+    case Qt::ActiveWindowFocusReason:
+    case Qt::MenuBarFocusReason:
+        // Focus leaves for a popup or another window and comes back the way it came.
+        break;
+    default:
+        keyboardFocus = false;   // a click, or focus set by code
+        break;
+    }
+    // An item view paints on its viewport, which the view's own focus handling does not repaint whole.
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+        area->viewport()->update();
+}
+
+bool TavixQWidgetBaseImpl::hasKeyboardFocus() const
+{
+    return keyboardFocus && widget && widget->hasFocus();
+}
+
+bool TavixQWidgetBaseImpl::getFocusFrame() const
+{
+    if (!hasAttribute(kFocusFrameAttribute))
+        return true;
+    return attributeFlag(getAttribute(kFocusFrameAttribute), true);
+}
+
+void TavixQWidgetBaseImpl::setFocusFrame(bool on)
+{
+    const auto own = attributes.find(kFocusFrameAttribute);
+    const bool was = getFocusFrame();
+    if (own != attributes.end())
+        attributes.erase(own);
+    if (getFocusFrame() != on) {
+        TavixAttribute flag;
+        flag.kind = TavixAttribute::Int32Kind;   // control nodes write booleans as 0 or 1
+        flag.value = qint64(on ? 1 : 0);
+        attributes[kFocusFrameAttribute] = flag;
+    }
+    if (widget && was != on)
+        widget->update();
+}
+
+void TavixQWidgetBaseImpl::drawFocusFrame(QPainter *painter, const QRect &rect) const
+{
+    if (!painter || rect.isEmpty() || !hasKeyboardFocus() || !getFocusFrame())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(widget);
+    option.rect = rect;
+    // The control has decided that focus came from the keyboard; styles that wait for the window's
+    // keyboard flag would otherwise skip the frame.
+    option.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
+    option.backgroundColor = widget->palette().color(widget->backgroundRole());
+    painter->save();
+    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, painter, widget);
+    painter->restore();
+}
+
+void TavixQWidgetBaseImpl::paintFocusFrame(QWidget *surface) const
+{
+    if (!surface || !hasKeyboardFocus() || !getFocusFrame())
+        return;
+    QPainter painter(surface);
+    drawFocusFrame(&painter, surface == widget ? focusFrameRect() : surface->rect());
+}
+
+QRect TavixQWidgetBaseImpl::focusFrameRect() const
+{
+    return widget ? widget->rect() : QRect();
+}
+
+bool TavixQWidgetBaseImpl::isEnterKey(const QKeyEvent *event)
+{
+    if (!event || event->isAutoRepeat())
+        return false;
+    const Qt::KeyboardModifiers others = event->modifiers() & ~Qt::KeypadModifier;
+    return others == Qt::NoModifier && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
 }
 
 void TavixQWidgetBaseImpl::paint(QPainter *, const QRect &)

@@ -17,6 +17,7 @@
 
 namespace Json { class Value; }
 class QEvent;
+class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
 class QPainter;
@@ -59,6 +60,25 @@ public:
     virtual void leaveEvent(QEvent *event);
     virtual void mouseMoveEvent(QMouseEvent *event);
     virtual void mouseDoubleClickEvent(QMouseEvent *event);
+
+    // Keyboard focus. A filter the constructor installs notes whether focus arrived from the keyboard
+    // (Tab, Backtab, a shortcut); focus that returns from a popup or window switch keeps what it had.
+    bool hasKeyboardFocus() const;
+    // The style's focus frame over the control's painting, shown while it has keyboard focus. The
+    // "focusFrame" attribute (page or theme entry) turns it off; on by default.
+    bool getFocusFrame() const;
+    // Stores the attribute only when the value differs from what the theme entries or default give.
+    void setFocusFrame(bool on);
+    // Draws the frame on rect when the control has keyboard focus and its frame is on; paintEvent()
+    // calls it after paint() with focusFrameRect(). Controls painting elsewhere make this one call.
+    void drawFocusFrame(QPainter *painter, const QRect &rect) const;
+    // The same for a control that paints outside paintEvent() (Qt paints it, or it paints a viewport):
+    // opens a painter on surface, after the control's painting, only when the frame shows.
+    void paintFocusFrame(QWidget *surface) const;
+    // Where the frame goes: the whole control unless a control marks one part (a tab bar's cell).
+    virtual QRect focusFrameRect() const;
+    // Enter or Return, which activate buttons, check boxes and switches like Space.
+    static bool isEnterKey(const QKeyEvent *event);
 
     // Finds a control's Impl through its "impl" property; null for other widgets.
     static TavixQWidgetBaseImpl *fromWidget(const QWidget *widget);
@@ -129,8 +149,11 @@ public:
     int state = Normal;             // CtrlState
     std::map<std::string, TavixAttribute> attributes;   // the control's own, not the theme's
     QWidget *widget = nullptr;
+    bool keyboardFocus = false;     // the last focus change came from the keyboard
 
 private:
+    friend class TavixFocusWatch;
+    void noteFocusChange(bool in, Qt::FocusReason reason);
     bool applyThemeEntry(const Json::Value &entry);
     // The value of an "attr" key that the theme entries a fresh control reading its page would apply
     // give it; null when they give none.

@@ -18,9 +18,11 @@
 #include <QButtonGroup>
 #include <QDialog>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPalette>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QTimer>
 
 // The images are compiled into a static library, whose resource initialiser the linker would drop.
@@ -97,6 +99,9 @@ CorvellaSorbane::CorvellaSorbane(QWidget *parent)
     setTransparent(true);
 
     buildShell();
+    // Ctrl+T brings the theme dialog back (and to the front) from the keyboard.
+    auto *themeShortcut = new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_T), this);
+    connect(themeShortcut, &QShortcut::activated, this, &CorvellaSorbane::openThemeDialog);
     openThemeDialog();
     m_constructed = true;
 }
@@ -143,7 +148,29 @@ void CorvellaSorbane::buildShell()
         c->forceResize();
     m_navButtons.first()->setChecked(true);
     selectSection(QStringLiteral("Dashboard"));
+    setUpKeyboard();
     m_shell->show();
+}
+
+void CorvellaSorbane::setUpKeyboard()
+{
+    // The dashboard is a dialog underneath: it would make its first push button the default one, and
+    // Enter anywhere (the search field, a slider) would then collapse the sidebar. Every button takes
+    // Enter only while it has focus.
+    for (QPushButton *button : m_shell->findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+    // Tab reaches the open section's button (the arrows step between sections), then the collapse
+    // button below them, then the open page.
+    QWidget::setTabOrder(m_navButtons.last(), m_collapseButton);
+}
+
+void CorvellaSorbane::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    TavixQWindow::keyPressEvent(event);
 }
 
 void CorvellaSorbane::buildSidebar()
@@ -492,6 +519,11 @@ void CorvellaSorbane::openThemeDialog()
         dialog->setWindowFlags(dialog->windowFlags() | Qt::Tool);
         dialog->setFixedSize(360, 250);
         m_themeDialog = dialog;   // a QPointer: cleared when the dialog is destroyed
+        // Escape closes the dialog; the keyboard goes back to the dashboard, not to no window at all.
+        connect(dialog, &QDialog::rejected, this, [this] {
+            if (isVisible())
+                activateWindow();
+        });
 
         auto *content = new TavixQContainer(dialog);
         content->setThemeName(QStringLiteral("mainBkg"));

@@ -8,6 +8,7 @@
 
 class QButtonGroup;
 class QDialog;
+class QKeyEvent;
 
 namespace TavixQtLib {
 class TavixQContainer;
@@ -62,6 +63,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Escape belongs to pop-ups and the theme dialog: on the dashboard itself it closes nothing.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildShell();
@@ -73,6 +76,7 @@ private:
     bool themeIsDark() const;
     void styleNavigation();
     void revealNavigationButton(QWidget *button);
+    void setUpKeyboard();
 
     TavixQtLib::TavixQContainer *m_root = nullptr;
     QPointer<QDialog> m_themeDialog;

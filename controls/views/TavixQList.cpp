@@ -163,4 +163,11 @@ TAVIX_DEFINE_FORWARDED_EVENT(TavixQList, QListWidget, enterEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQList, QListWidget, leaveEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQList, QListWidget, mouseMoveEvent, QMouseEvent)
 
+void TavixQList::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    if (m_impl)
+        m_impl->paintFocusFrame(viewport());
+}
+
 } // namespace TavixQtLib

@@ -53,6 +53,8 @@ public:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // Qt paints the viewport; the focus frame goes over it.
+    void paintEvent(QPaintEvent *event) override;
     TAVIX_DECLARE_FORWARDED_INPUT_EVENTS
 
 private:

@@ -317,6 +317,13 @@ void TavixQListView::mouseDoubleClickEvent(QMouseEvent *event)
 
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQListView, QListView, enterEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQListView, QListView, leaveEvent, QEvent)
+
+void TavixQListView::paintEvent(QPaintEvent *event)
+{
+    QListView::paintEvent(event);
+    if (m_impl)
+        m_impl->paintFocusFrame(viewport());
+}
 void TavixQListView::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_impl->enableSelection) {

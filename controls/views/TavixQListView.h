@@ -97,6 +97,8 @@ signals:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // Qt paints the viewport; the focus frame goes over it.
+    void paintEvent(QPaintEvent *event) override;
     TAVIX_DECLARE_FORWARDED_INPUT_EVENTS
 
 private:

@@ -375,6 +375,8 @@ void TavixQTableView::paintEvent(QPaintEvent *event)
         TavixQWidgetBaseImpl::drawFillStyle(&painter, m_impl->background, viewport()->rect());
     }
     QTableView::paintEvent(event);
+    if (m_impl)
+        m_impl->paintFocusFrame(viewport());
 }
 
 bool TavixQTableView::viewportEvent(QEvent *event)

@@ -265,6 +265,8 @@ void TavixQTreeView::paintEvent(QPaintEvent *event)
             m_impl->state = Normal;
     }
     QTreeView::paintEvent(event);
+    if (m_impl)
+        m_impl->paintFocusFrame(viewport());
 }
 
 void TavixQTreeView::drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const
