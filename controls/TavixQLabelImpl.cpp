@@ -81,7 +81,18 @@ void TavixQLabelImpl::updateShownText()
     const Qt::TextFormat format = label->textFormat();
     const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(fullText));
     const int width = label->contentsRect().width() - 2 * label->margin();
-    shownText = elided(fullText, activeStyle(), label->font(), width, rich);
+    const TextStyleDesc &style = activeStyle();
+    const QFont font = label->font();
+    const bool cuts = style.elideMode != 3 && style.singleline && !rich;
+    if (!cuts) {
+        shownText = fullText;
+    } else if (lastElision.width == width && lastElision.mode == style.elideMode && lastElision.text == fullText
+               && lastElision.font == font) {
+        shownText = lastElision.shown;
+    } else {
+        shownText = elided(fullText, style, font, width, rich);
+        lastElision = {fullText, font, width, style.elideMode, shownText};
+    }
     if (shownText != label->text())
         label->QLabel::setText(shownText);
 }

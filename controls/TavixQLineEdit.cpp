@@ -3,14 +3,9 @@
 #include "controls/TavixQLineEditImpl.h"
 
 #include <QKeyEvent>
+#include <QPalette>
 
 namespace TavixQtLib {
-
-namespace {
-
-const QString kTransparent = QStringLiteral("background-color: rgba(0, 0, 0, 0);");
-
-} // namespace
 
 TAVIX_DEFINE_CONTROL(TavixQLineEdit, "qtdedit")
 
@@ -20,7 +15,12 @@ TavixQLineEdit::TavixQLineEdit(QWidget *parent)
     m_impl = new TavixQLineEditImpl(this);
     m_impl->applyTheme();
     setFrame(false);
-    setStyleSheet(kTransparent);   // only the kit's background shows behind Qt's text
+    // Only the kit's background shows behind Qt's text: the frameless panel fills with Base. A palette
+    // does it without a style sheet, whose per-widget style costs more than the rest of the control.
+    QPalette clear = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        clear.setBrush(group, QPalette::Base, Qt::transparent);
+    setPalette(clear);
 }
 
 TavixQLineEdit::~TavixQLineEdit()

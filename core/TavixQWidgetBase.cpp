@@ -305,10 +305,15 @@ bool TavixQWidgetBase::serializeJsonValue(Json::Value *node, bool read)
     const bool given = tavixReadBool(in, "visibility", visible);
     // Showing a control that is its own window would open it on the screen. It keeps the flag and, not
     // hidden explicitly, shows with the parent it is later given.
-    if (!owner->isWindow())
-        owner->setVisible(visible);
-    else if (given && !visible)
+    if (!owner->isWindow()) {
+        // A child that is not hidden already shows with its parent: setVisible(true) would only polish and
+        // size it now, once per control of a page, work its first showing does anyway. A hidden one (its
+        // parent is on screen, or it was hidden before) is shown; hiding always marks it explicitly.
+        if (!visible || owner->isHidden())
+            owner->setVisible(visible);
+    } else if (given && !visible) {
         owner->setVisible(false);
+    }
     owner->setProperty("visibility", visible);
 
     bool enabled = true;
