@@ -38,6 +38,25 @@ Qt::TextElideMode qtElideMode(int mode)
     }
 }
 
+// True when text shows whole in width pixels without shaping it: no more characters than the widest
+// glyph of the font fits. Only plain Latin-1 text, which the font itself draws at its own advances, is
+// judged so; control characters (tabs, newlines, the 0x9c variant separator of eliding) are not.
+bool surelyFits(const QString &text, const QFont &font, int width)
+{
+    if (text.isEmpty())
+        return true;
+    if (font.resolve() & (QFont::LetterSpacingResolved | QFont::WordSpacingResolved))
+        return false;
+    if (qint64(text.size()) * (QFontMetrics(font).maxWidth() + 1) > width)   // + 1: maxWidth() is rounded
+        return false;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u < 0xa0) || u > 0xff)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TavixQLabelImpl::TavixQLabelImpl(TavixQLabel *label)
@@ -84,7 +103,9 @@ void TavixQLabelImpl::updateShownText()
     const TextStyleDesc &style = activeStyle();
     const QFont font = label->font();
     const bool cuts = style.elideMode != 3 && style.singleline && !rich;
-    if (!cuts) {
+    // Most captions fit at once (a new label is as wide as a window until its page places it); shaping
+    // them only to learn that is the bulk of building a label.
+    if (!cuts || surelyFits(fullText, font, width)) {
         shownText = fullText;
     } else if (lastElision.width == width && lastElision.mode == style.elideMode && lastElision.text == fullText
                && lastElision.font == font) {
