@@ -78,9 +78,18 @@ void TavixQLabelImpl::applyStyle()
 {
     const TextStyleDesc &style = activeStyle();
     label->setFont(tavixTextStyleFont(style));
-    QPalette palette = label->palette();
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(style.color));
-    label->setPalette(palette);
+    // Setting a palette resolves it against the application's per-class palettes; a label whose
+    // own text colour is already this one (its page node restating the built-in look) skips that.
+    const QBrush brush(style.color);
+    const QPalette &current = label->palette();
+    bool same = current.resolve() & (1u << QPalette::WindowText);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        same = same && current.brush(group, QPalette::WindowText) == brush;
+    if (!same) {
+        QPalette palette = current;
+        palette.setBrush(QPalette::All, QPalette::WindowText, brush);
+        label->setPalette(palette);
+    }
     label->setAlignment(styleAlignment(style));
     label->setWordWrap(!style.singleline || style.elideMode == 3);
     updateShownText();

@@ -3,7 +3,6 @@
 #include "controls/TavixQLineEditImpl.h"
 
 #include <QKeyEvent>
-#include <QPalette>
 
 namespace TavixQtLib {
 
@@ -16,11 +15,10 @@ TavixQLineEdit::TavixQLineEdit(QWidget *parent)
     m_impl->applyTheme();
     setFrame(false);
     // Only the kit's background shows behind Qt's text: the frameless panel fills with Base. A palette
-    // does it without a style sheet, whose per-widget style costs more than the rest of the control.
-    QPalette clear = palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        clear.setBrush(group, QPalette::Base, Qt::transparent);
-    setPalette(clear);
+    // does it without a style sheet, whose per-widget style costs more than the rest of the control;
+    // set with the text style's colour and font, a page node restating them changes nothing.
+    m_impl->clearBase = true;
+    m_impl->applyTextStyle(TavixQtLib::Normal);
 }
 
 TavixQLineEdit::~TavixQLineEdit()

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <string>
 
 namespace TavixQtLib {
 
@@ -61,7 +62,7 @@ public:
 
     explicit CommonKeys(const Json::Value &node)
     {
-        static constexpr const char *kNames[KeyCount] = {
+        static const std::string kNames[KeyCount] = {
             "name", "tooltip", "visibility", "enable", "layout", "x", "y", "w", "h", "absoluteLayout",
             "absoluteDockHor", "absoluteDockVer", "absoluteDockOffsetX", "absoluteDockOffsetY", "widthPolicy",
             "heightPolicy", "minWidth", "minHeight", "maxWidth", "maxHeight"};
@@ -74,7 +75,7 @@ public:
                 continue;
             const size_t length = size_t(nameEnd - name);
             for (int key = 0; key < KeyCount; ++key) {
-                if (std::strlen(kNames[key]) == length && std::memcmp(kNames[key], name, length) == 0) {
+                if (kNames[key].size() == length && std::memcmp(kNames[key].data(), name, length) == 0) {
                     values[key] = &*it;
                     break;
                 }
