@@ -1,10 +1,12 @@
 // Time to build a page of N = 100, 1 000 and 10 000 controls (mixed types, nested containers) from its
 // document with tavixCreatePageByFileName, beside QUiLoader building the same widget tree from an
 // equivalent .ui file (same widget count, nesting, geometry and texts). Both read their file from disk on
-// each run; the loader is constructed once beforehand, so its plug-in scan is not counted. The ratio is
-// ours / QUiLoader; below 1 is faster. Each figure is the fastest of several runs.
+// each run; the loader is constructed once beforehand, so its plug-in scan is not counted. Runs alternate
+// between the two; each figure is the median of its runs and the ratio is ours / QUiLoader (below 1 is
+// faster). Both trees end in the same state: every widget not hidden, shown with its host. The hidden
+// column counts widgets that would stay hidden when the host is shown; it must match.
 //
-//   QT_QPA_PLATFORM=offscreen ./bench_pages
+//   QT_QPA_PLATFORM=offscreen ./bench_pages [--ours-only] [N...]   (the option serves profilers)
 
 #include "core/TavixLibrary.h"
 #include "core/TavixPageDocument.h"
@@ -18,7 +20,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <utility>
+#include <vector>
 
 using namespace TavixQtLib;
 
@@ -136,22 +142,46 @@ int countWidgets(QWidget *root)
     return root ? root->findChildren<QWidget *>().size() : 0;
 }
 
-double fastest(int runs, const std::function<QWidget *(QWidget *)> &build, int *built)
+// Widgets below root that showing root would leave hidden.
+int countHidden(QWidget *root)
 {
-    double best = 1e300;
-    for (int run = 0; run < runs; ++run) {
+    int hidden = 0;
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (!w->isWindow() && !w->isVisibleTo(root))
+            ++hidden;
+    }
+    return hidden;
+}
+
+struct Side
+{
+    explicit Side(std::function<QWidget *(QWidget *)> f) : build(std::move(f)) {}
+
+    std::function<QWidget *(QWidget *)> build;
+    std::vector<double> times;
+    int built = 0;
+    int hidden = 0;
+
+    void run()
+    {
         auto *host = new QWidget;
         QElapsedTimer timer;
         timer.start();
         QWidget *made = build(host);
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
-        *built = made ? countWidgets(host) : -1;
+        times.push_back(timer.nsecsElapsed() / 1e6);
+        built = made ? countWidgets(host) : -1;
+        hidden = countHidden(host);
         // Pending polish requests go before the tree does, as an event loop would deliver them.
         QCoreApplication::sendPostedEvents();
         delete host;
     }
-    return best;
-}
+
+    double median()
+    {
+        std::sort(times.begin(), times.end());
+        return times.empty() ? 0 : times[times.size() / 2];
+    }
+};
 
 } // namespace
 
@@ -159,11 +189,21 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     init();
+    bool oursOnly = false;
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--ours-only") == 0)
+            oursOnly = true;
+        else if (const int n = std::atoi(argv[i]); n > 1)
+            sizes.push_back(n);
+    }
+    if (sizes.empty())
+        sizes = {100, 1000, 10000};
     QTemporaryDir dir;
     QUiLoader loader;
     std::printf("%8s %12s %12s %8s %14s %14s\n", "N", "ours ms", "QUiLoader ms", "ratio", "ours us/ctl",
                 "loader us/ctl");
-    for (const int n : {100, 1000, 10000}) {
+    for (const int n : sizes) {
         const Documents docs = documents(n);
         const QString pagePath = dir.filePath(QStringLiteral("page%1.json").arg(n));
         const QString uiPath = dir.filePath(QStringLiteral("page%1.ui").arg(n));
@@ -174,19 +214,23 @@ int main(int argc, char **argv)
         pageFile.close();
         uiFile.close();
 
-        const int runs = n >= 10000 ? 5 : 15;
-        int oursBuilt = 0, stockBuilt = 0;
-        const double stock = fastest(runs, [&](QWidget *host) {
+        Side stock([&](QWidget *host) {
             QFile f(uiPath);
             return f.open(QIODevice::ReadOnly) ? loader.load(&f, host) : nullptr;
-        }, &stockBuilt);
-        const double ours = fastest(runs, [&](QWidget *host) {
-            return tavixCreatePageByFileName(host, pagePath);
-        }, &oursBuilt);
-        std::printf("%8d %12.2f %12.2f %8.2f %14.2f %14.2f", n, ours, stock, ours / stock, ours * 1000 / n,
-                    stock * 1000 / n);
+        });
+        Side ours([&](QWidget *host) { return tavixCreatePageByFileName(host, pagePath); });
+        const int runs = n >= 10000 ? 7 : 15;
+        for (int run = 0; run < runs; ++run) {
+            if (!oursOnly)
+                stock.run();
+            ours.run();
+        }
+        const double o = ours.median(), s = oursOnly ? 0 : stock.median();
+        std::printf("%8d %12.2f %12.2f %8.2f %14.2f %14.2f", n, o, s, s > 0 ? o / s : 0.0, o * 1000 / n,
+                    s * 1000 / n);
         // Qt widgets that the controls hold inside (editors, viewports) count too: shown for comparison.
-        std::printf("   widgets: ours %d, QUiLoader %d\n", oursBuilt, stockBuilt);
+        std::printf("   widgets: ours %d, QUiLoader %d; hidden: ours %d, QUiLoader %d\n", ours.built, stock.built,
+                    ours.hidden, stock.hidden);
     }
     return 0;
 }

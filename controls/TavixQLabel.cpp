@@ -136,8 +136,10 @@ void TavixQLabel::resizeEvent(QResizeEvent *event)
 bool TavixQLabel::event(QEvent *event)
 {
     const bool result = QLabel::event(event);
-    if (m_impl && event->type() == QEvent::ApplicationFontChange)
+    if (m_impl && event->type() == QEvent::ApplicationFontChange) {
+        m_impl->forgetElision();
         m_impl->applyStyle();
+    }
     return result;
 }
 

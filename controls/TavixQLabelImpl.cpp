@@ -38,6 +38,25 @@ Qt::TextElideMode qtElideMode(int mode)
     }
 }
 
+// True when text shows whole in width pixels without shaping it: no more characters than the widest
+// glyph of the font fits. Only plain Latin-1 text, which the font itself draws at its own advances, is
+// judged so; control characters (tabs, newlines, the 0x9c variant separator of eliding) are not.
+bool surelyFits(const QString &text, const QFont &font, int width)
+{
+    if (text.isEmpty())
+        return true;
+    if (font.resolve() & (QFont::LetterSpacingResolved | QFont::WordSpacingResolved))
+        return false;
+    if (qint64(text.size()) * (QFontMetrics(font).maxWidth() + 1) > width)   // + 1: maxWidth() is rounded
+        return false;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u < 0xa0) || u > 0xff)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TavixQLabelImpl::TavixQLabelImpl(TavixQLabel *label)
@@ -59,9 +78,18 @@ void TavixQLabelImpl::applyStyle()
 {
     const TextStyleDesc &style = activeStyle();
     label->setFont(tavixTextStyleFont(style));
-    QPalette palette = label->palette();
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(style.color));
-    label->setPalette(palette);
+    // Setting a palette resolves it against the application's per-class palettes; a label whose
+    // own text colour is already this one (its page node restating the built-in look) skips that.
+    const QBrush brush(style.color);
+    const QPalette &current = label->palette();
+    bool same = current.resolve() & (1u << QPalette::WindowText);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        same = same && current.brush(group, QPalette::WindowText) == brush;
+    if (!same) {
+        QPalette palette = current;
+        palette.setBrush(QPalette::All, QPalette::WindowText, brush);
+        label->setPalette(palette);
+    }
     label->setAlignment(styleAlignment(style));
     label->setWordWrap(!style.singleline || style.elideMode == 3);
     updateShownText();
@@ -81,7 +109,20 @@ void TavixQLabelImpl::updateShownText()
     const Qt::TextFormat format = label->textFormat();
     const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(fullText));
     const int width = label->contentsRect().width() - 2 * label->margin();
-    shownText = elided(fullText, activeStyle(), label->font(), width, rich);
+    const TextStyleDesc &style = activeStyle();
+    const QFont font = label->font();
+    const bool cuts = style.elideMode != 3 && style.singleline && !rich;
+    // Most captions fit at once (a new label is as wide as a window until its page places it); shaping
+    // them only to learn that is the bulk of building a label.
+    if (!cuts || surelyFits(fullText, font, width)) {
+        shownText = fullText;
+    } else if (lastElision.width == width && lastElision.mode == style.elideMode && lastElision.text == fullText
+               && lastElision.font == font) {
+        shownText = lastElision.shown;
+    } else {
+        shownText = elided(fullText, style, font, width, rich);
+        lastElision = {fullText, font, width, style.elideMode, shownText};
+    }
     if (shownText != label->text())
         label->QLabel::setText(shownText);
 }

@@ -32,10 +32,25 @@ public:
     // multi-line styles and rich text (cutting markup would show broken tags).
     static QString elided(const QString &text, const TextStyleDesc &style, const QFont &font, int width,
                           bool richText);
+    // Installed fonts change what an equal QFont measures: the next update cuts afresh.
+    void forgetElision() { lastElision = Elision(); }
 
     TavixQLabel *owner = nullptr;
     QString fullText = QStringLiteral("label");   // the text as set, before eliding
     QString shownText;                              // what this object last gave QLabel to show
+
+private:
+    // The last elision: a style or text reapplied unchanged (a page node read after the constructor's
+    // defaults) shows the same cut without shaping the text again.
+    struct Elision
+    {
+        QString text;
+        QFont font;
+        int width = -1;
+        int mode = -1;
+        QString shown;
+    };
+    Elision lastElision;
 };
 
 } // namespace TavixQtLib

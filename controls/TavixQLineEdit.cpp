@@ -6,12 +6,6 @@
 
 namespace TavixQtLib {
 
-namespace {
-
-const QString kTransparent = QStringLiteral("background-color: rgba(0, 0, 0, 0);");
-
-} // namespace
-
 TAVIX_DEFINE_CONTROL(TavixQLineEdit, "qtdedit")
 
 TavixQLineEdit::TavixQLineEdit(QWidget *parent)
@@ -20,7 +14,11 @@ TavixQLineEdit::TavixQLineEdit(QWidget *parent)
     m_impl = new TavixQLineEditImpl(this);
     m_impl->applyTheme();
     setFrame(false);
-    setStyleSheet(kTransparent);   // only the kit's background shows behind Qt's text
+    // Only the kit's background shows behind Qt's text: the frameless panel fills with Base. A palette
+    // does it without a style sheet, whose per-widget style costs more than the rest of the control;
+    // set with the text style's colour and font, a page node restating them changes nothing.
+    m_impl->clearBase = true;
+    m_impl->applyTextStyle(TavixQtLib::Normal);
 }
 
 TavixQLineEdit::~TavixQLineEdit()

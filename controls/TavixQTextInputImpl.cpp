@@ -61,9 +61,14 @@ void TavixQTextInputImpl::applyTextStyle(int s)
     QPalette palette = widget->palette();
     const QBrush brush(style.color);
     bool paletteChanged = false;
+    const QBrush clear(Qt::transparent);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         if (palette.brush(group, QPalette::Text) != brush) {
             palette.setBrush(group, QPalette::Text, brush);
+            paletteChanged = true;
+        }
+        if (clearBase && palette.brush(group, QPalette::Base) != clear) {
+            palette.setBrush(group, QPalette::Base, clear);
             paletteChanged = true;
         }
     }

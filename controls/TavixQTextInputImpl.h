@@ -48,6 +48,8 @@ public:
     void writeMargins(Json::Value &node) const;
 
     bool isShortcut = false;
+    // The editor's Base stays transparent, set with the text colour so that one palette change does both.
+    bool clearBase = false;
     QString placeholderText;
     QColor placeholderColor = QColor(0, 0, 0);   // kept with the placeholder; not drawn
     TextStyleDesc placeholderStyle;

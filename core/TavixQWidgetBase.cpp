@@ -15,7 +15,9 @@
 #include <json/value.h>
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
+#include <string>
 
 namespace TavixQtLib {
 
@@ -34,16 +36,6 @@ QString typeNameOf(QWidget *widget)
     return control ? control->getTypeName() : QString();
 }
 
-int readPolicy(const Json::Value &node, const char *key, int current)
-{
-    if (!tavixJsonHas(node, key))
-        return current;
-    int value = PolicyDefault;
-    if (!tavixReadInt(node, key, value) || value < PolicyDefault || value > PolicyFixed)
-        return PolicyDefault;
-    return value;
-}
-
 // Reads the node's "x", "y", "w" and "h" into xywh; a missing or malformed key keeps its value.
 void readXywh(const Json::Value &node, int (&xywh)[4])
 {
@@ -57,6 +49,59 @@ int clampSize(int value)
 {
     return value < 1 ? 0 : std::min(value, int(QWIDGETSIZE_MAX));
 }
+
+// The common keys of a node, found in one pass over its few members rather than one search of the
+// member map per key: a page reads them for every control it builds.
+class CommonKeys
+{
+public:
+    enum Key {
+        Name, Tooltip, Visibility, Enable, Layout, X, Y, W, H, AbsoluteLayout, DockHor, DockVer, DockOffsetX,
+        DockOffsetY, WidthPolicy, HeightPolicy, MinWidth, MinHeight, MaxWidth, MaxHeight, KeyCount
+    };
+
+    explicit CommonKeys(const Json::Value &node)
+    {
+        static const std::string kNames[KeyCount] = {
+            "name", "tooltip", "visibility", "enable", "layout", "x", "y", "w", "h", "absoluteLayout",
+            "absoluteDockHor", "absoluteDockVer", "absoluteDockOffsetX", "absoluteDockOffsetY", "widthPolicy",
+            "heightPolicy", "minWidth", "minHeight", "maxWidth", "maxHeight"};
+        if (!node.isObject())
+            return;
+        for (auto it = node.begin(), end = node.end(); it != end; ++it) {
+            const char *nameEnd = nullptr;
+            const char *name = it.memberName(&nameEnd);
+            if (!name)
+                continue;
+            const size_t length = size_t(nameEnd - name);
+            for (int key = 0; key < KeyCount; ++key) {
+                if (kNames[key].size() == length && std::memcmp(kNames[key].data(), name, length) == 0) {
+                    values[key] = &*it;
+                    break;
+                }
+            }
+        }
+    }
+
+    bool has(Key key) const { return values[key] != nullptr; }
+    bool readInt(Key key, int &out) const { return values[key] && tavixJsonToInt(*values[key], out); }
+    bool readBool(Key key, bool &out) const { return values[key] && tavixJsonToBool(*values[key], out); }
+    bool readString(Key key, QString &out) const { return values[key] && tavixJsonToString(*values[key], out); }
+
+    // A policy key: absent keeps current; present but not -1, 0 or 1 (or not a number) is -1.
+    int readPolicy(Key key, int current) const
+    {
+        if (!has(key))
+            return current;
+        int value = PolicyDefault;
+        if (!readInt(key, value) || value < PolicyDefault || value > PolicyFixed)
+            return PolicyDefault;
+        return value;
+    }
+
+private:
+    const Json::Value *values[KeyCount] = {};
+};
 
 } // namespace
 
@@ -294,59 +339,67 @@ bool TavixQWidgetBase::serializeJsonValue(Json::Value *node, bool read)
     if (TavixQResourceManager::getInstance()->isLoadFromThemeRes() || !node->isObject())
         return false;
     const Json::Value &in = *node;
+    const CommonKeys keys(in);
 
     QString text;
-    if (tavixReadString(in, "name", text))
+    if (keys.readString(CommonKeys::Name, text))
         owner->setObjectName(text);
-    if (tavixReadString(in, "tooltip", text))
+    if (keys.readString(CommonKeys::Tooltip, text))
         owner->setToolTip(text);
 
     bool visible = true;
-    const bool given = tavixReadBool(in, "visibility", visible);
+    const bool given = keys.readBool(CommonKeys::Visibility, visible);
     // Showing a control that is its own window would open it on the screen. It keeps the flag and, not
     // hidden explicitly, shows with the parent it is later given.
-    if (!owner->isWindow())
-        owner->setVisible(visible);
-    else if (given && !visible)
+    if (!owner->isWindow()) {
+        // A child that is not hidden already shows with its parent: setVisible(true) would only polish and
+        // size it now, once per control of a page, work its first showing does anyway. A hidden one (its
+        // parent is on screen, or it was hidden before) is shown; hiding always marks it explicitly.
+        if (!visible || owner->isHidden())
+            owner->setVisible(visible);
+    } else if (given && !visible) {
         owner->setVisible(false);
+    }
     owner->setProperty("visibility", visible);
 
     bool enabled = true;
-    if (tavixReadBool(in, "enable", enabled))
+    if (keys.readBool(CommonKeys::Enable, enabled))
         owner->setEnabled(enabled);
 
-    if (tavixJsonHas(in, "layout")) {
+    if (keys.has(CommonKeys::Layout)) {
         LoadLayout(in);
     } else {
         // Stored only; resizeWidget() or the container applies the geometry.
         layoutType = Absolute;
         std::fill(std::begin(layoutData), std::end(layoutData), 0);
-        readXywh(in, layoutData);
+        int i = 0;
+        for (const CommonKeys::Key key : {CommonKeys::X, CommonKeys::Y, CommonKeys::W, CommonKeys::H})
+            keys.readInt(key, layoutData[i++]);
     }
 
-    absoluteLayout = tavixJsonHas(in, "absoluteDockHor") || tavixJsonHas(in, "absoluteDockVer")
-                     || tavixJsonHas(in, "absoluteDockOffsetX") || tavixJsonHas(in, "absoluteDockOffsetY");
-    tavixReadBool(in, "absoluteLayout", absoluteLayout);
+    absoluteLayout = keys.has(CommonKeys::DockHor) || keys.has(CommonKeys::DockVer)
+                     || keys.has(CommonKeys::DockOffsetX) || keys.has(CommonKeys::DockOffsetY);
+    keys.readBool(CommonKeys::AbsoluteLayout, absoluteLayout);
     int dock = 0;
-    absoluteDockHor = tavixReadInt(in, "absoluteDockHor", dock) ? qBound(0, dock, kDockMax) : 0;
+    absoluteDockHor = keys.readInt(CommonKeys::DockHor, dock) ? qBound(0, dock, kDockMax) : 0;
     dock = 0;
-    absoluteDockVer = tavixReadInt(in, "absoluteDockVer", dock) ? qBound(0, dock, kDockMax) : 0;
+    absoluteDockVer = keys.readInt(CommonKeys::DockVer, dock) ? qBound(0, dock, kDockMax) : 0;
     int offset = 0;
-    absoluteDockOffsetX = tavixReadInt(in, "absoluteDockOffsetX", offset) ? offset : 0;
+    absoluteDockOffsetX = keys.readInt(CommonKeys::DockOffsetX, offset) ? offset : 0;
     offset = 0;
-    absoluteDockOffsetY = tavixReadInt(in, "absoluteDockOffsetY", offset) ? offset : 0;
+    absoluteDockOffsetY = keys.readInt(CommonKeys::DockOffsetY, offset) ? offset : 0;
 
-    widthPolicy = readPolicy(in, "widthPolicy", widthPolicy);
-    heightPolicy = readPolicy(in, "heightPolicy", heightPolicy);
+    widthPolicy = keys.readPolicy(CommonKeys::WidthPolicy, widthPolicy);
+    heightPolicy = keys.readPolicy(CommonKeys::HeightPolicy, heightPolicy);
 
     int size = 0;
-    if (tavixReadInt(in, "minWidth", size))
+    if (keys.readInt(CommonKeys::MinWidth, size))
         owner->setMinimumWidth(clampSize(size));
-    if (tavixReadInt(in, "minHeight", size))
+    if (keys.readInt(CommonKeys::MinHeight, size))
         owner->setMinimumHeight(clampSize(size));
-    if (tavixReadInt(in, "maxWidth", size))
+    if (keys.readInt(CommonKeys::MaxWidth, size))
         owner->setMaximumWidth(clampSize(size));
-    if (tavixReadInt(in, "maxHeight", size))
+    if (keys.readInt(CommonKeys::MaxHeight, size))
         owner->setMaximumHeight(clampSize(size));
     return true;
 }

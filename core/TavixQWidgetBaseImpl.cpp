@@ -358,11 +358,14 @@ bool TavixQWidgetBaseImpl::serializeJsonValue(Json::Value **node, bool read)
     if (manager->isLoadFromThemeRes())
         return true;
     if (const Json::Value *attr = tavixAttrNode(current)) {
-        for (const std::string &name : attr->getMemberNames()) {
-            const Json::Value *value = tavixJsonMember(*attr, name.c_str());
+        // Walked in place, in the order jsoncpp lists the names: no copied name list, no second search
+        // per name, and a name holding a NUL byte keeps its whole length.
+        for (auto it = attr->begin(), end = attr->end(); it != end; ++it) {
+            const char *nameEnd = nullptr;
+            const char *name = it.memberName(&nameEnd);
             TavixAttribute parsed;
-            if (value && attributeFromJson(*value, parsed))
-                attributes[name] = parsed;
+            if (name && attributeFromJson(*it, parsed))
+                attributes[std::string(name, size_t(nameEnd - name))] = parsed;
         }
     }
     std::string theme;

@@ -11,6 +11,7 @@
 #include "resources/TavixPainting.h"
 #include "resources/TavixQResourceManager.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QTextDocument>
 #include <QtTest>
@@ -177,6 +178,36 @@ private slots:
         QCOMPARE(label.getText(), QStringLiteral("42"));
         label.resize(90, 30);
         QCOMPARE(label.text(), QStringLiteral("42"));
+    }
+
+    // Whatever the text and width, the label shows what Qt's eliding gives: texts that surely fit skip the
+    // measuring, the rest (wide glyphs, tabs, other scripts, variant separators) are measured.
+    void elisionMatchesQt_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        const QString variants = QStringLiteral("a long variant") + QChar(0x9c) + QStringLiteral("short");
+        for (const int width : {0, 12, 40, 90, 400}) {
+            const QByteArray w = QByteArray::number(width);
+            QTest::newRow("caption " + w) << QStringLiteral("Item 12") << width;
+            QTest::newRow("wide glyphs " + w) << QStringLiteral("WWWWWWWWWWWWWWWW") << width;
+            QTest::newRow("narrow glyphs " + w) << QStringLiteral("iiiiiiii") << width;
+            QTest::newRow("tab " + w) << QStringLiteral("a\tb\tc\td") << width;
+            QTest::newRow("other scripts " + w) << QStringLiteral("\u0416\u0438\u0432 \u6F22\u5B57 \u00E9t\u00E9") << width;
+            QTest::newRow("variants " + w) << variants << width;
+        }
+    }
+
+    void elisionMatchesQt()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        TavixQLabel label;
+        label.setTextStyle(Normal, textStyle(kNormal));
+        label.resize(width, 30);
+        label.setText(text);
+        QCOMPARE(label.text(), QFontMetrics(label.font()).elidedText(text, Qt::ElideRight, width));
+        QCOMPARE(label.getText(), text);
     }
 
     // The disabled look (blue, larger) shows only while disabled; without one the normal look stays.

@@ -110,6 +110,8 @@ private slots:
     void boundCreator();
     void topLevelGeometry();
     void nestedGeometry();
+    void visibility_data();
+    void visibility();
     void badInput_data();
     void badInput();
     void deepNesting_data();
@@ -383,6 +385,49 @@ void tst_PageDocument::nestedGeometry()
     tavixCreatePageByFileName(&again, page(QByteArray::fromStdString(Json::FastWriter().write(doc))));
     for (const char *name : {"b", "inner", "l"})
         QCOMPARE(again.findChild<QWidget *>(name)->geometry(), window.findChild<QWidget *>(name)->geometry());
+}
+
+void tst_PageDocument::visibility_data()
+{
+    QTest::addColumn<bool>("hostShown");
+    QTest::newRow("hidden host") << false;
+    QTest::newRow("shown host") << true;
+}
+
+// Built under a hidden host or one on screen, a page shows what it does not hide, with the host;
+// a control marked hidden stays so, and so does what it holds.
+void tst_PageDocument::visibility()
+{
+    QFETCH(bool, hostShown);
+    QWidget host;
+    host.resize(400, 300);
+    if (hostShown)
+        host.show();
+    tavixCreatePageByFileName(&host, page(R"({"elements": [
+        {"type": "qtcontainer", "name": "top", "w": 300, "h": 200, "child": [
+            {"type": "qtlabel", "name": "plain", "w": 50, "h": 20},
+            {"type": "qtbutton", "name": "shown", "visibility": true, "w": 50, "h": 20},
+            {"type": "qtcontainer", "name": "off", "visibility": false, "w": 80, "h": 60, "child": [
+                {"type": "qtlabel", "name": "inner", "w": 50, "h": 20}]}]},
+        {"type": "qtlabel", "name": "offTop", "visibility": false, "w": 50, "h": 20}]})"));
+    const QStringList shown = {"top", "plain", "shown"};
+    const QStringList all = shown + QStringList{"off", "inner", "offTop"};
+    for (const QString &name : all) {
+        auto *w = host.findChild<QWidget *>(name);
+        QVERIFY2(w, qPrintable(name));
+        QCOMPARE(w->isHidden(), name == QLatin1String("off") || name == QLatin1String("offTop"));
+        QCOMPARE(dynamic_cast<ITavixQWidgetBase *>(w)->getInnerVisible(), !w->isHidden());
+    }
+    host.show();
+    for (const QString &name : all)
+        QCOMPARE(host.findChild<QWidget *>(name)->isVisible(), shown.contains(name));
+    // Moved under another hidden parent, a shown control stays shown and a hidden one hidden.
+    QWidget other;
+    for (const char *name : {"plain", "offTop"}) {
+        QWidget *w = host.findChild<QWidget *>(name);
+        w->setParent(&other);
+        QCOMPARE(w->isHidden(), qstrcmp(name, "offTop") == 0);
+    }
 }
 
 void tst_PageDocument::badInput_data()

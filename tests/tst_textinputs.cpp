@@ -248,6 +248,50 @@ private slots:
         QCOMPARE(rendered(edit).pixelColor(probe), kLooks[Disable]);
     }
 
+    void bareEditorShowsParent_data()
+    {
+        statesPaint_data();
+    }
+
+    // Without a background of the kit's, nothing of Qt's panel covers what lies behind the editor, in
+    // any state; typed text still shows.
+    void bareEditorShowsParent()
+    {
+        QFETCH(bool, textEdit);
+        const QColor behind(30, 90, 160);
+        QWidget parent;
+        parent.resize(160, 80);
+        QPalette palette = parent.palette();
+        palette.setColor(QPalette::Window, behind);
+        parent.setPalette(palette);
+        parent.setAutoFillBackground(true);
+        auto *line = new TavixQLineEdit(&parent);
+        auto *text = new TavixQTextEdit(&parent);
+        QWidget &edit = pick(textEdit, *line, *text, false);
+        (textEdit ? static_cast<QWidget *>(line) : text)->hide();
+        FillStyle none;
+        none.valid = false;
+        for (int s = Normal; s <= Disable; ++s) {
+            if (textEdit)
+                text->setBackground(CtrlState(s), none);
+            else
+                line->setBackground(CtrlState(s), none);
+        }
+        edit.setGeometry(10, 10, 140, 60);
+        const QRect inside(QPoint(20, 55), QSize(120, 10));   // below the first line of text
+        QCOMPARE(countColour(rendered(parent), behind, inside), inside.width() * inside.height());
+        send(edit, QEvent::FocusIn);
+        QCOMPARE(countColour(rendered(parent), behind, inside), inside.width() * inside.height());
+        edit.setEnabled(false);
+        QCOMPARE(countColour(rendered(parent), behind, inside), inside.width() * inside.height());
+        edit.setEnabled(true);
+        if (textEdit)
+            text->setPlainText(QStringLiteral("typed"));
+        else
+            line->setText(QStringLiteral("typed"));
+        QVERIFY(countColour(rendered(parent), behind, edit.geometry()) < edit.width() * edit.height());
+    }
+
     void paintingSettles_data()
     {
         statesPaint_data();

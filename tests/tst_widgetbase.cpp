@@ -129,6 +129,7 @@ private slots:
     void readNode();
     void attributeKinds_data();
     void attributeKinds();
+    void attributeNameWithNul();
     void themeApplied_data();
     void themeApplied();
     void themeNameAndKey();
@@ -310,6 +311,18 @@ void tst_WidgetBase::attributeKinds()
         // What is read is written back as the same JSON value.
         QVERIFY2(*back == parse(value), show(*back).constData());
     }
+}
+
+// A name holding a NUL byte is a name of its own: it keeps its value and does not take its prefix's.
+void tst_WidgetBase::attributeNameWithNul()
+{
+    ProbeControl probe;
+    Json::Value node = parse(R"({"attr": {"a": 1, "a\u0000b": "x"}})");
+    QVERIFY(probe.readJsonValue(&node));
+    const std::string withNul("a\0b", 3);
+    QCOMPARE(probe.getImpl()->getAttribute(withNul).kind, int(TavixAttribute::StringKind));
+    QCOMPARE(probe.getImpl()->getAttribute(withNul).value.toString(), QStringLiteral("x"));
+    QCOMPARE(probe.getImpl()->getAttribute("a").value.toLongLong(), 1);
 }
 
 void tst_WidgetBase::themeApplied_data()
