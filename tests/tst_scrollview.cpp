@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/TavixQScrollView.h"
@@ -99,9 +100,7 @@ void tst_ScrollView::contentOnCreateComplete()
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
 
-    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::magenta);
-    view.render(&image);
+    const QImage image = tavixtest::rendered(view, Qt::magenta);
     QCOMPARE(image.pixelColor(70, 100), QColor(0, 200, 0));
     QCOMPARE(image.pixelColor(30, 30), QColor(200, 0, 0));
 }
