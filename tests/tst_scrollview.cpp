@@ -75,10 +75,8 @@ void tst_ScrollView::scrollPosChanged()
 // view's background through the transparent content.
 void tst_ScrollView::contentOnCreateComplete()
 {
-    FillStyle green;
-    green.color = QColor(0, 200, 0);
     TavixQScrollView view;
-    view.setBackground(CommonNormal, green);
+    view.setBackground(CommonNormal, tavixtest::solid(QColor(0, 200, 0)));
     view.resize(160, 120);
     view.createComplete();
     QVERIFY(!view.widget());

@@ -141,7 +141,6 @@ void tst_TreeView::defaultRowHeight()
 {
     Fixture f;
     QVERIFY(QTest::qWaitForWindowExposed(&f.tree));
-    QCOMPARE(f.tree.getItemHeight(), 0);
     QCOMPARE(f.tree.visualRect(f.top(1)).height(), 20);
     f.tree.setItemHeight(33);
     QCOMPARE(f.tree.visualRect(f.top(1)).height(), 33);

@@ -313,9 +313,6 @@ void tst_Window::background()
     sub.setBackgroundColor(fill);
     sub.setShowBackground(true);
     QCOMPARE(centrePixel(&sub), QColor(200, 10, 10));
-    sub.setTransparent(true);
-    QVERIFY(sub.testAttribute(Qt::WA_TranslucentBackground));
-    QVERIFY(sub.windowFlags() & Qt::FramelessWindowHint);
 }
 
 void tst_Window::modalLoop_data()
