@@ -204,6 +204,8 @@ void tst_Image::json_data()
 {
     QTest::addColumn<QByteArray>("node");
     QTest::addColumn<QByteArray>("attr");   // what the image writes back
+    QTest::newRow("bitmap, natural size") << QByteArray(R"({"attr":{"path":"a.png","fill":0}})")
+                                          << QByteArray(R"({"fill":0,"path":"a.png"})");
     QTest::newRow("upper-case SVG path") << QByteArray(R"({"attr":{"path":"LOGO.SVG"}})")
                                          << QByteArray(R"({"svgPath":"LOGO.SVG"})");
     QTest::newRow("tint, alpha ignored")

@@ -105,9 +105,11 @@ private slots:
     {
         init();
         TavixQResourceManager *rm = TavixQResourceManager::getInstance();
-        TextStyleDesc red = textStyle(kNormal);
+        TextStyleDesc red = textStyle(kNormal), blue = textStyle(kDisable);
         red.name = QStringLiteral("tst_label_red");
+        blue.name = QStringLiteral("tst_label_blue");
         rm->setTextStyle(red.name, red);
+        rm->setTextStyle(blue.name, blue);
     }
 
     void layout_data()
@@ -257,14 +259,18 @@ private slots:
         QCOMPARE(labelEx->getText(), QStringLiteral("Hello"));
     }
 
-    // The whole text is written even while elided.
+    // The whole text is written even while elided; the styles of both states are written in their slots.
     void writesWholeText()
     {
         TavixQLabel label;
         label.resize(60, 20);
-        label.setText(QStringLiteral("A rather long caption here"));
+        Json::Value node = parse(R"({"attr": {"text": "A rather long caption here"},
+                                     "style": [["tst_label_red", 2, 0], ["tst_label_blue", 2, 3]]})");
+        QVERIFY(label.readJsonValue(&node));
         QVERIFY(label.text() != label.getText());   // elided on screen
-        QCOMPARE(show(written(label)["attr"]["text"]), QByteArray("\"A rather long caption here\""));
+        const Json::Value out = written(label);
+        QCOMPARE(show(out["attr"]["text"]), QByteArray("\"A rather long caption here\""));
+        QCOMPARE(show(out["style"]), QByteArray(R"([["tst_label_red",2,0],["tst_label_blue",2,3]])"));
     }
 
     void hostileNodes_data()

@@ -43,6 +43,7 @@ private slots:
         Json::Value node = parse(R"({"style": [["tst_lcd_blue", 1, 0]], "attr": {"color": "FFFF0000", "text": "88"}})");
         QVERIFY(lcd.readJsonValue(&node));
         const QImage image = rendered(lcd);
+        QCOMPARE(lcd.value(), 88.0);   // the text read is the value shown
         QCOMPARE(image.pixelColor(1, 1), kBackground);
         QCOMPARE(countColour(image, Qt::cyan), 0);
         QVERIFY(countColour(image, kDigits) > 200);

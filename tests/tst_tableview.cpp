@@ -302,16 +302,18 @@ void tst_TableView::selectedRowsDistinct()
     QCOMPARE(f.table.selectedRows(), (QList<int>{2, 4}));
 }
 
-// Read back, the row height reaches the vertical header and one header entry fills its whole group;
-// the plain keys are in tst_roundtrip.
+// Read back, multiselect is an extended selection, the row height reaches the vertical header and one
+// header entry fills its whole group; the plain keys are in tst_roundtrip.
 void tst_TableView::jsonRoundTrip()
 {
     TavixQTableView table, copy;
+    table.setSelectionMode(QAbstractItemView::ExtendedSelection);
     table.setItemHeight(28);
     table.setItemBackground(Hot, solid(kRed, "tableProbeRed"));
     table.setHeaderBackground(AllStates, solid(kBlue, "tableProbeBlue"));
     Json::Value node = tavixtest::written(table);
     copy.readJsonValue(&node);
+    QCOMPARE(copy.selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(copy.verticalHeader()->defaultSectionSize(), 28);
     QCOMPARE(copy.getItemBackground(Normal).valid, false);
     QCOMPARE(copy.getHeaderBackground(Disable).color, kBlue);
