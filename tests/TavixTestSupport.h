@@ -2,12 +2,18 @@
 
 // Helpers shared by the test executables.
 
+#include "core/ITavixQWidgetBase.h"
 #include "core/TavixJson.h"
 #include "resources/FillStyle.h"
 
 #include <QByteArray>
 #include <QColor>
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QMouseEvent>
 #include <QString>
+#include <QWidget>
 #include <QtGlobal>
 
 namespace tavixtest {
@@ -41,6 +47,66 @@ inline TavixQtLib::FillStyle solid(const QColor &colour, const char *name = "")
     style.color = colour;
     style.name = QString::fromLatin1(name);
     return style;
+}
+
+inline TavixQtLib::FillStyle solid(const QColor &colour, const QString &name)
+{
+    TavixQtLib::FillStyle style = solid(colour);
+    style.name = name;
+    return style;
+}
+
+// The node a control writes, starting from an empty object.
+inline Json::Value written(TavixQtLib::ITavixQWidgetBase &control)
+{
+    Json::Value node(Json::objectValue);
+    control.serializeJsonValue(&node, false);
+    return node;
+}
+
+// The widget and its children rendered over a sentinel colour that shows what was not painted.
+inline QImage rendered(QWidget &widget, const QColor &sentinel = QColor(0, 255, 255))
+{
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(sentinel);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+// Pixels of exactly this colour in the image.
+inline int countColour(const QImage &image, const QColor &colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+// QTest::mouseMove does not carry the held button in every Qt 5 version, so moves are sent by hand.
+inline void moveTo(QWidget *w, const QPoint &pos, Qt::MouseButtons held = Qt::NoButton)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &move);
+}
+
+inline void hover(QWidget *viewport, const QPoint &pos)
+{
+    QHoverEvent move(QEvent::HoverMove, pos, QPoint(-1, -1));
+    QCoreApplication::sendEvent(viewport, &move);
+}
+
+// An event without arguments (Enter, Leave, ...) sent straight to the widget.
+inline void send(QWidget &widget, QEvent::Type type)
+{
+    QEvent plain(type);
+    QCoreApplication::sendEvent(&widget, &plain);
+}
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace tavixtest

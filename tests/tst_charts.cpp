@@ -26,10 +26,7 @@ const QColor kBlue(0, 0, 255);
 
 QImage renderChart(QWidget &chart)
 {
-    QImage image(chart.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(kSentinel);
-    chart.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
+    return tavixtest::rendered(chart, kSentinel);
 }
 
 bool near(const QColor &a, const QColor &b, int tolerance)
@@ -300,13 +297,10 @@ void checkRoundTrip(const char *keyword)
     Chart second;
     first.setObjectName(QStringLiteral("trace"));
     first.ITavixQWidgetBase::setGeometry(5, 6, 300, 90);
-    Json::Value written;
-    QVERIFY(first.serializeJsonValue(&written, false));
+    Json::Value written = tavixtest::written(first);
     QCOMPARE(written["type"].asString(), std::string(keyword));
     QVERIFY(second.readJsonValue(&written));
-    Json::Value again;
-    second.serializeJsonValue(&again, false);
-    QCOMPARE(tavixtest::show(again), tavixtest::show(written));
+    QCOMPARE(tavixtest::show(tavixtest::written(second)), tavixtest::show(written));
 }
 
 void tst_Charts::jsonRoundTrip()

@@ -5,6 +5,7 @@
 #include "controls/TavixQScrollBarImpl.h"
 #include "controls/TavixQSpacer.h"
 #include "core/TavixJson.h"
+#include "core/TavixLibrary.h"
 #include "resources/TavixQResourceManager.h"
 
 #include <QImage>
@@ -503,52 +504,28 @@ void tst_Container::childLayoutFromJson()
     QCOMPARE(int(container.getChildLayout()), expected);
 }
 
+// Style slot 0 fills both backgrounds and a later slot 1 the disabled one; settings back at their
+// defaults drop their keys, also those the node held when read, and an identical disabled background
+// is not written again. The plain keys are in tst_roundtrip.
 void tst_Container::jsonRoundTrip()
 {
     for (const char *name : {"tstContainerBlue", "tstContainerRed"}) {
-        FillStyle style;
-        style.name = QLatin1String(name);
-        style.color = style.name.endsWith(QLatin1String("Blue")) ? Qt::blue : Qt::red;
-        TavixQResourceManager::getInstance()->setFillStyle(style.name, style);
+        FillStyle style = tavixtest::solid(name[12] == 'B' ? Qt::blue : Qt::red, name);
+        tavixSetFillStyle(style.name, style);
     }
-    TavixQContainer source;
-    // Slot 0 styles both backgrounds, a later slot 1 replaces the disabled one.
-    Json::Value styles = parse(R"({"style": [["tstContainerBlue", 1, 0], ["tstContainerRed", 1, 1]]})");
-    QVERIFY(source.readJsonValue(&styles));
-    source.setChildLayout(TavixQContainer::Vertical);
-    source.setChildSpace(3);
-    source.setChildPadding(1, 2, 3, 4);
-    source.setAbsoluteDockAutoSize(true);
-
-    Json::Value first(Json::objectValue);
-    source.serializeJsonValue(&first, false);
     TavixQContainer copy;
-    QVERIFY(copy.readJsonValue(&first));
-    int l = 0, t = 0, r = 0, b = 0;
-    copy.getChildPadding(l, t, r, b);
-    QCOMPARE(QList<int>({copy.getChildLayout(), copy.getChildSpace(), l, t, r, b, copy.getAbsoluteDockAutoSize()}),
-             QList<int>({TavixQContainer::Vertical, 3, 1, 2, 3, 4, true}));
+    Json::Value node = parse(R"({"style": [["tstContainerBlue", 1, 0], ["tstContainerRed", 1, 1]],
+        "attr": {"childLayout": 1, "space": 3, "paddingLeft": 1, "paddingTop": 2, "absoluteDockAutoSize": 1}})");
+    QVERIFY(copy.readJsonValue(&node));
     QCOMPARE(copy.getBackground().color, QColor(Qt::blue));
     QCOMPARE(copy.getDisableBackground().color, QColor(Qt::red));
-    Json::Value second(Json::objectValue);
-    copy.serializeJsonValue(&second, false);
-    QCOMPARE(tavixJsonStyled(second), tavixJsonStyled(first));
-
-    // Settings back at their defaults drop their keys, also those the node held when read; an
-    // identical disabled background is not written again.
     copy.setChildSpace(0);
     copy.setChildPadding(0);
     copy.setAbsoluteDockAutoSize(false);
     copy.setDisableBackground(copy.getBackground());
-    Json::Value third(Json::objectValue);
-    copy.serializeJsonValue(&third, false);
-    const Json::Value *attr = tavixJsonMember(third, "attr");
-    QVERIFY(attr && tavixJsonHas(*attr, "childLayout"));
-    for (const char *key :
-         {"space", "paddingLeft", "paddingTop", "paddingRight", "paddingBottom", "absoluteDockAutoSize"})
-        QVERIFY2(!tavixJsonHas(*attr, key), key);
-    const Json::Value *written = tavixJsonMember(third, "style");
-    QVERIFY(written && *written == parse(R"([["tstContainerBlue", 1, 0]])"));
+    const Json::Value out = tavixtest::written(copy);
+    QCOMPARE(tavixtest::show(out["attr"]), QByteArray(R"({"childLayout":1})"));
+    QCOMPARE(tavixtest::show(out["style"]), QByteArray(R"([["tstContainerBlue",1,0]])"));
 }
 
 void tst_Container::resizeAnimation()
@@ -633,9 +610,7 @@ void tst_Container::nestedPageRenders()
     page.show();   // delivers the resizes the nested containers lay out on
     QVERIFY(QTest::qWaitForWindowExposed(&page));
 
-    QImage image(page.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::cyan);
-    page.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QImage image = tavixtest::rendered(page);
 
     QCOMPARE(header->geometry(), QRect(8, 8, 304, 40));
     QCOMPARE(image.pixelColor(30, 28), QColor(Qt::white));            // left header button

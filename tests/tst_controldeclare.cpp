@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "controls/TavixQCheckBox.h"
 #include "controls/TavixQCheckBoxImpl.h"
 #include "controls/TavixQContainer.h"
@@ -115,11 +116,9 @@ void tst_ControlDeclare::glue()
     QCOMPARE(info.properties.front().label, QStringLiteral("Name"));
 
     // Enter and leave reach the Impl's state machine through the forwarded handlers.
-    QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(widget.get(), &enter);
+    tavixtest::send(*widget, QEvent::Enter);
     QCOMPARE(control->getControlImpl()->hover, forwardsHover);
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(widget.get(), &leave);
+    tavixtest::send(*widget, QEvent::Leave);
     QVERIFY(!control->getControlImpl()->hover);
 
     // The destructor deletes the Impl before Qt deletes the children, and the "impl" property no

@@ -1,4 +1,5 @@
 #include "GallerySheet.h"
+#include "TavixTestSupport.h"
 
 #include "core/TavixControlRegistry.h"
 #include "core/TavixLibrary.h"
@@ -50,20 +51,12 @@ int distinctColours(const QImage &image, int enough)
 
 bool contains(const QImage &image, const QColor &colour)
 {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) == colour)
-                return true;
-        }
-    }
-    return false;
+    return tavixtest::countColour(image, colour) > 0;
 }
 
 void put(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(tavixtest::writeFile(path, bytes));
 }
 
 } // namespace

@@ -18,10 +18,7 @@ const QColor kSentinel(0, 255, 255);
 
 QImage renderBox(TavixQGroupBox &box)
 {
-    QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(kSentinel);
-    box.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
+    return tavixtest::rendered(box, kSentinel);
 }
 
 using tavixtest::parse;
@@ -132,8 +129,7 @@ void tst_GroupBox::writeJson()
     box.notifyChangeLanguage();
     QCOMPARE(box.getText(), QStringLiteral("Rahmen"));
 
-    Json::Value written;
-    box.serializeJsonValue(&written, false);
+    Json::Value written = tavixtest::written(box);
     QCOMPARE(tavixJsonCompact(written["style"]),
              std::string(R"([["tst_groupbox_fill",1,0],["tst_groupbox_text",2,0]])"));
     QCOMPARE(tavixJsonCompact(written["attr"]),

@@ -22,10 +22,7 @@ const QColor kRed(255, 0, 0);
 
 QImage renderImage(QWidget &widget)
 {
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(kSentinel);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
+    return tavixtest::rendered(widget, kSentinel);
 }
 
 // An animated GIF of 2 x 2 pixels: frame 0 red, frame 1 blue, 50 ms each, played once. The image data
@@ -93,7 +90,6 @@ private slots:
     void clickedOnRelease();
     void json_data();
     void json();
-    void registry();
 };
 
 void tst_Image::placement_data()
@@ -231,28 +227,11 @@ void tst_Image::json()
     Json::Value in = tavixtest::parse(node);
     TavixQImage image;
     QVERIFY(image.readJsonValue(&in));
-    Json::Value written;
-    QVERIFY(image.serializeJsonValue(&written, false));
+    Json::Value written = tavixtest::written(image);
     QCOMPARE(tavixtest::show(written["attr"]), tavixtest::show(tavixtest::parse(attr)));
-
     TavixQImage again;
     QVERIFY(again.readJsonValue(&written));
-    Json::Value rewritten;
-    again.serializeJsonValue(&rewritten, false);
-    QCOMPARE(tavixtest::show(rewritten), tavixtest::show(written));
-}
-
-void tst_Image::registry()
-{
-    tavixInitQtControl();
-    for (const char *keyword : {"qtpicture", "picture", "image"}) {
-        std::unique_ptr<QWidget> widget(tavixCreateControlByKeyword(keyword, nullptr));
-        QVERIFY2(dynamic_cast<TavixQImage *>(widget.get()), keyword);
-    }
-    const ControlInfo *info = tavixGetControlInfo(QStringLiteral("qtpicture"));
-    QVERIFY(info);
-    QCOMPARE(info->className, std::string("TavixQImage"));
-    QVERIFY(!tavixGetControlInfo(QStringLiteral("image")));
+    QCOMPARE(tavixtest::show(tavixtest::written(again)), tavixtest::show(written));
 }
 
 QTEST_MAIN(tst_Image)

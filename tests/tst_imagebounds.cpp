@@ -1,5 +1,6 @@
 // Images declaring sizes beyond the limits are refused before decoding; the rest of a theme loads.
 
+#include "TavixTestSupport.h"
 #include "TavixZipBuilder.h"
 #include "controls/TavixQImage.h"
 #include "controls/TavixQImageImpl.h"
@@ -86,9 +87,7 @@ void put(const QString &dir, const QString &name, const QByteArray &bytes)
 {
     const QString path = dir + QLatin1Char('/') + name;
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(writeFile(path, bytes));
 }
 
 qint64 peakKiB()
@@ -171,10 +170,7 @@ void tst_ImageBounds::bombsRefusedRestLoads()
     // The picture bound to the bomb draws nothing; the animation never starts.
     TavixQImage picture;
     picture.resize(20, 20);
-    QImage shot(20, 20, QImage::Format_ARGB32_Premultiplied);
-    shot.fill(Qt::cyan);
-    picture.render(&shot, QPoint(), QRegion(), QWidget::DrawChildren);
-    QCOMPARE(shot.pixelColor(10, 10), QColor(Qt::cyan));
+    QCOMPARE(rendered(picture).pixelColor(10, 10), QColor(Qt::cyan));
     picture.loadGif(QStringLiteral("images/bomb.gif"));
     QVERIFY(!picture.getImpl()->movie);
     // Decoding any of them would have taken gigabytes.
@@ -199,10 +195,7 @@ void tst_ImageBounds::svgNaturalSizeClamped()
     TavixQImage picture;
     picture.setSvgPath(QStringLiteral("images/tall.svg"));
     picture.resize(30, 30);
-    QImage shot(30, 30, QImage::Format_ARGB32_Premultiplied);
-    shot.fill(Qt::cyan);
-    picture.render(&shot, QPoint(), QRegion(), QWidget::DrawChildren);
-    QCOMPARE(shot.pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(rendered(picture).pixelColor(0, 0), QColor(Qt::red));
 }
 
 void tst_ImageBounds::limitsSettable_data()

@@ -16,11 +16,7 @@
 
 using namespace TavixQtLib;
 
-namespace {
-
 using tavixtest::parse;
-
-} // namespace
 
 class tst_LayoutCompanions : public QObject
 {
@@ -262,8 +258,7 @@ void tst_LayoutCompanions::spacerJson()
     QCOMPARE(spacer.getDirection(), direction);
     QCOMPARE(spacer.getThickness(), thickness);
     // Written back and read back to the same values.
-    Json::Value written;
-    spacer.serializeJsonValue(&written, false);
+    Json::Value written = tavixtest::written(spacer);
     TavixQSpacer copy;
     QVERIFY(copy.readJsonValue(&written));
     QCOMPARE(copy.getDirection(), direction);

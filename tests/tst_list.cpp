@@ -29,6 +29,8 @@ using tavixtest::kGrey;
 using tavixtest::kYellow;
 using tavixtest::kMagenta;
 using tavixtest::solid;
+using tavixtest::hover;
+using tavixtest::moveTo;
 
 namespace {
 
@@ -40,12 +42,6 @@ void applyProbeRows(View &view)
     view.setItemBackground(Normal, solid(kRed));
     view.setItemBackground(Hot, solid(kGreen));
     view.setItemBackground(Pressed, solid(kBlue));
-}
-
-void hover(QAbstractItemView &view, const QPoint &pos)
-{
-    QHoverEvent move(QEvent::HoverMove, pos, QPoint(-1, -1));
-    QCoreApplication::sendEvent(view.viewport(), &move);
 }
 
 QImage grabViewport(QAbstractItemView &view)
@@ -103,7 +99,6 @@ private slots:
     void listRowStates_data();
     void listRowStates();
     void listIconPlacement();
-    void multiSelection();
     void templateRowsRenderTemplate();
     void templateBackgroundFollowsRow();
     void idleViewStaysIdle();
@@ -121,7 +116,6 @@ private slots:
     void deleteFromOwnSignal();
     void keysMoveCurrentRow();
     void emulatorDemoRows();
-    void registry();
     void textSelectionInRows_data();
     void textSelectionInRows();
     void labelExCallBackVisibleRowsOnly();
@@ -163,11 +157,11 @@ void tst_List::listRowStates()
     };
     QCOMPARE(colourAt(0), kRed);
     QTest::mouseClick(v.viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(v, 1));
-    hover(v, rowCentre(v, 3));
+    hover(v.viewport(), rowCentre(v, 3));
     QCOMPARE(colourAt(1), kBlue);
     QCOMPARE(colourAt(3), kGreen);
     QCOMPARE(colourAt(4), kRed);
-    hover(v, rowCentre(v, 1));
+    hover(v.viewport(), rowCentre(v, 1));
     QCOMPARE(colourAt(1), selectedHovered);
     QCOMPARE(colourAt(3), kRed);
     // Below the last row the viewport background shows.
@@ -199,17 +193,6 @@ void tst_List::listIconPlacement()
     QCOMPARE(img.pixelColor(row.left() + 10, row.top() + 3), kYellow);
     QCOMPARE(TavixQListItemDelegate::iconSide(24), 16);
     QCOMPARE(TavixQListItemDelegate::iconSide(33), 32);
-}
-
-void tst_List::multiSelection()
-{
-    TavixQList list;
-    list.setIsMultiSelected(true);
-    QCOMPARE(list.selectionMode(), QAbstractItemView::MultiSelection);
-    list.setIsMultiSelected(false);
-    QVERIFY(!list.getIsMultiSelected());
-    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
-    QVERIFY(list.getIsMultiSelected());
 }
 
 // Each visible row is the template filled by the callback for that row.
@@ -355,8 +338,9 @@ void tst_List::pageNodeBuildsTemplateAndBars()
     QCOMPARE(view->getItemHeight(), 24);
 }
 
-// Written, read into a fresh control and written again: the two nodes are equal, and the named
-// thumb style comes back on the vertical bar through the bar's child node.
+// Written, read into a fresh control and written again: the nodes are equal, the vertical bar's thumb
+// style goes out as the bar's child node and comes back on the bar, and one entry for a state group
+// fills the whole group on reading.
 void tst_List::jsonRoundTrip_data()
 {
     QTest::addColumn<bool>("templated");
@@ -367,39 +351,22 @@ void tst_List::jsonRoundTrip_data()
 void tst_List::jsonRoundTrip()
 {
     QFETCH(bool, templated);
-    FillStyle red, green, thumb;
-    QVERIFY(tavixGetFillStyle(QStringLiteral("listProbeRed"), red));
-    QVERIFY(tavixGetFillStyle(QStringLiteral("listProbeGreen"), green));
-    QVERIFY(tavixGetFillStyle(QStringLiteral("listProbeThumb"), thumb));
-    auto configure = [&](auto &view) {
-        view.setBackground(CommonNormal, red);
-        view.setItemBackground(AllStates, red);     // one entry fills the whole group on reading
-        view.setItemBackground(Hot, green);
-        view.setItemHeight(30);
-        view.setScrollbarThumbStyle(false, AllStates, thumb);
-    };
     auto roundTrip = [&](auto &first, auto &second) {
-        configure(first);
-        Json::Value written;
-        QVERIFY(first.serializeJsonValue(&written, false));
-        QVERIFY(second.readJsonValue(&written));
-        Json::Value again;
-        QVERIFY(second.serializeJsonValue(&again, false));
-        QCOMPARE(tavixtest::show(again), tavixtest::show(written));
-        QCOMPARE(second.getItemHeight(), 30);
+        first.setItemBackground(AllStates, solid(kRed, "listProbeRed"));
+        first.setItemBackground(Hot, solid(kGreen, "listProbeGreen"));
+        first.setScrollbarThumbStyle(false, AllStates, solid(kBlue, "listProbeThumb"));
+        first.setItemHeight(30);
+        Json::Value node = tavixtest::written(first);
+        QVERIFY(node.isMember("child"));
+        QVERIFY(second.readJsonValue(&node));
+        QCOMPARE(tavixtest::show(tavixtest::written(second)), tavixtest::show(node));
         QCOMPARE(second.getItemBackground(Hot).color, kGreen);
+        QCOMPARE(second.getItemBackground(Disable).color, kRed);
         QCOMPARE(second.getScrollBar(false)->getScrollbarThumb(Hot).name, QStringLiteral("listProbeThumb"));
-        QVERIFY(written.isMember("child"));
     };
     if (templated) {
         TavixQListView first, second;
-        first.setItemWidth(60);
-        first.setItemSpace(3);
-        first.setItemMode(1);
         roundTrip(first, second);
-        QCOMPARE(second.getItemWidth(), 60);
-        QCOMPARE(second.getItemSpace(), 3);
-        QCOMPARE(second.getItemMode(), 1);
     } else {
         TavixQList first, second;
         first.setIsMultiSelected(true);
@@ -629,36 +596,6 @@ void tst_List::emulatorDemoRows()
     QCOMPARE(view.model()->rowCount(), 20);
 }
 
-void tst_List::registry()
-{
-    const struct
-    {
-        const char *keyword;
-        const char *className;
-    } rows[] = {{"qtlist", "TavixQList"}, {"list", "TavixQList"}, {"qtlistview", "TavixQListView"},
-                {"listview", "TavixQListView"}, {"templateList", "TavixQListView"}};
-    for (const auto &row : rows) {
-        std::unique_ptr<QWidget> w(tavixCreateControlByKeyword(row.keyword, nullptr));
-        QVERIFY2(w, row.keyword);
-        QCOMPARE(w->metaObject()->className(), (QByteArray("TavixQtLib::") + row.className).constData());
-    }
-    QVERIFY(listedTypes().count("qtlist"));
-    QVERIFY(!listedTypes().count("qtlistview"));
-    const ControlInfo *info = tavixGetControlInfo(QStringLiteral("qtlistview"));
-    QVERIFY(info);
-    QCOMPARE(info->iconName, std::string("templatelist"));
-    TavixQListView view;
-    for (const PropertyDef &def : info->properties) {
-        if (def.label == QLatin1String("ItemSpace")) {
-            def.setInt(&view, 4);
-            QCOMPARE(view.spacing(), 4);
-        } else if (def.label == QLatin1String("ItemMode")) {
-            def.setInt(&view, 1);
-            QCOMPARE(view.viewMode(), QListView::IconMode);
-        }
-    }
-}
-
 namespace {
 
 // Template: a container 'row' holding a selectable extended label at (4, 2, 160, 16) that the
@@ -700,12 +637,6 @@ int selectionPixels(const QImage &image, const QRect &wanted)
     return count;
 }
 
-void moveWithButton(QWidget *viewport, const QPoint &pos, Qt::MouseButtons buttons)
-{
-    QMouseEvent move(QEvent::MouseMove, pos, viewport->mapToGlobal(pos), Qt::NoButton, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(viewport, &move);
-}
-
 } // namespace
 
 void tst_List::textSelectionInRows_data()
@@ -729,9 +660,9 @@ void tst_List::textSelectionInRows()
 
     QSignalSpy spy(&f.view, &TavixQListView::pressCtrl);
     QTest::mousePress(vp, Qt::LeftButton, Qt::NoModifier, r2.topLeft() + QPoint(10, 10));
-    moveWithButton(vp, r2.topLeft() + QPoint(90, 10), Qt::LeftButton);
+    moveTo(vp, r2.topLeft() + QPoint(90, 10), Qt::LeftButton);
     // Leaving the row keeps the selection's end and the rows' own selection.
-    moveWithButton(vp, r3.topLeft() + QPoint(120, 10), Qt::LeftButton);
+    moveTo(vp, r3.topLeft() + QPoint(120, 10), Qt::LeftButton);
     QTest::mouseRelease(vp, Qt::LeftButton, Qt::NoModifier, r3.topLeft() + QPoint(120, 10));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).value<QWidget *>(), static_cast<QWidget *>(f.label));
@@ -744,7 +675,7 @@ void tst_List::textSelectionInRows()
     if (!enabled) {
         QCOMPARE(h[0], -1);
         QCOMPARE(selectionPixels(image, image.rect()), 0);
-        moveWithButton(vp, r2.topLeft() + QPoint(20, 10), Qt::NoButton);
+        moveTo(vp, r2.topLeft() + QPoint(20, 10), Qt::NoButton);
         QVERIFY(vp->cursor().shape() != Qt::IBeamCursor);
         return;
     }
@@ -759,9 +690,9 @@ void tst_List::textSelectionInRows()
     QCOMPARE(selectionPixels(image, QRect(0, r3.top(), image.width(), image.height() - r3.top())), 0);
     QVERIFY(selectionPixels(image, QRect(0, 0, image.width(), r2.top())) == 0);
     // I-beam over the text only.
-    moveWithButton(vp, r3.topLeft() + QPoint(20, 10), Qt::NoButton);
+    moveTo(vp, r3.topLeft() + QPoint(20, 10), Qt::NoButton);
     QCOMPARE(vp->cursor().shape(), Qt::IBeamCursor);
-    moveWithButton(vp, r3.topLeft() + QPoint(190, 10), Qt::NoButton);
+    moveTo(vp, r3.topLeft() + QPoint(190, 10), Qt::NoButton);
     QCOMPARE(vp->cursor().shape(), Qt::ArrowCursor);
     // A press beside the text ends the selection; turning selection off clears it too.
     QTest::mouseClick(vp, Qt::LeftButton, Qt::NoModifier, r3.topLeft() + QPoint(190, 10));

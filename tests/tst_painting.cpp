@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "resources/TavixPainting.h"
 #include "resources/TavixQResourceManager.h"
 
@@ -433,18 +434,17 @@ void tst_Painting::text()
 void tst_Painting::svgIconTintAndGray()
 {
     // Top-left quadrant opaque green, top-right green at 50 % opacity, bottom half empty.
-    QFile file(m_dir.filePath(QStringLiteral("tint.svg")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("<svg xmlns='http://www.w3.org/2000/svg' width='20' height='20'>"
-               "<rect x='0' y='0' width='10' height='10' fill='#00ff00'/>"
-               "<rect x='10' y='0' width='10' height='10' fill='#00ff00' fill-opacity='0.5'/></svg>");
-    file.close();
+    const QString path = m_dir.filePath(QStringLiteral("tint.svg"));
+    QVERIFY(tavixtest::writeFile(path,
+        "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='20'>"
+        "<rect x='0' y='0' width='10' height='10' fill='#00ff00'/>"
+        "<rect x='10' y='0' width='10' height='10' fill='#00ff00' fill-opacity='0.5'/></svg>"));
     IconStyleDesc icon;
     icon.useColor = true;
     icon.color = QColor(0xFF, 0, 0);
     const auto draw = [&](bool gray) {
         return painted(40, 40, Qt::transparent, [&](QPainter &p) {
-            tavixDrawIconImage(&p, file.fileName(), icon, QRect(0, 0, 40, 40), gray);
+            tavixDrawIconImage(&p, path, icon, QRect(0, 0, 40, 40), gray);
         });
     };
     // 20 x 20 centred: the icon spans (10, 10) to (29, 29).

@@ -16,17 +16,10 @@ using namespace TavixQtLib;
 namespace {
 
 using tavixtest::parse;
+using tavixtest::solid;
 
 const QColor kEmpty(0, 0, 255);
 const QColor kDone(255, 0, 0);
-
-FillStyle solid(const QColor &color, const QString &name = QString())
-{
-    FillStyle style;
-    style.color = color;
-    style.name = name;
-    return style;
-}
 
 void probeLook(TavixQProgressBar &bar)
 {
@@ -36,10 +29,7 @@ void probeLook(TavixQProgressBar &bar)
 
 QImage shown(QWidget &widget)
 {
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::cyan);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
+    return tavixtest::rendered(widget);
 }
 
 } // namespace
@@ -194,14 +184,7 @@ void tst_ProgressBar::percentText()
     style.color = QColor(255, 255, 0);
     style.hor = 1;
     bar.setTextStyle(style);
-    auto inked = [&bar] {
-        const QImage image = shown(bar);
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixelColor(x, y) == QColor(255, 255, 0);
-        return n;
-    };
+    auto inked = [&bar] { return tavixtest::countColour(shown(bar), QColor(255, 255, 0)); };
     QCOMPARE(inked(), 0);
     bar.setShowText(true);
     QVERIFY(inked() > 0);
@@ -227,12 +210,10 @@ void tst_ProgressBar::nodeRoundTrip()
     QCOMPARE(bar.value(), 64);
     QCOMPARE(bar.getTextStyle().color, text.color);
 
-    Json::Value first(Json::objectValue);
-    bar.serializeJsonValue(&first, false);
+    Json::Value first = tavixtest::written(bar);
     TavixQProgressBar copy;
     QVERIFY(copy.readJsonValue(&first));
-    Json::Value second(Json::objectValue);
-    copy.serializeJsonValue(&second, false);
+    Json::Value second = tavixtest::written(copy);
     QCOMPARE(tavixJsonStyled(second), tavixJsonStyled(first));
 
     // A theme entry restyles the bar; it never moves its value.

@@ -1,3 +1,4 @@
+#include "TavixTestSupport.h"
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQScrollBar.h"
 #include "controls/TavixQScrollView.h"
@@ -74,10 +75,8 @@ void tst_ScrollView::scrollPosChanged()
 // view's background through the transparent content.
 void tst_ScrollView::contentOnCreateComplete()
 {
-    FillStyle green;
-    green.color = QColor(0, 200, 0);
     TavixQScrollView view;
-    view.setBackground(CommonNormal, green);
+    view.setBackground(CommonNormal, tavixtest::solid(QColor(0, 200, 0)));
     view.resize(160, 120);
     view.createComplete();
     QVERIFY(!view.widget());
@@ -99,9 +98,7 @@ void tst_ScrollView::contentOnCreateComplete()
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
 
-    QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::magenta);
-    view.render(&image);
+    const QImage image = tavixtest::rendered(view, Qt::magenta);
     QCOMPARE(image.pixelColor(70, 100), QColor(0, 200, 0));
     QCOMPARE(image.pixelColor(30, 30), QColor(200, 0, 0));
 }

@@ -23,18 +23,12 @@ using namespace TavixQtLib;
 namespace {
 
 using tavixtest::parse;
+using tavixtest::solid;
+using tavixtest::moveTo;
 
 const QColor kChannel(0, 0, 255);
 const QColor kFilled(255, 0, 0);
 const QColor kThumb[4] = {QColor(0, 255, 0), QColor(255, 255, 0), QColor(255, 0, 255), QColor(0, 0, 0)};
-
-FillStyle solid(const QColor &color, const QString &name = QString())
-{
-    FillStyle style;
-    style.color = color;
-    style.name = name;
-    return style;
-}
 
 void probeLook(TavixQSlider &slider)
 {
@@ -46,18 +40,9 @@ void probeLook(TavixQSlider &slider)
 
 QImage shown(QWidget &widget)
 {
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::cyan);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
+    return tavixtest::rendered(widget);
 }
 
-// QTest::mouseMove does not carry the held button in every Qt 5 version, so moves are sent by hand.
-void moveTo(QWidget *w, const QPoint &pos, Qt::MouseButtons held)
-{
-    QMouseEvent move(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &move);
-}
 
 } // namespace
 
@@ -183,9 +168,7 @@ void tst_Slider::thumbStates()
     slider.resize(200, 30);
     probeLook(slider);
     const int &state = slider.getImpl()->state;
-    QEvent enter(QEvent::Enter);
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&slider, &enter);
+    tavixtest::send(slider, QEvent::Enter);
     QVERIFY(slider.hasMouseTracking());
     QCOMPARE(state, int(Normal));                 // entering alone does not light the thumb
     moveTo(&slider, QPoint(10, 15), Qt::NoButton);
@@ -213,7 +196,7 @@ void tst_Slider::thumbStates()
     QCOMPARE(image.pixelColor(5, 15), kFilled);
     QCOMPARE(image.pixelColor(190, 15), kChannel);
 
-    QCoreApplication::sendEvent(&slider, &leave);
+    tavixtest::send(slider, QEvent::Leave);
     QCOMPARE(state, int(Normal));
     QVERIFY(!slider.hasMouseTracking());
 }
@@ -243,12 +226,10 @@ void tst_Slider::nodeRoundTrip()
     QCOMPARE(slider.getThumbStyle(Hot).color, thumb.color);
     QCOMPARE(slider.getThumbStyle(Pressed).color, channel.color);
 
-    Json::Value first(Json::objectValue);
-    slider.serializeJsonValue(&first, false);
+    Json::Value first = tavixtest::written(slider);
     TavixQSlider copy;
     QVERIFY(copy.readJsonValue(&first));
-    Json::Value second(Json::objectValue);
-    copy.serializeJsonValue(&second, false);
+    Json::Value second = tavixtest::written(copy);
     QCOMPARE(tavixJsonStyled(second), tavixJsonStyled(first));
 
     // A node without the value keys gives a horizontal slider at 0.

@@ -20,18 +20,11 @@ using namespace TavixQtLib;
 namespace {
 
 using tavixtest::parse;
+using tavixtest::solid;
 
 const QColor kBackground(0, 0, 255);
 const QColor kThumbNormal(255, 0, 0);
 const QColor kThumbPressed(0, 255, 0);
-
-FillStyle solid(const QColor &color, const QString &name = QString())
-{
-    FillStyle style;
-    style.color = color;
-    style.name = name;
-    return style;
-}
 
 void probeLook(TavixQSwitch &sw)
 {
@@ -45,10 +38,7 @@ void probeLook(TavixQSwitch &sw)
 
 QImage shown(QWidget &widget)
 {
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::cyan);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
+    return tavixtest::rendered(widget);
 }
 
 int thumbLeft(TavixQSwitch &sw)
@@ -165,8 +155,7 @@ void tst_Switch::onFromNode()
     QVERIFY(sw.readJsonValue(&node));
     QCOMPARE(sw.getIsSwitchToLeft(), left);
 
-    Json::Value written(Json::objectValue);
-    sw.serializeJsonValue(&written, false);
+    Json::Value written = tavixtest::written(sw);
     const Json::Value *onKey = tavixJsonMember(written["attr"], "on");
     if (left)
         QVERIFY(!onKey);
@@ -227,13 +216,11 @@ void tst_Switch::nodeRoundTrip()
     QCOMPARE(sw.getThumbStyle(Hot).color, hot.color);          // slot 1 is not a thumb slot
     QCOMPARE(sw.getTextStyle(TavixQSwitch::Left).color, left.color);
 
-    Json::Value first(Json::objectValue);
-    sw.serializeJsonValue(&first, false);
+    Json::Value first = tavixtest::written(sw);
     TavixQSwitch copy;
     QVERIFY(copy.readJsonValue(&first));
     QCOMPARE(copy.getThumbBtnSize(), QSize(0, 18));            // a 0-wide thumb survives the save
-    Json::Value second(Json::objectValue);
-    copy.serializeJsonValue(&second, false);
+    Json::Value second = tavixtest::written(copy);
     QCOMPARE(tavixJsonStyled(second), tavixJsonStyled(first));
 }
 

@@ -16,6 +16,7 @@
 using namespace TavixQtLib;
 using tavixtest::parse;
 using tavixtest::show;
+using tavixtest::solid;
 
 namespace {
 
@@ -24,14 +25,6 @@ const QColor kBar(0x80, 0x80, 0x80);
 const QColor kNormal(255, 0, 0);
 const QColor kHot(0, 255, 0);
 const QColor kSelected(0, 0, 255);
-
-FillStyle solid(const QColor &color, const char *name = "")
-{
-    FillStyle fill;
-    fill.color = color;
-    fill.name = QString::fromLatin1(name);
-    return fill;
-}
 
 // A 300 x 30 bar, cells 50 long with 10-pixel gaps: cells at 0, 60 and 120. Probe colours per state.
 void probeBar(TavixQTabWidget &tab, bool horizontal = true)
@@ -51,16 +44,12 @@ void probeBar(TavixQTabWidget &tab, bool horizontal = true)
 
 QImage render(QWidget &widget)
 {
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(kSentinel);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
+    return tavixtest::rendered(widget, kSentinel);
 }
 
 void hover(QWidget &widget, const QPoint &pos)
 {
-    QMouseEvent move(QEvent::MouseMove, pos, widget.mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&widget, &move);
+    tavixtest::moveTo(&widget, pos);
 }
 
 QPixmap iconFile(const QTemporaryDir &dir, const char *name, const QColor &color, QString *path)
@@ -93,7 +82,6 @@ private slots:
     void styleSlots();
     void hostileNumbers_data();
     void hostileNumbers();
-    void descriptorAndRegistry();
     void themeKeepsOrientation();   // last: its theme styles every bar made afterwards
 };
 
@@ -182,8 +170,7 @@ void tst_TabWidget::hoverAndSelectionPaint()
     QCOMPARE(image.pixelColor(85, 15), kNormal);
     QCOMPARE(image.pixelColor(55, 15), kBar);     // the gap shows the bar's background
 
-    QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(&tab, &enter);
+    tavixtest::send(tab, QEvent::Enter);
     hover(tab, QPoint(85, 15));
     image = render(tab);
     QCOMPARE(image.pixelColor(85, 15), kHot);
@@ -199,8 +186,7 @@ void tst_TabWidget::hoverAndSelectionPaint()
     QCOMPARE(image.pixelColor(25, 15), kSelected);
     QCOMPARE(image.pixelColor(85, 15), kNormal);
 
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&tab, &leave);
+    tavixtest::send(tab, QEvent::Leave);
     QCOMPARE(tab.getImpl()->hotIndex, -1);
     QCOMPARE(render(tab).pixelColor(145, 15), kNormal);
 }
@@ -244,20 +230,17 @@ void tst_TabWidget::jsonRoundTrip()
     tab.setItemSpace(6);
     tab.setShowText(false);
     tab.setShowIcon(false);
-    Json::Value node;
-    QVERIFY(tab.serializeJsonValue(&node, false));
+    Json::Value node = tavixtest::written(tab);
     QCOMPARE(show(node["attr"]), QByteArray(R"({"hasIcon":0,"isHor":0,"itemSize":64,"itemSpace":6,"showText":0})"));
 
     TavixQTabWidget copy;
     QVERIFY(copy.readJsonValue(&node));
-    Json::Value again;
-    QVERIFY(copy.serializeJsonValue(&again, false));
+    Json::Value again = tavixtest::written(copy);
     QCOMPARE(again["attr"], node["attr"]);
 
     // Defaults write no attributes; an "attr" without "isHor" reads as a horizontal bar.
     TavixQTabWidget plain;
-    Json::Value bare;
-    QVERIFY(plain.serializeJsonValue(&bare, false));
+    Json::Value bare = tavixtest::written(plain);
     QVERIFY(tavixAttrNode(bare) == nullptr || tavixAttrNode(bare)->empty());
     Json::Value other = parse(R"({"attr": {"itemSize": 70}})");
     QVERIFY(copy.readJsonValue(&other));
@@ -293,8 +276,7 @@ void tst_TabWidget::styleSlots()
     QVERIFY(tab.readJsonValue(&node));
     for (int s = Normal; s <= Disable; ++s)
         QCOMPARE(tab.getItemBackground(CtrlState(s)).color, items.at(s));
-    Json::Value out;
-    QVERIFY(tab.serializeJsonValue(&out, false));
+    Json::Value out = tavixtest::written(tab);
     QCOMPARE(show(out["style"]), written);
 }
 
@@ -330,29 +312,14 @@ void tst_TabWidget::hostileNumbers()
     QVERIFY(tab.getSelectedIndex() >= 0 && tab.getSelectedIndex() < 4);
 }
 
-// The alias creates the same control; the descriptor's "ItemSize" row reaches it through its binding.
-void tst_TabWidget::descriptorAndRegistry()
-{
-    const ControlInfo info = TavixQTabWidget::getProps();
-    QCOMPARE(info.properties.size(), size_t(7 + 8));
-    QCOMPARE(info.properties[11].label, QStringLiteral("ItemSize"));
-    QScopedPointer<QWidget> made(tavixCreateControlByKeyword("tab", nullptr));
-    auto *tab = qobject_cast<TavixQTabWidget *>(made.data());
-    QVERIFY(tab);
-    info.properties[11].setInt(tab, 77);
-    QCOMPARE(tab->getItemSize(), 77);
-}
-
 // A theme entry styles the bar; without "isHor" it leaves a vertical bar vertical (a page's node would not).
 void tst_TabWidget::themeKeepsOrientation()
 {
     QTemporaryDir theme;
-    QFile style(theme.filePath("style.json")), nodes(theme.filePath("theme.json"));
-    QVERIFY(style.open(QIODevice::WriteOnly) && nodes.open(QIODevice::WriteOnly));
-    style.write(R"({"style": [{"type": 1, "name": "themeTab", "drawImg": false, "clr": "ff00ff00"}]})");
-    nodes.write(R"({"elements": [{"child": [{"name": "qttab", "attr": {"itemSize": 70}, "style": [["themeTab", 1, 1]]}]}]})");
-    style.close();
-    nodes.close();
+    QVERIFY(tavixtest::writeFile(theme.filePath("style.json"),
+        R"({"style": [{"type": 1, "name": "themeTab", "drawImg": false, "clr": "ff00ff00"}]})"));
+    QVERIFY(tavixtest::writeFile(theme.filePath("theme.json"),
+        R"({"elements": [{"child": [{"name": "qttab", "attr": {"itemSize": 70}, "style": [["themeTab", 1, 1]]}]}]})"));
     QVERIFY(TavixQResourceManager::getInstance()->loadThemeDir(theme.path()));
     TavixQTabWidget tab;
     QCOMPARE(tab.getItemSize(), 70);

@@ -205,10 +205,7 @@ double contrast(const QColor &a, const QColor &b)
 
 QImage renderNormal(QWidget *w)
 {
-    QImage img(w->size(), QImage::Format_ARGB32_Premultiplied);
-    img.fill(QColor(0, 255, 255));   // sentinel: shows what was not painted
-    w->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
-    return img;
+    return tavixtest::rendered(*w);
 }
 
 constexpr int kWidth = 120;
@@ -321,10 +318,7 @@ void tst_Themes::typoIsCaught()
     QByteArray text = in.readAll();
     QVERIFY2(text.contains(from), from.constData());
     text.replace(text.indexOf(from), from.size(), to);
-    QFile out(tmp.path() + QStringLiteral("/theme.json"));
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(text);
-    out.close();
+    QVERIFY(tavixtest::writeFile(tmp.path() + QStringLiteral("/theme.json"), text));
 
     QVERIFY(themeProblems(source).isEmpty());
     QCOMPARE(themeProblems(tmp.path()).size(), 1);

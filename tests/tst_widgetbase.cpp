@@ -83,14 +83,7 @@ private:
 
 using tavixtest::parse;
 using tavixtest::show;
-
-
-Json::Value written(ITavixQWidgetBase &control)
-{
-    Json::Value node(Json::objectValue);
-    control.serializeJsonValue(&node, false);
-    return node;
-}
+using tavixtest::written;
 
 bool themeSwitchUp() { return TavixQResourceManager::getInstance()->isLoadFromThemeRes(); }
 
@@ -148,8 +141,7 @@ private:
 void tst_WidgetBase::initTestCase()
 {
     const auto writeFile = [this](const char *name, const QByteArray &bytes) {
-        QFile f(m_theme.filePath(QLatin1String(name)));
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+        return tavixtest::writeFile(m_theme.filePath(QLatin1String(name)), bytes);
     };
     QVERIFY(writeFile("style.json", R"({"style": [
         {"type": 1, "name": "themeRed", "drawImg": false, "clr": "ffff0000"},
@@ -438,9 +430,7 @@ void tst_WidgetBase::stateAndPaint()
         else
             probe.setEnabled(step == QLatin1String("enable"));
     }
-    QImage img(probe.size(), QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::cyan);   // sentinel: shows what was not painted
-    probe.render(&img);
+    const QImage img = tavixtest::rendered(probe);
     const QColor colours[] = {Qt::red, Qt::green, Qt::blue, QColor(0x80, 0x80, 0x80)};
     QCOMPARE(img.pixelColor(20, 10), colours[state]);   // paint re-checks the enabled state
     QCOMPARE(probe.getImpl()->state, state);
@@ -451,13 +441,9 @@ void tst_WidgetBase::opacityAppliesToPaint()
     ProbeControl probe(QStringLiteral("tst_themed"));   // Normal red
     probe.resize(40, 20);
     probe.setOpacity(0);
-    QImage img(probe.size(), QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::cyan);
-    probe.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);   // no window background
-    QCOMPARE(img.pixelColor(20, 10), QColor(Qt::cyan));
+    QCOMPARE(tavixtest::rendered(probe).pixelColor(20, 10), QColor(Qt::cyan));
     probe.setOpacity(255);
-    probe.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
-    QCOMPARE(img.pixelColor(20, 10), QColor(Qt::red));
+    QCOMPARE(tavixtest::rendered(probe).pixelColor(20, 10), QColor(Qt::red));
 }
 
 void tst_WidgetBase::jsonDataAppliedOnce()

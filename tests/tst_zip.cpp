@@ -1,5 +1,6 @@
 // The archive reader, and themes and skins loaded from archives.
 
+#include "TavixTestSupport.h"
 #include "TavixZipBuilder.h"
 #include "controls/TavixQImage.h"
 #include "core/TavixLibrary.h"
@@ -81,12 +82,10 @@ QByteArray extract(ZipHandle *zip, int index, unsigned chunk, QVector<unsigned> 
     }
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
+void put(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    QVERIFY(writeFile(path, bytes));
 }
 
 QByteArray utf16le(const QString &text)
@@ -457,7 +456,7 @@ void tst_Zip::readsFiles()
     ZipLayout layout;
     layout.prefix = QByteArray(100, 'j');
     const QByteArray data = pattern(50000, 9);
-    writeFile(path, buildZip({{"a.txt", data}}, layout));
+    put(path, buildZip({{"a.txt", data}}, layout));
     ZipHandle *zip = openZip(QFile::encodeName(path).constData(), nullptr);
     QVERIFY(zip);
     QCOMPARE(extract(zip, 0, 16384), data);
@@ -482,17 +481,14 @@ void tst_Zip::themeFromArchiveMatchesFolder()
         {"theme.json", R"({"elements": [{"child": [{"name": "qtpicture", "attr": {"path": "images/logo.png", "fill": 1}}]}]})"}};
     QTemporaryDir dir, out;
     for (const ZipItem &item : items)
-        writeFile(dir.filePath(QString::fromUtf8(item.name)), item.data);
+        put(dir.filePath(QString::fromUtf8(item.name)), item.data);
     const QString archive = out.filePath(QStringLiteral("theme.zip"));
-    writeFile(archive, buildZip(items));
+    put(archive, buildZip(items));
 
     auto render = []() {
         TavixQImage image;
         image.resize(32, 32);
-        QImage shot(32, 32, QImage::Format_ARGB32_Premultiplied);
-        shot.fill(Qt::cyan);
-        image.render(&shot, QPoint(), QRegion(), QWidget::DrawChildren);
-        return shot;
+        return rendered(image);
     };
     QVERIFY(rm()->loadThemeDir(dir.path()));
     const QImage fromFolder = render();
@@ -524,7 +520,7 @@ void tst_Zip::skinArchive()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("skin.zip"));
-    writeFile(path, bytes);
+    put(path, bytes);
     QVERIFY(tavixLoadSkinFile(path, 1.0f));
     QCOMPARE(rm()->getFileSkinPath(), path);
     QVERIFY(rm()->setCurrentLanguage(QStringLiteral("Deutsch")));
@@ -545,7 +541,7 @@ void tst_Zip::loadKeepsOnlySoundEntries()
                                        {"images/ok.png", png(4, 4, Qt::blue)}, {"IMAGES/OK.PNG", "second"}});
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("t.zip"));
-    writeFile(path, bytes);
+    put(path, bytes);
     rm()->setArchiveEntryLimit(500000);
     rm()->setResourceBudget(400000);
     QVERIFY(rm()->loadThemeFile(path));
@@ -606,15 +602,15 @@ void tst_Zip::malformedCorpus()
         }
     } else if (kind == QLatin1String("style")) {
         QTemporaryDir dir;
-        writeFile(dir.filePath(QStringLiteral("style.json")), bytes);
+        put(dir.filePath(QStringLiteral("style.json")), bytes);
         QVERIFY(!rm()->loadThemeDir(dir.path()));
     } else if (kind == QLatin1String("language")) {
         QVERIFY(!rm()->readLanguage(bytes));
     } else if (kind == QLatin1String("image")) {
         QTemporaryDir dir;
-        writeFile(dir.filePath(QStringLiteral("style.json")), kStyle);
+        put(dir.filePath(QStringLiteral("style.json")), kStyle);
         const QString name = QStringLiteral("images/") + QFileInfo(path).fileName();
-        writeFile(dir.filePath(name), bytes);
+        put(dir.filePath(name), bytes);
         QVERIFY(rm()->loadThemeDir(dir.path()));
         QVERIFY(!rm()->getImage(name));
     } else if (kind == QLatin1String("theme")) {
