@@ -3,6 +3,7 @@
 #include "controls/TavixQImage.h"
 #include "core/TavixJson.h"
 #include "core/TavixNodeEntries.h"
+#include "resources/TavixPainting.h"
 #include "resources/TavixQResourceManager.h"
 #include "resources/TavixStyleDocument.h"
 
@@ -13,6 +14,7 @@
 #include <QMovie>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtMath>
 
 #include <json/value.h>
 
@@ -149,7 +151,11 @@ void TavixQImageImpl::paint(QPainter *painter, const QRect &rect)
         if (!picture || picture->isNull())
             return;
         const QRect target = placement(rect, picture->size());
-        if (stretch)
+        // Placed by the 1x picture; a theme's "@2x" variant supplies the pixels on a high-DPI device.
+        const QImage *pixels = image ? image : tavixImageForPainter(painter, imagePath, false);
+        if (pixels && !pixels->isNull() && pixels != picture)
+            tavixDrawImageInto(painter, stretch ? QRectF(target) : QRectF(target.topLeft(), picture->size()), *pixels);
+        else if (stretch)
             painter->drawImage(target, *picture);
         else
             painter->drawImage(target.topLeft(), *picture);
@@ -174,7 +180,12 @@ void TavixQImageImpl::paint(QPainter *painter, const QRect &rect)
     const QRect visible = target.intersected(QRect(rect.topLeft(), widget->size()));
     if (visible.isEmpty())
         return;
-    QImage tinted(visible.size(), QImage::Format_ARGB32_Premultiplied);
+    // Tinted at the painter's pixel ratio, so that a high-DPI screen gets the vector's own detail.
+    const qreal ratio = tavixPainterPixelRatio(painter);
+    QImage tinted(qCeil(visible.width() * ratio), qCeil(visible.height() * ratio), QImage::Format_ARGB32_Premultiplied);
+    if (tinted.isNull())
+        return;
+    tinted.setDevicePixelRatio(ratio);
     tinted.fill(Qt::transparent);
     {
         QPainter layer(&tinted);
@@ -182,9 +193,9 @@ void TavixQImageImpl::paint(QPainter *painter, const QRect &rect)
         renderer->render(&layer, target);
         layer.resetTransform();
         layer.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        layer.fillRect(tinted.rect(), svgColor);
+        layer.fillRect(QRectF(0, 0, tinted.width() / ratio, tinted.height() / ratio), svgColor);
     }
-    painter->drawImage(visible.topLeft(), tinted);
+    tavixDrawImageInto(painter, QRectF(visible), tinted);
 }
 
 bool TavixQImageImpl::serializeJsonValue(Json::Value **node, bool read)
