@@ -331,6 +331,10 @@ void tst_HiDpi::family()
 {
     QFETCH(QString, keyword);
     QFETCH(QSize, size);
+    // Under a real theme, so that each control paints its fills, borders, icons and captions.
+    const QString theme = QFINDTESTDATA("../themes/theme1/style.json");
+    QVERIFY(!theme.isEmpty());
+    QVERIFY(TavixQResourceManager::getInstance()->loadThemeDir(QFileInfo(theme).path()));
     std::unique_ptr<QWidget> control(tavixCreateControlByKeyword(keyword.toLatin1().constData(), nullptr));
     QVERIFY(control);
     control->resize(size);
