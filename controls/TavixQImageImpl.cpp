@@ -8,6 +8,7 @@
 #include "resources/TavixStyleDocument.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
@@ -18,11 +19,27 @@
 
 #include <json/value.h>
 
+#include <algorithm>
+
 namespace TavixQtLib {
 
 namespace {
 
 const QString kDefaultSvgColor = QStringLiteral("FF000000");
+
+// The "@Nx" animation beside path for a high-DPI screen, as for still images; path itself when none.
+QString animationForRatio(TavixQResourceManager *resources, const QString &path, qreal ratio)
+{
+    for (int n = std::min(qCeil(ratio), 9); n > 1 && !path.isEmpty(); --n) {
+        const QString variant = TavixQResourceManager::atNxName(path, n);
+        const char *data = nullptr;
+        unsigned size = 0;
+        ResSourceType from = SourceDefault;
+        if (resources->getResource(variant, data, size, from) || QFileInfo(variant).isFile())
+            return variant;
+    }
+    return path;
+}
 
 // Offset of content of length content inside length for alignment 0, 1, 2 (other values: 0).
 int alignOffset(int align, int length, int content)
@@ -85,11 +102,13 @@ void TavixQImageImpl::deleteMovie()
     lastFrame = -1;
 }
 
-void TavixQImageImpl::startMovie(const QString &path)
+void TavixQImageImpl::startMovie(const QString &named)
 {
     deleteMovie();
     // Animations held by a resource set (a zipped theme, for one) play from a copy of their bytes.
     TavixQResourceManager *resources = TavixQResourceManager::getInstance();
+    // The label stretches frames over the widget, so a larger variant only adds detail.
+    const QString path = animationForRatio(resources, named, widget->devicePixelRatioF());
     const char *data = nullptr;
     unsigned size = 0;
     ResSourceType from = SourceDefault;
@@ -152,8 +171,8 @@ void TavixQImageImpl::paint(QPainter *painter, const QRect &rect)
             return;
         const QRect target = placement(rect, picture->size());
         // Placed by the 1x picture; a theme's "@2x" variant supplies the pixels on a high-DPI device.
-        const QImage *pixels = image ? image : tavixImageForPainter(painter, imagePath, false);
-        if (pixels && !pixels->isNull() && pixels != picture)
+        const QImage *pixels = image ? nullptr : tavixImageForPainter(painter, imagePath, false);
+        if (pixels && !pixels->isNull() && pixels->devicePixelRatioF() != 1)
             tavixDrawImageInto(painter, stretch ? QRectF(target) : QRectF(target.topLeft(), picture->size()), *pixels);
         else if (stretch)
             painter->drawImage(target, *picture);

@@ -110,8 +110,12 @@ void TavixQRadioButtonImpl::drawScaledIndicator(QPainter *painter, const QString
         return;
     }
     const QImage *image = tavixImageForPainter(painter, path, gray);
-    if (image && !image->isNull())
+    if (!image || image->isNull())
+        return;
+    if (image->devicePixelRatioF() != 1)
         tavixDrawImageInto(painter, QRectF(target), *image);
+    else
+        painter->drawImage(target, *image);
 }
 
 void TavixQRadioButtonImpl::paint(QPainter *painter, const QRect &rect)

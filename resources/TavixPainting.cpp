@@ -435,7 +435,7 @@ void tavixDrawImageFill(QPainter *painter, const ImageDesc &desc, int x, int y, 
         pixels = image;
     const SlicedImage img{*pixels, iw, ih, qreal(pixels->width()) / iw, qreal(pixels->height()) / ih};
     const HintScope smooth(painter, QPainter::SmoothPixmapTransform,
-                           pixels != image || painter->testRenderHint(QPainter::SmoothPixmapTransform));
+                           img.sx != 1 || img.sy != 1 || painter->testRenderHint(QPainter::SmoothPixmapTransform));
     // Margins come from style documents; a negative one has no meaning and would address pixels
     // outside the image.
     const qint64 L = std::max(desc.marginLeft, 0);
@@ -603,7 +603,7 @@ void tavixDrawIconImage(QPainter *painter, const QString &path, const IconStyleD
         return;
     // Placed by the 1x picture's size; its pixels may come from a "@2x" variant.
     const QImage *pixels = tavixImageForPainter(painter, path, gray);
-    if (pixels && !pixels->isNull() && pixels != image)
+    if (pixels && !pixels->isNull() && pixels->devicePixelRatioF() != 1)
         tavixDrawImageInto(painter, QRectF(QRect(pos, image->size())), *pixels);
     else
         painter->drawImage(pos, *image);

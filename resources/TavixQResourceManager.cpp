@@ -273,8 +273,10 @@ bool drawBuiltInImage(const QString &name, qreal ratio, QImage &out)
     return true;
 }
 
-// "images/a.png" -> "images/a@2x.png"; a name without an extension gets the suffix at its end.
-QString atNxName(const QString &name, int n)
+} // namespace
+
+// A name without an extension gets the suffix at its end.
+QString TavixQResourceManager::atNxName(const QString &name, int n)
 {
     int dot = name.lastIndexOf(QLatin1Char('.'));
     const int slash = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
@@ -282,6 +284,8 @@ QString atNxName(const QString &name, int n)
         dot = name.size();
     return QString(name).insert(dot, QStringLiteral("@%1x").arg(n));
 }
+
+namespace {
 
 } // namespace
 

@@ -79,6 +79,8 @@ public:
     // ceil(ratio) down to 2) with its devicePixelRatio set to N, or a built-in image drawn at the ratio;
     // otherwise what getImage gives. Owned by the manager.
     QImage *getImageForRatio(const QString &name, bool gray, qreal ratio);
+    // Qt's name for the N-times variant: "images/a.png" -> "images/a@2x.png".
+    static QString atNxName(const QString &name, int n);
     // Images are refused before decoding when a side exceeds maxSide pixels (16 384 by default) or the
     // decoded pixels would take more than maxBytes (256 MiB by default, and never more than the resource
     // budget). Values of 0 or less restore the defaults.
