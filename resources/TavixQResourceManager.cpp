@@ -285,10 +285,6 @@ QString TavixQResourceManager::atNxName(const QString &name, int n)
     return QString(name).insert(dot, QStringLiteral("@%1x").arg(n));
 }
 
-namespace {
-
-} // namespace
-
 TavixQResourceManager *TavixQResourceManager::getInstance()
 {
     static TavixQResourceManager _sResManager;
