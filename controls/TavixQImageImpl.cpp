@@ -3,24 +3,43 @@
 #include "controls/TavixQImage.h"
 #include "core/TavixJson.h"
 #include "core/TavixNodeEntries.h"
+#include "resources/TavixPainting.h"
 #include "resources/TavixQResourceManager.h"
 #include "resources/TavixStyleDocument.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
 #include <QMovie>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtMath>
 
 #include <json/value.h>
+
+#include <algorithm>
 
 namespace TavixQtLib {
 
 namespace {
 
 const QString kDefaultSvgColor = QStringLiteral("FF000000");
+
+// The "@Nx" animation beside path for a high-DPI screen, as for still images; path itself when none.
+QString animationForRatio(TavixQResourceManager *resources, const QString &path, qreal ratio)
+{
+    for (int n = std::min(qCeil(ratio), 9); n > 1 && !path.isEmpty(); --n) {
+        const QString variant = TavixQResourceManager::atNxName(path, n);
+        const char *data = nullptr;
+        unsigned size = 0;
+        ResSourceType from = SourceDefault;
+        if (resources->getResource(variant, data, size, from) || QFileInfo(variant).isFile())
+            return variant;
+    }
+    return path;
+}
 
 // Offset of content of length content inside length for alignment 0, 1, 2 (other values: 0).
 int alignOffset(int align, int length, int content)
@@ -83,11 +102,13 @@ void TavixQImageImpl::deleteMovie()
     lastFrame = -1;
 }
 
-void TavixQImageImpl::startMovie(const QString &path)
+void TavixQImageImpl::startMovie(const QString &named)
 {
     deleteMovie();
     // Animations held by a resource set (a zipped theme, for one) play from a copy of their bytes.
     TavixQResourceManager *resources = TavixQResourceManager::getInstance();
+    // The label stretches frames over the widget, so a larger variant only adds detail.
+    const QString path = animationForRatio(resources, named, widget->devicePixelRatioF());
     const char *data = nullptr;
     unsigned size = 0;
     ResSourceType from = SourceDefault;
@@ -149,7 +170,11 @@ void TavixQImageImpl::paint(QPainter *painter, const QRect &rect)
         if (!picture || picture->isNull())
             return;
         const QRect target = placement(rect, picture->size());
-        if (stretch)
+        // Placed by the 1x picture; a theme's "@2x" variant supplies the pixels on a high-DPI device.
+        const QImage *pixels = image ? nullptr : tavixImageForPainter(painter, imagePath, false);
+        if (pixels && !pixels->isNull() && pixels->devicePixelRatioF() != 1)
+            tavixDrawImageInto(painter, stretch ? QRectF(target) : QRectF(target.topLeft(), picture->size()), *pixels);
+        else if (stretch)
             painter->drawImage(target, *picture);
         else
             painter->drawImage(target.topLeft(), *picture);
@@ -174,7 +199,12 @@ void TavixQImageImpl::paint(QPainter *painter, const QRect &rect)
     const QRect visible = target.intersected(QRect(rect.topLeft(), widget->size()));
     if (visible.isEmpty())
         return;
-    QImage tinted(visible.size(), QImage::Format_ARGB32_Premultiplied);
+    // Tinted at the painter's pixel ratio, so that a high-DPI screen gets the vector's own detail.
+    const qreal ratio = tavixPainterPixelRatio(painter);
+    QImage tinted(qCeil(visible.width() * ratio), qCeil(visible.height() * ratio), QImage::Format_ARGB32_Premultiplied);
+    if (tinted.isNull())
+        return;
+    tinted.setDevicePixelRatio(ratio);
     tinted.fill(Qt::transparent);
     {
         QPainter layer(&tinted);
@@ -182,9 +212,9 @@ void TavixQImageImpl::paint(QPainter *painter, const QRect &rect)
         renderer->render(&layer, target);
         layer.resetTransform();
         layer.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        layer.fillRect(tinted.rect(), svgColor);
+        layer.fillRect(QRectF(0, 0, tinted.width() / ratio, tinted.height() / ratio), svgColor);
     }
-    painter->drawImage(visible.topLeft(), tinted);
+    tavixDrawImageInto(painter, QRectF(visible), tinted);
 }
 
 bool TavixQImageImpl::serializeJsonValue(Json::Value **node, bool read)

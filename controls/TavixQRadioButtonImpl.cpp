@@ -3,6 +3,7 @@
 #include "controls/TavixQRadioButton.h"
 #include "core/TavixJson.h"
 #include "core/TavixNodeEntries.h"
+#include "resources/TavixPainting.h"
 #include "resources/TavixQResourceManager.h"
 
 #include <QIcon>
@@ -95,26 +96,25 @@ void TavixQRadioButtonImpl::drawScaledIndicator(QPainter *painter, const QString
             renderer->render(painter, QRectF(target));
             return;
         }
-        QImage image(target.size(), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter imagePainter(&image);
-        renderer->render(&imagePainter);
+        // Rendered at the painter's pixel ratio, so that a high-DPI screen does not get enlarged pixels.
+        QImage image = tavixRenderSvgImage(renderer, target.size(), tavixPainterPixelRatio(painter));
+        if (image.isNull())
+            return;
         if (iconStyle.useColor) {
             // A scaled indicator takes the icon colour as the unscaled one does.
+            QPainter imagePainter(&image);
             imagePainter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            imagePainter.fillRect(image.rect(), iconStyle.color);
+            imagePainter.fillRect(QRect(QPoint(0, 0), target.size()), iconStyle.color);
         }
-        imagePainter.end();
-        if (!gray) {
-            painter->drawImage(target.topLeft(), image);
-            return;
-        }
-        const QPixmap pixmap = QIcon(QPixmap::fromImage(image)).pixmap(target.size(), QIcon::Disabled);
-        painter->drawPixmap(target.topLeft(), pixmap);
+        tavixDrawImageInto(painter, QRectF(target), gray ? tavixDisabledImage(image) : image);
         return;
     }
-    const QImage *image = rm->getImage(path, gray);
-    if (image && !image->isNull())
+    const QImage *image = tavixImageForPainter(painter, path, gray);
+    if (!image || image->isNull())
+        return;
+    if (image->devicePixelRatioF() != 1)
+        tavixDrawImageInto(painter, QRectF(target), *image);
+    else
         painter->drawImage(target, *image);
 }
 

@@ -2,6 +2,7 @@
 
 #include "resources/TavixQResourceManager.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QIcon>
@@ -12,6 +13,8 @@
 #include <QPen>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <QTextOption>
 #include <QThread>
@@ -57,14 +60,28 @@ struct Rect64
     QRect toRect() const { return QRect(int(x), int(y), int(w), int(h)); }
 };
 
+// The picture a nine-slice fill draws from: geometry (margins, sizes) in the 1x image's pixels, pixels
+// from a high-DPI variant when the painter's ratio calls for one.
+struct SlicedImage
+{
+    const QImage &pixels;
+    qint64 iw, ih;      // the 1x size the margins refer to
+    qreal sx, sy;       // pixels per 1x pixel
+
+    QRectF map(const Rect64 &r) const { return QRectF(r.x * sx, r.y * sy, r.w * sx, r.h * sy); }
+};
+
 // Stretches one nine-slice piece; a source outside the image would read past its pixels, so it is skipped.
-void drawPiece(QPainter *painter, const QImage &image, const Rect64 &target, const Rect64 &source)
+void drawPiece(QPainter *painter, const SlicedImage &image, const Rect64 &target, const Rect64 &source)
 {
     if (!target.isValid() || !source.isValid() || !target.fitsInt())
         return;
-    if (source.x < 0 || source.y < 0 || source.x + source.w > image.width() || source.y + source.h > image.height())
+    if (source.x < 0 || source.y < 0 || source.x + source.w > image.iw || source.y + source.h > image.ih)
         return;
-    painter->drawImage(target.toRect(), image, source.toRect());
+    if (image.sx == 1 && image.sy == 1)
+        painter->drawImage(target.toRect(), image.pixels, source.toRect());
+    else
+        painter->drawImage(QRectF(target.toRect()), image.pixels, image.map(source));
 }
 
 // The tile as a premultiplied texture, repeated along its rows to about kMinTextureSide pixels (never
@@ -103,12 +120,20 @@ QImage tileTexture(const QImage &image, const QRect &source, const QRect &target
 // Tiles the whole of source, unscaled, over target, row by row from target's top-left, as one textured
 // fill: the paint engine only visits the device pixels the target covers, whatever the tile size and
 // the painter's transform.
-void tileCentre(QPainter *painter, const QImage &image, const QRect &target, const QRect &source)
+void tileCentre(QPainter *painter, const SlicedImage &image, const QRect &target, const QRect &source)
 {
-    QBrush texture(tileTexture(image, source, target));
-    if (texture.textureImage().isNull())
+    // A high-DPI variant tiles its own pixels, scaled back so that one tile still covers source's 1x size.
+    const QRect pixelSource = image.map({source.x(), source.y(), source.width(), source.height()}).toRect();
+    const QSize pixelTarget(qCeil(target.width() * image.sx), qCeil(target.height() * image.sy));
+    QImage tile = tileTexture(image.pixels, pixelSource, QRect(target.topLeft(), pixelTarget));
+    if (tile.isNull())
         return;
-    texture.setTransform(QTransform::fromTranslate(target.x(), target.y()));
+    tile.setDevicePixelRatio(1);
+    QBrush texture(tile);
+    QTransform transform = QTransform::fromTranslate(target.x(), target.y());
+    if (image.sx != 1 || image.sy != 1)
+        transform = QTransform::fromScale(1 / image.sx, 1 / image.sy) * transform;
+    texture.setTransform(transform);
     painter->fillRect(target, texture);
 }
 
@@ -152,16 +177,24 @@ bool iconPosition(const IconStyleDesc &icon, const QRect &rect, const QSize &siz
     return true;
 }
 
-QImage renderSvg(QSvgRenderer *renderer, const QSize &size)
+// Sets a render hint for the life of the object and puts the previous value back.
+class HintScope
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        return image;
-    image.fill(Qt::transparent);
-    QPainter imagePainter(&image);
-    renderer->render(&imagePainter, QRectF(0, 0, size.width(), size.height()));
-    return image;
-}
+public:
+    HintScope(QPainter *painter, QPainter::RenderHint hint, bool on)
+        : painter(painter), hint(hint), was(painter->testRenderHint(hint))
+    {
+        painter->setRenderHint(hint, on);
+    }
+    ~HintScope() { painter->setRenderHint(hint, was); }
+    HintScope(const HintScope &) = delete;
+    HintScope &operator=(const HintScope &) = delete;
+
+private:
+    QPainter *painter;
+    QPainter::RenderHint hint;
+    bool was;
+};
 
 // The fill colour, or with a gradient the blend from color at from to gradientColor at to.
 QBrush fillBrush(const FillRes &res, const QPointF &from, const QPointF &to)
@@ -216,7 +249,7 @@ void paintRoundedFill(QPainter *painter, const FillRes &res, qreal fx, qreal fy,
 // and blitted: only where a blit at whole pixels onto a raster device gives what painting the paths would.
 constexpr int kMaxCachedFillPixels = 512 * 512;
 
-bool fillCacheUsable(QPainter *painter, int w, int h, qreal dpr)
+bool fillCacheUsable(QPainter *painter, int x, int y, int w, int h, qreal dpr)
 {
     if (QThread::currentThread() != QCoreApplication::instance()->thread())
         return false;   // QPixmapCache belongs to the GUI thread
@@ -225,8 +258,13 @@ bool fillCacheUsable(QPainter *painter, int w, int h, qreal dpr)
         return false;
     if (painter->compositionMode() != QPainter::CompositionMode_SourceOver || painter->opacity() != 1.0)
         return false;   // fill and border overlap at their edges, so group opacity would differ
+    // A uniform scale by the ratio (a high-DPI device) is fine as long as the pixmap lands on whole
+    // device pixels, where its pixels are the ones painting would produce.
     const QTransform &t = painter->deviceTransform();
-    if (t.type() > QTransform::TxTranslate || t.dx() != std::floor(t.dx()) || t.dy() != std::floor(t.dy()))
+    if (t.type() > QTransform::TxScale || t.m11() != dpr || t.m22() != dpr)
+        return false;
+    const qreal deviceX = x * dpr + t.dx(), deviceY = y * dpr + t.dy();
+    if (deviceX != std::floor(deviceX) || deviceY != std::floor(deviceY))
         return false;
     return dpr > 0 && qint64(w) * h * dpr * dpr <= kMaxCachedFillPixels;
 }
@@ -313,8 +351,8 @@ void tavixDrawColorFill(QPainter *painter, const FillRes &res, int x, int y, int
             }
         }
     } else {
-        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        if (fillCacheUsable(painter, w, h, dpr)) {
+        const qreal dpr = tavixPainterPixelRatio(painter);
+        if (fillCacheUsable(painter, x, y, w, h, dpr)) {
             const QString key = fillCacheKey(res, w, h, dpr);
             QPixmap pixmap;
             if (!QPixmapCache::find(key, &pixmap)) {
@@ -387,11 +425,17 @@ void tavixDrawImageFill(QPainter *painter, const ImageDesc &desc, int x, int y, 
 {
     if (!painter || w <= 0 || h <= 0)
         return;
-    const QImage *image = TavixQResourceManager::getInstance()->getImage(desc.img, false);
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    const QImage *image = manager->getImage(desc.img, false);
     if (!image || image->width() <= 0 || image->height() <= 0)
         return;
-    const QImage &img = *image;
-    const qint64 iw = img.width(), ih = img.height();
+    const qint64 iw = image->width(), ih = image->height();
+    const QImage *pixels = manager->getImageForRatio(desc.img, false, tavixPainterPixelRatio(painter));
+    if (!pixels || pixels->width() <= 0 || pixels->height() <= 0)
+        pixels = image;
+    const SlicedImage img{*pixels, iw, ih, qreal(pixels->width()) / iw, qreal(pixels->height()) / ih};
+    const HintScope smooth(painter, QPainter::SmoothPixmapTransform,
+                           img.sx != 1 || img.sy != 1 || painter->testRenderHint(QPainter::SmoothPixmapTransform));
     // Margins come from style documents; a negative one has no meaning and would address pixels
     // outside the image.
     const qint64 L = std::max(desc.marginLeft, 0);
@@ -439,7 +483,7 @@ void tavixDrawImageFill(QPainter *painter, const ImageDesc &desc, int x, int y, 
     if (desc.repeatCenter)
         tileCentre(painter, img, centre.toRect(), source.toRect());
     else
-        painter->drawImage(centre.toRect(), img, source.toRect());
+        drawPiece(painter, img, centre, source);
 }
 
 QFont tavixTextStyleFont(const TextStyleDesc &style)
@@ -487,22 +531,25 @@ void tavixDrawTextStyle(QPainter *painter, const QString &text, const TextStyleD
     }
 
     // Vertical text is laid out horizontally in an h x w image, then turned clockwise onto the rectangle.
-    if (!scratchSizeOk(h, w))
+    // Laid out at the painter's pixel ratio, so that turned text is as sharp as the rest.
+    const qreal ratio = tavixPainterPixelRatio(painter);
+    if (!scratchSizeOk(qCeil(h * ratio), qCeil(w * ratio)))
         return;
-    QImage image(h, w, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qCeil(h * ratio), qCeil(w * ratio), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return;
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     {
         QPainter imagePainter(&image);
         imagePainter.setRenderHint(QPainter::TextAntialiasing, true);
         imagePainter.setPen(pen);
         imagePainter.setFont(font);
-        imagePainter.drawText(image.rect(), int(align), text);
+        imagePainter.drawText(QRect(0, 0, h, w), int(align), text);
     }
     painter->save();
     painter->rotate(90);
-    painter->drawImage(QPointF(y, -(qreal(x) + w)), image);
+    painter->drawImage(QPointF(y, -(qreal(x) + w)), image);   // the image's ratio keeps it at h x w
     painter->restore();
 }
 
@@ -526,22 +573,20 @@ void tavixDrawIconImage(QPainter *painter, const QString &path, const IconStyleD
         if (!iconPosition(icon, rect, size, pos))
             return;
         if (icon.useColor || gray) {
-            if (!scratchSizeOk(size.width(), size.height()))
-                return;
-            QImage image = renderSvg(renderer, size);
+            // Rendered at the painter's pixel ratio: a 1x picture would be enlarged into blocks.
+            QImage image = tavixRenderSvgImage(renderer, size, tavixPainterPixelRatio(painter));
             if (image.isNull())
                 return;
             if (icon.useColor) {
                 // Source-in keeps each rendered pixel's alpha and replaces its colour.
                 QPainter tint(&image);
                 tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-                tint.fillRect(image.rect(), icon.color);
+                tint.fillRect(QRect(QPoint(0, 0), size), icon.color);
                 tint.end();
-                painter->drawImage(pos, image);
             } else {
-                const QPixmap pixmap = QIcon(QPixmap::fromImage(image)).pixmap(size, QIcon::Disabled);
-                painter->drawPixmap(pos, pixmap);
+                image = tavixDisabledImage(image);
             }
+            tavixDrawImageInto(painter, QRectF(QRect(pos, size)), image);
         } else {
             if (!Rect64{pos.x(), pos.y(), size.width(), size.height()}.fitsInt())
                 return;
@@ -554,7 +599,13 @@ void tavixDrawIconImage(QPainter *painter, const QString &path, const IconStyleD
     if (!image || image->isNull())
         return;
     QPoint pos;
-    if (iconPosition(icon, rect, image->size(), pos))
+    if (!iconPosition(icon, rect, image->size(), pos))
+        return;
+    // Placed by the 1x picture's size; its pixels may come from a "@2x" variant.
+    const QImage *pixels = tavixImageForPainter(painter, path, gray);
+    if (pixels && !pixels->isNull() && pixels->devicePixelRatioF() != 1)
+        tavixDrawImageInto(painter, QRectF(QRect(pos, image->size())), *pixels);
+    else
         painter->drawImage(pos, *image);
 }
 
@@ -564,12 +615,21 @@ void tavixDrawIconPixmap(QPainter *painter, const QIcon &icon, const QSize &icon
     // The icon engine renders a pixmap of iconSize, so an absurd size would allocate without bound.
     if (!painter || icon.isNull() || !scratchSizeOk(iconSize.width(), iconSize.height()))
         return;
-    const QPixmap pixmap = icon.pixmap(iconSize);
+    // Asked at the painter's pixel ratio; an icon with fewer pixels answers smaller and is stretched.
+    const qreal ratio = tavixPainterPixelRatio(painter);
+    const QSize pixels(qCeil(iconSize.width() * ratio), qCeil(iconSize.height() * ratio));
+    const QPixmap pixmap = icon.pixmap(scratchSizeOk(pixels.width(), pixels.height()) ? pixels : iconSize);
     if (pixmap.isNull())
         return;
     QPoint pos;
-    if (iconPosition(style, rect, iconSize, pos))
+    if (!iconPosition(style, rect, iconSize, pos))
+        return;
+    if (ratio == 1 && pixmap.size() == iconSize) {
         painter->drawPixmap(pos, pixmap);
+        return;
+    }
+    const HintScope smooth(painter, QPainter::SmoothPixmapTransform, true);
+    painter->drawPixmap(QRectF(QRect(pos, iconSize)), pixmap, QRectF(pixmap.rect()));
 }
 
 QSize tavixMeasureText(const TextStyleDesc &style, const QString &text)
@@ -594,6 +654,67 @@ QSize tavixImageSize(const QString &path, bool gray)
     if (!image || image->isNull())
         return QSize();
     return image->size();
+}
+
+qreal tavixPainterPixelRatio(const QPainter *painter)
+{
+    if (!painter || !painter->isActive())
+        return 1.0;
+    const QTransform &t = painter->deviceTransform();
+    const qreal ratio = t.type() <= QTransform::TxScale ? std::max(std::abs(t.m11()), std::abs(t.m22()))
+                                                         : std::sqrt(std::abs(t.determinant()));
+    // Written so that NaN ends up as 1.
+    if (!(ratio > 1.0))
+        return 1.0;
+    return std::min(ratio, 8.0);
+}
+
+const QImage *tavixImageForPainter(const QPainter *painter, const QString &path, bool gray)
+{
+    return TavixQResourceManager::getInstance()->getImageForRatio(path, gray, tavixPainterPixelRatio(painter));
+}
+
+void tavixDrawImageInto(QPainter *painter, const QRectF &target, const QImage &image)
+{
+    if (!painter || image.isNull() || target.isEmpty())
+        return;
+    const qreal ratio = tavixPainterPixelRatio(painter);
+    const bool exact = std::abs(target.width() * ratio - image.width()) < 0.01
+                       && std::abs(target.height() * ratio - image.height()) < 0.01;
+    const HintScope smooth(painter, QPainter::SmoothPixmapTransform,
+                           !exact || painter->testRenderHint(QPainter::SmoothPixmapTransform));
+    painter->drawImage(target, image, QRectF(image.rect()));
+}
+
+QImage tavixRenderSvgImage(QSvgRenderer *renderer, const QSize &size, qreal ratio)
+{
+    if (!renderer || size.isEmpty() || !(ratio >= 1.0))
+        return QImage();
+    const qint64 w = qCeil(size.width() * ratio), h = qCeil(size.height() * ratio);
+    if (!scratchSizeOk(w, h))
+        return QImage();
+    QImage image(int(w), int(h), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter imagePainter(&image);
+    renderer->render(&imagePainter, QRectF(0, 0, size.width(), size.height()));
+    return image;
+}
+
+QImage tavixDisabledImage(const QImage &image)
+{
+    // The disabled rendering needs the platform style and so a widget application.
+    if (image.isNull() || !qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return image;
+    QStyleOption option;
+    option.palette = QGuiApplication::palette();
+    QImage result = QApplication::style()
+                        ->generatedIconPixmap(QIcon::Disabled, QPixmap::fromImage(image), &option)
+                        .toImage();
+    result.setDevicePixelRatio(image.devicePixelRatio());
+    return result;
 }
 
 bool tavixIsSvgPath(const QString &path)

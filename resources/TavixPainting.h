@@ -16,7 +16,9 @@
 #include <QString>
 
 class QIcon;
+class QImage;
 class QPainter;
+class QSvgRenderer;
 
 namespace TavixQtLib {
 
@@ -37,5 +39,19 @@ TAVIXQTLIB_EXPORT QSize tavixMeasureText(const TextStyleDesc &style, const QStri
 TAVIXQTLIB_EXPORT QSize tavixImageSize(const QString &path, bool gray);   // invalid when missing
 TAVIXQTLIB_EXPORT bool tavixIsSvgPath(const QString &path);
 TAVIXQTLIB_EXPORT QSize tavixScaleSize(const QSize &size);
+
+// High-DPI helpers. The ratio is the scale from the painter's logical pixels to device pixels (a
+// widget rendered into an image of devicePixelRatio 2, or a screen under QT_SCALE_FACTOR=2), at least
+// 1 and at most 8.
+TAVIXQTLIB_EXPORT qreal tavixPainterPixelRatio(const QPainter *painter);
+// The manager's picture for path at the painter's ratio (a "@2x" variant, a built-in drawn at the ratio).
+TAVIXQTLIB_EXPORT const QImage *tavixImageForPainter(const QPainter *painter, const QString &path, bool gray);
+// Draws image into target (logical pixels), smoothing when its pixels do not map one to one.
+TAVIXQTLIB_EXPORT void tavixDrawImageInto(QPainter *painter, const QRectF &target, const QImage &image);
+// The SVG rendered into a transparent image of size logical pixels at ratio, its devicePixelRatio set;
+// null when the size is empty or too large for a scratch image.
+TAVIXQTLIB_EXPORT QImage tavixRenderSvgImage(QSvgRenderer *renderer, const QSize &size, qreal ratio);
+// The platform style's disabled rendering at the image's own resolution and ratio.
+TAVIXQTLIB_EXPORT QImage tavixDisabledImage(const QImage &image);
 
 } // namespace TavixQtLib

@@ -4,6 +4,7 @@
 #include "core/ITavixWindow.h"
 #include "core/TavixJson.h"
 #include "core/TavixQWidgetBase.h"
+#include "resources/TavixPainting.h"
 #include "resources/TavixQResourceManagerImpl.h"
 #include "resources/TavixStyleDocument.h"
 #include "resources/TavixZip.h"
@@ -22,6 +23,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QSvgRenderer>
+#include <QtMath>
 #include <QWidget>
 
 #include <algorithm>
@@ -227,19 +229,61 @@ QVector<QPointer<QWidget>> windowSnapshot(const QMap<ITavixWindow *, QPointer<QW
     return result;
 }
 
-QImage builtInImage()
-{
-    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
+constexpr qreal kMaxImageRatio = 8.0;
+const char *const kBuiltInImages[] = {"IDB_UNSELECT", "IDB_SELECTED", "IDB_UNCHECK", "IDB_CHECKED"};
 
-QPen builtInPen()
+// The built-in 16 x 16 indicator images, drawn at a device pixel ratio so that a high-DPI screen gets
+// real detail instead of enlarged pixels. False for any other name.
+bool drawBuiltInImage(const QString &name, qreal ratio, QImage &out)
 {
-    return QPen(QColor(0xCC, 0xCC, 0xCC, 0xFF), 1);
+    int which = 0;
+    while (which < 4 && name != QLatin1String(kBuiltInImages[which]))
+        ++which;
+    if (which == 4)
+        return false;
+    const int side = qCeil(16 * ratio);
+    out = QImage(side, side, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    out.setDevicePixelRatio(ratio);
+    const QPen pen(QColor(0xCC, 0xCC, 0xCC, 0xFF), 1);
+    const QRect frame(1, 1, 14, 14);
+    QPainter painter(&out);
+    painter.setPen(pen);
+    if (which <= 1) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawEllipse(frame);
+        if (which == 1) {
+            painter.setBrush(pen.color());
+            painter.drawEllipse(QPointF(8.0, 8.0), 4.0, 4.0);
+        }
+        return true;
+    }
+    if (ratio > 1.0) {
+        // An aliased 1-pixel frame lies on pixel column 1; centred on 1.5 it covers the same area at any ratio.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawRect(QRectF(frame).translated(0.5, 0.5));
+    } else {
+        painter.drawRect(frame);
+    }
+    if (which == 3) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QPoint tick[] = {QPoint(4, 9), QPoint(8, 13), QPoint(14, 3)};
+        painter.drawPolyline(tick, 3);
+    }
+    return true;
 }
 
 } // namespace
+
+// A name without an extension gets the suffix at its end.
+QString TavixQResourceManager::atNxName(const QString &name, int n)
+{
+    int dot = name.lastIndexOf(QLatin1Char('.'));
+    const int slash = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+    if (dot < 0 || dot < slash)
+        dot = name.size();
+    return QString(name).insert(dot, QStringLiteral("@%1x").arg(n));
+}
 
 TavixQResourceManager *TavixQResourceManager::getInstance()
 {
@@ -822,51 +866,73 @@ void TavixQResourceManager::initFontRes(bool fromDir)
 
 void TavixQResourceManager::initDefaultImageRes()
 {
-    const QRect frame(1, 1, 14, 14);
-    auto store = [this](const char *key, const QImage &image) {
+    for (const char *key : kBuiltInImages) {
+        QImage image;
+        drawBuiltInImage(QLatin1String(key), 1.0, image);
         QImage *&slot = defaultRes->images[QLatin1String(key)];
         delete slot;
         slot = new QImage(image);
-    };
-
-    QImage unselect = builtInImage();
-    {
-        QPainter painter(&unselect);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(builtInPen());
-        painter.drawEllipse(frame);
     }
-    store("IDB_UNSELECT", unselect);
+}
 
-    QImage selected = builtInImage();
-    {
-        QPainter painter(&selected);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(builtInPen());
-        painter.drawEllipse(frame);
-        painter.setBrush(builtInPen().color());
-        painter.drawEllipse(QPointF(8.0, 8.0), 4.0, 4.0);
+QImage *TavixQResourceManager::getImageForRatio(const QString &name, bool gray, qreal ratio)
+{
+    if (!(ratio > 1.0) || name.isEmpty())
+        return getImage(name, gray);
+    ratio = std::min(ratio, kMaxImageRatio);
+    const QString key = name + QLatin1Char('\n') + QString::number(qRound(ratio * 100)) + (gray ? "g" : "");
+    for (const TavixQResourceManagerImpl *set : {defaultRes, projectRes, themeRes}) {
+        if (set) {
+            if (QImage *cached = set->ratioImages.value(key))
+                return cached;
+        }
     }
-    store("IDB_SELECTED", selected);
 
-    QImage uncheck = builtInImage();
-    {
-        QPainter painter(&uncheck);
-        painter.setPen(builtInPen());
-        painter.drawRect(frame);
+    QImage image;
+    TavixQResourceManagerImpl *target = nullptr;
+    if (drawBuiltInImage(name, ratio, image)) {
+        target = defaultRes;
+        if (gray)
+            image = tavixDisabledImage(image);
+    } else {
+        // Qt's convention: "name@2x.png" beside "name.png", the highest N not above ceil(ratio) first.
+        const QImage *variant = nullptr;
+        int n = std::min(qCeil(ratio), 9);
+        for (; n > 1; --n) {
+            variant = getImage(atNxName(name, n), gray);
+            if (variant && !variant->isNull())
+                break;
+        }
+        if (n > 1) {
+            image = *variant;
+            image.setDevicePixelRatio(n);
+            target = setHoldingImage(variant, gray);
+        } else {
+            // Remembered, so that a theme without variants is not searched for them on every paint.
+            QImage *plain = getImage(name, gray);
+            if (!plain || plain->isNull())
+                return plain;
+            image = *plain;
+            target = setHoldingImage(plain, gray);
+        }
     }
-    store("IDB_UNCHECK", uncheck);
+    if (!target || image.isNull())
+        return getImage(name, gray);
+    QImage *&slot = target->ratioImages[key];
+    delete slot;
+    slot = new QImage(image);
+    return slot;
+}
 
-    QImage checked = builtInImage();
-    {
-        QPainter painter(&checked);
-        painter.setPen(builtInPen());
-        painter.drawRect(frame);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QPoint tick[] = {QPoint(4, 9), QPoint(8, 13), QPoint(14, 3)};
-        painter.drawPolyline(tick, 3);
+TavixQResourceManagerImpl *TavixQResourceManager::setHoldingImage(const QImage *image, bool gray) const
+{
+    for (TavixQResourceManagerImpl *set : {defaultRes, projectRes, themeRes}) {
+        if (set && std::find((gray ? set->grayImages : set->images).cbegin(),
+                             (gray ? set->grayImages : set->images).cend(), image)
+                       != (gray ? set->grayImages : set->images).cend())
+            return set;
     }
-    store("IDB_CHECKED", checked);
+    return nullptr;
 }
 
 void TavixQResourceManager::initDefaultStyleRes()

@@ -75,6 +75,12 @@ public:
 
     // Owned by the manager; null when missing, undecodable, or declaring a size over the image limits.
     QImage *getImage(const QString &name, bool gray = false);
+    // The picture to paint at a device pixel ratio: above 1, the "name@Nx" file beside name (N from
+    // ceil(ratio) down to 2) with its devicePixelRatio set to N, or a built-in image drawn at the ratio;
+    // otherwise what getImage gives. Owned by the manager.
+    QImage *getImageForRatio(const QString &name, bool gray, qreal ratio);
+    // Qt's name for the N-times variant: "images/a.png" -> "images/a@2x.png".
+    static QString atNxName(const QString &name, int n);
     // Images are refused before decoding when a side exceeds maxSide pixels (16 384 by default) or the
     // decoded pixels would take more than maxBytes (256 MiB by default, and never more than the resource
     // budget). Values of 0 or less restore the defaults.
@@ -154,6 +160,7 @@ private:
     TavixQResourceManagerImpl *styleLookupSet() const;   // the set the switches select, or null
     TavixQResourceManagerImpl *setOf(ResSourceType from) const;   // the set a resource came from
     QImage *findCachedImage(const QString &name, bool gray) const;
+    TavixQResourceManagerImpl *setHoldingImage(const QImage *image, bool gray) const;
 
     bool createdByFile = false;
     bool switchToThemeRes = false;

@@ -110,6 +110,9 @@ void TavixQResourceManagerImpl::clearCaches(bool keepBuiltIns)
     }
     qDeleteAll(emptyImages);
     emptyImages.clear();
+    // Built-in ones among them are drawn again on demand.
+    qDeleteAll(ratioImages);
+    ratioImages.clear();
     qDeleteAll(svgRenderers);
     svgRenderers.clear();
     fillStyles.clear();

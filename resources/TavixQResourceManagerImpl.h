@@ -72,6 +72,8 @@ public:
     QMap<QString, QImage *> grayImages;
     // Images of width 0 that getImage hands out uncached; kept here so that they are freed with the set.
     QMap<QString, QImage *> emptyImages;
+    // Pictures for a device pixel ratio above 1 (getImageForRatio), keyed by name, ratio and gray.
+    QMap<QString, QImage *> ratioImages;
     QMap<QString, QSvgRenderer *> svgRenderers;
     QVector<FillStyle> fillStyles;          // insertion order
     QVector<TextStyleDesc> textStyles;

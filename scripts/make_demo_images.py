@@ -218,14 +218,16 @@ def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "app", "demo", "images")
     os.makedirs(out, exist_ok=True)
 
-    logo = Canvas(200, 50)
-    draw_mark(logo, 6, 7, 36)
-    draw_text(logo, "SORBANE", 52, 14, 3, (45, 108, 240, 255))
-    write_png(os.path.join(out, "logo.png"), logo)
+    # Each logo also at twice the size, "name@2x.png", which high-DPI screens pick.
+    for k, suffix in ((1, ""), (2, "@2x")):
+        logo = Canvas(200 * k, 50 * k)
+        draw_mark(logo, 6 * k, 7 * k, 36 * k)
+        draw_text(logo, "SORBANE", 52 * k, 14 * k, 3 * k, (45, 108, 240, 255))
+        write_png(os.path.join(out, "logo%s.png" % suffix), logo)
 
-    small = Canvas(40, 40)
-    draw_mark(small, 2, 2, 36)
-    write_png(os.path.join(out, "logoMin.png"), small)
+        small = Canvas(40 * k, 40 * k)
+        draw_mark(small, 2 * k, 2 * k, 36 * k)
+        write_png(os.path.join(out, "logoMin%s.png" % suffix), small)
 
     frames, palette = loading_frames()
     write_gif(os.path.join(out, "loading.gif"), frames, 96, 96, palette, 8)

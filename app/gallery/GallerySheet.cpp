@@ -17,6 +17,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QtMath>
 
 #include <memory>
 
@@ -129,19 +130,21 @@ QString stateName(int state)
     return QString::fromLatin1(names[tavixStateIndex(state)]);
 }
 
-QImage renderSampleCell(const QString &keyword, int state, bool checked)
+QImage renderSampleCell(const QString &keyword, int state, bool checked, qreal ratio)
 {
     std::unique_ptr<QWidget> control = stateControl(keyword, state, checked);
     if (!control)
         return QImage();
-    QImage image(control->size(), QImage::Format_ARGB32_Premultiplied);
+    ratio = qBound<qreal>(1.0, ratio, 8.0);
+    QImage image(control->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
-    fillChecker(&painter, image.rect());
+    fillChecker(&painter, QRect(QPoint(0, 0), control->size()));
     renderControl(control.get(), &painter, QPoint());
     return image;
 }
 
-QImage renderSheet(const GalleryEntry &entry, const QString &lookName)
+QImage renderSheet(const GalleryEntry &entry, const QString &lookName, qreal ratio)
 {
     std::unique_ptr<QWidget> probe(createSampleControl(entry.keyword));
     if (!probe)
@@ -170,7 +173,10 @@ QImage renderSheet(const GalleryEntry &entry, const QString &lookName)
     const int width = qMax(gridLeft + 4 * cellWidth, kMargin + titleWidth) + kMargin;
     const int height = gridTop + variants * cellHeight + kMargin;
 
-    QImage sheet(width, height, QImage::Format_ARGB32_Premultiplied);
+    // Painted at the ratio throughout: the controls draw themselves for that device, not enlarged afterwards.
+    ratio = qBound<qreal>(1.0, ratio, 8.0);
+    QImage sheet(qCeil(width * ratio), qCeil(height * ratio), QImage::Format_ARGB32_Premultiplied);
+    sheet.setDevicePixelRatio(ratio);
     sheet.fill(kSheetColor);
     QPainter painter(&sheet);
 
@@ -224,7 +230,7 @@ QWidget *createGalleryWindow(const QString &lookName)
     int row = 0;
     for (const GalleryEntry &entry : galleryEntries()) {
         auto *sheet = new QLabel;
-        sheet->setPixmap(QPixmap::fromImage(renderSheet(entry, lookName)));
+        sheet->setPixmap(QPixmap::fromImage(renderSheet(entry, lookName, sheet->devicePixelRatioF())));
         grid->addWidget(sheet, row, 0, Qt::AlignTop | Qt::AlignLeft);
         auto *live = new QVBoxLayout;
         live->addWidget(new QLabel(QStringLiteral("Try it")));

@@ -1,6 +1,6 @@
 // tavix-gallery: every registered control in its four states, as a window or as PNG contact sheets.
 //
-//   tavix-gallery [--theme DIR] [--output DIR]
+//   tavix-gallery [--theme DIR] [--output DIR] [--scale FACTOR]
 
 #include "GallerySheet.h"
 
@@ -28,7 +28,26 @@ bool wantsOutput(int argc, char **argv)
     return false;
 }
 
-int writeSheets(const QString &dir, const QString &lookName)
+// The value of --scale, read before the application exists: Qt takes its scale factor from the
+// environment at start-up. Empty when absent; false when the value is missing or not a number in
+// [0.5, 8].
+bool scaleArgument(int argc, char **argv, QByteArray &value)
+{
+    value.clear();
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0)
+            value = i + 1 < argc ? QByteArray(argv[i + 1]) : QByteArray("?");
+        else if (std::strncmp(argv[i], "--scale=", 8) == 0)
+            value = QByteArray(argv[i] + 8);
+    }
+    if (value.isEmpty())
+        return true;
+    bool ok = false;
+    const double factor = value.toDouble(&ok);
+    return ok && factor >= 0.5 && factor <= 8.0;
+}
+
+int writeSheets(const QString &dir, const QString &lookName, qreal ratio)
 {
     QTextStream err(stderr);
     if (!QDir().mkpath(dir)) {
@@ -37,7 +56,7 @@ int writeSheets(const QString &dir, const QString &lookName)
     }
     int written = 0;
     for (const GalleryEntry &entry : galleryEntries()) {
-        const QImage sheet = renderSheet(entry, lookName);
+        const QImage sheet = renderSheet(entry, lookName, ratio);
         const QString path = QDir(dir).filePath(entry.keyword + QStringLiteral(".png"));
         if (sheet.isNull() || !sheet.save(path, "PNG")) {
             err << "tavix-gallery: cannot write " << path << "\n";
@@ -56,6 +75,13 @@ int main(int argc, char **argv)
     // Sheets need no display: without a platform chosen, draw offscreen.
     if (wantsOutput(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QByteArray scale;
+    if (!scaleArgument(argc, argv, scale)) {
+        QTextStream(stderr) << "tavix-gallery: --scale takes a factor from 0.5 to 8\n";
+        return 1;
+    }
+    if (!scale.isEmpty())
+        qputenv("QT_SCALE_FACTOR", scale);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavix-gallery"));
@@ -70,8 +96,12 @@ int main(int argc, char **argv)
     const QCommandLineOption outputOption(QStringLiteral("output"),
                                           QStringLiteral("Write one PNG sheet per control into <dir>, no window."),
                                           QStringLiteral("dir"));
+    const QCommandLineOption scaleOption(QStringLiteral("scale"),
+                                         QStringLiteral("Paint at device pixel ratio <factor> (for example 2)."),
+                                         QStringLiteral("factor"));
     parser.addOption(themeOption);
     parser.addOption(outputOption);
+    parser.addOption(scaleOption);
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
         QTextStream(stderr) << "tavix-gallery: unexpected argument " << parser.positionalArguments().first()
@@ -92,7 +122,7 @@ int main(int argc, char **argv)
     }
 
     if (parser.isSet(outputOption))
-        return writeSheets(parser.value(outputOption), lookName);
+        return writeSheets(parser.value(outputOption), lookName, app.devicePixelRatio());
 
     QWidget *window = createGalleryWindow(lookName);
     window->show();

@@ -1,5 +1,7 @@
 #include "controls/charts/TavixSweepTrace.h"
 
+#include "resources/TavixPainting.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTransform>
@@ -157,7 +159,7 @@ void TavixSweepTrace::paint(QPainter *painter, const QSize &area, qreal reach, c
     const int n = size();
     if (n == 0)
         return;
-    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    const qreal ratio = tavixPainterPixelRatio(painter);
     const QSize pixels = area * ratio;
     // The picture is exact only when drawn 1:1 and opaque, and only for points in x order.
     const bool cacheable = m_descents == 0 && painter->opacity() >= 1.0

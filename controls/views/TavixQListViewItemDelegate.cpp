@@ -3,6 +3,7 @@
 #include "controls/views/TavixItemExtent.h"
 #include "controls/views/TavixQListViewImpl.h"
 #include "core/ITavixQWidgetBase.h"
+#include "resources/TavixPainting.h"
 
 #include <QImage>
 #include <QListView>
@@ -56,7 +57,7 @@ void TavixQListViewItemDelegate::paint(QPainter *painter, const QStyleOptionView
     // Rendered into a buffer first: rendering straight into the painter lands in the wrong place when
     // the view itself is being rendered into another device. The template is hidden; render() draws
     // it and its children as if shown.
-    const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    const qreal dpr = tavixPainterPixelRatio(painter);
     const QSize pixels = row.size() * dpr;
     if (rowImage.size() != pixels)
         rowImage = QImage(pixels, QImage::Format_ARGB32_Premultiplied);

@@ -2,6 +2,7 @@
 
 #include "controls/TavixQContainer.h"
 #include "controls/views/TavixQTableViewImpl.h"
+#include "resources/TavixPainting.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -69,7 +70,7 @@ void TavixQTableViewitemDelegate::paint(QPainter *painter, const QStyleOptionVie
 
     if (TavixQContainer *container = impl->preparedContainer(index.column(), cell.size())) {
         // Rendered through a buffer, which also places it right when the table is rendered elsewhere.
-        const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        const qreal dpr = tavixPainterPixelRatio(painter);
         const QSize pixels = cell.size() * dpr;
         if (cellImage.size() != pixels)
             cellImage = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
