@@ -108,6 +108,11 @@ public:
     {
         tavixDrawTextStyle(p, text, s, r);
     }
+    static void drawTextStyle(QPainter *p, const QString &text, const TextStyleDesc &s, const QRect &r,
+                              TavixTextLayoutCache *cache)
+    {
+        tavixDrawTextStyle(p, text, s, r, cache);
+    }
     static void drawIconImage(QPainter *p, const QString &path, const IconStyleDesc &i, const QRect &r, bool gray)
     {
         tavixDrawIconImage(p, path, i, r, gray);
@@ -129,6 +134,7 @@ public:
     int state = Normal;             // CtrlState
     std::map<std::string, TavixAttribute> attributes;   // the control's own, not the theme's
     QWidget *widget = nullptr;
+    TavixTextLayoutCache textLayouts;   // the control's captions, for drawTextStyle
 
 private:
     bool applyThemeEntry(const Json::Value &entry);
