@@ -35,7 +35,9 @@ echo "Machine: $(uname -sm), $(nproc) cores, $(sed -n 's/^model name\t*: //p' /p
 echo
 # A Markdown table, so it can go into the README as printed.
 awk -F'|' '
-    function line(g, c, o, r, u, q, t) { printf "| %-28s | %-48s | %9s | %9s | %-4s | %5s | %-17s |\n", g, c, o, r, u, q, t }
+    function line(g, c, o, r, u, q, t) {
+        printf "| %-28s | %-48s | %9s | %9s | %-4s | %5s | %-17s |\n", g, c, o, r, u, q, t
+    }
     BEGIN { line("group", "case", "ours", "reference", "unit", "ratio", "target")
             line("---", "---", "---:", "---:", "---", "---:", "---") }
     { ratio = ($5 + 0 > 0) ? sprintf("%.2f", $4 / $5) : "-"
