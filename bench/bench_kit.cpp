@@ -1,5 +1,6 @@
 // The kit against the mechanisms a Qt developer would otherwise use, measured in the same run: ours and
 // the reference alternate, each case repeats, and the medians and their ratio (ours/reference) print.
+// Times are the thread's CPU time, so other processes on the machine do not count.
 //
 // 1. Paint: one render into a QImage of each control family at a typical size against the same stock Qt
 //    widget painted by Fusion.
@@ -10,8 +11,13 @@
 //
 //   QT_QPA_PLATFORM=offscreen ./bench_kit
 
+#include "TavixBenchRow.h"
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQTabWidget.h"
+#include "controls/ribbon/TavixQRibbonBar.h"
+#include "controls/ribbon/TavixQRibbonGroup.h"
+#include "controls/ribbon/TavixQRibbonPage.h"
+#include "controls/ribbon/TavixQRibbonPushButton.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixLibrary.h"
 
@@ -20,7 +26,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QImage>
@@ -33,6 +38,8 @@
 #include <QStandardItemModel>
 #include <QStyleFactory>
 #include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -40,6 +47,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -56,6 +64,17 @@ double median(std::vector<double> v)
     return v.empty() ? 0.0 : v[v.size() / 2];
 }
 
+// CPU time of this thread: on a shared machine, wall time mostly measures the other processes' load.
+double threadCpuNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e9 + double(ts.tv_nsec);
+}
+
+const char *g_group = "";     // the table's group and target, for the summary rows
+const char *g_target = "";
+
 // Runs ours and the reference alternately; each sample is the mean of `inner` calls in nanoseconds.
 void compare(const char *name, int inner, const std::function<void()> &ours, const std::function<void()> &ref)
 {
@@ -65,16 +84,15 @@ void compare(const char *name, int inner, const std::function<void()> &ours, con
     for (int rep = 0; rep < kRepetitions; ++rep) {
         for (int side = 0; side < 2; ++side) {
             const std::function<void()> &f = side == 0 ? ours : ref;
-            QElapsedTimer timer;
-            timer.start();
+            const double start = threadCpuNs();
             for (int i = 0; i < inner; ++i)
                 f();
-            (side == 0 ? a : b).push_back(double(timer.nsecsElapsed()) / inner);
+            (side == 0 ? a : b).push_back((threadCpuNs() - start) / inner);
         }
     }
     const double ma = median(a), mb = median(b);
     std::printf("%-34s %12.1f %12.1f %8.2f\n", name, ma / 1000.0, mb / 1000.0, mb > 0 ? ma / mb : 0.0);
-    std::fflush(stdout);
+    tavixBenchRow(g_group, name, ma / 1000.0, mb / 1000.0, "us", g_target);
 }
 
 void header(const char *title)
@@ -145,23 +163,60 @@ struct Family {
     int rows;
     int columns;
     bool tree;
+    std::function<QWidget *()> ours;   // when the control needs more than its keyword
 };
+
+// Three pages; the first shows three groups of three large buttons.
+QWidget *ribbon()
+{
+    auto *bar = new TavixQtLib::TavixQRibbonBar;
+    TavixQtLib::TavixQRibbonPage *page = bar->addPage(QStringLiteral("Home"));
+    bar->addPage(QStringLiteral("Insert"));
+    bar->addPage(QStringLiteral("View"));
+    for (int g = 0; g < 3; ++g) {
+        TavixQtLib::TavixQRibbonGroup *group = page->addGroup(QStringLiteral("Group %1").arg(g));
+        for (int b = 0; b < 3; ++b)
+            group->addButton(QStringLiteral("Action %1").arg(b), TavixQtLib::RibbonButtonLarge);
+    }
+    return bar;
+}
+
+// The stock counterpart: a tab bar over a tool bar of nine buttons with text under their icons.
+QWidget *tabbedToolBar()
+{
+    auto *host = new QWidget;
+    auto *layout = new QVBoxLayout(host);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *tabs = new QTabBar;
+    for (const char *name : {"Home", "Insert", "View"})
+        tabs->addTab(QString::fromLatin1(name));
+    auto *tools = new QToolBar;
+    tools->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (int i = 0; i < 9; ++i)
+        tools->addAction(QStringLiteral("Action %1").arg(i % 3));
+    layout->addWidget(tabs);
+    layout->addWidget(tools, 1);
+    return host;
+}
 
 void benchPaint(QStyle *fusion)
 {
     header("Paint: one render into a QImage, kit control vs stock widget under Fusion");
+    g_group = "paint vs Fusion";
+    g_target = "<= 1.0";
     const std::vector<Family> families = {
-        {"push button 120x32", "qtbutton", [] { return new QPushButton; }, {120, 32}, 0, 0, false},
-        {"check box", "qtcheckbox", [] { return new QCheckBox; }, {120, 24}, 0, 0, false},
-        {"switch", "qtswitch", [] { return new QCheckBox; }, {48, 24}, 0, 0, false},
-        {"slider", "qtslider", [] { return new QSlider(Qt::Horizontal); }, {200, 24}, 0, 0, false},
-        {"progress bar", "qtprogressbar", [] { return new QProgressBar; }, {200, 20}, 0, 0, false},
-        {"line edit", "qtdedit", [] { return new QLineEdit; }, {200, 28}, 0, 0, false},
-        {"combo box", "qtcombobox", [] { return new QComboBox; }, {160, 28}, 0, 0, false},
-        {"list 100 rows", "qtlist", [] { return new QListWidget; }, {240, 400}, 0, 0, false},
-        {"table 100x5", "qtdatagrid", [] { return new QTableView; }, {480, 400}, 100, 5, false},
-        {"tree", "qttree", [] { return new QTreeView; }, {240, 400}, 100, 1, true},
-        {"tab bar", "qttab", [] { return new QTabBar; }, {400, 32}, 0, 0, false},
+        {"push button 120x32", "qtbutton", [] { return new QPushButton; }, {120, 32}, 0, 0, false, {}},
+        {"check box", "qtcheckbox", [] { return new QCheckBox; }, {120, 24}, 0, 0, false, {}},
+        {"switch", "qtswitch", [] { return new QCheckBox; }, {48, 24}, 0, 0, false, {}},
+        {"slider", "qtslider", [] { return new QSlider(Qt::Horizontal); }, {200, 24}, 0, 0, false, {}},
+        {"progress bar", "qtprogressbar", [] { return new QProgressBar; }, {200, 20}, 0, 0, false, {}},
+        {"line edit", "qtdedit", [] { return new QLineEdit; }, {200, 28}, 0, 0, false, {}},
+        {"combo box", "qtcombobox", [] { return new QComboBox; }, {160, 28}, 0, 0, false, {}},
+        {"list 100 rows", "qtlist", [] { return new QListWidget; }, {240, 400}, 0, 0, false, {}},
+        {"table 100x5", "qtdatagrid", [] { return new QTableView; }, {480, 400}, 100, 5, false, {}},
+        {"tree", "qttree", [] { return new QTreeView; }, {240, 400}, 100, 1, true, {}},
+        {"tab bar", "qttab", [] { return new QTabBar; }, {400, 32}, 0, 0, false, {}},
+        {"ribbon, 9 buttons", "qtribbonbar", tabbedToolBar, {720, 120}, 0, 0, false, ribbon},
     };
     const QByteArray only = qgetenv("TAVIX_BENCH_ONLY");   // one family, for a profiler run
     for (const Family &f : families) {
@@ -172,13 +227,15 @@ void benchPaint(QStyle *fusion)
             fillModel(oursModel, f.rows, f.columns, f.tree);
             fillModel(refModel, f.rows, f.columns, f.tree);
         }
-        std::unique_ptr<QWidget> ours(TavixQtLib::tavixCreateControlByKeyword(f.keyword, nullptr));
+        std::unique_ptr<QWidget> ours(f.ours ? f.ours() : TavixQtLib::tavixCreateControlByKeyword(f.keyword, nullptr));
         std::unique_ptr<QWidget> ref(f.reference());
         if (!ours) {
             std::printf("%-34s (no such control)\n", f.name);
             continue;
         }
         ref->setStyle(fusion);
+        for (QWidget *child : ref->findChildren<QWidget *>())
+            child->setStyle(fusion);
         populate(ours.get(), oursModel);
         populate(ref.get(), refModel);
         for (QWidget *w : {ours.get(), ref.get()}) {
@@ -224,6 +281,8 @@ QByteArray sheet(const char *fill, const char *border, const char *text)
 void benchThemeSwitch(const QString &dirA, const QString &dirB)
 {
     header("Theme switch: load another theme + repaint N push buttons vs setStyleSheet + repaint");
+    g_group = "theme switch vs style sheet";
+    g_target = "<= 0.1 at N=1000";
     for (int n : {100, 1000, 5000}) {
         const int columns = 20;
         const QSize size(columns * 120, ((n + columns - 1) / columns) * 32);
@@ -265,6 +324,8 @@ void benchThemeSwitch(const QString &dirA, const QString &dirB)
 void benchLayout()
 {
     header("Layout: one pass of a container vs a box layout, per pass");
+    g_group = "layout pass";
+    g_target = "<= 1.0, linear";
     struct Mode {
         const char *name;
         TavixQContainer::AutoChildLayout layout;

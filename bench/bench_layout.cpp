@@ -12,6 +12,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen ./bench_layout
 
+#include "TavixBenchRow.h"
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQScrollBar.h"
 
@@ -198,7 +199,8 @@ double benchAddPlain(int n)
         [&] { host.reset(); });
 }
 
-void printOneShot(const char *title, const char *reference, int n, double (*ours)(int), double (*theirs)(int))
+void printOneShot(const char *title, const char *label, const char *reference, int n, double (*ours)(int),
+                  double (*theirs)(int))
 {
     std::printf("\n%s\n%8s %14s %14s %8s\n", title, "N", "container ms", reference, "ratio");
     double first[2] = {0, 0};
@@ -206,6 +208,8 @@ void printOneShot(const char *title, const char *reference, int n, double (*ours
         const double a = ours(count);
         const double b = theirs(count);
         std::printf("%8d %14.2f %14.2f %8.2f\n", count, a, b, a / b);
+        tavixBenchRow("layout events", std::string(label) + " N=" + std::to_string(count), a, b, "ms",
+                      "<= 1.0, linear");
         std::fflush(stdout);
         if (count == n) {
             first[0] = a;
@@ -228,11 +232,13 @@ int main(int argc, char **argv)
         const double container = benchContainer(n);
         const double box = benchBoxLayout(n);
         std::printf("%8d %18.1f %18.1f %8.2f\n", n, container, box, container / box);
+        tavixBenchRow("layout pass", "Horizontal vs QHBoxLayout, per child, N=" + std::to_string(n), container / 1000,
+                      box / 1000, "us", "<= 1.0, linear");
         std::fflush(stdout);
     }
-    printOneShot("Hiding the lower N/2 of N children one by one, bound vertical bar", "QWidget ms", 10000,
-                 benchHideContainer, benchHidePlain);
-    printOneShot("Adding and showing N children with addChildWidget(), bound vertical bar", "QWidget ms", 2000,
-                 benchAddContainer, benchAddPlain);
+    printOneShot("Hiding the lower N/2 of N children one by one, bound vertical bar", "hide half, bound bar",
+                 "QWidget ms", 10000, benchHideContainer, benchHidePlain);
+    printOneShot("Adding and showing N children with addChildWidget(), bound vertical bar", "add and show, bound bar",
+                 "QWidget ms", 2000, benchAddContainer, benchAddPlain);
     return 0;
 }

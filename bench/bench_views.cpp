@@ -5,6 +5,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen ./bench_views
 
+#include "TavixBenchRow.h"
 #include "controls/TavixQContainer.h"
 #include "controls/views/TavixQList.h"
 #include "controls/views/TavixQListView.h"
@@ -95,6 +96,9 @@ void report(const char *what, int rows, const Figures &ours, const Figures &stoc
                 what, rows, ours.showMs, stock.showMs, ours.showMs / stock.showMs, uniform.showMs,
                 ours.showMs / uniform.showMs, ours.pageMs, stock.pageMs, ours.pageMs / stock.pageMs, uniform.pageMs,
                 ours.pageMs / uniform.pageMs);
+    const std::string name = std::string(what) + " " + std::to_string(rows) + " rows";
+    tavixBenchRow("views vs stock", name + ", show", ours.showMs, stock.showMs, "ms", "-");
+    tavixBenchRow("views vs stock", name + ", page", ours.pageMs, stock.pageMs, "ms", "-");
 }
 
 // The table over rows x 4 cells with a check column, beside a stock QTableView over the same model,
@@ -129,6 +133,9 @@ void benchTable(int rows)
                 "table", rows, ours.showMs, stock.showMs, ours.showMs / stock.showMs, fixed.showMs,
                 ours.showMs / fixed.showMs, ours.pageMs, stock.pageMs, ours.pageMs / stock.pageMs, fixed.pageMs,
                 ours.pageMs / fixed.pageMs);
+    const std::string name = "table " + std::to_string(rows) + " rows";
+    tavixBenchRow("views vs stock", name + ", show", ours.showMs, stock.showMs, "ms", "-");
+    tavixBenchRow("views vs stock", name + ", page", ours.pageMs, stock.pageMs, "ms", "-");
 }
 
 // The tree at 1 000 and 100 000 rows (10 and 1 000 parents of 100 children each, all open), beside a

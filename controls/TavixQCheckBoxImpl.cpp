@@ -79,7 +79,8 @@ void TavixQCheckBoxImpl::paint(QPainter *painter, const QRect &rect)
     if (showText) {
         const int x = captionX();
         drawTextStyle(painter, checkBox->text(), captionStyle(checked, !checkBox->isEnabled()),
-                      QRect(x, 0, tavixClampCoord((long long)(checkBox->width()) - x), checkBox->height()));
+                      QRect(x, 0, tavixClampCoord((long long)(checkBox->width()) - x), checkBox->height()),
+                      &textLayouts);
     }
 
     if (showIcon) {

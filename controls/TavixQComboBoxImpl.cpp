@@ -56,7 +56,7 @@ void TavixQComboBoxImpl::paint(QPainter *painter, const QRect &rect)
     if (!btnIcons[s].isEmpty())
         drawIconImage(painter, btnIcons[s], IconStyleDesc(), button, false);
     if (!combo->lineEdit())
-        drawTextStyle(painter, combo->currentText(), textStyles[s], textRect(rect, !icon.isNull()));
+        drawTextStyle(painter, combo->currentText(), textStyles[s], textRect(rect, !icon.isNull()), &textLayouts);
     if (!icon.isNull()) {
         const QRect iconRect(5, 0, kIconColumn, combo->height());
         drawIconPixmap(painter, icon, QSize(kIconSide, kIconSide), IconStyleDesc(), iconRect);

@@ -245,8 +245,10 @@ void TavixQContainerImpl::layoutPass()
     contentIndexValid = false;
     notePlacedAtCurrentOffset();
     // One scan sorts the children into flow and docked ones; both passes reuse it.
-    std::vector<FlowItem> flow;
-    std::vector<FlowItem> docked;
+    std::vector<FlowItem> &flow = flowItems;
+    std::vector<FlowItem> &docked = dockedItems;
+    flow.clear();
+    docked.clear();
     const QObjectList &objects = container->children();
     flow.reserve(size_t(objects.size()));
     for (QObject *object : objects) {
@@ -255,7 +257,7 @@ void TavixQContainerImpl::layoutPass()
             continue;
         FlowItem item;
         item.widget = w;
-        item.iface = dynamic_cast<ITavixQWidgetBase *>(w);
+        item.iface = ifaceOf(w);
         if (item.iface && item.iface->getAbsoluteLayout())
             docked.push_back(item);
         else
@@ -279,7 +281,37 @@ void TavixQContainerImpl::layoutPass()
         break;
     }
     dockPass(docked);
+    flow.clear();       // no pointers kept past the pass
+    docked.clear();
     layoutRunning = false;
+}
+
+TavixQContainerImpl::TypeFacts TavixQContainerImpl::typeFacts(const QWidget *w) const
+{
+    const std::type_info *type = &typeid(*w);
+    for (const TypeFacts &facts : knownTypes)
+        if (facts.type == type || *facts.type == *type)
+            return facts;
+    TypeFacts facts;
+    facts.type = type;
+    QWidget *widget = const_cast<QWidget *>(w);
+    if (ITavixQWidgetBase *iface = dynamic_cast<ITavixQWidgetBase *>(widget)) {
+        facts.hasIface = true;
+        facts.ifaceOffset = reinterpret_cast<char *>(iface) - reinterpret_cast<char *>(widget);
+    }
+    facts.scrollBar = qobject_cast<const TavixQScrollBar *>(w) != nullptr;
+    facts.spacer = qobject_cast<const TavixQSpacer *>(w) != nullptr;
+    knownTypes.push_back(facts);
+    return facts;
+}
+
+// dynamic_cast's answer: objects of one most-derived type hold their parts at the same offsets. While a
+// child is still being constructed its type is the base under construction, which is looked up apart.
+ITavixQWidgetBase *TavixQContainerImpl::ifaceOf(QWidget *w) const
+{
+    const TypeFacts facts = typeFacts(w);
+    return facts.hasIface ? reinterpret_cast<ITavixQWidgetBase *>(reinterpret_cast<char *>(w) + facts.ifaceOffset)
+                          : nullptr;
 }
 
 int TavixQContainerImpl::clampLength(int value, int minimum, int maximum, int available)
@@ -296,7 +328,7 @@ bool TavixQContainerImpl::isBoundBar(const QWidget *w) const
     if (w == hScrollBar.data() || w == vScrollBar.data())
         return true;
     // Only scroll bars are ever marked; testing the class first keeps the property lookup off the hot path.
-    return qobject_cast<const TavixQScrollBar *>(w) && w->property(kBoundBarProperty).toBool();
+    return typeFacts(w).scrollBar && w->property(kBoundBarProperty).toBool();
 }
 
 QWidget *TavixQContainerImpl::contentChild(QObject *object) const
@@ -318,7 +350,7 @@ QList<QWidget *> TavixQContainerImpl::flowChildren() const
         QWidget *w = contentChild(object);
         if (!w)
             continue;
-        ITavixQWidgetBase *iface = dynamic_cast<ITavixQWidgetBase *>(w);
+        ITavixQWidgetBase *iface = ifaceOf(w);
         if (iface && iface->getAbsoluteLayout())
             continue;
         result.append(w);
@@ -366,7 +398,8 @@ void TavixQContainerImpl::layoutRow(bool horizontal, std::vector<FlowItem> &item
         item.ratio = item.iface ? std::max(item.iface->getLayoutRatio(), 1) : 1;
         item.spacer = false;
         item.length = 0;
-        if (const TavixQSpacer *spacer = qobject_cast<const TavixQSpacer *>(item.widget)) {
+        if (typeFacts(item.widget).spacer) {
+            const TavixQSpacer *spacer = static_cast<const TavixQSpacer *>(item.widget);
             const int direction = spacer->getDirection();
             if (direction == TavixQSpacer::Auto || direction == wantedDirection) {
                 item.spacer = true;

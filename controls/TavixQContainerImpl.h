@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <set>
+#include <typeinfo>
 #include <vector>
 
 class QVariantAnimation;
@@ -120,6 +121,18 @@ private:
     bool isStillBound(const QPointer<TavixQScrollBar> &bar, bool horizontal) const;
     bool barOnTop(const QWidget *bar) const;
     void dropBar(bool horizontal);
+    // What a child's class is to the layout, found once per class: a pass over thousands of children
+    // does no casts. Keyed by the most-derived type, which fixes the object's layout.
+    struct TypeFacts
+    {
+        const std::type_info *type = nullptr;
+        std::ptrdiff_t ifaceOffset = 0;     // of the ITavixQWidgetBase part from the QWidget part
+        bool hasIface = false;
+        bool scrollBar = false;             // a TavixQScrollBar, so possibly a bound one
+        bool spacer = false;                // a TavixQSpacer
+    };
+    TypeFacts typeFacts(const QWidget *w) const;
+    ITavixQWidgetBase *ifaceOf(QWidget *w) const;
     // The content index: visible content children with their base geometry.
     void indexContent(const QObject *child, const QRect *base);
     void rebuildContentIndex();
@@ -150,6 +163,9 @@ private:
     int appliedY = 0;
     bool offsetDirty = true;
     std::unique_ptr<QWindow> nativeWindow;   // foreign window wrapping windowHandle
+    mutable std::vector<TypeFacts> knownTypes;   // few: one per child class seen
+    std::vector<FlowItem> flowItems;             // reused by each pass; a pass never runs inside another
+    std::vector<FlowItem> dockedItems;
 };
 
 } // namespace TavixQtLib

@@ -92,7 +92,7 @@ void TavixQGroupBoxImpl::paint(QPainter *painter, const QRect &rect)
     painter->restore();
     if (showText) {
         drawTextStyle(painter, text, textStyle,
-                      QRect(rect.left() + 7, rect.top(), caption.width() + 5, caption.height()));
+                      QRect(rect.left() + 7, rect.top(), caption.width() + 5, caption.height()), &textLayouts);
     }
 }
 

@@ -96,7 +96,7 @@ void TavixQProgressBarImpl::paint(QPainter *painter, const QRect &rect)
         painter->restore();
     }
     if (showText)
-        drawTextStyle(painter, percentText(), textStyle, rect);
+        drawTextStyle(painter, percentText(), textStyle, rect, &textLayouts);
 }
 
 bool TavixQProgressBarImpl::serializeJsonValue(Json::Value **node, bool read)

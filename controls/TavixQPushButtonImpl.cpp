@@ -107,7 +107,7 @@ void TavixQPushButtonImpl::drawState(QPainter *painter, const QRect &rect, const
     if (drawBackground)
         drawFillStyle(painter, fill, rect);
     if (showText)
-        drawTextStyle(painter, button->text(), text, captionRect(rect));
+        drawTextStyle(painter, button->text(), text, captionRect(rect), &textLayouts);
 }
 
 void TavixQPushButtonImpl::paint(QPainter *painter, const QRect &rect)
@@ -136,7 +136,7 @@ void TavixQPushButtonImpl::paint(QPainter *painter, const QRect &rect)
             painter->restore();
         }
         if (showText)
-            drawTextStyle(painter, button->text(), textStyles[Normal], captionRect(rect));
+            drawTextStyle(painter, button->text(), textStyles[Normal], captionRect(rect), &textLayouts);
     }
 
     if (useIcon) {

@@ -139,7 +139,8 @@ void TavixQRadioButtonImpl::paint(QPainter *painter, const QRect &rect)
     }
 
     if (showText)
-        drawTextStyle(painter, radio->text(), captionStyle(checked, s == Disable), captionRect(scaled, rect));
+        drawTextStyle(painter, radio->text(), captionStyle(checked, s == Disable), captionRect(scaled, rect),
+                      &textLayouts);
 }
 
 void TavixQRadioButtonImpl::readOwnAttrs(const Json::Value &a)

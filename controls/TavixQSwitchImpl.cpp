@@ -69,12 +69,12 @@ void TavixQSwitchImpl::paint(QPainter *painter, const QRect &rect)
     const QRect rightBox = rightTextRect(rect);
     if (showAllText) {
         // The text at the thumb's end takes the left style, the other one the right style.
-        drawTextStyle(painter, leftText, switchToLeft ? leftTextStyle : rightTextStyle, leftBox);
-        drawTextStyle(painter, rightText, switchToLeft ? rightTextStyle : leftTextStyle, rightBox);
+        drawTextStyle(painter, leftText, switchToLeft ? leftTextStyle : rightTextStyle, leftBox, &textLayouts);
+        drawTextStyle(painter, rightText, switchToLeft ? rightTextStyle : leftTextStyle, rightBox, &textLayouts);
     } else if (switchToLeft) {
-        drawTextStyle(painter, rightText, rightTextStyle, rightBox);
+        drawTextStyle(painter, rightText, rightTextStyle, rightBox, &textLayouts);
     } else {
-        drawTextStyle(painter, leftText, leftTextStyle, leftBox);
+        drawTextStyle(painter, leftText, leftTextStyle, leftBox, &textLayouts);
     }
 }
 

@@ -99,7 +99,7 @@ void TavixQTabWidgetImpl::paint(QPainter *painter, const QRect &rect)
         const int s = selected ? Pressed : (i == hotIndex ? Hot : Normal);
         drawFillStyle(painter, itemBackgrounds[s], cell);
         if (showText)
-            drawTextStyle(painter, item.text, itemTextStyles[s], cell);
+            drawTextStyle(painter, item.text, itemTextStyles[s], cell, &textLayouts);
         if (showIcon) {
             const QString &path = selected ? item.selectedIconPath : item.iconPath;
             if (!path.isEmpty())

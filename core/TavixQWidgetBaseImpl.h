@@ -128,6 +128,11 @@ public:
     {
         tavixDrawTextStyle(p, text, s, r);
     }
+    static void drawTextStyle(QPainter *p, const QString &text, const TextStyleDesc &s, const QRect &r,
+                              TavixTextLayoutCache *cache)
+    {
+        tavixDrawTextStyle(p, text, s, r, cache);
+    }
     static void drawIconImage(QPainter *p, const QString &path, const IconStyleDesc &i, const QRect &r, bool gray)
     {
         tavixDrawIconImage(p, path, i, r, gray);
@@ -150,6 +155,7 @@ public:
     std::map<std::string, TavixAttribute> attributes;   // the control's own, not the theme's
     QWidget *widget = nullptr;
     bool keyboardFocus = false;     // the last focus change came from the keyboard
+    TavixTextLayoutCache textLayouts;   // the control's captions, for drawTextStyle
 
 private:
     friend class TavixFocusWatch;

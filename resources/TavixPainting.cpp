@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
+#include <QTextLayout>
 #include <QTextOption>
 #include <QThread>
 #include <QtMath>
@@ -25,6 +26,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace TavixQtLib {
 
@@ -499,7 +501,189 @@ QFont tavixTextStyleFont(const TextStyleDesc &style)
     return font;
 }
 
+struct TavixTextLayoutCache::Entry
+{
+    // What the layout depends on; the colour is applied at each paint.
+    QString text;
+    TextStyleDesc style;
+    QSize area;
+    int elideWidth = 0;
+    QString globalFamily;
+    int dpiX = 0;
+    int dpiY = 0;
+    qreal dpr = 0;
+    QFont font;             // the style's font, as tavixTextStyleFont gives it
+    QFont deviceFont;       // that font as the painter resolved it for the device
+
+    // The laid-out text and where each line goes, relative to the text area's top-left.
+    bool fallback = false;  // a case the cache does not reproduce; painted without it
+    std::unique_ptr<QTextLayout> layout;
+    std::vector<qreal> lineX;
+    qreal y = 0;
+    bool clip = false;
+};
+
+struct TavixTextLayoutCache::Data
+{
+    std::vector<std::unique_ptr<Entry>> entries;
+    size_t next = 0;
+};
+
+TavixTextLayoutCache::TavixTextLayoutCache() = default;
+TavixTextLayoutCache::~TavixTextLayoutCache() = default;
+
+void TavixTextLayoutCache::clear()
+{
+    d.reset();
+}
+
+int TavixTextLayoutCache::size() const
+{
+    return d ? int(d->entries.size()) : 0;
+}
+
+namespace {
+
+constexpr size_t kCachedCaptions = 8;
+
+// The style fields that decide the layout; name and colour do not.
+bool sameLayoutStyle(const TextStyleDesc &a, const TextStyleDesc &b)
+{
+    return a.bold == b.bold && a.italic == b.italic && a.size == b.size && a.underline == b.underline
+           && a.family == b.family && a.x == b.x && a.y == b.y && a.isHor == b.isHor && a.hor == b.hor
+           && a.ver == b.ver && a.elideMode == b.elideMode;
+}
+
+// Lays shown out as QPainter::drawText does for an alignment-only flag set (elided captions) or a word-wrapping
+// option (wrapped ones): the same text clean-up, line breaking, line positions and clipping, so drawing the
+// stored lines gives the pixels drawText gives. painter already holds the font.
+void layOutEntry(TavixTextLayoutCache::Entry &e, QPainter *painter, const QString &shown, Qt::Alignment align,
+                 bool wrap)
+{
+    QString text = shown;
+    bool hasSpace = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\t'))
+            text[i] = QLatin1Char(' ');
+        else if (c == QLatin1Char('\n'))
+            text[i] = QChar::LineSeparator;
+        else if (c == QChar(ushort(0x9c)))
+            e.fallback = true;      // length variants: drawText picks one by the space
+        if (text.at(i).isSpace())
+            hasSpace = true;
+    }
+    // Right to left, drawText shifts right-aligned lines by their trailing spaces and mirrors the alignment of
+    // unwrapped text; such captions keep the plain path.
+    const Qt::LayoutDirection direction = wrap ? Qt::LayoutDirectionAuto : painter->layoutDirection();
+    if (direction == Qt::RightToLeft || (hasSpace && text.isRightToLeft()))
+        e.fallback = true;
+    if (e.fallback)
+        return;
+
+    e.layout.reset(new QTextLayout(text, painter->font()));
+    QTextOption option;
+    option.setTextDirection(direction);
+    option.setAlignment(Qt::AlignLeft);     // aligned per line below
+    e.layout->setTextOption(option);
+    e.layout->setCacheEnabled(true);
+
+    const QSizeF r(e.area);
+    const qreal lineWidth = wrap ? std::max<qreal>(0, r.width()) : 0x01000000;
+    const qreal leading = QFontMetricsF(painter->font()).leading();
+    qreal height = -leading, width = 0;
+    e.layout->beginLayout();
+    for (;;) {
+        QTextLine line = e.layout->createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(lineWidth);
+        height += leading;
+        height = qCeil(height);     // lines sit on whole pixels
+        line.setPosition(QPointF(0, height));
+        height += line.ascent() + line.descent();
+        width = std::max(width, line.naturalTextWidth());
+        if (height >= r.height())
+            break;
+    }
+    e.layout->endLayout();
+
+    qreal xoff = 0;
+    if (align & Qt::AlignBottom)
+        e.y = r.height() - height;
+    else if (align & Qt::AlignVCenter)
+        e.y = (r.height() - height) / 2;
+    if (align & Qt::AlignRight)
+        xoff = r.width() - width;
+    else if (align & Qt::AlignHCenter)
+        xoff = (r.width() - width) / 2;
+    e.clip = !QRectF(QPointF(), r).contains(QRectF(xoff, e.y, width, height));
+    for (int i = 0; i < e.layout->lineCount(); ++i) {
+        const qreal advance = e.layout->lineAt(i).horizontalAdvance();
+        e.lineX.push_back((align & Qt::AlignRight) ? r.width() - advance
+                          : (align & Qt::AlignHCenter) ? (r.width() - advance) / 2 : 0);
+    }
+}
+
+// The cached entry for this caption, laid out anew when anything it depends on changed.
+TavixTextLayoutCache::Entry *cachedLayout(TavixTextLayoutCache::Data &data, QPainter *painter, const QString &text,
+                                          const TextStyleDesc &style, const QSize &area, int elideWidth,
+                                          Qt::Alignment align)
+{
+    const QString global = TavixQResourceManager::getInstance()->getGlobalFontFamily();
+    const QPaintDevice *device = painter->device();
+    const int dpiX = device ? device->logicalDpiX() : 0, dpiY = device ? device->logicalDpiY() : 0;
+    const qreal dpr = device ? device->devicePixelRatioF() : 1.0;
+    for (const auto &e : data.entries) {
+        if (e->text == text && e->area == area && e->elideWidth == elideWidth && e->dpiX == dpiX
+            && e->dpiY == dpiY && e->dpr == dpr && e->globalFamily == global && sameLayoutStyle(e->style, style)) {
+            painter->setFont(e->font);
+            if (painter->font() == e->deviceFont)
+                return e.get();
+            break;      // the painter resolves the font differently (another device font); lay out again
+        }
+    }
+    std::unique_ptr<TavixTextLayoutCache::Entry> e(new TavixTextLayoutCache::Entry);
+    e->text = text;
+    e->style = style;
+    e->area = area;
+    e->elideWidth = elideWidth;
+    e->globalFamily = global;
+    e->dpiX = dpiX;
+    e->dpiY = dpiY;
+    e->dpr = dpr;
+    e->font = tavixTextStyleFont(style);
+    painter->setFont(e->font);
+    e->deviceFont = painter->font();
+    const bool wrap = style.elideMode == 3;
+    layOutEntry(*e, painter, wrap ? text : QFontMetrics(e->font).elidedText(text, Qt::ElideRight, elideWidth),
+                align, wrap);
+    // Replaces the same caption's stale entry if there is one, else the oldest.
+    size_t slot = data.entries.size();
+    for (size_t i = 0; i < data.entries.size(); ++i)
+        if (data.entries[i]->text == text && data.entries[i]->area == area)
+            slot = i;
+    if (slot == data.entries.size()) {
+        if (data.entries.size() < kCachedCaptions) {
+            data.entries.push_back(nullptr);
+        } else {
+            slot = data.next;
+            data.next = (data.next + 1) % kCachedCaptions;
+        }
+    }
+    data.entries[slot] = std::move(e);
+    return data.entries[slot].get();
+}
+
+} // namespace
+
 void tavixDrawTextStyle(QPainter *painter, const QString &text, const TextStyleDesc &style, const QRect &rect)
+{
+    tavixDrawTextStyle(painter, text, style, rect, nullptr);
+}
+
+void tavixDrawTextStyle(QPainter *painter, const QString &text, const TextStyleDesc &style, const QRect &rect,
+                        TavixTextLayoutCache *cache)
 {
     if (!painter || text.isEmpty())
         return;
@@ -510,7 +694,6 @@ void tavixDrawTextStyle(QPainter *painter, const QString &text, const TextStyleD
     painter->setBrush(QBrush(style.color));
     painter->setRenderHint(QPainter::TextAntialiasing, true);
     const Qt::Alignment align = textAlignment(style.hor, style.ver);
-    const QFont font = tavixTextStyleFont(style);
     const QPen pen(style.color);
 
     if (style.isHor) {
@@ -519,12 +702,32 @@ void tavixDrawTextStyle(QPainter *painter, const QString &text, const TextStyleD
             return;
         const QRect textRect = area.toRect();
         painter->setPen(pen);
+        const int elideWidth = std::max(w, 2) - 2;
+        if (cache && textRect.isValid()) {
+            if (!cache->d)
+                cache->d.reset(new TavixTextLayoutCache::Data);
+            const TavixTextLayoutCache::Entry *e
+                = cachedLayout(*cache->d, painter, text, style, textRect.size(), elideWidth, align);
+            if (!e->fallback) {
+                if (e->clip) {
+                    painter->save();
+                    painter->setClipRect(QRectF(textRect), Qt::IntersectClip);
+                }
+                for (int i = 0; i < e->layout->lineCount(); ++i)
+                    e->layout->lineAt(i).draw(painter, QPointF(textRect.x() + e->lineX[size_t(i)],
+                                                               textRect.y() + e->y));
+                if (e->clip)
+                    painter->restore();
+                return;
+            }
+        }
+        const QFont font = tavixTextStyleFont(style);
         painter->setFont(font);
         if (style.elideMode == 3) {
             // The default text option wraps at word boundaries.
             painter->drawText(QRectF(textRect), text, QTextOption(align));
         } else {
-            const QString elided = QFontMetrics(font).elidedText(text, Qt::ElideRight, std::max(w, 2) - 2);
+            const QString elided = QFontMetrics(font).elidedText(text, Qt::ElideRight, elideWidth);
             painter->drawText(textRect, int(align), elided);
         }
         return;
@@ -532,6 +735,7 @@ void tavixDrawTextStyle(QPainter *painter, const QString &text, const TextStyleD
 
     // Vertical text is laid out horizontally in an h x w image, then turned clockwise onto the rectangle.
     // Laid out at the painter's pixel ratio, so that turned text is as sharp as the rest.
+    const QFont font = tavixTextStyleFont(style);
     const qreal ratio = tavixPainterPixelRatio(painter);
     if (!scratchSizeOk(qCeil(h * ratio), qCeil(w * ratio)))
         return;

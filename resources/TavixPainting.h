@@ -15,12 +15,37 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
+
 class QIcon;
 class QImage;
 class QPainter;
 class QSvgRenderer;
 
 namespace TavixQtLib {
+
+// The laid-out captions of one control, reused while text, text style (its colour aside), rectangle size,
+// font family and paint device stay the same: shaping, eliding and line breaking are most of a caption's
+// paint. Holds a few captions (states, tab cells, the switch's two sides); a new one replaces the oldest.
+class TAVIXQTLIB_EXPORT TavixTextLayoutCache
+{
+public:
+    TavixTextLayoutCache();
+    ~TavixTextLayoutCache();
+    TavixTextLayoutCache(const TavixTextLayoutCache &) = delete;
+    TavixTextLayoutCache &operator=(const TavixTextLayoutCache &) = delete;
+
+    void clear();
+    int size() const;   // captions held
+
+    struct Entry;
+    struct Data;
+
+private:
+    friend void tavixDrawTextStyle(QPainter *, const QString &, const TextStyleDesc &, const QRect &,
+                                   TavixTextLayoutCache *);
+    std::unique_ptr<Data> d;    // allocated by the first cached paint
+};
 
 TAVIXQTLIB_EXPORT void tavixDrawFillStyle(QPainter *painter, const FillStyle &style, const QRect &rect);
 TAVIXQTLIB_EXPORT void tavixDrawFillStyle(QPainter *painter, const FillStyle &style, int x, int y, int w, int h);
@@ -30,6 +55,9 @@ TAVIXQTLIB_EXPORT QPainterPath tavixRoundedRectPath(const QRectF &rect, qreal ra
                                                     bool topRight, bool bottomRight, bool bottomLeft);
 TAVIXQTLIB_EXPORT void tavixDrawTextStyle(QPainter *painter, const QString &text, const TextStyleDesc &style,
                                           const QRect &rect);
+// The same pixels, with the layout taken from or put into cache (null: no caching).
+TAVIXQTLIB_EXPORT void tavixDrawTextStyle(QPainter *painter, const QString &text, const TextStyleDesc &style,
+                                          const QRect &rect, TavixTextLayoutCache *cache);
 TAVIXQTLIB_EXPORT void tavixDrawIconImage(QPainter *painter, const QString &path, const IconStyleDesc &icon,
                                           const QRect &rect, bool gray);
 TAVIXQTLIB_EXPORT void tavixDrawIconPixmap(QPainter *painter, const QIcon &icon, const QSize &iconSize,

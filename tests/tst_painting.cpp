@@ -144,6 +144,9 @@ private slots:
     void zoomedOutTiling();
     void text_data();
     void text();
+    void cachedTextMatchesPlain_data();
+    void cachedTextMatchesPlain();
+    void cachedTextFollowsChanges();
     void svgIconTintAndGray();
     void isSvgPath_data();
     void isSvgPath();
@@ -429,6 +432,85 @@ void tst_Painting::text()
              qPrintable(QStringLiteral("ink %1,%2 %3x%4").arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
     if (style.isHor)   // turned letters leave blank rows between them
         QCOMPARE(lines > 1, wraps);
+}
+
+void tst_Painting::cachedTextMatchesPlain_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TextStyleDesc>("style");
+    QTest::addColumn<QRect>("rect");
+    const QString caption = QStringLiteral("a long caption that cannot fit into the narrow label area");
+    const QRect box(3, 2, 100, 80), line(5, 4, 120, 30);
+    TextStyleDesc underlined = textStyle(1, 1);
+    underlined.underline = true;
+    underlined.bold = true;
+    TextStyleDesc offset = textStyle(2, 2, 7);
+    offset.y = -5;
+    for (int hor = 0; hor < 3; ++hor)
+        for (int ver = 0; ver < 3; ++ver) {
+            QTest::addRow("elided %d %d", hor, ver) << caption << textStyle(hor, ver) << box;
+            QTest::addRow("wrapped %d %d", hor, ver) << caption << textStyle(hor, ver, 0, 3) << box;
+        }
+    QTest::newRow("two lines") << QStringLiteral("first\nsecond\rthird") << textStyle(1, 1) << line;
+    QTest::newRow("tab, trailing spaces") << QStringLiteral("a\tb   ") << textStyle(2, 1) << line;
+    QTest::newRow("right to left") << QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u05e2\u05d5\u05dc\u05dd ")
+                                   << textStyle(2, 1, 0, 3) << box;
+    QTest::newRow("underlined bold") << QStringLiteral("Underlined") << underlined << line;
+    QTest::newRow("offsets past the rect") << QStringLiteral("Offset") << offset << line;
+    QTest::newRow("taller than the rect") << caption << textStyle(1, 1, 0, 3) << QRect(0, 0, 60, 25);
+    QTest::newRow("empty rect") << QStringLiteral("x") << textStyle(0, 0) << QRect(4, 4, 0, 10);
+}
+
+// The cache lays captions out as drawText does; its first paint and the later ones from the cache give
+// drawText's pixels.
+void tst_Painting::cachedTextMatchesPlain()
+{
+    QFETCH(QString, text);
+    QFETCH(TextStyleDesc, style);
+    QFETCH(QRect, rect);
+    const QImage plain = painted(140, 100, Qt::white, [&](QPainter &p) { tavixDrawTextStyle(&p, text, style, rect); });
+    QVERIFY(plain != painted(140, 100, Qt::white, [](QPainter &) {}) || rect.isEmpty());
+    TavixTextLayoutCache cache;
+    for (int round = 0; round < 2; ++round) {
+        const QImage cached = painted(140, 100, Qt::white, [&](QPainter &p) {
+            tavixDrawTextStyle(&p, text, style, rect, &cache);
+        });
+        QCOMPARE(cached, plain);
+    }
+    QVERIFY(cache.size() <= 1);
+}
+
+void tst_Painting::cachedTextFollowsChanges()
+{
+    TavixTextLayoutCache cache;
+    TextStyleDesc style = textStyle(1, 1);
+    const auto check = [&](const QString &text, const QRect &rect) {
+        const QImage cached = painted(140, 60, Qt::white, [&](QPainter &p) {
+            tavixDrawTextStyle(&p, text, style, rect, &cache);
+        });
+        return cached == painted(140, 60, Qt::white, [&](QPainter &p) { tavixDrawTextStyle(&p, text, style, rect); });
+    };
+    QVERIFY(check(QStringLiteral("Caption"), QRect(0, 0, 120, 30)));
+    QVERIFY(check(QStringLiteral("Caption"), QRect(10, 20, 120, 30)));     // moved: same layout
+    QCOMPARE(cache.size(), 1);
+    QVERIFY(check(QStringLiteral("Caption"), QRect(0, 0, 50, 30)));        // narrower: elided again
+    QVERIFY(check(QStringLiteral("Other text"), QRect(0, 0, 120, 30)));
+    style.color = Qt::red;                                                  // colour: same layout, new ink
+    QVERIFY(check(QStringLiteral("Other text"), QRect(0, 0, 120, 30)));
+    style.size = 22;
+    QVERIFY(check(QStringLiteral("Other text"), QRect(0, 0, 120, 30)));
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    const QString family = manager->getGlobalFontFamily();
+    manager->setGlobalFontFamily(QStringLiteral("DejaVu Serif"));
+    const bool afterFamily = check(QStringLiteral("Other text"), QRect(0, 0, 120, 30));
+    manager->setGlobalFontFamily(family);
+    QVERIFY(afterFamily);
+    // A few captions at most, whatever was drawn.
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(check(QString::number(i), QRect(0, 0, 120, 30)));
+    QVERIFY(cache.size() <= 8);
+    cache.clear();
+    QCOMPARE(cache.size(), 0);
 }
 
 void tst_Painting::svgIconTintAndGray()

@@ -516,7 +516,8 @@ void TavixQRibbonBar::paintGroup(TavixQRibbonGroup *group)
     TavixQWidgetBaseImpl::drawFillStyle(&painter, m_impl->fill(TavixQRibbonBarImpl::GroupBackground), rect);
     const QRect title(rect.left() + 4, rect.bottom() - 19, rect.width() - 8, 18);
     TavixQWidgetBaseImpl::drawTextStyle(&painter, group->groupText(),
-                                        m_impl->text(TavixQRibbonBarImpl::GroupTitleText), title);
+                                        m_impl->text(TavixQRibbonBarImpl::GroupTitleText), title,
+                                        &m_impl->textLayouts);
 }
 
 void TavixQRibbonBar::paintEvent(QPaintEvent *event)
