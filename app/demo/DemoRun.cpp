@@ -147,9 +147,14 @@ int runDashboard(const RunOptions &options)
     tavixSetGlobalConfig(config);
 
     if (!loadDemoTheme(options.themeDir)) {
+        shutdown();
+        // A headless run has nobody to close a message box: it would wait forever. Say it and fail.
+        if (!options.screenshot.isEmpty() || options.timings) {
+            QTextStream(stderr) << "Can't open theme file: " << options.themeDir << "\n";
+            return 1;
+        }
         QMessageBox::warning(nullptr, QStringLiteral("Warning"), QStringLiteral("Can't open theme file"),
                              QMessageBox::Ok, QMessageBox::NoButton);
-        shutdown();
         return 0;
     }
 
