@@ -167,6 +167,10 @@ def main():
     for name, data in menu_documents().items():
         write("fuzz_menu", name + ".json", data)
     write("fuzz_ribbon", "valid.json", ribbon_configuration())
+    for kind in RIBBON_ITEM_TYPES:
+        # One item per bar: small inputs that mutate and run fast.
+        write("fuzz_ribbon", "item_%s.json" % kind,
+              {"topBar": {"left": [ribbon_item(kind)]}, "tabs": [{"groups": [{"content": [ribbon_item(kind)]}]}]})
     for name, value in EXTREMES.items():
         write("fuzz_ribbon", name + ".json", ribbon_configuration(value))
     for name, data in theme_documents().items():
