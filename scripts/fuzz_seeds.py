@@ -66,6 +66,71 @@ def style_document(value):
         {"type": value, "name": "typed"}]}
 
 
+def menu_documents():
+    # Styles, icons of both kinds and sub-menus three deep, then the same entries with every key of the
+    # wrong type.
+    leaf = [{"text": "Open", "icon": "open.png"}, {"text": "Save", "icon": "save.svg"}, {"text": "Plain"}]
+    nested = {"text": "More", "icon": "more.svg", "items": leaf + [{"text": "Deep", "items": leaf}]}
+    full = {"background": "mBack", "item0": "mNormal", "item1": "mHot", "item2": "mPressed",
+            "item3": "mDisable", "text0": "tNormal", "text1": "tHot", "text2": "tPressed", "text3": "tDisable",
+            "items": leaf + [nested, {"text": "", "items": []}]}
+    wrong = {key: 7 for key in full if key != "items"}
+    wrong["items"] = [1, "two", None, [3], {"text": 5, "icon": [], "items": {}}, {"items": 9}, {}]
+    return {"full": full, "no_background": dict(full, background=None), "wrong_types": wrong,
+            "empty": {}, "root_array": [leaf]}
+
+
+RIBBON_ROOT_KEYS = ["groupHeight", "groupRowCount", "tabHeight", "tabItemWidth", "topBarHeight"]
+RIBBON_ITEM_KEYS = ["width", "height", "min", "max", "value", "currentIndex"]
+RIBBON_ITEM_TYPES = ["largeButton", "smallButton", "menuButton", "comboBox", "progressBar", "checkBox",
+                     "radioButton", "label", "lineEdit", "spinBox", "switch", "separator", "unknown"]
+
+
+def ribbon_item(item_type, value=None):
+    item = {"itemType": item_type, "name": "n" + item_type, "text": "T", "tooltip": "tip", "enabled": True,
+            "items": ["a", 1, "b"], "checked": True, "dropDown": True, "checkable": True, "icon": "IDB_CHECKED",
+            "placeholder": "p", "leftText": "L", "rightText": "R", "showText": False}
+    if value is not None:
+        item.update({key: value for key in RIBBON_ITEM_KEYS})
+    return item
+
+
+def ribbon_configuration(value=None):
+    items = [ribbon_item(kind, value) for kind in RIBBON_ITEM_TYPES]
+    config = {"topBar": {"left": items[:3], "right": items[3:6]},
+              "tabs": [{"name": "home", "displayName": "Home",
+                        "groups": [{"displayName": "All", "content": items}, {"name": "Empty"}]},
+                       {"groups": [{"content": items[::-1]}]}, {}]}
+    if value is not None:
+        config.update({key: value for key in RIBBON_ROOT_KEYS})
+        config["topBar"]["height"] = value
+    return config
+
+
+def theme_documents():
+    # The shipped themes' documents, then one whose nodes, named after every type keyword the shipped
+    # document binds, carry each extreme value.
+    docs = {}
+    themes = os.path.join(ROOT, "..", "..", "themes")
+    for theme in sorted(os.listdir(themes)):
+        path = os.path.join(themes, theme, "theme.json")
+        if os.path.isfile(path):
+            with open(path, "rb") as f:
+                data = f.read()
+            if data not in docs.values():
+                docs[theme] = data
+    with open(os.path.join(themes, "theme1", "theme.json")) as f:
+        shipped = json.load(f)
+    keywords = [node["name"] for node in shipped["elements"][0]["child"] if node["name"].startswith("qt")]
+    for name in ("int_min", "int_max", "nan_string"):
+        node = widget_node(EXTREMES[name], False)
+        docs["extreme_" + name] = {"elements": [{"type": "qtcontainer", "name": "theme", "child": [
+            dict(node, name=keyword, type=keyword) for keyword in keywords]}]}
+    docs["child_object"] = {"elements": [{"child": {"a": {"name": "qtbutton"}, "b": {"name": 5}}}]}
+    docs["elements_object"] = {"elements": {"child": []}}
+    return docs
+
+
 def language_files():
     table = "Language\tEnglish\tDeutsch\r\nok\tOK\tJa\r\n-2147483648\t2147483647\tNaN\r\n"
     return {"plain_le": table.encode("utf-16-le"), "mark_le": b"\xff\xfe" + table.encode("utf-16-le"),
@@ -81,7 +146,8 @@ def write(driver, name, data):
 
 
 def main():
-    for driver in ("fuzz_widgetnode", "fuzz_styledocument", "fuzz_language"):
+    for driver in ("fuzz_widgetnode", "fuzz_styledocument", "fuzz_language", "fuzz_menu", "fuzz_ribbon",
+                   "fuzz_themeindex"):
         shutil.rmtree(os.path.join(ROOT, driver), ignore_errors=True)
     for name, value in EXTREMES.items():
         write("fuzz_widgetnode", name + ".json", widget_node(value, False))
@@ -98,6 +164,17 @@ def main():
                               "img": "x.png", key: EXTREMES[name]}]})
     for name, data in language_files().items():
         write("fuzz_language", name + ".txt", data)
+    for name, data in menu_documents().items():
+        write("fuzz_menu", name + ".json", data)
+    write("fuzz_ribbon", "valid.json", ribbon_configuration())
+    for kind in RIBBON_ITEM_TYPES:
+        # One item per bar: small inputs that mutate and run fast.
+        write("fuzz_ribbon", "item_%s.json" % kind,
+              {"topBar": {"left": [ribbon_item(kind)]}, "tabs": [{"groups": [{"content": [ribbon_item(kind)]}]}]})
+    for name, value in EXTREMES.items():
+        write("fuzz_ribbon", name + ".json", ribbon_configuration(value))
+    for name, data in theme_documents().items():
+        write("fuzz_themeindex", name + ".json", data)
 
 
 if __name__ == "__main__":
