@@ -27,8 +27,9 @@ using tavixtest::parse;
 using tavixtest::show;
 
 // What each control type's page node adds to the keys every control has: non-default values of its own
-// "attr" keys and "style" entries, with a lone non-Normal slot wherever the type has per-state slots. Written in
-// the order the type writes them. A type missing here (a new one) still round-trips the common part.
+// "attr" keys, "style" entries and owned child nodes (a view's scroll bars), with a lone non-Normal slot wherever
+// the type has per-state slots. Written in the order the type writes them. A type missing here (a new one) still
+// round-trips the common part. A picture's "path" is left out: an "svgPath" replaces it on saving.
 const std::map<QString, QByteArray> &ownKeys()
 {
     static const std::map<QString, QByteArray> keys = {
@@ -66,9 +67,9 @@ const std::map<QString, QByteArray> &ownKeys()
         {"qttab", R"("attr": {"itemSize": 60, "isHor": 0, "itemSpace": 3, "showText": 0, "hasIcon": 0},
             "style": [["rtFill", 1, 0], ["rtFillHot", 1, 2], ["rtTextHot", 2, 8]])"},
         {"qtdedit", R"("attr": {"text": "a <b>", "tip": "hint", "ispassord": 1, "shortcut": 1, "leftMargin": 1,
-            "topMargin": 2, "rightMargin": 3, "bottomMargin": 4},
+            "rightMargin": 3, "topMargin": 2, "bottomMargin": 4},
             "style": [["rtFillHot", 1, 1], ["rtTextHot", 2, 6], ["rtText", 2, 9]])"},
-        {"qttext", R"("attr": {"text": "a <b>", "tip": "hint", "leftMargin": 1, "topMargin": 2, "rightMargin": 3,
+        {"qttext", R"("attr": {"text": "a <b>", "tip": "hint", "leftMargin": 1, "rightMargin": 3, "topMargin": 2,
             "bottomMargin": 4}, "style": [["rtFillHot", 1, 1], ["rtTextHot", 2, 6], ["rtText", 2, 8]])"},
         {"qtcombobox", R"("attr": {"text": "Pick", "btnIcon": "b.png", "btnHotIcon": "bh.png"},
             "style": [["rtFillHot", 1, 1], ["rtFillHot", 1, 6], ["rtTextHot", 2, 9], ["rtFill", 1, 12],
