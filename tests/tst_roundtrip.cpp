@@ -27,8 +27,9 @@ using tavixtest::parse;
 using tavixtest::show;
 
 // What each control type's page node adds to the keys every control has: non-default values of its own
-// "attr" keys and "style" entries, with a lone non-Normal slot wherever the type has per-state slots. Written in
-// the order the type writes them. A type missing here (a new one) still round-trips the common part.
+// "attr" keys, "style" entries and owned child nodes (a view's scroll bars), with a lone non-Normal slot wherever
+// the type has per-state slots. Written in the order the type writes them. A type missing here (a new one) still
+// round-trips the common part. A picture's "path" is left out: an "svgPath" replaces it on saving.
 const std::map<QString, QByteArray> &ownKeys()
 {
     static const std::map<QString, QByteArray> keys = {
@@ -58,8 +59,31 @@ const std::map<QString, QByteArray> &ownKeys()
         {"qtlabel", R"("attr": {"text": "Caption"}, "style": [["rtText", 2, 0]])"},
         {"qtlabelex", R"("attr": {"text": "Caption"}, "style": [["rtText", 2, 0]])"},
         {"qtlcdnumber", R"("attr": {"digitCount": 7, "color": "FFFF0000", "text": "12.5"})"},
+        {"qtprogressbar", R"("attr": {"showText": 1, "val": 40},
+            "style": [["rtFill", 1, 0], ["rtFillHot", 1, 2], ["rtText", 2, 4]])"},
+        {"qtswitch", R"("attr": {"leftText": "Off", "rightText": "On", "thumbW": 0, "thumbH": 18, "speed": 500,
+            "on": true, "margin": 4},
+            "style": [["rtFill", 1, 0], ["rtFillHot", 1, 3], ["rtText", 2, 6], ["rtTextHot", 2, 7]])"},
+        {"qttab", R"("attr": {"itemSize": 60, "isHor": 0, "itemSpace": 3, "showText": 0, "hasIcon": 0},
+            "style": [["rtFill", 1, 0], ["rtFillHot", 1, 2], ["rtTextHot", 2, 8]])"},
+        {"qtdedit", R"("attr": {"text": "a <b>", "tip": "hint", "ispassord": 1, "shortcut": 1, "leftMargin": 1,
+            "rightMargin": 3, "topMargin": 2, "bottomMargin": 4},
+            "style": [["rtFillHot", 1, 1], ["rtTextHot", 2, 6], ["rtText", 2, 9]])"},
+        {"qttext", R"("attr": {"text": "a <b>", "tip": "hint", "leftMargin": 1, "rightMargin": 3, "topMargin": 2,
+            "bottomMargin": 4}, "style": [["rtFillHot", 1, 1], ["rtTextHot", 2, 6], ["rtText", 2, 8]])"},
+        {"qtcombobox", R"("attr": {"text": "Pick", "btnIcon": "b.png", "btnHotIcon": "bh.png"},
+            "style": [["rtFillHot", 1, 1], ["rtFillHot", 1, 6], ["rtTextHot", 2, 9], ["rtFill", 1, 12],
+            ["rtFillHot", 1, 15], ["rtTextHot", 2, 20]])"},
+        {"qtlist", R"("attr": {"multiselect": 1, "itemHeight": 30},
+            "style": [["rtFill", 1, 0], ["rtFillHot", 1, 3], ["rtTextHot", 2, 7]],
+            "child": [{"type": "qtscrollbar", "theme": "qtscrollbar", "attr": {"hor": 1},
+                       "style": [["rtFillHot", 1, 3]]},
+                      {"type": "qtscrollbar", "theme": "qtscrollbar", "attr": {"upicon": "u.svg"},
+                       "style": [["rtFillHot", 1, 13]]}])"},
+        {"qtpicture", R"("attr": {"fill": 0, "svgPath": "s.svg", "svgUseColor": 1, "svgColor": "FFFF0000"})"},
         {"qtslider", R"("attr": {"max": 50})"},
-        {"qtlistview", R"("attr": {"itemHeight": 30, "itemWidth": 40, "spacing": 3, "itemMode": 1})"},
+        {"qtlistview", R"("attr": {"itemHeight": 30, "itemWidth": 40, "spacing": 3, "itemMode": 1},
+            "child": [{"type": "qtscrollbar", "theme": "qtscrollbar", "style": [["rtFillHot", 1, 11]]}])"},
         {"qtdatagrid", R"("attr": {"multiselect": 1, "itemHeight": 28, "checkstyle": 1, "checkedImg": "c.png",
             "uncheckImg": "u.png"}, "style": [["rtFillHot", 1, 3], ["rtTextHot", 2, 7], ["rtFillHot", 1, 11],
             ["rtTextHot", 2, 15]])"},

@@ -70,7 +70,7 @@ private slots:
     void onFromNode_data();
     void onFromNode();
     void oneTextAwayFromThumb();
-    void nodeRoundTrip();
+    void thumbSlots();
     void missingKeys_data();
     void missingKeys();
     void hostileNumbers_data();
@@ -188,40 +188,24 @@ void tst_Switch::oneTextAwayFromThumb()
     QVERIFY(inkIn(image, rightBox) > 0);
 }
 
-void tst_Switch::nodeRoundTrip()
+// Slot 2 fills every thumb state and a later state entry overrides its copy; slot 1 is no thumb slot.
+void tst_Switch::thumbSlots()
 {
     TavixQResourceManager *rm = TavixQResourceManager::getInstance();
-    FillStyle bg = solid(QColor(1, 2, 3), QStringLiteral("tstSwitchBg"));
     FillStyle thumb = solid(QColor(4, 5, 6), QStringLiteral("tstSwitchThumb"));
     FillStyle hot = solid(QColor(7, 8, 9), QStringLiteral("tstSwitchHot"));
-    for (FillStyle *style : {&bg, &thumb, &hot})
+    FillStyle stray = solid(QColor(1, 2, 3), QStringLiteral("tstSwitchStray"));
+    for (FillStyle *style : {&thumb, &hot, &stray})
         rm->setFillStyle(style->name, *style);
-    TextStyleDesc left;
-    left.name = QStringLiteral("tstSwitchLeft");
-    left.color = QColor(10, 11, 12);
-    rm->setTextStyle(left.name, left);
-
-    Json::Value node = parse("{\"name\": \"sw\", \"attr\": {\"leftText\": \"Ja\", \"rightText\": \"Nein\","
-                             " \"thumbW\": 0, \"thumbH\": 18, \"speed\": 120, \"on\": 1, \"margin\": 4},"
-                             " \"style\": [[\"tstSwitchBg\", 1, 0], [\"tstSwitchHot\", 1, 1],"
-                             " [\"tstSwitchThumb\", 1, 2], [\"tstSwitchHot\", 1, 3], [\"tstSwitchLeft\", 2, 6]]}");
+    Json::Value node = parse("{\"style\": [[\"tstSwitchThumb\", 1, 2], [\"tstSwitchStray\", 1, 1],"
+                             " [\"tstSwitchHot\", 1, 3]]}");
     TavixQSwitch sw;
     QVERIFY(sw.readJsonValue(&node));
-    QCOMPARE(sw.getThumbBtnSize(), QSize(0, 18));
-    QCOMPARE(sw.getSwitchSpeed(), 120u);
-    QCOMPARE(sw.getMargin(), 4);
-    QVERIFY(!sw.getIsSwitchToLeft());
-    QCOMPARE(sw.getBackgroundStyle(CommonNormal).color, bg.color);
-    QCOMPARE(sw.getThumbStyle(Normal).color, thumb.color);
-    QCOMPARE(sw.getThumbStyle(Hot).color, hot.color);          // slot 1 is not a thumb slot
-    QCOMPARE(sw.getTextStyle(TavixQSwitch::Left).color, left.color);
-
-    Json::Value first = tavixtest::written(sw);
-    TavixQSwitch copy;
-    QVERIFY(copy.readJsonValue(&first));
-    QCOMPARE(copy.getThumbBtnSize(), QSize(0, 18));            // a 0-wide thumb survives the save
-    Json::Value second = tavixtest::written(copy);
-    QCOMPARE(tavixJsonStyled(second), tavixJsonStyled(first));
+    QList<QColor> thumbs;
+    for (int s = Normal; s <= Disable; ++s)
+        thumbs << sw.getThumbStyle(CtrlState(s)).color;
+    QCOMPARE(thumbs, QList<QColor>({thumb.color, hot.color, thumb.color, thumb.color}));
+    QVERIFY(sw.getBackgroundStyle(CommonNormal).color != stray.color);
 }
 
 void tst_Switch::missingKeys_data()
