@@ -443,10 +443,17 @@ void TavixQCanvas::paintChild(QPainter &painter, const QPoint &origin, QWidget *
     if (widget != m_impl->currentWindow && !shownAtDesignTime(widget))
         return;
     const QRect target(origin + widget->pos(), widget->size());
-    // The widget with its own parts: its page children are hidden and drawn one by one below.
-    painter.drawPixmap(target.topLeft(), widget->grab(QRect(QPoint(0, 0), widget->size())));
+    // The widget with its own parts: its page children are hidden and drawn one by one below. Only the
+    // part that can show is grabbed: a widget resized far beyond the canvas would need a pixmap larger
+    // than any memory, and nothing of it would be drawn.
+    QRect shown = target & rect();
+    if (painter.hasClipping())
+        shown &= painter.clipBoundingRect().toAlignedRect();
+    if (!shown.isEmpty())
+        painter.drawPixmap(shown.topLeft(), widget->grab(shown.translated(-target.topLeft())));
     painter.save();
-    painter.setClipRect(target);
+    // Within the parent's clip too, as the hit test finds widgets only inside all their ancestors.
+    painter.setClipRect(target, Qt::IntersectClip);
     for (QObject *child : widget->children()) {
         if (child->isWidgetType() && child->property("visibility").isValid())
             paintChild(painter, target.topLeft(), static_cast<QWidget *>(child));
