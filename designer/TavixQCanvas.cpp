@@ -661,7 +661,11 @@ void TavixQCanvas::mouseReleaseEvent(QMouseEvent *event)
     if (!window)
         return;
     // A press on a selected widget that never moved is a click too, so Shift can take it out again.
-    if (m_impl->mouseState == Pressed || (m_impl->mouseState == Dragging && !m_impl->moved)) {
+    const bool click = m_impl->mouseState == Pressed || (m_impl->mouseState == Dragging && !m_impl->moved);
+    // Idle before the selection changes: a handler of widgetSelected may delete the canvas, and nothing
+    // of it is touched after that signal.
+    m_impl->mouseState = Idle;
+    if (click) {
         const QPoint at = event->pos() - window->pos();
         if (QWidget *hit = widgetAt(at)) {
             if (event->modifiers() == Qt::ShiftModifier) {
@@ -675,7 +679,6 @@ void TavixQCanvas::mouseReleaseEvent(QMouseEvent *event)
             }
         }
     }
-    m_impl->mouseState = Idle;
 }
 
 // ---- Creating controls ----

@@ -145,6 +145,7 @@ private slots:
     void deletedFromItsOwnSignals_data();
     void deletedFromItsOwnSignals();
     void hostileSavePaths();
+    void canvasDeletedByItsHost();
     void projectStylesReadBack();
 
 private:
@@ -685,6 +686,22 @@ void tst_Canvas::deletedFromItsOwnSignals()
     QVERIFY(!f.canvas.grab().isNull());
     QTest::mouseClick(&f.canvas, Qt::LeftButton, Qt::NoModifier, QPoint(250, 250));
     QCOMPARE(f.canvas.getMouseState(), int(TavixQCanvas::Idle));
+}
+
+// A host closing the whole designer when a widget is clicked: the canvas goes from inside its own
+// mouse handling and touches nothing of itself afterwards.
+void tst_Canvas::canvasDeletedByItsHost()
+{
+    QPointer<TavixQCanvas> canvas = new TavixQCanvas;
+    canvas->resize(500, 400);
+    QVERIFY(canvas->OpenJsonFile(page("main.page.json")));
+    QObject::connect(canvas.data(), &TavixQCanvas::widgetSelected, canvas.data(), [&canvas] { delete canvas.data(); });
+    const QPoint at = canvas->GetCurWindow()->findChild<QWidget *>(QStringLiteral("b"))->mapTo(canvas, QPoint(5, 5));
+    QMouseEvent press(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &release);
+    QVERIFY(canvas.isNull());
 }
 
 // Saving where a folder became a file, and through a link to the page: false or the link kept.
