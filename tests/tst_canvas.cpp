@@ -2,10 +2,12 @@
 #include "controls/TavixQScrollBar.h"
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixLibrary.h"
+#include "DesignerWindow.h"
 #include "designer/TavixQCanvas.h"
 #include "designer/TavixQCanvasWindow.h"
 #include "designer/TavixQPropertyList.h"
 #include "designer/TavixQPropertyListImpl.h"
+#include "controls/TavixQPushButton.h"
 #include "controls/TavixQSpinBox.h"
 #include "core/TavixControlRegistry.h"
 #include "resources/TavixQResourceManager.h"
@@ -146,6 +148,7 @@ private slots:
     void deletedFromItsOwnSignals();
     void hostileSavePaths();
     void canvasDeletedByItsHost();
+    void designerApplication();
     void projectStylesReadBack();
 
 private:
@@ -702,6 +705,55 @@ void tst_Canvas::canvasDeletedByItsHost()
     QMouseEvent release(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(canvas, &release);
     QVERIFY(canvas.isNull());
+}
+
+// The designer as a user works it: the palette offers only what a drop makes, a style row's picker
+// restyles the control, and Save as writes into another folder and keeps editing the page there.
+void tst_Canvas::designerApplication()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("other folder")));
+    const QString path = dir.filePath(QStringLiteral("page.json"));
+    QVERIFY(writeFile(path, kPage));
+    TavixDesigner::DesignerWindow designer;
+    QVERIFY(designer.openPage(path));
+
+    auto *palette = designer.findChild<TavixDesigner::Palette *>();
+    QVERIFY(palette && palette->count() > 20);
+    for (int i = 0; i < palette->count(); ++i) {
+        const QString type = palette->item(i)->data(Qt::UserRole).toString();
+        QWidget probe;
+        QVERIFY2(dynamic_cast<ITavixQWidgetBase *>(tavixCreateControlByKeyword(type.toUtf8().constData(), &probe)),
+                 qPrintable(type));
+    }
+
+    TavixQCanvas *canvas = designer.canvas();
+    QWidget *button = canvas->GetCurWindow()->findChild<QWidget *>(QStringLiteral("b"));
+    canvas->AddSelectedControl(button);
+    auto *list = designer.findChild<TavixQPropertyList *>();
+    QVERIFY(list && list->getBoundControl() == button);
+    PropertyRow *styleRow = nullptr;
+    for (PropertyRow *row : list->getImpl()->rows)
+        if (!styleRow && row->def && row->def->type == FillStyleRef)
+            styleRow = row;
+    QVERIFY(styleRow);
+    QString chosen;
+    for (const FillStyle &style : TavixQResourceManager::getInstance()->getFillStyles())
+        if (chosen.isEmpty() && !style.name.isEmpty() && style.name != styleRow->def->getFillStyle(button, 0).name)
+            chosen = style.name;
+    QVERIFY(!chosen.isEmpty());
+    QVERIFY(!designer.applyPick(styleRow->def, QStringLiteral("no such style")));
+    QVERIFY(designer.applyPick(styleRow->def, chosen));
+    QCOMPARE(styleRow->def->getFillStyle(button, 0).name, chosen);
+
+    const QString copy = dir.filePath(QStringLiteral("other folder/cöpy.json"));
+    QVERIFY(designer.savePageAs(copy));
+    QCOMPARE(readFile(path), kPage);   // the original is untouched
+    QVERIFY(canvas->pageWindow(copy) && canvas->pageWindow(copy) == canvas->GetCurWindow());
+    QCOMPARE(canvas->GetCurWindow()->findChild<TavixQPushButton *>(QStringLiteral("b"))->getBackground(Normal).name,
+             chosen);
+    QVERIFY(!designer.savePageAs(QStringLiteral("/etc/passwd/x.json")));   // under a file: nothing written
+    QCOMPARE(canvas->GetCurWindow(), canvas->pageWindow(copy));
 }
 
 // Saving where a folder became a file, and through a link to the page: false or the link kept.
