@@ -204,18 +204,20 @@ bool editRow(PropertyRow *row, QWidget *control)
         row->lineEdit->setText(QStringLiteral("FF102030"));
         return true;
     case FillStyleRef: {
-        // What a host's picker does with the chosen style.
+        // What the designer's picker does with the chosen style.
         FillStyle fill;
         if (!tavixGetFillStyle(QStringLiteral("reviewFill"), fill))
             return false;
-        def.setFillStyle(control, def.optionValues.empty() ? 0 : def.optionValues.front(), fill);
+        for (int state : def.optionValues)   // a part's normal entry reads back over all its states
+            def.setFillStyle(control, state, fill);
         return true;
     }
     case TextStyleRef: {
         TextStyleDesc text;
         if (!tavixGetTextStyle(QStringLiteral("reviewText"), text))
             return false;
-        def.setTextStyle(control, def.optionValues.empty() ? 0 : def.optionValues.front(), text);
+        for (int state : def.optionValues)
+            def.setTextStyle(control, state, text);
         return true;
     }
     default:
@@ -394,7 +396,14 @@ private slots:
         QVERIFY(again.OpenJsonFile(path) && again.GetCurWindow());
         QWidget *reopened = again.GetCurWindow()->findChild<QWidget *>(QStringLiteral("renamed"));
         QVERIFY(reopened);
-        QCOMPARE(nodeText(reopened), edited);
+        // The lines that differ, so a failure names the lost or added key.
+        const QList<QByteArray> was = edited.split('\n'), is = nodeText(reopened).split('\n');
+        QStringList diff;
+        for (int i = 0; i < std::max(was.size(), is.size()); ++i) {
+            if (was.value(i) != is.value(i))
+                diff << QString::fromUtf8(was.value(i) + " -> " + is.value(i));
+        }
+        QVERIFY2(diff.isEmpty(), qPrintable(diff.join(QLatin1String("; "))));
     }
 
     void keysAndClicksWriteTheControl()

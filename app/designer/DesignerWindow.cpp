@@ -330,14 +330,18 @@ bool DesignerWindow::applyPick(PropertyDef *def, const QString &choice)
     QWidget *control = def ? def->target : nullptr;
     if (!control)
         return false;
-    // The row shows the normal state's style; that is the one a pick sets.
-    const int state = def->optionValues.empty() ? 0 : def->optionValues.front();
+    // A page keeps a part's normal style and reads it back over the part's other states: the pick goes
+    // to every state of the row, so the page reopens as it is shown.
+    std::vector<int> states = def->optionValues;
+    if (states.empty())
+        states.push_back(0);
     TavixQResourceManager *manager = TavixQResourceManager::getInstance();
     bool applied = false;
     if (def->type == FillStyleRef && def->setFillStyle) {
         for (const FillStyle &style : manager->getFillStyles()) {
             if (style.name == choice && !choice.isEmpty()) {
-                def->setFillStyle(control, state, style);
+                for (int state : states)
+                    def->setFillStyle(control, state, style);
                 applied = true;
                 break;
             }
@@ -345,7 +349,8 @@ bool DesignerWindow::applyPick(PropertyDef *def, const QString &choice)
     } else if (def->type == TextStyleRef && def->setTextStyle) {
         for (const TextStyleDesc &style : manager->getTextStyles()) {
             if (style.name == choice && !choice.isEmpty()) {
-                def->setTextStyle(control, state, style);
+                for (int state : states)
+                    def->setTextStyle(control, state, style);
                 applied = true;
                 break;
             }
