@@ -164,6 +164,12 @@ bool TavixQCanvas::CreatePageFromJson(const QString &path)
         return false;
     if (m_impl->pages.contains(path))
         return OpenWindowPage(path);   // one window per path
+    // The loader finds a document by its own rules (".json" appended to a name without it, the resource
+    // sets first): a file it would not read as this path opens no page, rather than an empty or foreign
+    // one that a save would then write over the file.
+    Json::Value document;
+    if (!tavixReadPageDocument(path, document))
+        return false;
     auto *window = new TavixQCanvasWindow(this);
     tavixCreatePageByFileName(window, path);
     hidePageWidgets(window);

@@ -148,6 +148,7 @@ private slots:
     void deletedFromItsOwnSignals();
     void hostileSavePaths();
     void canvasDeletedByItsHost();
+    void pageTheLoaderCannotRead();
     void designerApplication();
     void projectStylesReadBack();
 
@@ -754,6 +755,22 @@ void tst_Canvas::designerApplication()
              chosen);
     QVERIFY(!designer.savePageAs(QStringLiteral("/etc/passwd/x.json")));   // under a file: nothing written
     QCOMPARE(canvas->GetCurWindow(), canvas->pageWindow(copy));
+}
+
+// A page file whose name the loader reads otherwise (".json" is appended to names without it): not
+// opened, so no empty page can be saved over it.
+void tst_Canvas::pageTheLoaderCannotRead()
+{
+    QTemporaryDir dir;
+    for (const char *name : {"Upper.JSON", "no extension"}) {
+        const QString path = dir.filePath(QLatin1String(name));
+        QVERIFY(writeFile(path, kPage));
+        TavixQCanvas canvas;
+        QVERIFY(canvas.OpenJsonFile(path));
+        QVERIFY2(!canvas.pageWindow(path) || canvas.pageWindow(path)->findChild<QWidget *>(QStringLiteral("b")), name);
+        canvas.SavePage(path);
+        QCOMPARE(readFile(path), kPage);
+    }
 }
 
 // Saving where a folder became a file, and through a link to the page: false or the link kept.
