@@ -755,6 +755,18 @@ void tst_Canvas::designerApplication()
              chosen);
     QVERIFY(!designer.savePageAs(QStringLiteral("/etc/passwd/x.json")));   // under a file: nothing written
     QCOMPARE(canvas->GetCurWindow(), canvas->pageWindow(copy));
+
+    // Delete: the selected box with the selected label inside it, while the list shows the label; the
+    // page's root element stays.
+    TavixQCanvasWindow *window = canvas->GetCurWindow();
+    canvas->RemoveAllSelected();
+    canvas->AddSelectedControl(window->findChild<QWidget *>(QStringLiteral("root")));
+    canvas->AddSelectedControl(window->findChild<QWidget *>(QStringLiteral("box")));
+    canvas->AddSelectedControl(window->findChild<QWidget *>(QStringLiteral("inner")));
+    QCOMPARE(designer.deleteSelection(), 1);
+    QVERIFY(!window->findChild<QWidget *>(QStringLiteral("box")) && window->findChild<QWidget *>(QStringLiteral("root")));
+    QVERIFY(canvas->selectedWidgets().isEmpty() && !list->getBoundControl());
+    QVERIFY(canvas->SavePage(copy) && !readFile(copy).contains("\"box\"") && readFile(copy).contains("\"root\""));
 }
 
 // A page file whose name the loader reads otherwise (".json" is appended to names without it): not

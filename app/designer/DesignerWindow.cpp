@@ -10,6 +10,7 @@
 #include "designer/TavixQPropertyList.h"
 #include "resources/TavixQResourceManager.h"
 
+#include <QAction>
 #include <QColorDialog>
 #include <QDir>
 #include <QDockWidget>
@@ -134,6 +135,8 @@ DesignerWindow::DesignerWindow(QWidget *parent)
     tools->addAction(QStringLiteral("Save style"), this, &DesignerWindow::saveStyle);
     tools->addSeparator();
     tools->addAction(QStringLiteral("Ribbon"), this, &DesignerWindow::ribbonFromDialog);
+    QAction *remove = tools->addAction(QStringLiteral("Delete"), this, &DesignerWindow::deleteSelection);
+    remove->setShortcut(QKeySequence::Delete);
     statusBar()->showMessage(QStringLiteral("Open a page document, or a project folder"));
     resize(1280, 800);
     m_project->setRootIndex(m_files->setRootPath(QDir::currentPath()));
@@ -372,6 +375,29 @@ bool DesignerWindow::applyPick(PropertyDef *def, const QString &choice)
     });
     m_canvas->update();
     return true;
+}
+
+int DesignerWindow::deleteSelection()
+{
+    TavixQCanvasWindow *window = m_canvas->GetCurWindow();
+    if (!window)
+        return 0;
+    // Guarded: deleting a container deletes the selected controls inside it too.
+    QList<QPointer<QWidget>> doomed;
+    for (QWidget *widget : m_canvas->selectedWidgets()) {
+        if (widget != window && widget->parentWidget() != window)
+            doomed << widget;
+    }
+    m_canvas->RemoveAllSelected();
+    int deleted = 0;
+    for (const QPointer<QWidget> &widget : doomed) {
+        if (widget) {
+            delete widget.data();
+            ++deleted;
+        }
+    }
+    m_canvas->update();
+    return deleted;
 }
 
 void DesignerWindow::showSelection(QWidget *widget)

@@ -50,6 +50,9 @@ public:
     // What a picker's choice does to a style, image or colour row: a style name (from the styles in
     // use), an image path or a colour. False when the choice fits no row of that kind.
     bool applyPick(TavixQtLib::PropertyDef *def, const QString &choice);
+    // Deletes the selected controls (Delete key); a page's root elements and the page itself stay.
+    // The number deleted.
+    int deleteSelection();
 
 private:
     void openFromDialog();
