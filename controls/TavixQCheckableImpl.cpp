@@ -112,7 +112,12 @@ bool TavixQCheckableImpl::serializeJsonValue(Json::Value **node, bool read)
     }
 
     Json::Value &out = **node;
-    tavixWriteAttrInt(out, "iconHor", iconStyle.horAlign, unsavedHorAlign);
+    // A value left out reads back as the start value (DockNear), so one that differs from it is always
+    // written, even where it equals the value stored pages leave out.
+    if (iconStyle.horAlign != DockNear && iconStyle.horAlign == unsavedHorAlign)
+        tavixAttrObject(out)["iconHor"] = iconStyle.horAlign;
+    else
+        tavixWriteAttrInt(out, "iconHor", iconStyle.horAlign, unsavedHorAlign);
     tavixWriteAttrInt(out, "iconVer", iconStyle.verAlign, DockCenter);
     tavixWriteAttrInt(out, "iconX", iconStyle.offsetX, 0);
     tavixWriteAttrInt(out, "iconY", iconStyle.offsetY, 0);

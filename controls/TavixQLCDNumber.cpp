@@ -3,6 +3,8 @@
 #include "controls/TavixQLCDNumberImpl.h"
 #include "core/TavixAccessible.h"
 
+#include <QEvent>
+
 #include <cmath>
 
 namespace TavixQtLib {
@@ -83,6 +85,16 @@ void TavixQLCDNumber::setColor(const QColor &color)
 {
     m_impl->color = color;
     m_impl->applyColor();
+}
+
+// Polishing for the style sheet puts back the palette the widget had before it: a colour set earlier
+// (by its page, before the page is first shown) is applied again.
+bool TavixQLCDNumber::event(QEvent *event)
+{
+    const bool result = QLCDNumber::event(event);
+    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange)
+        m_impl->applyColor();
+    return result;
 }
 
 QColor TavixQLCDNumber::getColor() const

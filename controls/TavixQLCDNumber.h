@@ -34,6 +34,9 @@ public:
     void setDigitCountChecked(int count);
     int getDigitCount() const { return digitCount(); }
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     friend class TavixQLCDNumberImpl;
     void paintAsQLCDNumber(QPaintEvent *event) { QLCDNumber::paintEvent(event); }

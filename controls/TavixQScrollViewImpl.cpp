@@ -2,6 +2,8 @@
 
 #include "controls/TavixQContainer.h"
 #include "controls/TavixQScrollView.h"
+#include "core/TavixJson.h"
+#include "core/TavixLibrary.h"
 #include "core/TavixNodeEntries.h"
 
 #include <json/value.h>
@@ -36,8 +38,28 @@ bool TavixQScrollViewImpl::serializeJsonValue(Json::Value **node, bool read)
         }
     } else {
         styleSlots.write(**node);
+        writeContent(**node);
     }
     return result;
+}
+
+// The content container lives under the viewport, not among the view's own children, so the common
+// writing misses it. It goes first, which is the container createComplete takes back as content.
+void TavixQScrollViewImpl::writeContent(Json::Value &node) const
+{
+    auto *area = qobject_cast<QScrollArea *>(widget);
+    QWidget *contentWidget = area ? area->widget() : nullptr;
+    auto *control = dynamic_cast<ITavixQWidgetBase *>(contentWidget);
+    if (!control || !tavixIsSerializeChild() || contentWidget->parentWidget() == widget)
+        return;
+    Json::Value children(Json::arrayValue);
+    Json::Value &first = children.append(Json::Value(Json::objectValue));
+    control->serializeJsonValue(&first, false);
+    if (const Json::Value *others = tavixJsonMember(node, "child")) {
+        for (const Json::Value &other : *others)
+            children.append(other);
+    }
+    node["child"] = children;
 }
 
 void TavixQScrollViewImpl::createComplete()

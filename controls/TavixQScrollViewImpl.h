@@ -28,6 +28,9 @@ public:
     QList<QWidget *> reserved;
     FillStyle background;       // one style for every state
     int reservedSize = 24;
+
+private:
+    void writeContent(Json::Value &node) const;
 };
 
 } // namespace TavixQtLib

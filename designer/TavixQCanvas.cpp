@@ -164,6 +164,12 @@ bool TavixQCanvas::CreatePageFromJson(const QString &path)
         return false;
     if (m_impl->pages.contains(path))
         return OpenWindowPage(path);   // one window per path
+    // The loader finds a document by its own rules (".json" appended to a name without it, the resource
+    // sets first): a file it would not read as this path opens no page, rather than an empty or foreign
+    // one that a save would then write over the file.
+    Json::Value document;
+    if (!tavixReadPageDocument(path, document))
+        return false;
     auto *window = new TavixQCanvasWindow(this);
     tavixCreatePageByFileName(window, path);
     hidePageWidgets(window);
@@ -443,10 +449,17 @@ void TavixQCanvas::paintChild(QPainter &painter, const QPoint &origin, QWidget *
     if (widget != m_impl->currentWindow && !shownAtDesignTime(widget))
         return;
     const QRect target(origin + widget->pos(), widget->size());
-    // The widget with its own parts: its page children are hidden and drawn one by one below.
-    painter.drawPixmap(target.topLeft(), widget->grab(QRect(QPoint(0, 0), widget->size())));
+    // The widget with its own parts: its page children are hidden and drawn one by one below. Only the
+    // part that can show is grabbed: a widget resized far beyond the canvas would need a pixmap larger
+    // than any memory, and nothing of it would be drawn.
+    QRect shown = target & rect();
+    if (painter.hasClipping())
+        shown &= painter.clipBoundingRect().toAlignedRect();
+    if (!shown.isEmpty())
+        painter.drawPixmap(shown.topLeft(), widget->grab(shown.translated(-target.topLeft())));
     painter.save();
-    painter.setClipRect(target);
+    // Within the parent's clip too, as the hit test finds widgets only inside all their ancestors.
+    painter.setClipRect(target, Qt::IntersectClip);
     for (QObject *child : widget->children()) {
         if (child->isWidgetType() && child->property("visibility").isValid())
             paintChild(painter, target.topLeft(), static_cast<QWidget *>(child));
@@ -654,7 +667,11 @@ void TavixQCanvas::mouseReleaseEvent(QMouseEvent *event)
     if (!window)
         return;
     // A press on a selected widget that never moved is a click too, so Shift can take it out again.
-    if (m_impl->mouseState == Pressed || (m_impl->mouseState == Dragging && !m_impl->moved)) {
+    const bool click = m_impl->mouseState == Pressed || (m_impl->mouseState == Dragging && !m_impl->moved);
+    // Idle before the selection changes: a handler of widgetSelected may delete the canvas, and nothing
+    // of it is touched after that signal.
+    m_impl->mouseState = Idle;
+    if (click) {
         const QPoint at = event->pos() - window->pos();
         if (QWidget *hit = widgetAt(at)) {
             if (event->modifiers() == Qt::ShiftModifier) {
@@ -668,7 +685,6 @@ void TavixQCanvas::mouseReleaseEvent(QMouseEvent *event)
             }
         }
     }
-    m_impl->mouseState = Idle;
 }
 
 // ---- Creating controls ----

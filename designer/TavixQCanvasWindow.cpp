@@ -202,15 +202,6 @@ QWidget *TavixQCanvasWindow::HitTestWithChildren(QWidget *widget, int x, int y)
 {
     if (!widget || !shownAtDesignTime(widget))
         return nullptr;
-    // The canvas draws children in child order, so the later of two overlapping siblings is the one seen.
-    const QObjectList &children = widget->children();
-    for (int i = children.size() - 1; i >= 0; --i) {
-        QObject *child = children.at(i);
-        if (!child->isWidgetType())
-            continue;
-        if (QWidget *hit = HitTestWithChildren(static_cast<QWidget *>(child), x, y))
-            return hit;
-    }
     // Hidden widgets cannot be mapped through the screen; their positions are summed up to the window.
     QPoint origin;
     const QWidget *w = widget;
@@ -220,7 +211,23 @@ QWidget *TavixQCanvasWindow::HitTestWithChildren(QWidget *widget, int x, int y)
     }
     if (w != this)
         return nullptr;   // not inside this window
-    return QRect(origin, widget->size()).contains(x, y) ? widget : nullptr;
+    // The canvas clips every widget to its parent: what sticks out (a hidden control's stale part too)
+    // is not drawn there, so it is not hit there either.
+    if (!QRect(origin, widget->size()).contains(x, y))
+        return nullptr;
+    // The canvas draws children in child order, so the later of two overlapping siblings is the one seen.
+    const QObjectList &children = widget->children();
+    for (int i = children.size() - 1; i >= 0; --i) {
+        QObject *child = children.at(i);
+        if (!child->isWidgetType())
+            continue;
+        // A control's own part (no design-time flag) that the control keeps hidden is not there to hit.
+        if (!child->property("visibility").isValid() && static_cast<QWidget *>(child)->isHidden())
+            continue;
+        if (QWidget *hit = HitTestWithChildren(static_cast<QWidget *>(child), x, y))
+            return hit;
+    }
+    return widget;
 }
 
 void TavixQCanvasWindow::toJsonString(QString &out)

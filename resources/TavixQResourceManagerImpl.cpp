@@ -31,8 +31,11 @@ TavixQResourceManagerImpl::~TavixQResourceManagerImpl()
         delete file;
 }
 
-void TavixQResourceManagerImpl::putFillStyle(const QString &name, const FillStyle &style)
+void TavixQResourceManagerImpl::putFillStyle(const QString &name, const FillStyle &given)
 {
+    // Stored under its key: the style file writes the record's own name, which is what reads it back.
+    FillStyle style = given;
+    style.name = name;
     const auto it = fillStyleIndex.constFind(name);
     if (it != fillStyleIndex.constEnd() && it.value() >= 0 && it.value() < fillStyles.size()) {
         fillStyles[it.value()] = style;
@@ -42,8 +45,11 @@ void TavixQResourceManagerImpl::putFillStyle(const QString &name, const FillStyl
     fillStyleIndex.insert(name, fillStyles.size() - 1);
 }
 
-void TavixQResourceManagerImpl::putTextStyle(const QString &name, const TextStyleDesc &style)
+void TavixQResourceManagerImpl::putTextStyle(const QString &name, const TextStyleDesc &given)
 {
+    // Stored under its key: the style file writes the record's own name, which is what reads it back.
+    TextStyleDesc style = given;
+    style.name = name;
     const auto it = textStyleIndex.constFind(name);
     if (it != textStyleIndex.constEnd() && it.value() >= 0 && it.value() < textStyles.size()) {
         textStyles[it.value()] = style;

@@ -2,8 +2,15 @@
 #include "controls/TavixQScrollBar.h"
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixLibrary.h"
+#include "DesignerWindow.h"
 #include "designer/TavixQCanvas.h"
 #include "designer/TavixQCanvasWindow.h"
+#include "designer/TavixQPropertyList.h"
+#include "designer/TavixQPropertyListImpl.h"
+#include "controls/TavixQPushButton.h"
+#include "controls/TavixQSpinBox.h"
+#include "core/TavixControlRegistry.h"
+#include "resources/TavixQResourceManager.h"
 
 #include <QDropEvent>
 #include <QFile>
@@ -134,6 +141,16 @@ private slots:
     void removeAndCloseAll();
     void deletedWhileSelected();
     void handlesPainted();
+    void dropIntoEveryContainer_data();
+    void dropIntoEveryContainer();
+    void farMovesAndHugeWidgets();
+    void deletedFromItsOwnSignals_data();
+    void deletedFromItsOwnSignals();
+    void hostileSavePaths();
+    void canvasDeletedByItsHost();
+    void pageTheLoaderCannotRead();
+    void designerApplication();
+    void projectStylesReadBack();
 
 private:
     QString page(const char *name, const QByteArray &text = kPage);
@@ -516,6 +533,312 @@ void tst_Canvas::handlesPainted()
     QCOMPARE(image.pixelColor(a + QPoint(-3, -3)), QColor(Qt::black));
     QCOMPARE(image.pixelColor(a + QPoint(29, -1)), QColor(255, 255, 255));   // the top middle handle
     QCOMPARE(image.pixelColor(QPoint(5, 5)), QColor(Qt::gray));
+}
+
+// A page with each kind of control that holds others.
+const QByteArray kHolders = R"({"w": 600, "h": 400, "elements": [
+    {"type": "qtcontainer", "name": "root", "layout": {"type": 1}, "x": 0, "y": 0, "w": 600, "h": 400, "child": [
+        {"type": "qtgroupbox", "name": "box", "layout": {"type": 1}, "x": 10, "y": 10, "w": 180, "h": 150},
+        {"type": "qttab", "name": "tabs", "layout": {"type": 1}, "x": 200, "y": 10, "w": 180, "h": 150},
+        {"type": "qtscrollview", "name": "scroll", "layout": {"type": 1}, "x": 390, "y": 10, "w": 180, "h": 150},
+        {"type": "qtcontainer", "name": "inner", "layout": {"type": 1}, "x": 10, "y": 200, "w": 180, "h": 150}
+    ]}]})";
+
+void tst_Canvas::dropIntoEveryContainer_data()
+{
+    QTest::addColumn<QString>("type");
+    for (const std::string &keyword : listedTypes()) {
+        QWidget probe;
+        if (dynamic_cast<ITavixQWidgetBase *>(tavixCreateControlByKeyword(keyword.c_str(), &probe)))
+            QTest::newRow(keyword.c_str()) << QString::fromStdString(keyword);
+    }
+}
+
+// A palette drop of each listed type into the root and every holder; the saved page reopens the same.
+void tst_Canvas::dropIntoEveryContainer()
+{
+    QFETCH(QString, type);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("holders.json"));
+    QVERIFY(writeFile(path, kHolders));
+    const char *holders[] = {"root", "box", "tabs", "scroll", "inner"};
+    QString saved;
+    QMap<QString, QString> parents;   // dropped control -> the holder it went into
+    {
+        Fixture f(path);
+        f.canvas.resize(700, 500);
+        for (const char *holder : holders) {
+            const QPoint at = holder == QByteArray("root") ? f.at(holder, 590, 390) : f.at(holder, 90, 75);
+            const int before = f.canvas.getNameCounter();
+            QVERIFY2(dropAt(&f.canvas, at, type), holder);
+            QVERIFY2(f.canvas.getNameCounter() > before, holder);
+        }
+        for (QWidget *w : f.canvas.GetCurWindow()->findChildren<QWidget *>()) {
+            if (w->objectName().startsWith(type))
+                parents.insert(w->objectName(), w->parentWidget()->objectName());
+        }
+        QCOMPARE(parents.size(), 5);
+        QVERIFY2(QSet<QString>(parents.begin(), parents.end()).size() == 5,   // one in each holder
+                 qPrintable(QStringList(parents.values()).join(QLatin1Char(' '))));
+        QVERIFY(!f.canvas.grab().isNull());
+        QVERIFY(f.canvas.SavePage(path));
+        saved = pageText(f.canvas.GetCurWindow());
+    }
+    Fixture again(path);
+    QCOMPARE(pageText(again.canvas.GetCurWindow()), saved);
+    for (auto it = parents.cbegin(); it != parents.cend(); ++it) {
+        QWidget *w = again.find(it.key().toUtf8().constData());
+        QWidget *holder = w ? w->parentWidget() : nullptr;
+        while (holder && !dynamic_cast<ITavixQWidgetBase *>(holder))   // a scroll view's viewport
+            holder = holder->parentWidget();
+        QVERIFY2(holder && holder->objectName() == it.value(), qPrintable(it.key()));
+    }
+}
+
+// Moves far past every edge and resizes to huge sizes: nothing overflows, the canvas still draws the
+// part that shows, and the page saves and reopens with what was done.
+void tst_Canvas::farMovesAndHugeWidgets()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("far.json"));
+    QVERIFY(writeFile(path, kPage));
+    QRect far;
+    {
+        Fixture f(path);
+        f.canvas.AddSelectedControl(f.find("b"));
+        // Resize from the bottom-right corner by a million pixels: the widget covers the canvas.
+        drag(&f.canvas, f.at("b", 59, 39), QPoint(1000000, 1000000));
+        far = f.find("b")->geometry();
+        QVERIFY(far.width() > 100000 && far.height() > 100000);
+        const QImage image = f.canvas.grab().toImage();
+        QVERIFY(!image.isNull());
+        // The button's own fill shows where it covers the page.
+        const QPoint inside = f.at("b", 20, 20) + QPoint(100, 100);
+        QVERIFY(image.pixelColor(inside) != image.pixelColor(f.at("root", 5, 5)));
+        QVERIFY(f.canvas.SavePage(path));
+        // Moved far off the page: it is no longer under the mouse there, but nothing overflows.
+        f.canvas.RemoveAllSelected();
+        f.canvas.AddSelectedControl(f.find("qtbutton1"));
+        drag(&f.canvas, f.at("qtbutton1", 30, 20), QPoint(-100000, -100000));
+        QCOMPARE(f.find("qtbutton1")->pos(), QPoint(-99980, -99980));
+        QVERIFY(!f.canvas.grab().isNull());
+        QTest::mousePress(&f.canvas, Qt::LeftButton, Qt::NoModifier, f.at("qtbutton1", 30, 20));
+        QCOMPARE(f.canvas.getMouseState(), int(TavixQCanvas::Pressed));
+        QTest::mouseRelease(&f.canvas, Qt::LeftButton, Qt::NoModifier, f.at("qtbutton1", 30, 20));
+        QVERIFY(f.canvas.SavePage(path));
+    }
+    Fixture again(path);
+    QCOMPARE(again.find("b")->geometry(), far);
+    QVERIFY(!again.canvas.grab().isNull());
+}
+
+void tst_Canvas::deletedFromItsOwnSignals_data()
+{
+    QTest::addColumn<QString>("victim");   // what the handler deletes
+    QTest::addColumn<bool>("onSelection"); // else on the property list's valueChanged
+    for (bool onSelection : {true, false}) {
+        const char *how = onSelection ? "widgetSelected: " : "valueChanged: ";
+        for (const char *victim : {"control", "parent", "page", "all pages"})
+            QTest::newRow(qPrintable(QLatin1String(how) + QLatin1String(victim))) << QString::fromLatin1(victim)
+                                                                               << onSelection;
+    }
+}
+
+// A host deleting the selected control, its parent or its page from the canvas's or the property
+// list's own signals, with a move in progress: no crash, and the list edits nothing that is gone.
+void tst_Canvas::deletedFromItsOwnSignals()
+{
+    QFETCH(QString, victim);
+    QFETCH(bool, onSelection);
+    Fixture f(page("main.page.json"));
+    TavixQPropertyList list;
+    list.resize(300, 600);
+    QObject::connect(&f.canvas, &TavixQCanvas::widgetSelected, &list, &TavixQPropertyList::bindControl);
+    const auto strike = [&] {
+        QWidget *selected = f.canvas.selectedWidgets().value(0);
+        if (victim == QLatin1String("control"))
+            delete selected;
+        else if (victim == QLatin1String("parent"))
+            delete (selected ? selected->parentWidget() : nullptr);
+        else if (victim == QLatin1String("page"))
+            f.canvas.removePage(f.canvas.GetCurWindow());
+        else
+            f.canvas.closeAllWindows();
+    };
+    if (onSelection)
+        QObject::connect(&f.canvas, &TavixQCanvas::widgetSelected, &list, strike);
+    else
+        QObject::connect(&list, &TavixQPropertyList::valueChanged, &list, strike);
+
+    const QPoint inner = f.at("inner", 20, 10);
+    QTest::mouseClick(&f.canvas, Qt::LeftButton, Qt::NoModifier, inner);
+    if (!onSelection) {
+        QCOMPARE(list.getBoundControl(), f.find("inner"));
+        // Mid-resize: pressed on the bottom-right band, the row edit deletes, then the mouse goes on.
+        QTest::mousePress(&f.canvas, Qt::LeftButton, Qt::NoModifier, f.at("inner", 39, 19));
+        QCOMPARE(f.canvas.getMouseState(), int(TavixQCanvas::Dragging));
+        PropertyRow *width = nullptr;
+        for (PropertyRow *row : list.getImpl()->rows)
+            if (row->def && row->def->type == Int && row->spinBoxes[0])
+                width = row;
+        QVERIFY(width);
+        width->spinBoxes[0]->setValue(width->spinBoxes[0]->value() + 1);
+        moveTo(&f.canvas, inner + QPoint(30, 30));
+        QTest::mouseRelease(&f.canvas, Qt::LeftButton, Qt::NoModifier, inner + QPoint(30, 30));
+    }
+    QVERIFY(list.getImpl()->rows.isEmpty() || list.getBoundControl());
+    QVERIFY(!f.canvas.grab().isNull());
+    QTest::mouseClick(&f.canvas, Qt::LeftButton, Qt::NoModifier, QPoint(250, 250));
+    QCOMPARE(f.canvas.getMouseState(), int(TavixQCanvas::Idle));
+}
+
+// A host closing the whole designer when a widget is clicked: the canvas goes from inside its own
+// mouse handling and touches nothing of itself afterwards.
+void tst_Canvas::canvasDeletedByItsHost()
+{
+    QPointer<TavixQCanvas> canvas = new TavixQCanvas;
+    canvas->resize(500, 400);
+    QVERIFY(canvas->OpenJsonFile(page("main.page.json")));
+    QObject::connect(canvas.data(), &TavixQCanvas::widgetSelected, canvas.data(), [&canvas] { delete canvas.data(); });
+    const QPoint at = canvas->GetCurWindow()->findChild<QWidget *>(QStringLiteral("b"))->mapTo(canvas, QPoint(5, 5));
+    QMouseEvent press(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &release);
+    QVERIFY(canvas.isNull());
+}
+
+// The designer as a user works it: the palette offers only what a drop makes, a style row's picker
+// restyles the control, and Save as writes into another folder and keeps editing the page there.
+void tst_Canvas::designerApplication()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("other folder")));
+    const QString path = dir.filePath(QStringLiteral("page.json"));
+    QVERIFY(writeFile(path, kPage));
+    TavixDesigner::DesignerWindow designer;
+    QVERIFY(designer.openPage(path));
+
+    auto *palette = designer.findChild<TavixDesigner::Palette *>();
+    QVERIFY(palette && palette->count() > 20);
+    for (int i = 0; i < palette->count(); ++i) {
+        const QString type = palette->item(i)->data(Qt::UserRole).toString();
+        QWidget probe;
+        QVERIFY2(dynamic_cast<ITavixQWidgetBase *>(tavixCreateControlByKeyword(type.toUtf8().constData(), &probe)),
+                 qPrintable(type));
+    }
+
+    TavixQCanvas *canvas = designer.canvas();
+    QWidget *button = canvas->GetCurWindow()->findChild<QWidget *>(QStringLiteral("b"));
+    canvas->AddSelectedControl(button);
+    auto *list = designer.findChild<TavixQPropertyList *>();
+    QVERIFY(list && list->getBoundControl() == button);
+    PropertyRow *styleRow = nullptr;
+    for (PropertyRow *row : list->getImpl()->rows)
+        if (!styleRow && row->def && row->def->type == FillStyleRef)
+            styleRow = row;
+    QVERIFY(styleRow);
+    QString chosen;
+    for (const FillStyle &style : TavixQResourceManager::getInstance()->getFillStyles())
+        if (chosen.isEmpty() && !style.name.isEmpty() && style.name != styleRow->def->getFillStyle(button, 0).name)
+            chosen = style.name;
+    QVERIFY(!chosen.isEmpty());
+    QVERIFY(!designer.applyPick(styleRow->def, QStringLiteral("no such style")));
+    QVERIFY(designer.applyPick(styleRow->def, chosen));
+    QCOMPARE(styleRow->def->getFillStyle(button, 0).name, chosen);
+
+    const QString copy = dir.filePath(QStringLiteral("other folder/cöpy.json"));
+    QVERIFY(designer.savePageAs(copy));
+    QCOMPARE(readFile(path), kPage);   // the original is untouched
+    QVERIFY(canvas->pageWindow(copy) && canvas->pageWindow(copy) == canvas->GetCurWindow());
+    QCOMPARE(canvas->GetCurWindow()->findChild<TavixQPushButton *>(QStringLiteral("b"))->getBackground(Normal).name,
+             chosen);
+    QVERIFY(!designer.savePageAs(QStringLiteral("/etc/passwd/x.json")));   // under a file: nothing written
+    QCOMPARE(canvas->GetCurWindow(), canvas->pageWindow(copy));
+
+    // Delete: the selected box with the selected label inside it, while the list shows the label; the
+    // page's root element stays.
+    TavixQCanvasWindow *window = canvas->GetCurWindow();
+    canvas->RemoveAllSelected();
+    canvas->AddSelectedControl(window->findChild<QWidget *>(QStringLiteral("root")));
+    canvas->AddSelectedControl(window->findChild<QWidget *>(QStringLiteral("box")));
+    canvas->AddSelectedControl(window->findChild<QWidget *>(QStringLiteral("inner")));
+    QCOMPARE(designer.deleteSelection(), 1);
+    QVERIFY(!window->findChild<QWidget *>(QStringLiteral("box")) && window->findChild<QWidget *>(QStringLiteral("root")));
+    QVERIFY(canvas->selectedWidgets().isEmpty() && !list->getBoundControl());
+    QVERIFY(canvas->SavePage(copy) && !readFile(copy).contains("\"box\"") && readFile(copy).contains("\"root\""));
+}
+
+// A page file whose name the loader reads otherwise (".json" is appended to names without it): not
+// opened, so no empty page can be saved over it.
+void tst_Canvas::pageTheLoaderCannotRead()
+{
+    QTemporaryDir dir;
+    for (const char *name : {"Upper.JSON", "no extension"}) {
+        const QString path = dir.filePath(QLatin1String(name));
+        QVERIFY(writeFile(path, kPage));
+        TavixQCanvas canvas;
+        QVERIFY(canvas.OpenJsonFile(path));
+        QVERIFY2(!canvas.pageWindow(path) || canvas.pageWindow(path)->findChild<QWidget *>(QStringLiteral("b")), name);
+        canvas.SavePage(path);
+        QCOMPARE(readFile(path), kPage);
+    }
+}
+
+// Saving where a folder became a file, and through a link to the page: false or the link kept.
+void tst_Canvas::hostileSavePaths()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("sub")));
+    const QString path = dir.filePath(QStringLiteral("sub/page.json"));
+    QVERIFY(writeFile(path, kPage));
+    const QString link = dir.filePath(QStringLiteral("link.json"));
+    QVERIFY(QFile::link(path, link));
+    {
+        Fixture f(link);
+        f.canvas.AddSelectedControl(f.find("root"));
+        QVERIFY(f.canvas.createControl(QStringLiteral("qtlabel")));
+        QVERIFY(f.canvas.SavePage(link));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(readFile(path).contains("qtlabel"));
+    }
+    Fixture f(path);
+    QVERIFY(QFile::remove(path) && QDir(dir.path()).rmdir(QStringLiteral("sub")));
+    QVERIFY(writeFile(dir.filePath(QStringLiteral("sub")), "a file"));   // the folder is a file now
+    QVERIFY(!f.canvas.SavePage(path));
+    QCOMPARE(readFile(dir.filePath(QStringLiteral("sub"))), QByteArray("a file"));
+}
+
+// The project's own styles written by SaveStyle are the ones the project folder gives back.
+void tst_Canvas::projectStylesReadBack()
+{
+    QTemporaryDir dir;
+    tavixSetProjectFilePath(dir.path() + QLatin1Char('/'));   // a new project: no style file yet
+    FillStyle fill;
+    fill.color = QColor(11, 22, 33);
+    fill.border = true;
+    fill.borderSize = 2;
+    fill.borderColor = QColor(44, 55, 66);
+    tavixSetProjectFillStyle(QStringLiteral("projFill"), fill);
+    TextStyleDesc text;
+    text.size = 19;
+    text.color = QColor(1, 2, 3);
+    tavixSetProjectTextStyle(QStringLiteral("projText"), text);
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    const QString before = manager->toProjectStyleString();
+    QVERIFY(before.contains(QLatin1String("projFill")) && before.contains(QLatin1String("projText")));
+
+    TavixQCanvas canvas;
+    QVERIFY(canvas.SaveStyle(dir.filePath(QStringLiteral("style.json"))));
+    QVERIFY(tavixSetProjectFilePath(dir.path() + QLatin1Char('/')));
+    QCOMPARE(manager->toProjectStyleString(), before);
+    FillStyle readFill;
+    QVERIFY(tavixGetProjectFillStyle(QStringLiteral("projFill"), readFill));
+    QCOMPARE(readFill.color, fill.color);
+    QCOMPARE(readFill.borderColor, fill.borderColor);
+    TextStyleDesc readText;
+    QVERIFY(tavixGetProjectTextStyle(QStringLiteral("projText"), readText));
+    QCOMPARE(readText.size, 19);
 }
 
 QTEST_MAIN(tst_Canvas)

@@ -11,12 +11,18 @@
 #include "controls/TavixQSpinBox.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixLibrary.h"
+#include "core/TavixJson.h"
+#include "designer/TavixQCanvas.h"
 #include "designer/TavixQCanvasWindow.h"
 #include "designer/TavixQPropertyList.h"
 #include "designer/TavixQPropertyListImpl.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <json/value.h>
 
 #include <climits>
 
@@ -154,6 +160,74 @@ QWidget *makeControl(const ControlInfo &info, QWidget *host)
     return control;
 }
 
+// The node a control writes of itself, children aside, as text.
+QByteArray nodeText(QWidget *w)
+{
+    Json::Value node(Json::objectValue);
+    tavixEnableSerializeChild(false);
+    dynamic_cast<ITavixQWidgetBase *>(w)->serializeJsonValue(&node, false);
+    tavixEnableSerializeChild(true);
+    return QByteArray::fromStdString(tavixJsonStyled(node));
+}
+
+// Drives one row's own editor to a value other than the one shown; false when the row has none.
+bool editRow(PropertyRow *row, QWidget *control)
+{
+    const PropertyDef &def = *row->def;
+    switch (def.type) {
+    case ObjectName:
+        row->lineEdit->setText(QStringLiteral("renamed"));
+        return true;
+    case String:
+    case ImagePath:
+        row->lineEdit->setText(QStringLiteral("edited ä"));
+        return true;
+    case Bool:
+        row->checkBox->setChecked(!row->checkBox->isChecked());
+        return true;
+    case Int:
+        row->spinBoxes[0]->setValue(otherInt(row->spinBoxes[0]->value()));
+        return true;
+    case IntPair:
+    case IntQuad:
+        for (TavixQSpinBox *spin : row->spinBoxes) {
+            if (spin)
+                spin->setValue(spin->value() == 5 ? 6 : 5);
+        }
+        return true;
+    case Enumeration:
+        if (row->comboBox->count() < 2)
+            return false;
+        emit row->comboBox->activated(row->comboBox->currentIndex() == 1 ? 0 : 1);
+        return true;
+    case Color:
+        row->lineEdit->setText(QStringLiteral("FF102030"));
+        return true;
+    case FillStyleRef: {
+        // What the designer's picker does with the chosen style.
+        FillStyle fill;
+        if (!tavixGetFillStyle(QStringLiteral("reviewFill"), fill))
+            return false;
+        for (int state : def.optionValues)   // a part's normal entry reads back over all its states
+            def.setFillStyle(control, state, fill);
+        return true;
+    }
+    case TextStyleRef: {
+        TextStyleDesc text;
+        if (!tavixGetTextStyle(QStringLiteral("reviewText"), text))
+            return false;
+        for (int state : def.optionValues)
+            def.setTextStyle(control, state, text);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+const QByteArray kRootPage = R"({"w": 420, "h": 320, "elements": [
+    {"type": "qtcontainer", "name": "root", "layout": {"type": 1}, "x": 0, "y": 0, "w": 420, "h": 320}]})";
+
 } // namespace
 
 class tst_PropertyList : public QObject
@@ -265,6 +339,71 @@ private slots:
             }
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1String("\n"))));
+    }
+
+    void editedRowsSurviveSaveAndReopen_data()
+    {
+        QTest::addColumn<QString>("type");
+        for (const std::string &keyword : listedTypes()) {
+            QWidget probe;   // the page window's row makes no control for a page
+            if (dynamic_cast<ITavixQWidgetBase *>(tavixCreateControlByKeyword(keyword.c_str(), &probe)))
+                QTest::newRow(keyword.c_str()) << QString::fromStdString(keyword);
+        }
+    }
+
+    // A user's edit of every row through the list, in a canvas page that is saved and opened again
+    // (a path with a space and a non-ASCII letter): the control reads back as it was written.
+    void editedRowsSurviveSaveAndReopen()
+    {
+        QFETCH(QString, type);
+        FillStyle fill;
+        fill.color = QColor(1, 2, 3);
+        tavixSetFillStyle(QStringLiteral("reviewFill"), fill);
+        TextStyleDesc text;
+        text.size = 17;
+        tavixSetTextStyle(QStringLiteral("reviewText"), text);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("my pägé.json"));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kRootPage) == kRootPage.size());
+        }
+        QByteArray edited;
+        {
+            TavixQCanvas canvas;
+            canvas.resize(600, 500);
+            QVERIFY(canvas.OpenJsonFile(path) && canvas.GetCurWindow());
+            QWidget *root = canvas.GetCurWindow()->findChild<QWidget *>(QStringLiteral("root"));
+            QVERIFY(root);
+            canvas.AddSelectedControl(root);
+            QVERIFY(canvas.createControl(type));
+            QWidget *control = qobject_cast<QWidget *>(root->children().constLast());
+            QVERIFY(control);
+            TavixQPropertyList list;
+            list.resize(320, 900);
+            QSignalSpy changed(&list, &TavixQPropertyList::valueChanged);
+            list.bindControl(control);
+            int edits = 0;
+            for (PropertyRow *row : list.getImpl()->rows)
+                edits += editRow(row, control) ? 1 : 0;
+            QVERIFY(edits > 0 && changed.count() > 0);
+            QCOMPARE(control->objectName(), QStringLiteral("renamed"));
+            QVERIFY(!canvas.grab().isNull());
+            QVERIFY(canvas.SavePage(path));
+            edited = nodeText(control);
+        }
+        TavixQCanvas again;
+        QVERIFY(again.OpenJsonFile(path) && again.GetCurWindow());
+        QWidget *reopened = again.GetCurWindow()->findChild<QWidget *>(QStringLiteral("renamed"));
+        QVERIFY(reopened);
+        // The lines that differ, so a failure names the lost or added key.
+        const QList<QByteArray> was = edited.split('\n'), is = nodeText(reopened).split('\n');
+        QStringList diff;
+        for (int i = 0; i < std::max(was.size(), is.size()); ++i) {
+            if (was.value(i) != is.value(i))
+                diff << QString::fromUtf8(was.value(i) + " -> " + is.value(i));
+        }
+        QVERIFY2(diff.isEmpty(), qPrintable(diff.join(QLatin1String("; "))));
     }
 
     void keysAndClicksWriteTheControl()

@@ -8,7 +8,10 @@
 #include "designer/TavixQCanvas.h"
 #include "designer/TavixQCanvasWindow.h"
 #include "designer/TavixQPropertyList.h"
+#include "resources/TavixQResourceManager.h"
 
+#include <QAction>
+#include <QColorDialog>
 #include <QDir>
 #include <QDockWidget>
 #include <QDrag>
@@ -16,7 +19,11 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QMimeData>
+#include <QPointer>
+#include <QSaveFile>
+#include <QTimer>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeView>
@@ -40,6 +47,10 @@ Palette::Palette(QWidget *parent)
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     for (const std::string &keyword : listedTypes()) {
+        // Only what a drop can make: the page window's row, for one, makes no control of a page.
+        QWidget probe;
+        if (!dynamic_cast<ITavixQWidgetBase *>(tavixCreateControlByKeyword(keyword.c_str(), &probe)))
+            continue;
         const ControlInfo *info = tavixGetControlInfo(QString::fromStdString(keyword));
         const QString shown = info && !info->displayName.empty() ? QString::fromStdString(info->displayName)
                                                                  : QString::fromStdString(keyword);
@@ -113,6 +124,8 @@ DesignerWindow::DesignerWindow(QWidget *parent)
     connect(m_canvas, &TavixQCanvas::widgetSelected, this, &DesignerWindow::showSelection);
     // An edited property changes what the canvas draws from.
     connect(m_properties, &TavixQPropertyList::valueChanged, m_canvas, QOverload<>::of(&QWidget::update));
+    // Style, image and colour rows ask for a picker.
+    connect(m_properties, &TavixQPropertyList::selectEvent, this, &DesignerWindow::pick);
 
     QToolBar *tools = addToolBar(QStringLiteral("File"));
     tools->addAction(QStringLiteral("Open…"), this, &DesignerWindow::openFromDialog);
@@ -122,6 +135,8 @@ DesignerWindow::DesignerWindow(QWidget *parent)
     tools->addAction(QStringLiteral("Save style"), this, &DesignerWindow::saveStyle);
     tools->addSeparator();
     tools->addAction(QStringLiteral("Ribbon"), this, &DesignerWindow::ribbonFromDialog);
+    QAction *remove = tools->addAction(QStringLiteral("Delete"), this, &DesignerWindow::deleteSelection);
+    remove->setShortcut(QKeySequence::Delete);
     statusBar()->showMessage(QStringLiteral("Open a page document, or a project folder"));
     resize(1280, 800);
     m_project->setRootIndex(m_files->setRootPath(QDir::currentPath()));
@@ -217,22 +232,39 @@ void DesignerWindow::save()
 
 void DesignerWindow::saveAs()
 {
-    TavixQCanvasWindow *window = m_canvas->GetCurWindow();
-    if (!window)
+    if (!m_canvas->GetCurWindow())
         return;
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save page as"), m_projectFolder,
                                                       QStringLiteral("Page documents (*.json)"));
     if (path.isEmpty())
         return;
-    // The page is re-keyed under the chosen name, then written there.
-    window->setObjectName(QFileInfo(path).completeBaseName());
-    QString key = m_canvas->UpdatePagePath(currentPath());
-    if (key.isEmpty())
-        return;
-    if (QFileInfo(key).absoluteFilePath() != QFileInfo(path).absoluteFilePath())
-        key = currentPath();
-    statusBar()->showMessage(m_canvas->SavePage(key) ? QStringLiteral("Saved %1").arg(key)
-                                                     : QStringLiteral("Could not save %1").arg(key));
+    statusBar()->showMessage(savePageAs(path) ? QStringLiteral("Saved %1").arg(path)
+                                              : QStringLiteral("Could not save %1").arg(path));
+}
+
+// The page is written whole to the chosen file, then opened from there: the canvas keys pages by the
+// file they came from, and re-keying keeps a page in its own folder.
+bool DesignerWindow::savePageAs(const QString &path)
+{
+    TavixQCanvasWindow *window = m_canvas->GetCurWindow();
+    const QString target = QFileInfo(path).absoluteFilePath();
+    if (!window || path.isEmpty())
+        return false;
+    const QString old = currentPath();
+    if (target == old)
+        return m_canvas->SavePage(old);
+    QString text;
+    window->toJsonString(text);
+    const QByteArray bytes = text.toUtf8();
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return false;
+    // A page already open under the chosen name shows the file just written.
+    if (TavixQCanvasWindow *stale = m_canvas->pageWindow(target))
+        m_canvas->removePage(stale);
+    m_properties->bindControl(nullptr);
+    m_canvas->removePage(window);
+    return openPage(target);
 }
 
 void DesignerWindow::chooseProject()
@@ -260,6 +292,112 @@ void DesignerWindow::ribbonFromDialog()
                                                       QStringLiteral("Ribbon configurations (*.json)"));
     if (!path.isEmpty() && !addRibbon(path))
         statusBar()->showMessage(QStringLiteral("Open a page first"));
+}
+
+void DesignerWindow::pick(PropertyDef *def)
+{
+    if (!def || !def->target)
+        return;
+    QString choice;
+    bool ok = false;
+    if (def->type == FillStyleRef || def->type == TextStyleRef) {
+        TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+        QStringList names;
+        if (def->type == FillStyleRef) {
+            for (const FillStyle &style : manager->getFillStyles())
+                names << style.name;
+        } else {
+            for (const TextStyleDesc &style : manager->getTextStyles())
+                names << style.name;
+        }
+        names.removeAll(QString());
+        names.removeDuplicates();
+        names.sort();
+        choice = QInputDialog::getItem(this, def->label, QStringLiteral("Style"), names, 0, false, &ok);
+    } else if (def->type == ImagePath) {
+        choice = QFileDialog::getOpenFileName(this, def->label, m_projectFolder,
+                                              QStringLiteral("Images (*.png *.jpg *.bmp *.svg *.gif)"));
+        ok = !choice.isEmpty();
+    } else if (def->type == Color) {
+        const QColor color = QColorDialog::getColor(def->getColor ? def->getColor(def->target) : QColor(), this,
+                                                    def->label, QColorDialog::ShowAlphaChannel);
+        choice = color.isValid() ? color.name(QColor::HexArgb) : QString();
+        ok = color.isValid();
+    }
+    if (ok)
+        applyPick(def, choice);
+}
+
+bool DesignerWindow::applyPick(PropertyDef *def, const QString &choice)
+{
+    QWidget *control = def ? def->target : nullptr;
+    if (!control)
+        return false;
+    // A page keeps a part's normal style and reads it back over the part's other states: the pick goes
+    // to every state of the row, so the page reopens as it is shown.
+    std::vector<int> states = def->optionValues;
+    if (states.empty())
+        states.push_back(0);
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    bool applied = false;
+    if (def->type == FillStyleRef && def->setFillStyle) {
+        for (const FillStyle &style : manager->getFillStyles()) {
+            if (style.name == choice && !choice.isEmpty()) {
+                for (int state : states)
+                    def->setFillStyle(control, state, style);
+                applied = true;
+                break;
+            }
+        }
+    } else if (def->type == TextStyleRef && def->setTextStyle) {
+        for (const TextStyleDesc &style : manager->getTextStyles()) {
+            if (style.name == choice && !choice.isEmpty()) {
+                for (int state : states)
+                    def->setTextStyle(control, state, style);
+                applied = true;
+                break;
+            }
+        }
+    } else if (def->type == ImagePath && def->setString) {
+        def->setString(control, choice);
+        applied = true;
+    } else if (def->type == Color && def->setColor && QColor(choice).isValid()) {
+        def->setColor(control, QColor(choice));
+        applied = true;
+    }
+    if (!applied)
+        return false;
+    // The rows show what the control now holds; rebuilt after the row's own click has returned.
+    QPointer<QWidget> guard(control);
+    QTimer::singleShot(0, m_properties, [this, guard] {
+        if (guard && m_properties->getBoundControl() == guard)
+            m_properties->bindControl(guard);
+    });
+    m_canvas->update();
+    return true;
+}
+
+int DesignerWindow::deleteSelection()
+{
+    TavixQCanvasWindow *window = m_canvas->GetCurWindow();
+    if (!window)
+        return 0;
+    // Guarded: deleting a container deletes the selected controls inside it too.
+    QList<QPointer<QWidget>> doomed;
+    for (QWidget *widget : m_canvas->selectedWidgets()) {
+        if (widget != window && widget->parentWidget() != window)
+            doomed << widget;
+    }
+    m_canvas->RemoveAllSelected();
+    int deleted = 0;
+    for (const QPointer<QWidget> &widget : doomed) {
+        if (widget) {
+            delete widget.data();
+            ++deleted;
+        }
+    }
+    m_canvas->update();
+    return deleted;
 }
 
 void DesignerWindow::showSelection(QWidget *widget)

@@ -9,6 +9,7 @@ class QLabel;
 class QTreeView;
 
 namespace TavixQtLib {
+struct PropertyDef;
 class TavixQCanvas;
 class TavixQPropertyList;
 class TavixQScrollBar;
@@ -43,6 +44,15 @@ public:
     // Builds a ribbon bar from the configuration document into the selected widget (the page's first
     // element when nothing is selected).
     bool addRibbon(const QString &configPath);
+    // Writes the current page to path (any folder) and keeps editing it there; false when nothing could
+    // be written, the page then stays where it was.
+    bool savePageAs(const QString &path);
+    // What a picker's choice does to a style, image or colour row: a style name (from the styles in
+    // use), an image path or a colour. False when the choice fits no row of that kind.
+    bool applyPick(TavixQtLib::PropertyDef *def, const QString &choice);
+    // Deletes the selected controls (Delete key); a page's root elements and the page itself stay.
+    // The number deleted.
+    int deleteSelection();
 
 private:
     void openFromDialog();
@@ -52,6 +62,7 @@ private:
     void saveStyle();
     void ribbonFromDialog();
     void showSelection(QWidget *widget);
+    void pick(TavixQtLib::PropertyDef *def);
     QString currentPath() const;
 
     TavixQtLib::TavixQCanvas *m_canvas = nullptr;
