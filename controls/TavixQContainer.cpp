@@ -398,7 +398,7 @@ void TavixQContainer::wheelEvent(QWheelEvent *event)
     if (bar && !bar->isHidden() && bar->maximum() > 0 && delta != 0) {
         const qint64 step = std::max(bar->singleStep(), kMinimumWheelStep);
         const qint64 target = qint64(bar->value()) + (delta > 0 ? -step : step);   // a huge step must not wrap
-        bar->setValue(int(qBound<qint64>(bar->minimum(), target, bar->maximum())));
+        bar->setValue(int(qBound(qint64(bar->minimum()), target, qint64(bar->maximum()))));
         event->accept();
         return;
     }
@@ -416,7 +416,7 @@ void TavixQContainer::mouseReleaseEvent(QMouseEvent *)
 
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, mouseMoveEvent, QMouseEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, mouseDoubleClickEvent, QMouseEvent)
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, enterEvent, TavixEnterEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, leaveEvent, QEvent)
 
 } // namespace TavixQtLib
