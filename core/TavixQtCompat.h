@@ -4,7 +4,9 @@
 // code reads the same on both (TAVIX_QT_MAJOR in CMake picks the Qt the kit builds against).
 
 #include <QtGlobal>
+#include <QApplication>
 #include <QEvent>
+#include <QFont>
 #include <QMouseEvent>
 #include <QPoint>
 #include <QPointF>
@@ -51,6 +53,16 @@ inline quint32 tavixStableHash(const QString &text)
     for (const QChar c : text)
         h = 31 * h + c.unicode();
     return h;
+}
+
+// Qt 6 posts the application font change to existing widgets; delivering it at once, as Qt 5 does,
+// puts a font the kit sets into every widget by the time the call returns.
+inline void tavixSetApplicationFont(const QFont &font)
+{
+    QApplication::setFont(font);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationFontChange);
+#endif
 }
 
 } // namespace TavixQtLib
