@@ -354,7 +354,9 @@ bool TavixQContainer::event(QEvent *event)
 {
     if (m_impl && (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)) {
         QObject *child = static_cast<QChildEvent *>(event)->child();
-        if (child && child->isWidgetType()) {
+        // Qt 6 no longer reports a child in its destructor as a widget, so there any removal reflows.
+        const bool maybeWidget = QT_VERSION >= QT_VERSION_CHECK(6, 0, 0) && event->type() == QEvent::ChildRemoved;
+        if (child && (child->isWidgetType() || maybeWidget)) {
             if (event->type() == QEvent::ChildAdded) {
                 m_impl->watchChild(static_cast<QWidget *>(child));
             } else {
