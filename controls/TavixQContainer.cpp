@@ -354,7 +354,9 @@ bool TavixQContainer::event(QEvent *event)
 {
     if (m_impl && (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved)) {
         QObject *child = static_cast<QChildEvent *>(event)->child();
-        if (child && child->isWidgetType()) {
+        // Qt 6 no longer reports a child in its destructor as a widget, so there any removal reflows.
+        const bool maybeWidget = QT_VERSION >= QT_VERSION_CHECK(6, 0, 0) && event->type() == QEvent::ChildRemoved;
+        if (child && (child->isWidgetType() || maybeWidget)) {
             if (event->type() == QEvent::ChildAdded) {
                 m_impl->watchChild(static_cast<QWidget *>(child));
             } else {
@@ -398,7 +400,7 @@ void TavixQContainer::wheelEvent(QWheelEvent *event)
     if (bar && !bar->isHidden() && bar->maximum() > 0 && delta != 0) {
         const qint64 step = std::max(bar->singleStep(), kMinimumWheelStep);
         const qint64 target = qint64(bar->value()) + (delta > 0 ? -step : step);   // a huge step must not wrap
-        bar->setValue(int(qBound<qint64>(bar->minimum(), target, bar->maximum())));
+        bar->setValue(int(qBound(qint64(bar->minimum()), target, qint64(bar->maximum()))));
         event->accept();
         return;
     }
@@ -416,7 +418,7 @@ void TavixQContainer::mouseReleaseEvent(QMouseEvent *)
 
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, mouseMoveEvent, QMouseEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, mouseDoubleClickEvent, QMouseEvent)
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, enterEvent, TavixEnterEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQContainer, QWidget, leaveEvent, QEvent)
 
 } // namespace TavixQtLib

@@ -56,8 +56,8 @@ int naturalLength(int length, int minimum, int maximum)
 
 // Paddings, gaps and dock offsets come from page nodes: positions and lengths are computed wide and
 // brought back into the range a widget geometry holds without overflowing.
-int fitCoord(qint64 value) { return int(qBound<qint64>(-kUnlimited, value, kUnlimited)); }
-int fitLength(qint64 value) { return int(qBound<qint64>(0, value, kUnlimited)); }
+int fitCoord(qint64 value) { return int(qBound(qint64(-kUnlimited), value, qint64(kUnlimited))); }
+int fitLength(qint64 value) { return int(qBound(qint64(0), value, qint64(kUnlimited))); }
 
 QRect axisRect(bool horizontal, qint64 pos, qint64 crossPos, int length, int crossLen)
 {

@@ -63,7 +63,7 @@ QPolygon TavixQGroupBoxImpl::framePath(const QRect &r, int captionWidth, int cap
     const int top = r.top() + captionHeight / 2;
     // lineSize comes from documents: keep the sum inside int whatever it is.
     const qint64 lowest = qint64(r.top()) + r.height() - lineSize;
-    const int bottom = int(qBound<qint64>(INT_MIN / 2, lowest, INT_MAX / 2));
+    const int bottom = int(qBound(qint64(INT_MIN / 2), lowest, qint64(INT_MAX / 2)));
     QPolygon path;
     path << QPoint(r.left() + 5, top) << QPoint(r.left(), top) << QPoint(r.left(), bottom)
          << QPoint(r.right() - 1, bottom) << QPoint(r.right() - 1, top)

@@ -48,7 +48,7 @@ int alignOffset(int align, int length, int content)
     if (align == 1)
         return int(free / 2);
     if (align == 2)
-        return int(qBound<qint64>(INT_MIN, free, INT_MAX));
+        return int(qBound(qint64(INT_MIN), free, qint64(INT_MAX)));
     return 0;
 }
 

@@ -180,7 +180,7 @@ void TavixQLineEdit::paintEvent(QPaintEvent *event)
     QLineEdit::paintEvent(event);   // the Impl's pass drew the focus frame; Qt's text never reaches the edge
 }
 
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQLineEdit, QLineEdit, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQLineEdit, QLineEdit, enterEvent, TavixEnterEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQLineEdit, QLineEdit, leaveEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQLineEdit, QLineEdit, focusInEvent, QFocusEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQLineEdit, QLineEdit, focusOutEvent, QFocusEvent)

@@ -42,7 +42,7 @@ QString TavixQProgressBarImpl::percentText() const
     if (bar && bar->maximum() > bar->minimum()) {
         // Whole percent in integers, so that 29 of 100 never reads as 28.
         const qint64 done = qint64(bar->value()) - bar->minimum();
-        percent = qBound<qint64>(0, done * 100 / (qint64(bar->maximum()) - bar->minimum()), 100);
+        percent = qBound(qint64(0), done * 100 / (qint64(bar->maximum()) - bar->minimum()), qint64(100));
     }
     return QStringLiteral("%1%").arg(percent);
 }

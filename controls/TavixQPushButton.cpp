@@ -209,7 +209,7 @@ int TavixQPushButton::getTextOffsetY() const
 
 TAVIX_DEFINE_FORWARDED_PAINT(TavixQPushButton)
 
-void TavixQPushButton::enterEvent(QEvent *event)
+void TavixQPushButton::enterEvent(TavixEnterEvent *event)
 {
     QPushButton::enterEvent(event);
     if (!m_impl)

@@ -304,7 +304,7 @@ void TavixQRadioButton::mouseReleaseEvent(QMouseEvent *event)
 }
 
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQRadioButton, QRadioButton, mouseMoveEvent, QMouseEvent)
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQRadioButton, QRadioButton, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQRadioButton, QRadioButton, enterEvent, TavixEnterEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQRadioButton, QRadioButton, leaveEvent, QEvent)
 
 void TavixQRadioButton::keyPressEvent(QKeyEvent *event)

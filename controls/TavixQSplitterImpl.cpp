@@ -5,6 +5,7 @@
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixNodeEntries.h"
 #include "core/TavixQWidgetBase.h"
+#include "core/TavixQtCompat.h"
 
 #include <json/value.h>
 
@@ -136,7 +137,7 @@ void TavixQSplitterImpl::mousePressEvent(QMouseEvent *event)
     }
 
     dragging = true;
-    pressGlobal = event->globalPos();
+    pressGlobal = tavixGlobalPos(event);
     startPos = widget->pos();
     startUpLeft = upLeft ? upLeft->geometry() : QRect();
     startDownRight = downRight ? downRight->geometry() : QRect();
@@ -152,7 +153,7 @@ void TavixQSplitterImpl::mouseMoveEvent(QMouseEvent *event)
         dragging = false;   // the release went elsewhere
         return;
     }
-    const int travel = along(event->globalPos()) - along(pressGlobal);
+    const int travel = along(tavixGlobalPos(event)) - along(pressGlobal);
     const int delta = qBound(minDelta, travel, maxDelta);
     if (fixOnMove && delta != 0) {
         if (auto *control = dynamic_cast<ITavixQWidgetBase *>(fixOnMove.data())) {

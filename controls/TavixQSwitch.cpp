@@ -212,7 +212,7 @@ void TavixQSwitch::paintEvent(QPaintEvent *event)
         m_impl->paintEvent(event);
 }
 
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQSwitch, QWidget, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQSwitch, QWidget, enterEvent, TavixEnterEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQSwitch, QWidget, leaveEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQSwitch, QWidget, mouseMoveEvent, QMouseEvent)
 

@@ -39,7 +39,7 @@ QRect TavixQTabWidgetImpl::cellRect(int index, bool horizontal, int itemSize, in
 {
     const int length = qBound(0, itemSize, QWIDGETSIZE_MAX);
     const qint64 offset = qint64(index) * (qint64(length) + itemSpace);
-    const int at = int(qBound<qint64>(-QWIDGETSIZE_MAX, offset, QWIDGETSIZE_MAX));
+    const int at = int(qBound(qint64(-QWIDGETSIZE_MAX), offset, qint64(QWIDGETSIZE_MAX)));
     return horizontal ? QRect(at, 0, length, size.height()) : QRect(0, at, size.width(), length);
 }
 

@@ -146,7 +146,7 @@ TavixQScrollBar *TavixQTextEdit::getScrollBar(bool horizontal) const
     return horizontal ? m_hBar : m_vBar;
 }
 
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQTextEdit, QTextEdit, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQTextEdit, QTextEdit, enterEvent, TavixEnterEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQTextEdit, QTextEdit, leaveEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQTextEdit, QTextEdit, focusInEvent, QFocusEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQTextEdit, QTextEdit, focusOutEvent, QFocusEvent)

@@ -42,7 +42,7 @@ public:
     TavixQScrollBar *getScrollBar(bool horizontal) const;
 
 protected:
-    void enterEvent(QEvent *event) override;
+    void enterEvent(TavixEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;

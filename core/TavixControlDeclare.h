@@ -3,6 +3,7 @@
 #include "core/ControlInfo.h"
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixQWidgetBase.h"
+#include "core/TavixQtCompat.h"
 
 #include <QPointer>
 #include <QString>
@@ -54,7 +55,7 @@ protected:                                                                      
 // Enter/leave/mouse only, for a control that paints some other way.
 #define TAVIX_DECLARE_FORWARDED_INPUT_EVENTS                                                         \
 protected:                                                                                           \
-    void enterEvent(QEvent *event) override;                                                         \
+    void enterEvent(::TavixQtLib::TavixEnterEvent *event) override;                                  \
     void leaveEvent(QEvent *event) override;                                                         \
     void mousePressEvent(QMouseEvent *event) override;                                               \
     void mouseReleaseEvent(QMouseEvent *event) override;                                             \
@@ -90,7 +91,7 @@ public:
     TAVIX_DEFINE_FORWARDED_INPUT_EVENTS(Class, QtBase)
 
 #define TAVIX_DEFINE_FORWARDED_INPUT_EVENTS(Class, QtBase)                                           \
-    TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, enterEvent, QEvent)                                  \
+    TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, enterEvent, ::TavixQtLib::TavixEnterEvent)           \
     TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, leaveEvent, QEvent)                                  \
     TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, mousePressEvent, QMouseEvent)                        \
     TAVIX_DEFINE_FORWARDED_EVENT(Class, QtBase, mouseReleaseEvent, QMouseEvent)                      \

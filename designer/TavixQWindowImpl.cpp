@@ -2,6 +2,7 @@
 
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixQWidgetBase.h"
+#include "core/TavixQtCompat.h"
 
 #include <QEventLoop>
 #include <QMouseEvent>
@@ -27,7 +28,7 @@ struct AxisStep
 AxisStep resizeAxis(int size, int delta, bool nearEdge, int minimum)
 {
     const qint64 wanted = nearEdge ? qint64(size) - delta : qint64(size) + delta;
-    const int newSize = int(qBound<qint64>(minimum, wanted, QWIDGETSIZE_MAX));
+    const int newSize = int(qBound(qint64(minimum), wanted, qint64(QWIDGETSIZE_MAX)));
     return {newSize, nearEdge ? size - newSize : newSize - size};
 }
 
@@ -160,7 +161,7 @@ void TavixQWindowImpl::mousePressEvent(QMouseEvent *event)
     }
     if (canDrag && !maximized && event->button() == Qt::LeftButton && dragStartsAt(event->pos()))
         dragging = true;
-    lastGlobalPos = event->globalPos();
+    lastGlobalPos = tavixGlobalPos(event);
     widget->grabMouse();
     if (subWindow) {
         windowPressActive = true;
@@ -216,14 +217,14 @@ void TavixQWindowImpl::mouseMoveEvent(QMouseEvent *event)
         if (resizeZone == NoZone) {
             updateCursor(event->pos());
         } else {
-            resizeBy(event->globalPos());
+            resizeBy(tavixGlobalPos(event));
             return;
         }
     }
     // A window that does not resize still drags; a maximized one never started a drag.
     if (resizeZone == NoZone && canDrag && dragging && event->buttons() != Qt::NoButton) {
-        widget->move(widget->pos() + event->globalPos() - lastGlobalPos);
-        lastGlobalPos = event->globalPos();
+        widget->move(widget->pos() + tavixGlobalPos(event) - lastGlobalPos);
+        lastGlobalPos = tavixGlobalPos(event);
         event->accept();
     }
 }

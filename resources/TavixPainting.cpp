@@ -495,7 +495,7 @@ QFont tavixTextStyleFont(const TextStyleDesc &style)
         font.setPixelSize(style.size);
     const QString global = TavixQResourceManager::getInstance()->getGlobalFontFamily();
     font.setFamily(global.isEmpty() ? style.family : global);
-    font.setWeight(style.bold ? 75 : 50);
+    font.setWeight(style.bold ? QFont::Bold : QFont::Normal);
     font.setItalic(style.italic);
     font.setUnderline(style.underline);
     return font;

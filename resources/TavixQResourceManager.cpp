@@ -4,6 +4,7 @@
 #include "core/ITavixWindow.h"
 #include "core/TavixJson.h"
 #include "core/TavixQWidgetBase.h"
+#include "core/TavixQtCompat.h"
 #include "resources/TavixPainting.h"
 #include "resources/TavixQResourceManagerImpl.h"
 #include "resources/TavixStyleDocument.h"
@@ -1099,7 +1100,7 @@ void TavixQResourceManager::setGlobalConfig(const TavixGlobalConfig &config)
     if (!globalConfig.fontFamily.isEmpty()) {
         QFont font = QApplication::font();
         font.setFamily(globalConfig.fontFamily);
-        QApplication::setFont(font);
+        tavixSetApplicationFont(font);
     }
     themeChange();   // the same walk over every window and designer window
 }

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing on a Debian 12 machine, configures, builds and runs every test with CTest.
+# Installs what is missing on a Debian 12 machine, configures, builds and runs every test with CTest:
+# on Qt 5, on Qt 5 under the sanitizers, and on Qt 6.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build ccache pkg-config qtbase5-dev libqt5svg5-dev
           qttools5-dev libjsoncpp-dev zlib1g-dev fonts-dejavu-core doxygen)
+# The Qt 6 run (last stage) is opt-in with TAVIX_TEST_QT6=1 while its three known failures are open.
+if [ "${TAVIX_TEST_QT6:-0}" = 1 ]; then
+    packages+=(qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -32,3 +37,10 @@ cmake -S . -B "$build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON
     -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize" -DCMAKE_SHARED_LINKER_FLAGS="$sanitize"
 cmake --build "$build-asan" --parallel "$(nproc)"
 (cd "$build-asan" && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure --parallel "$(nproc)" -E '^install')
+
+# The same suite against Qt 6, install tests included.
+if [ "${TAVIX_TEST_QT6:-0}" = 1 ]; then
+    cmake -S . -B "$build-qt6" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DTAVIX_QT_MAJOR=6
+    cmake --build "$build-qt6" --parallel "$(nproc)"
+    (cd "$build-qt6" && ctest --output-on-failure --parallel "$(nproc)")
+fi

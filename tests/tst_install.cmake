@@ -32,7 +32,7 @@ function(build_consumer dir work executable)
     set(configure_args -S "${dir}" -B "${work}" -G "${GENERATOR}"
         "-DCMAKE_PREFIX_PATH=${PREFIX};${PREFIX_PATH}"
         -DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON)
-    foreach(var CMAKE_MAKE_PROGRAM CMAKE_CXX_COMPILER CMAKE_BUILD_TYPE Qt5_DIR)
+    foreach(var CMAKE_MAKE_PROGRAM CMAKE_CXX_COMPILER CMAKE_BUILD_TYPE Qt5_DIR Qt6_DIR)
         if(${var})
             list(APPEND configure_args "-D${var}=${${var}}")
         endif()

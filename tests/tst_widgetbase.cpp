@@ -6,6 +6,7 @@
 #include "core/TavixNodeEntries.h"
 #include "core/TavixQWidgetBase.h"
 #include "core/TavixQWidgetBaseImpl.h"
+#include "core/TavixQtCompat.h"
 #include "resources/TavixQResourceManager.h"
 
 #include <QFile>
@@ -72,7 +73,7 @@ protected:
     void paintEvent(QPaintEvent *e) override { m_impl->paintEvent(e); }
     void mousePressEvent(QMouseEvent *e) override { QWidget::mousePressEvent(e); m_impl->mousePressEvent(e); }
     void mouseReleaseEvent(QMouseEvent *e) override { QWidget::mouseReleaseEvent(e); m_impl->mouseReleaseEvent(e); }
-    void enterEvent(QEvent *e) override { QWidget::enterEvent(e); m_impl->enterEvent(e); }
+    void enterEvent(TavixEnterEvent *e) override { QWidget::enterEvent(e); m_impl->enterEvent(e); }
     void leaveEvent(QEvent *e) override { QWidget::leaveEvent(e); m_impl->leaveEvent(e); }
 
 private:

@@ -1,5 +1,7 @@
 #include "controls/views/TavixItemViewClicks.h"
 
+#include "core/TavixQtCompat.h"
+
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
@@ -29,8 +31,7 @@ bool tavixItemViewRelease(QAbstractItemView *view, QMouseEvent *event, TavixItem
         qtRelease(event);
         return !alive.isNull();
     }
-    QMouseEvent outside(event->type(), QPointF(-1, -1), event->windowPos(), event->screenPos(), event->button(),
-                        event->buttons(), event->modifiers());
+    QMouseEvent outside = tavixMouseEventAt(event, QPointF(-1, -1));
     qtRelease(&outside);
     event->setAccepted(outside.isAccepted());
     if (!alive)

@@ -159,7 +159,7 @@ void TavixQList::mouseDoubleClickEvent(QMouseEvent *event)
     QListWidget::mouseDoubleClickEvent(event);
 }
 
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQList, QListWidget, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQList, QListWidget, enterEvent, TavixEnterEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQList, QListWidget, leaveEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQList, QListWidget, mouseMoveEvent, QMouseEvent)
 

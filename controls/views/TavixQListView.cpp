@@ -315,7 +315,7 @@ void TavixQListView::mouseDoubleClickEvent(QMouseEvent *event)
     QListView::mouseDoubleClickEvent(event);
 }
 
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQListView, QListView, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQListView, QListView, enterEvent, TavixEnterEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQListView, QListView, leaveEvent, QEvent)
 
 void TavixQListView::paintEvent(QPaintEvent *event)

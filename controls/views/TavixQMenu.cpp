@@ -259,7 +259,7 @@ void TavixQMenu::mouseReleaseEvent(QMouseEvent *event)
 }
 
 TAVIX_DEFINE_FORWARDED_PAINT(TavixQMenu)
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenu, QMenu, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenu, QMenu, enterEvent, TavixEnterEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenu, QMenu, leaveEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenu, QMenu, mousePressEvent, QMouseEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenu, QMenu, mouseMoveEvent, QMouseEvent)

@@ -212,7 +212,7 @@ void TavixQMenuBar::mouseReleaseEvent(QMouseEvent *event)
 }
 
 TAVIX_DEFINE_FORWARDED_PAINT(TavixQMenuBar)
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenuBar, QMenuBar, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenuBar, QMenuBar, enterEvent, TavixEnterEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenuBar, QMenuBar, leaveEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenuBar, QMenuBar, mousePressEvent, QMouseEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQMenuBar, QMenuBar, mouseMoveEvent, QMouseEvent)

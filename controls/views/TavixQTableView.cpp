@@ -421,7 +421,7 @@ void TavixQTableView::mouseDoubleClickEvent(QMouseEvent *event)
     QTableView::mouseDoubleClickEvent(event);
 }
 
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQTableView, QTableView, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQTableView, QTableView, enterEvent, TavixEnterEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQTableView, QTableView, leaveEvent, QEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQTableView, QTableView, mouseMoveEvent, QMouseEvent)
 

@@ -315,8 +315,7 @@ void TavixQTreeView::mouseReleaseEvent(QMouseEvent *event)
         // no editor for a selected row.
         m_releaseAfterDoubleClick = false;
         m_press = TavixItemViewPress();
-        QMouseEvent outside(event->type(), QPointF(-1, -1), event->windowPos(), event->screenPos(),
-                            event->button(), event->buttons(), event->modifiers());
+        QMouseEvent outside = tavixMouseEventAt(event, QPointF(-1, -1));
         quietly(QModelIndex(), [&] { QTreeView::mouseReleaseEvent(&outside); });
         event->setAccepted(outside.isAccepted());
         return;
@@ -435,6 +434,6 @@ void TavixQTreeView::leaveEvent(QEvent *event)
         m_impl->leaveEvent(event);
 }
 
-TAVIX_DEFINE_FORWARDED_EVENT(TavixQTreeView, QTreeView, enterEvent, QEvent)
+TAVIX_DEFINE_FORWARDED_EVENT(TavixQTreeView, QTreeView, enterEvent, TavixEnterEvent)
 
 } // namespace TavixQtLib

@@ -3,6 +3,7 @@
 #include "controls/TavixQContainer.h"
 #include "core/ControlInfo.h"
 #include "core/TavixControlRegistry.h"
+#include "core/TavixQtCompat.h"
 
 #include <QColor>
 #include <QFileInfo>
@@ -127,7 +128,7 @@ QIcon TavixDesignerWidget::paintIcon(const QString &iconName, const QString &cap
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const int hue = int(qHash(iconName) % 360u);
+    const int hue = int(tavixStableHash(iconName) % 360u);
     p.setPen(QColor::fromHsv(hue, 200, 120));
     p.setBrush(QColor::fromHsv(hue, 140, 230));
     p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
