@@ -333,7 +333,12 @@ int TavixQCanvas::getMouseState() const
 // A selected widget deleted by anyone leaves the selection; a move in progress ends.
 void TavixQCanvas::forgetWidget(QObject *object)
 {
-    const int at = m_impl->selection.indexOf(static_cast<QWidget *>(object));
+    // By then the object is only a QObject: compare pointers, never cast it down.
+    int at = -1;
+    for (int i = 0; i < m_impl->selection.size() && at < 0; ++i) {
+        if (static_cast<QObject *>(m_impl->selection.at(i)) == object)
+            at = i;
+    }
     if (at < 0)
         return;
     m_impl->selection.remove(at);
@@ -347,15 +352,20 @@ void TavixQCanvas::forgetWidget(QObject *object)
 // A page window deleted by anyone closes its page.
 void TavixQCanvas::forgetPage(QObject *object)
 {
-    auto *window = static_cast<TavixQCanvasWindow *>(object);
+    // By then the object is only a QObject: find the stored pointer instead of casting it down.
     for (auto it = m_impl->pages.begin(); it != m_impl->pages.end(); ++it) {
-        if (it.value() == window) {
+        if (static_cast<QObject *>(it.value()) == object) {
             m_impl->pages.erase(it);
             break;
         }
     }
-    m_impl->scrollPositions.remove(window);
-    if (m_impl->currentWindow == window)
+    for (auto it = m_impl->scrollPositions.begin(); it != m_impl->scrollPositions.end(); ++it) {
+        if (static_cast<QObject *>(it.key()) == object) {
+            m_impl->scrollPositions.erase(it);
+            break;
+        }
+    }
+    if (m_impl->currentWindow && static_cast<QObject *>(m_impl->currentWindow) == object)
         m_impl->currentWindow = nullptr;
     update();
 }
