@@ -1,6 +1,7 @@
 #include "controls/TavixQLabelImpl.h"
 
 #include "controls/TavixQLabel.h"
+#include "core/TavixQtCompat.h"
 #include "resources/TavixPainting.h"
 
 #include <QFontMetrics>
@@ -45,7 +46,7 @@ bool surelyFits(const QString &text, const QFont &font, int width)
 {
     if (text.isEmpty())
         return true;
-    if (font.resolve() & (QFont::LetterSpacingResolved | QFont::WordSpacingResolved))
+    if (tavixFontResolveMask(font) & (QFont::LetterSpacingResolved | QFont::WordSpacingResolved))
         return false;
     if (qint64(text.size()) * (QFontMetrics(font).maxWidth() + 1) > width)   // + 1: maxWidth() is rounded
         return false;
@@ -82,7 +83,7 @@ void TavixQLabelImpl::applyStyle()
     // own text colour is already this one (its page node restating the built-in look) skips that.
     const QBrush brush(style.color);
     const QPalette &current = label->palette();
-    bool same = current.resolve() & (1u << QPalette::WindowText);
+    bool same = tavixPaletteRoleResolved(current, QPalette::WindowText);
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         same = same && current.brush(group, QPalette::WindowText) == brush;
     if (!same) {
