@@ -8,7 +8,6 @@
 #include <QEvent>
 #include <QFont>
 #include <QMouseEvent>
-#include <QPalette>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -63,32 +62,6 @@ inline void tavixSetApplicationFont(const QFont &font)
     QApplication::setFont(font);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationFontChange);
-#endif
-}
-
-// Which of a font's attributes were set on it rather than inherited (Qt 6 renamed resolve()).
-inline uint tavixFontResolveMask(const QFont &font)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return font.resolveMask();
-#else
-    return font.resolve();
-#endif
-}
-
-// True when a palette's role was set on it rather than inherited. Qt 6 keeps one bit per colour group
-// and role; the role counts as set there when it is set in every group, as setBrush(All, ...) does.
-inline bool tavixPaletteRoleResolved(const QPalette &palette, QPalette::ColorRole role)
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    const QPalette::ResolveMask mask = palette.resolveMask();
-    for (const int group : {int(QPalette::Active), int(QPalette::Inactive), int(QPalette::Disabled)}) {
-        if (!(mask & (QPalette::ResolveMask(1) << (int(role) + group * int(QPalette::NColorRoles)))))
-            return false;
-    }
-    return true;
-#else
-    return palette.resolve() & (1u << role);
 #endif
 }
 
