@@ -11,6 +11,32 @@ namespace TavixQtLib {
 
 namespace {
 
+// Which of a font's attributes were set on it rather than inherited (Qt 6 renamed resolve()).
+uint fontResolveMask(const QFont &font)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return font.resolveMask();
+#else
+    return font.resolve();
+#endif
+}
+
+// True when a palette's role was set on it rather than inherited. Qt 6 keeps one bit per colour group
+// and role; the role counts as set there when it is set in every group, as setBrush(All, ...) does.
+bool paletteRoleResolved(const QPalette &palette, QPalette::ColorRole role)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QPalette::ResolveMask mask = palette.resolveMask();
+    for (const int group : {int(QPalette::Active), int(QPalette::Inactive), int(QPalette::Disabled)}) {
+        if (!(mask & (QPalette::ResolveMask(1) << (int(role) + group * int(QPalette::NColorRoles)))))
+            return false;
+    }
+    return true;
+#else
+    return palette.resolve() & (1u << role);
+#endif
+}
+
 Qt::Alignment styleAlignment(const TextStyleDesc &style)
 {
     Qt::Alignment align;
@@ -45,7 +71,7 @@ bool surelyFits(const QString &text, const QFont &font, int width)
 {
     if (text.isEmpty())
         return true;
-    if (font.resolve() & (QFont::LetterSpacingResolved | QFont::WordSpacingResolved))
+    if (fontResolveMask(font) & (QFont::LetterSpacingResolved | QFont::WordSpacingResolved))
         return false;
     if (qint64(text.size()) * (QFontMetrics(font).maxWidth() + 1) > width)   // + 1: maxWidth() is rounded
         return false;
@@ -82,7 +108,7 @@ void TavixQLabelImpl::applyStyle()
     // own text colour is already this one (its page node restating the built-in look) skips that.
     const QBrush brush(style.color);
     const QPalette &current = label->palette();
-    bool same = current.resolve() & (1u << QPalette::WindowText);
+    bool same = paletteRoleResolved(current, QPalette::WindowText);
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         same = same && current.brush(group, QPalette::WindowText) == brush;
     if (!same) {

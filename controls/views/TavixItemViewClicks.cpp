@@ -10,6 +10,22 @@
 
 namespace TavixQtLib {
 
+namespace {
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+// The view's own selection command for an event, which is protected.
+struct SelectionCommandAccess : QAbstractItemView
+{
+    static QItemSelectionModel::SelectionFlags of(const QAbstractItemView *view, const QModelIndex &index,
+                                                  const QEvent *event)
+    {
+        return (view->*(&SelectionCommandAccess::selectionCommand))(index, event);
+    }
+};
+#endif
+
+} // namespace
+
 void TavixItemViewPress::record(const QAbstractItemView *view, const QPoint &pos)
 {
     index = view->indexAt(pos);
@@ -26,13 +42,32 @@ bool tavixItemViewRelease(QAbstractItemView *view, QMouseEvent *event, TavixItem
     // SelectedClicked; those releases must reach Qt with their own position.
     const bool decidedAtRelease = event->modifiers() != Qt::NoModifier
         || (press.wasSelected && (view->dragEnabled() || (view->editTriggers() & QAbstractItemView::SelectedClicked)));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 leaves the selection of a press on a selected row to the release in single and extended
+    // selection. The outside release would apply it to no row (clearing the selection), so Qt sees no
+    // selection mode for it and the view applies its command to the row itself.
+    const QAbstractItemView::SelectionMode mode = view->selectionMode();
+    const bool deferredSelection = press.wasSelected
+        && (mode == QAbstractItemView::SingleSelection || mode == QAbstractItemView::ExtendedSelection);
+#endif
     press = TavixItemViewPress();
     if (!click || decidedAtRelease) {
         qtRelease(event);
         return !alive.isNull();
     }
     QMouseEvent outside = tavixMouseEventAt(event, QPointF(-1, -1));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    if (deferredSelection)
+        view->setSelectionMode(QAbstractItemView::NoSelection);
     qtRelease(&outside);
+    if (alive && deferredSelection) {
+        view->setSelectionMode(mode);
+        if (view->selectionModel())
+            view->selectionModel()->select(index, SelectionCommandAccess::of(view, index, event));
+    }
+#else
+    qtRelease(&outside);
+#endif
     event->setAccepted(outside.isAccepted());
     if (!alive)
         return false;
