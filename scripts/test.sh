@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build ccache pkg-config qtbase5-dev libqt5svg5-dev
           qttools5-dev libjsoncpp-dev zlib1g-dev fonts-dejavu-core doxygen)
-# The Qt 6 run (last stage) is opt-in with TAVIX_TEST_QT6=1 while its three known failures are open.
+# The Qt 6 run (last stage) is opt-in with TAVIX_TEST_QT6=1 while one known failure (a list test) is open.
 if [ "${TAVIX_TEST_QT6:-0}" = 1 ]; then
     packages+=(qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools libgl-dev)
 fi
