@@ -11,13 +11,11 @@
 #include "core/TavixControlRegistry.h"
 #include "core/TavixJson.h"
 #include "core/TavixLibrary.h"
+#include "fuzz/TavixFuzzWarmUp.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QPixmapCache>
 #include <QWidget>
 
@@ -50,24 +48,6 @@ void runOne(const uint8_t *data, size_t size)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QPixmapCache::clear();
 }
-
-// Runs every seed of the corpus folders on the command line once, before libFuzzer counts allocations.
-void warmUp(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        if (argv[i][0] == '-')
-            continue;
-        const QFileInfo arg(QString::fromLocal8Bit(argv[i]));
-        const QFileInfoList files = arg.isDir() ? QDir(arg.filePath()).entryInfoList(QDir::Files) : QFileInfoList{arg};
-        for (const QFileInfo &file : files) {
-            QFile in(file.filePath());
-            if (!in.open(QIODevice::ReadOnly))
-                continue;
-            const QByteArray bytes = in.read(1 << 20);
-            runOne(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
-        }
-    }
-}
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -77,7 +57,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     // leaves its screen behind when the application goes, which the leak check at exit would report.
     new QApplication(*argc, *argv);
     init();
-    warmUp(*argc, *argv);
+    tavixFuzzWarmUp(*argc, *argv, runOne);
     return 0;
 }
 
