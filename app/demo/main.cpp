@@ -3,6 +3,7 @@
 //   tavix-demo [--theme DIR|FILE.zip] [--screenshot FILE.png [--section NAME] [--collapsed]] [--timings]
 //              [--scale FACTOR]
 
+#include "../TavixAppScale.h"
 #include "DemoRun.h"
 
 #include <QApplication>
@@ -24,24 +25,6 @@ bool headlessRun(int argc, char **argv)
     return false;
 }
 
-// The value of --scale, read before the application exists: Qt takes its scale factor from the
-// environment at start-up. Empty when absent; false when the value is missing or not a number in
-// [0.5, 8].
-bool scaleArgument(int argc, char **argv, QByteArray &value)
-{
-    value.clear();
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--scale") == 0)
-            value = i + 1 < argc ? QByteArray(argv[i + 1]) : QByteArray("?");
-        else if (std::strncmp(argv[i], "--scale=", 8) == 0)
-            value = QByteArray(argv[i] + 8);
-    }
-    if (value.isEmpty())
-        return true;
-    bool ok = false;
-    const double factor = value.toDouble(&ok);
-    return ok && factor >= 0.5 && factor <= 8.0;
-}
 
 } // namespace
 
@@ -50,14 +33,9 @@ int main(int argc, char **argv)
     const qint64 started = QDateTime::currentMSecsSinceEpoch();
     if (headlessRun(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QByteArray scale;
-    if (!scaleArgument(argc, argv, scale)) {
-        QTextStream(stderr) << "tavix-demo: --scale takes a factor from 0.5 to 8\n";
+    // The whole program, window and screenshots alike, then paints at this device pixel ratio.
+    if (!tavixApplyScaleArgument(argc, argv, "tavix-demo"))
         return 1;
-    }
-    // The whole dashboard, window and screenshot alike, then paints at this device pixel ratio.
-    if (!scale.isEmpty())
-        qputenv("QT_SCALE_FACTOR", scale);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavix-demo"));

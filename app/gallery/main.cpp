@@ -2,6 +2,7 @@
 //
 //   tavix-gallery [--theme DIR] [--output DIR] [--scale FACTOR]
 
+#include "../TavixAppScale.h"
 #include "GallerySheet.h"
 
 #include "core/TavixLibrary.h"
@@ -28,24 +29,6 @@ bool wantsOutput(int argc, char **argv)
     return false;
 }
 
-// The value of --scale, read before the application exists: Qt takes its scale factor from the
-// environment at start-up. Empty when absent; false when the value is missing or not a number in
-// [0.5, 8].
-bool scaleArgument(int argc, char **argv, QByteArray &value)
-{
-    value.clear();
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--scale") == 0)
-            value = i + 1 < argc ? QByteArray(argv[i + 1]) : QByteArray("?");
-        else if (std::strncmp(argv[i], "--scale=", 8) == 0)
-            value = QByteArray(argv[i] + 8);
-    }
-    if (value.isEmpty())
-        return true;
-    bool ok = false;
-    const double factor = value.toDouble(&ok);
-    return ok && factor >= 0.5 && factor <= 8.0;
-}
 
 int writeSheets(const QString &dir, const QString &lookName, qreal ratio)
 {
@@ -75,13 +58,8 @@ int main(int argc, char **argv)
     // Sheets need no display: without a platform chosen, draw offscreen.
     if (wantsOutput(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QByteArray scale;
-    if (!scaleArgument(argc, argv, scale)) {
-        QTextStream(stderr) << "tavix-gallery: --scale takes a factor from 0.5 to 8\n";
+    if (!tavixApplyScaleArgument(argc, argv, "tavix-gallery"))
         return 1;
-    }
-    if (!scale.isEmpty())
-        qputenv("QT_SCALE_FACTOR", scale);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavix-gallery"));
