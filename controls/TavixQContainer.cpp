@@ -377,7 +377,7 @@ bool TavixQContainer::event(QEvent *event)
 bool TavixQContainer::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_impl)
-        m_impl->childEvent(watched, event);
+        m_impl->watchedChildEvent(watched, event);
     return QWidget::eventFilter(watched, event);
 }
 

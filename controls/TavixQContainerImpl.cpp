@@ -732,7 +732,7 @@ void TavixQContainerImpl::releaseMovedBar(QObject *child)
     }
 }
 
-void TavixQContainerImpl::childEvent(QObject *watched, QEvent *event)
+void TavixQContainerImpl::watchedChildEvent(QObject *watched, QEvent *event)
 {
     if (!watched->isWidgetType())
         return;

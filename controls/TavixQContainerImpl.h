@@ -51,7 +51,7 @@ public:
     // A bound bar re-parented elsewhere stops being this container's bar.
     void releaseMovedBar(QObject *child);
     // Handles an event of a watched child; never consumes it.
-    void childEvent(QObject *watched, QEvent *event);
+    void watchedChildEvent(QObject *watched, QEvent *event);
     bool isBoundBar(const QWidget *widget) const;
 
     void bindScrollBar(TavixQScrollBar *bar, bool horizontal);
