@@ -630,16 +630,6 @@ private slots:
         QCOMPARE(written["type"].asString(), std::string("qtproperty"));
         QCOMPARE(tavixtest::show(written["style"]), QByteArray(R"([["plBackground",1,0]])"));
     }
-
-    void registryRowsAndAlias()
-    {
-        const ControlInfo *info = tavixGetControlInfo(QStringLiteral("qtproperty"));
-        QVERIFY(info);
-        QCOMPARE(info->className, std::string("TavixQProperty"));
-        QCOMPARE(info->properties.size(), std::size_t(7));
-        QScopedPointer<QWidget> made(tavixCreateControlByKeyword("property", nullptr));
-        QVERIFY(qobject_cast<TavixQPropertyList *>(made.data()));
-    }
 };
 
 QTEST_MAIN(tst_PropertyList)
