@@ -19,10 +19,7 @@ using tavixtest::parse;
 
 void registerFill(const QString &name, const QColor &color)
 {
-    FillStyle style;
-    style.name = name;
-    style.color = color;
-    TavixQResourceManager::getInstance()->setFillStyle(name, style);
+    TavixQResourceManager::getInstance()->setFillStyle(name, tavixtest::solid(color, name));
 }
 
 using tavixtest::moveTo;
