@@ -19,7 +19,8 @@ using tavixtest::parse;
 
 void registerFill(const QString &name, const QColor &color)
 {
-    TavixQResourceManager::getInstance()->setFillStyle(name, tavixtest::solid(color, name));
+    FillStyle style = tavixtest::solid(color, name);
+    TavixQResourceManager::getInstance()->setFillStyle(name, style);
 }
 
 using tavixtest::moveTo;
