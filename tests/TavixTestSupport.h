@@ -125,3 +125,14 @@ Q_COREAPP_STARTUP_FUNCTION(tavixTestCursorAway)
 
 } // namespace
 
+
+namespace tavixtest {
+
+// Within tolerance per channel, alpha included: blending and antialiasing round.
+inline bool near(const QColor &a, const QColor &b, int tolerance = 2)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+           && qAbs(a.blue() - b.blue()) <= tolerance && qAbs(a.alpha() - b.alpha()) <= tolerance;
+}
+
+} // namespace tavixtest

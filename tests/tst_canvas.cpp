@@ -35,11 +35,7 @@ const QByteArray kPage = R"({"w": 300, "h": 200, "elements": [
          "child": [{"type": "qtlabel", "name": "inner", "layout": {"type": 1}, "x": 10, "y": 20, "w": 40, "h": 20}]}
     ]}]})";
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+using tavixtest::writeFile;
 
 QByteArray readFile(const QString &path)
 {
@@ -321,8 +317,7 @@ void tst_Canvas::moveAndResize()
     QCOMPARE(button->geometry(), expected);
     QCOMPARE(f.canvas.getMouseState(), int(TavixQCanvas::Idle));
     // The place is the control's own, so a save writes it.
-    Json::Value node(Json::objectValue);
-    dynamic_cast<ITavixQWidgetBase *>(button)->serializeJsonValue(&node, false);
+    const Json::Value node = tavixtest::written(*dynamic_cast<ITavixQWidgetBase *>(button));
     QCOMPARE(QRect(node["x"].asInt(), node["y"].asInt(), node["w"].asInt(), node["h"].asInt()), expected);
 }
 

@@ -29,11 +29,7 @@ QImage renderChart(QWidget &chart)
     return tavixtest::rendered(chart, kSentinel);
 }
 
-bool near(const QColor &a, const QColor &b, int tolerance)
-{
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
-        && std::abs(a.blue() - b.blue()) <= tolerance && std::abs(a.alpha() - b.alpha()) <= tolerance;
-}
+using tavixtest::near;
 
 // A waveform with steep spikes, several points per pixel, in x order.
 QPointF wavePoint(int i)

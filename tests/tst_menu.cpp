@@ -16,6 +16,8 @@
 
 using namespace TavixQtLib;
 using tavixtest::parse;
+using tavixtest::solid;
+using tavixtest::writeFile;
 
 namespace {
 
@@ -26,13 +28,6 @@ const QColor kHot(0, 255, 0);
 const QColor kPressed(0, 0, 255);
 const QColor kDisable(255, 0, 255);
 const QColor kIcon(255, 255, 0);
-
-FillStyle solid(const QColor &color)
-{
-    FillStyle fill;
-    fill.color = color;
-    return fill;
-}
 
 // Probe colours per state; captions drawn transparent so that pixels show only the fills.
 void probeMenu(TavixQMenu &menu)
@@ -60,10 +55,7 @@ void probeBar(TavixQMenuBar &bar)
 
 QImage render(QWidget &widget)
 {
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(kSentinel);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
+    return tavixtest::rendered(widget, kSentinel);
 }
 
 QColor pixelAt(QWidget &widget, const QPoint &pos)
@@ -80,12 +72,6 @@ void hover(QWidget &widget, const QPoint &pos)
 {
     QMouseEvent move(QEvent::MouseMove, pos, widget.mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &move);
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 // A document with nesting levels of sub-menus, each holding one action and the next level.
@@ -155,7 +141,6 @@ private slots:
     void menuBarStyleSlots();
     void captions_data();
     void captions();
-    void registry();
 
 private:
     QTemporaryDir m_dir;
@@ -658,16 +643,6 @@ void tst_Menu::captions()
     QFETCH(QString, text);
     QFETCH(QString, caption);
     QCOMPARE(tavixMenuCaption(text), caption);
-}
-
-void tst_Menu::registry()
-{
-    for (const char *keyword : {"qtmenubar", "menubar"}) {
-        std::unique_ptr<QWidget> widget(tavixCreateControlByKeyword(keyword, nullptr));
-        QVERIFY(qobject_cast<TavixQMenuBar *>(widget.get()));
-    }
-    QVERIFY(!tavixCreateControlByKeyword("qtmenu", nullptr));
-    QVERIFY(listedTypes().count("qtmenubar"));
 }
 
 QTEST_MAIN(tst_Menu)

@@ -30,11 +30,7 @@ QImage painted(int w, int h, const QColor &background, Draw draw)
     return img;
 }
 
-bool near(const QColor &a, const QColor &b)
-{
-    return qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 && qAbs(a.blue() - b.blue()) <= 2
-            && qAbs(a.alpha() - b.alpha()) <= 2;
-}
+using tavixtest::near;
 
 // Bounding box of the pixels that differ from the background, and how many separate bands of rows hold them.
 QRect inkBounds(const QImage &img, const QColor &background, int *lines = nullptr)

@@ -25,13 +25,8 @@ const QColor kHot(0, 255, 0);
 const QColor kPressed(0, 0, 255);
 const QColor kDisable(255, 0, 255);
 
-FillStyle solid(const QColor &color)
-{
-    FillStyle style;
-    style.color = color;
-    style.border = false;
-    return style;
-}
+using tavixtest::near;
+using tavixtest::solid;
 
 void probe(TavixQPushButton &button, bool fade, int width = 60)
 {
@@ -45,16 +40,7 @@ void probe(TavixQPushButton &button, bool fade, int width = 60)
 // The colour painted at (x, 12) over a cyan sentinel.
 QColor shown(QWidget &widget, int x = 30)
 {
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::cyan);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image.pixelColor(x, 12);
-}
-
-// Within 2 per channel: blending rounds.
-bool near(const QColor &a, const QColor &b)
-{
-    return qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 && qAbs(a.blue() - b.blue()) <= 2;
+    return tavixtest::rendered(widget).pixelColor(x, 12);
 }
 
 #define COMPARE_COLOR(actual, expected)                                                                  \

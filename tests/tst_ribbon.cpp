@@ -74,19 +74,8 @@ std::unique_ptr<TavixQRibbonBar> makeBar(const char *config = kConfig)
     return bar;
 }
 
-QImage render(QWidget &widget)
-{
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(0, 255, 255));
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
-
-bool near(const QColor &a, const QColor &b, int tolerance = 2)
-{
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
-           && qAbs(a.blue() - b.blue()) <= tolerance;
-}
+using tavixtest::near;
+using tavixtest::rendered;
 
 // Where the tab row puts tab i, in the bar: tabs 90 wide from the tab row's left edge.
 QPoint tabCentre(TavixQRibbonBar &bar, int index)
@@ -427,7 +416,7 @@ void tst_Ribbon::badConfigurations()
     bar.show();
     QCoreApplication::sendPostedEvents();
     bar.resize(300, 90);
-    QVERIFY(!render(bar).isNull());
+    QVERIFY(!rendered(bar).isNull());
     QVERIFY(bar.sizeHint().isValid());
     for (TavixQRibbonPage *page : bar.pages())
         QVERIFY(page->sizeHint().width() >= 8);
@@ -454,10 +443,7 @@ void tst_Ribbon::configFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ribbon.json"));
-    const auto write = [](const QString &name, const QByteArray &bytes) {
-        QFile file(name);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    };
+    const auto write = tavixtest::writeFile;
     QVERIFY(write(path, kConfig));
 
     TavixQRibbonBar bar;
@@ -556,14 +542,14 @@ void tst_Ribbon::partsDeletedByTheirOwner()
     delete row->addButton(RibbonButtonSmall);
     QCOMPARE(row->sizeHint(), QSize(0, 0));
     bar->resize(800, 150);
-    QVERIFY(!render(*bar).isNull());
+    QVERIFY(!rendered(*bar).isNull());
     QVERIFY(!bar->setCurrentPage(1));
 }
 
 void tst_Ribbon::paintsTabsAndGroupFrames()
 {
     auto bar = makeBar();
-    QImage image = render(*bar);
+    QImage image = rendered(*bar);
     // Bar background, shown tab white in a blue frame, the other tab Normal.
     QVERIFY(near(image.pixelColor(70, 3), QColor(246, 248, 251)));
     const int tabLeft = bar->tabBar()->x();
@@ -581,12 +567,12 @@ void tst_Ribbon::paintsTabsAndGroupFrames()
     QMouseEvent move(QEvent::MouseMove, tabCentre(*bar, 1) - bar->tabBar()->pos() + QPoint(0, -12),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(bar->tabBar(), &move);
-    image = render(*bar);
+    image = rendered(*bar);
     QVERIFY(near(image.pixelColor(tabLeft + 92 + 4, 4), QColor(226, 238, 252)));
 
     // Minimized: the bar's own background where the page was.
     bar->setMinimized(true);
-    image = render(*bar);
+    image = rendered(*bar);
     QVERIFY(near(image.pixelColor(292, 34 + 50), QColor(246, 248, 251)));
 }
 
@@ -648,8 +634,7 @@ void tst_Ribbon::themeChangeKeepsBarLooks()
 {
     QTemporaryDir dir;
     const auto put = [&dir](const char *name, const QByteArray &bytes) {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        return tavixtest::writeFile(dir.filePath(QString::fromLatin1(name)), bytes);
     };
     QVERIFY(put("style.json", R"({"style": [{"type": 1, "name": "ribbonMagenta", "drawImg": false, "clr": "ffff00ff"}]})"));
     QVERIFY(put("theme.json", R"({"elements": [{"child": [{"name": "qtbutton", "style": [["ribbonMagenta", 1, 0]]},

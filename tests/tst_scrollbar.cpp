@@ -19,9 +19,7 @@ using tavixtest::parse;
 
 void registerFill(const QString &name, const QColor &color)
 {
-    FillStyle style;
-    style.name = name;
-    style.color = color;
+    FillStyle style = tavixtest::solid(color, name);
     TavixQResourceManager::getInstance()->setFillStyle(name, style);
 }
 

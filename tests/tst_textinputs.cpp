@@ -398,7 +398,7 @@ private slots:
         rendered(box);
     }
 
-    // The "Margin" row reads and writes left, top, right, bottom like every IntQuad row.
+    // The "Margin" row writes left, top, right, bottom like every IntQuad row (tst_propertylist reads it back).
     void marginRow()
     {
         const ControlInfo *info = tavixGetControlInfo(QStringLiteral("qtdedit"));
@@ -411,9 +411,6 @@ private slots:
             ++found;
             row.setIntQuad(&edit, 1, 2, 3, 4);
             QCOMPARE(edit.contentsMargins(), QMargins(1, 2, 3, 4));
-            int l = 0, t = 0, r = 0, b = 0;
-            row.getIntQuad(&edit, l, t, r, b);
-            QCOMPARE(QList<int>({l, t, r, b}), QList<int>({1, 2, 3, 4}));
         }
         QCOMPARE(found, 1);
     }
