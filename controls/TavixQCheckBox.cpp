@@ -21,6 +21,7 @@ TavixQCheckBox::~TavixQCheckBox()
 }
 
 TAVIX_DEFINE_CONTROL(TavixQCheckBox, "qtcheckbox")
+TAVIX_DEFINE_CHECKABLE_FORWARDS(TavixQCheckBox)
 
 ControlInfo TavixQCheckBox::getProps()
 {
@@ -82,34 +83,9 @@ const TextStyleDesc &TavixQCheckBox::getTextStyle(bool checked) const
     return checked ? m_impl->checkedTextStyle : m_impl->uncheckTextStyle;
 }
 
-void TavixQCheckBox::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc &style)
-{
-    m_impl->setTextStyleByState(state, style);
-}
-
-const TextStyleDesc &TavixQCheckBox::getTextStyleByState(CheckBoxTextState state) const
-{
-    return m_impl->textStyleByState(state);
-}
-
-void TavixQCheckBox::setDisableTextStyle(const TextStyleDesc &style)
-{
-    m_impl->disableTextStyle = style;
-}
-
-const TextStyleDesc &TavixQCheckBox::getDisableTextStyle() const
-{
-    return m_impl->disableTextStyle;
-}
-
 void TavixQCheckBox::setUncheckIcon(const QString &path)
 {
     m_impl->setIndicator(false, path);
-}
-
-QString TavixQCheckBox::getUncheckIcon() const
-{
-    return m_impl->uncheckIcon;
 }
 
 void TavixQCheckBox::setUncheckHotIcon(const QString &path)
@@ -117,29 +93,14 @@ void TavixQCheckBox::setUncheckHotIcon(const QString &path)
     m_impl->uncheckHotIcon = path;
 }
 
-QString TavixQCheckBox::getUncheckHotIcon() const
-{
-    return m_impl->uncheckHotIcon;
-}
-
 void TavixQCheckBox::setCheckedIcon(const QString &path)
 {
     m_impl->setIndicator(true, path);
 }
 
-QString TavixQCheckBox::getCheckedIcon() const
-{
-    return m_impl->checkedIcon;
-}
-
 void TavixQCheckBox::setCheckedHotIcon(const QString &path)
 {
     m_impl->checkedHotIcon = path;
-}
-
-QString TavixQCheckBox::getCheckedHotIcon() const
-{
-    return m_impl->checkedHotIcon;
 }
 
 void TavixQCheckBox::setDisableCheckIcon(const QString &path)
@@ -157,74 +118,9 @@ QString TavixQCheckBox::getDisableUncheckIcon() const
     return m_impl->disableUncheckIcon;
 }
 
-void TavixQCheckBox::setIconStyle(const IconStyleDesc &style)
-{
-    m_impl->iconStyle = style;
-}
-
-IconStyleDesc TavixQCheckBox::getIconStyle() const
-{
-    return m_impl->iconStyle;
-}
-
-void TavixQCheckBox::setIconHorAlign(DockLayoutType align)
-{
-    m_impl->iconStyle.horAlign = align;
-}
-
-DockLayoutType TavixQCheckBox::getIconHorAlign() const
-{
-    return DockLayoutType(m_impl->iconStyle.horAlign);
-}
-
-void TavixQCheckBox::setIconVerAlign(DockLayoutType align)
-{
-    m_impl->iconStyle.verAlign = align;
-}
-
-DockLayoutType TavixQCheckBox::getIconVerAlign() const
-{
-    return DockLayoutType(m_impl->iconStyle.verAlign);
-}
-
-void TavixQCheckBox::setIconOffsetX(int x)
-{
-    m_impl->iconStyle.offsetX = x;
-}
-
-int TavixQCheckBox::getIconOffsetX() const
-{
-    return m_impl->iconStyle.offsetX;
-}
-
-void TavixQCheckBox::setIconOffsetY(int y)
-{
-    m_impl->iconStyle.offsetY = y;
-}
-
-int TavixQCheckBox::getIconOffsetY() const
-{
-    return m_impl->iconStyle.offsetY;
-}
-
 void TavixQCheckBox::setShowIcon(bool show)
 {
     m_impl->showIcon = show;
-}
-
-bool TavixQCheckBox::getShowIcon() const
-{
-    return m_impl->showIcon;
-}
-
-void TavixQCheckBox::setShowText(bool show)
-{
-    m_impl->showText = show;
-}
-
-bool TavixQCheckBox::getShowText() const
-{
-    return m_impl->showText;
 }
 
 // Disabled check boxes never reach the mouse handlers: QAbstractButton swallows those events so

@@ -55,4 +55,32 @@ protected:
     int unsavedHorAlign = DockNear;     // "iconHor" is written only when horAlign differs from it
 };
 
+// Accessors whose bodies the check box and the radio button share: m_impl derives from
+// TavixQCheckableImpl. The indicator setters and setShowIcon stay with each control, since they
+// differ in what they return and repaint.
+#define TAVIX_DEFINE_CHECKABLE_FORWARDS(Class)                                                         \
+    void Class::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc &style)              \
+    { m_impl->setTextStyleByState(state, style); }                                                    \
+    const TextStyleDesc &Class::getTextStyleByState(CheckBoxTextState state) const                    \
+    { return m_impl->textStyleByState(state); }                                                       \
+    void Class::setDisableTextStyle(const TextStyleDesc &style) { m_impl->disableTextStyle = style; } \
+    const TextStyleDesc &Class::getDisableTextStyle() const { return m_impl->disableTextStyle; }      \
+    QString Class::getUncheckIcon() const { return m_impl->uncheckIcon; }                             \
+    QString Class::getUncheckHotIcon() const { return m_impl->uncheckHotIcon; }                       \
+    QString Class::getCheckedIcon() const { return m_impl->checkedIcon; }                             \
+    QString Class::getCheckedHotIcon() const { return m_impl->checkedHotIcon; }                       \
+    void Class::setIconStyle(const IconStyleDesc &style) { m_impl->iconStyle = style; }               \
+    IconStyleDesc Class::getIconStyle() const { return m_impl->iconStyle; }                           \
+    void Class::setIconHorAlign(DockLayoutType align) { m_impl->iconStyle.horAlign = align; }         \
+    DockLayoutType Class::getIconHorAlign() const { return DockLayoutType(m_impl->iconStyle.horAlign); } \
+    void Class::setIconVerAlign(DockLayoutType align) { m_impl->iconStyle.verAlign = align; }         \
+    DockLayoutType Class::getIconVerAlign() const { return DockLayoutType(m_impl->iconStyle.verAlign); } \
+    void Class::setIconOffsetX(int x) { m_impl->iconStyle.offsetX = x; }                              \
+    int Class::getIconOffsetX() const { return m_impl->iconStyle.offsetX; }                           \
+    void Class::setIconOffsetY(int y) { m_impl->iconStyle.offsetY = y; }                              \
+    int Class::getIconOffsetY() const { return m_impl->iconStyle.offsetY; }                           \
+    bool Class::getShowIcon() const { return m_impl->showIcon; }                                      \
+    void Class::setShowText(bool show) { m_impl->showText = show; }                                   \
+    bool Class::getShowText() const { return m_impl->showText; }
+
 } // namespace TavixQtLib

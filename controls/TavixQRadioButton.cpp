@@ -21,6 +21,7 @@ TavixQRadioButton::~TavixQRadioButton()
 }
 
 TAVIX_DEFINE_CONTROL(TavixQRadioButton, "qtradiobox")
+TAVIX_DEFINE_CHECKABLE_FORWARDS(TavixQRadioButton)
 
 ControlInfo TavixQRadioButton::getProps()
 {
@@ -93,26 +94,6 @@ TextStyleDesc TavixQRadioButton::getTextStyle(bool checked) const
     return checked ? m_impl->checkedTextStyle : m_impl->uncheckTextStyle;
 }
 
-void TavixQRadioButton::setTextStyleByState(CheckBoxTextState state, const TextStyleDesc &style)
-{
-    m_impl->setTextStyleByState(state, style);
-}
-
-const TextStyleDesc &TavixQRadioButton::getTextStyleByState(CheckBoxTextState state) const
-{
-    return m_impl->textStyleByState(state);
-}
-
-void TavixQRadioButton::setDisableTextStyle(const TextStyleDesc &style)
-{
-    m_impl->disableTextStyle = style;
-}
-
-const TextStyleDesc &TavixQRadioButton::getDisableTextStyle() const
-{
-    return m_impl->disableTextStyle;
-}
-
 void TavixQRadioButton::setIcon(RadioIconState which, const QString &path)
 {
     switch (which) {
@@ -145,20 +126,10 @@ bool TavixQRadioButton::setUncheckIcon(const QString &path)
     return true;
 }
 
-QString TavixQRadioButton::getUncheckIcon() const
-{
-    return m_impl->uncheckIcon;
-}
-
 bool TavixQRadioButton::setUncheckHotIcon(const QString &path)
 {
     m_impl->uncheckHotIcon = path;
     return true;
-}
-
-QString TavixQRadioButton::getUncheckHotIcon() const
-{
-    return m_impl->uncheckHotIcon;
 }
 
 bool TavixQRadioButton::setCheckedIcon(const QString &path)
@@ -167,20 +138,10 @@ bool TavixQRadioButton::setCheckedIcon(const QString &path)
     return true;
 }
 
-QString TavixQRadioButton::getCheckedIcon() const
-{
-    return m_impl->checkedIcon;
-}
-
 bool TavixQRadioButton::setCheckedHotIcon(const QString &path)
 {
     m_impl->checkedHotIcon = path;
     return true;
-}
-
-QString TavixQRadioButton::getCheckedHotIcon() const
-{
-    return m_impl->checkedHotIcon;
 }
 
 bool TavixQRadioButton::setDisableIcon(const QString &path)
@@ -194,75 +155,10 @@ QString TavixQRadioButton::getDisableIcon() const
     return m_impl->disableIcon;
 }
 
-void TavixQRadioButton::setIconStyle(const IconStyleDesc &style)
-{
-    m_impl->iconStyle = style;
-}
-
-IconStyleDesc TavixQRadioButton::getIconStyle() const
-{
-    return m_impl->iconStyle;
-}
-
-void TavixQRadioButton::setIconHorAlign(DockLayoutType align)
-{
-    m_impl->iconStyle.horAlign = align;
-}
-
-DockLayoutType TavixQRadioButton::getIconHorAlign() const
-{
-    return DockLayoutType(m_impl->iconStyle.horAlign);
-}
-
-void TavixQRadioButton::setIconVerAlign(DockLayoutType align)
-{
-    m_impl->iconStyle.verAlign = align;
-}
-
-DockLayoutType TavixQRadioButton::getIconVerAlign() const
-{
-    return DockLayoutType(m_impl->iconStyle.verAlign);
-}
-
-void TavixQRadioButton::setIconOffsetX(int x)
-{
-    m_impl->iconStyle.offsetX = x;
-}
-
-int TavixQRadioButton::getIconOffsetX() const
-{
-    return m_impl->iconStyle.offsetX;
-}
-
-void TavixQRadioButton::setIconOffsetY(int y)
-{
-    m_impl->iconStyle.offsetY = y;
-}
-
-int TavixQRadioButton::getIconOffsetY() const
-{
-    return m_impl->iconStyle.offsetY;
-}
-
 void TavixQRadioButton::setShowIcon(bool show)
 {
     m_impl->showIcon = show;
     update();
-}
-
-bool TavixQRadioButton::getShowIcon() const
-{
-    return m_impl->showIcon;
-}
-
-void TavixQRadioButton::setShowText(bool show)
-{
-    m_impl->showText = show;
-}
-
-bool TavixQRadioButton::getShowText() const
-{
-    return m_impl->showText;
 }
 
 void TavixQRadioButton::setPushlike(bool pushlike)

@@ -94,6 +94,8 @@ private slots:
     void emulatorDetection_data();
     void emulatorDetection();
     void bindAccessorThroughSecondaryBase();
+    void itemViewRows_data();
+    void itemViewRows();
 };
 
 void tst_Registry::wrappersGuardedBeforeInit()
@@ -369,6 +371,68 @@ void tst_Registry::bindAccessorThroughSecondaryBase()
     alpha.setInt(&plain, 12);
     alpha.setInt(nullptr, 5);
     QCOMPARE(QList<int>({alpha.getInt(&plain), alpha.getInt(nullptr), fake.opacity}), QList<int>({0, 0, 77}));
+}
+
+// The rows the item views build from shared templates: labels, kinds and options in order, and each
+// style row bound to its own member (the tree's two "Background" rows included).
+void tst_Registry::itemViewRows_data()
+{
+    QTest::addColumn<QStringList>("rows");     // "label kind options" after the common rows
+    QTest::newRow("qtlist") << QStringList{"Background 5 2", "ItemBackground 5 4", "TextStyle 6 4",
+                                           "MultiSelect 3 0", "ItemHeight 10 0"};
+    QTest::newRow("qttree") << QStringList{"Background 5 2", "Background 5 4", "TextStyle 6 4", "ItemHeight 10 0"};
+    QTest::newRow("qtdatagrid") << QStringList{"Background 5 2", "ItemBg 5 4", "TextStyle 6 4", "HeadItemBg 5 4",
+                                               "HeadTextStyle 6 4", "ItemHeight 10 0", "CheckStyle 3 0",
+                                               "CheckedImage 9 0", "UncheckedImage 9 0"};
+    QTest::newRow("qtlistview") << QStringList{"Background 5 2", "ItemBackground 5 4", "ItemHeight 10 0",
+                                               "ItemWidth 10 0", "ItemSpace 10 0", "ItemMode 13 2"};
+}
+
+void tst_Registry::itemViewRows()
+{
+    QFETCH(QStringList, rows);
+    const ControlInfo *info = tavixGetControlInfo(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(info);
+    const size_t common = tavixCommonPropertyDefs().size();
+    QStringList seen;
+    for (size_t i = common; i < info->properties.size(); ++i) {
+        const PropertyDef &def = info->properties[i];
+        seen << QStringLiteral("%1 %2 %3").arg(def.label).arg(def.type).arg(def.optionValues.size());
+    }
+    QCOMPARE(seen, rows);
+
+    std::unique_ptr<QWidget> view(tavixCreateControlByKeyword(QTest::currentDataTag(), nullptr));
+    QVERIFY(view);
+    // Each fill or text row keeps what it is given, apart from the others.
+    int n = 0;
+    for (size_t i = common; i < info->properties.size(); ++i) {
+        const PropertyDef &def = info->properties[i];
+        const QString name = QStringLiteral("style%1").arg(++n);
+        if (def.type == FillStyleRef) {
+            FillStyle style;
+            style.name = name;
+            def.setFillStyle(view.get(), Hot, style);
+        } else if (def.type == TextStyleRef) {
+            TextStyleDesc style;
+            style.name = name;
+            def.setTextStyle(view.get(), Hot, style);
+        }
+    }
+    n = 0;
+    for (size_t i = common; i < info->properties.size(); ++i) {
+        const PropertyDef &def = info->properties[i];
+        const QString name = QStringLiteral("style%1").arg(++n);
+        if (def.type == FillStyleRef)
+            QCOMPARE(def.getFillStyle(view.get(), Hot).name, name);
+        else if (def.type == TextStyleRef)
+            QCOMPARE(def.getTextStyle(view.get(), Hot).name, name);
+        else if (def.label == QLatin1String("ItemHeight")) {
+            def.setInt(view.get(), 33);
+            QCOMPARE(def.getInt(view.get()), 33);
+            def.setInt(view.get(), -5);
+            QCOMPARE(def.getInt(view.get()), 0);
+        }
+    }
 }
 
 QTEST_MAIN(tst_Registry)

@@ -1,6 +1,7 @@
 #include "controls/views/TavixQList.h"
 
 #include "controls/views/TavixItemExtent.h"
+#include "controls/views/TavixItemRowStyles.h"
 #include "controls/views/TavixItemViewClicks.h"
 #include "controls/views/TavixQListImpl.h"
 #include "controls/views/TavixQListItemDelegate.h"
@@ -39,39 +40,23 @@ TavixQList::~TavixQList()
 }
 
 TAVIX_DEFINE_CONTROL(TavixQList, "qtlist")
+TAVIX_DEFINE_VIEW_ROW_BACKGROUND_FORWARDS(TavixQList)
+TAVIX_DEFINE_VIEW_ROW_TEXT_FORWARDS(TavixQList)
 
 ControlInfo TavixQList::getProps()
 {
     ControlInfo info = tavixControlInfo(typeName(), "TavixQList", "List", "Control List", "list");
 
-    PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
-    background.addOption(CommonNormal, QStringLiteral("Normal"));
-    background.addOption(CommonDisable, QStringLiteral("Disable"));
-    background.setFillStyle = tavixBindAccessor(&TavixQList::setBackground);
-    background.getFillStyle = tavixBindAccessor(&TavixQList::getBackground);
-    info.properties.push_back(background);
-
-    PropertyDef item = tavixPropertyDef(QStringLiteral("ItemBackground"), FillStyleRef);
-    tavixAddStateOptions(item);
-    item.setFillStyle = tavixBindAccessor(&TavixQList::setItemBackground);
-    item.getFillStyle = tavixBindAccessor(&TavixQList::getItemBackground);
-    info.properties.push_back(item);
-
-    PropertyDef text = tavixPropertyDef(QStringLiteral("TextStyle"), TextStyleRef);
-    tavixAddStateOptions(text);
-    text.setTextStyle = tavixBindAccessor(&TavixQList::setItemTextStyle);
-    text.getTextStyle = tavixBindAccessor(&TavixQList::getItemTextStyle);
-    info.properties.push_back(text);
+    info.properties.push_back(tavixViewBackgroundRow<TavixQList>());
+    info.properties.push_back(tavixViewItemBackgroundRow<TavixQList>(QStringLiteral("ItemBackground")));
+    info.properties.push_back(tavixViewItemTextRow<TavixQList>());
 
     PropertyDef multi = tavixPropertyDef(QStringLiteral("MultiSelect"), Bool);
     multi.setBool = tavixBindAccessor(&TavixQList::setIsMultiSelected);
     multi.getBool = tavixBindAccessor(&TavixQList::getIsMultiSelected);
     info.properties.push_back(multi);
 
-    PropertyDef height = tavixPropertyDef(QStringLiteral("ItemHeight"), Int);
-    height.setInt = tavixBindAccessor(&TavixQList::setItemHeight);
-    height.getInt = tavixBindAccessor(&TavixQList::getItemHeight);
-    info.properties.push_back(height);
+    info.properties.push_back(tavixViewItemHeightRow<TavixQList>());
     return info;
 }
 
@@ -79,33 +64,6 @@ void TavixQList::setBackground(CommonCtrlState, const FillStyle &style)
 {
     m_impl->background = style;
     viewport()->update();
-}
-
-const FillStyle &TavixQList::getBackground(CommonCtrlState) const
-{
-    return m_impl->background;
-}
-
-void TavixQList::setItemBackground(CtrlState state, const FillStyle &style)
-{
-    tavixSetPerState(m_impl->itemBackgrounds, state, style);
-    viewport()->update();
-}
-
-const FillStyle &TavixQList::getItemBackground(CtrlState state) const
-{
-    return m_impl->itemBackgrounds[tavixStateIndex(state)];
-}
-
-void TavixQList::setItemTextStyle(CtrlState state, const TextStyleDesc &style)
-{
-    tavixSetPerState(m_impl->itemTextStyles, state, style);
-    viewport()->update();
-}
-
-const TextStyleDesc &TavixQList::getItemTextStyle(CtrlState state) const
-{
-    return m_impl->itemTextStyles[tavixStateIndex(state)];
 }
 
 void TavixQList::setItemHeight(int height)
@@ -117,11 +75,6 @@ void TavixQList::setItemHeight(int height)
     // Row geometry is cached by the view; a new height needs a new layout.
     doItemsLayout();
     viewport()->update();
-}
-
-int TavixQList::getItemHeight() const
-{
-    return m_impl->itemHeight;
 }
 
 void TavixQList::setIsMultiSelected(bool multi)

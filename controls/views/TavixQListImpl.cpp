@@ -21,13 +21,9 @@ constexpr int kDemoRows = 20;
 
 TavixQListImpl::TavixQListImpl(TavixQList *list)
     : TavixQWidgetBaseImpl(list, QString::fromLatin1(TavixQList::typeName()))
+    , TavixItemRowStyles(kDefaultItemExtent)
     , list(list)
 {
-}
-
-int TavixQListImpl::rowHeight() const
-{
-    return tavixEffectiveItemExtent(itemHeight);
 }
 
 int TavixQListImpl::rowStyleIndex(bool mouseOver, bool selected)

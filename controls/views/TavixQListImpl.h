@@ -1,8 +1,7 @@
 #pragma once
 
+#include "controls/views/TavixItemRowStyles.h"
 #include "core/TavixQWidgetBaseImpl.h"
-#include "resources/FillStyle.h"
-#include "resources/TextStyleDesc.h"
 #include "tavixqtlib_export.h"
 
 namespace TavixQtLib {
@@ -10,7 +9,7 @@ namespace TavixQtLib {
 class TavixQList;
 
 // Private side of TavixQList: the row styles the delegate paints with and the viewport background.
-class TAVIXQTLIB_EXPORT TavixQListImpl : public TavixQWidgetBaseImpl
+class TAVIXQTLIB_EXPORT TavixQListImpl : public TavixQWidgetBaseImpl, public TavixItemRowStyles
 {
     Q_OBJECT
 public:
@@ -22,14 +21,8 @@ public:
     // Paints the background under the viewport before Qt paints the rows.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    int rowHeight() const;          // itemHeight, 20 for 0
     // Index into itemBackgrounds and itemTextStyles: 1 under the pointer, else 2 selected, else 0.
     static int rowStyleIndex(bool mouseOver, bool selected);
-
-    int itemHeight = 20;
-    FillStyle background;
-    FillStyle itemBackgrounds[4];
-    TextStyleDesc itemTextStyles[4];
 
 private:
     TavixQList *list = nullptr;

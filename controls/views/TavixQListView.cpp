@@ -2,6 +2,7 @@
 
 #include "controls/TavixQContainer.h"
 #include "controls/views/TavixItemExtent.h"
+#include "controls/views/TavixItemRowStyles.h"
 #include "controls/views/TavixItemViewClicks.h"
 #include "controls/views/TavixQListViewImpl.h"
 #include "controls/views/TavixQListViewItemDelegate.h"
@@ -49,24 +50,15 @@ TavixQListView::~TavixQListView()
 }
 
 TAVIX_DEFINE_CONTROL(TavixQListView, "qtlistview")
+TAVIX_DEFINE_VIEW_ROW_BACKGROUND_FORWARDS(TavixQListView)
 
 ControlInfo TavixQListView::getProps()
 {
     ControlInfo info =
         tavixControlInfo(typeName(), "TavixQListView", "ListView", "Control ListView", "templatelist");
 
-    PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
-    background.addOption(CommonNormal, QStringLiteral("Normal"));
-    background.addOption(CommonDisable, QStringLiteral("Disable"));
-    background.setFillStyle = tavixBindAccessor(&TavixQListView::setBackground);
-    background.getFillStyle = tavixBindAccessor(&TavixQListView::getBackground);
-    info.properties.push_back(background);
-
-    PropertyDef item = tavixPropertyDef(QStringLiteral("ItemBackground"), FillStyleRef);
-    tavixAddStateOptions(item);
-    item.setFillStyle = tavixBindAccessor(&TavixQListView::setItemBackground);
-    item.getFillStyle = tavixBindAccessor(&TavixQListView::getItemBackground);
-    info.properties.push_back(item);
+    info.properties.push_back(tavixViewBackgroundRow<TavixQListView>());
+    info.properties.push_back(tavixViewItemBackgroundRow<TavixQListView>(QStringLiteral("ItemBackground")));
 
     const struct
     {
@@ -107,22 +99,6 @@ void TavixQListView::setBackground(CommonCtrlState, const FillStyle &style)
     viewport()->update();
 }
 
-const FillStyle &TavixQListView::getBackground(CommonCtrlState) const
-{
-    return m_impl->background;
-}
-
-void TavixQListView::setItemBackground(CtrlState state, const FillStyle &style)
-{
-    tavixSetPerState(m_impl->itemBackgrounds, state, style);
-    viewport()->update();
-}
-
-const FillStyle &TavixQListView::getItemBackground(CtrlState state) const
-{
-    return m_impl->itemBackgrounds[tavixStateIndex(state)];
-}
-
 void TavixQListView::setItemHeight(int height)
 {
     height = tavixStoredItemExtent(height);
@@ -130,11 +106,6 @@ void TavixQListView::setItemHeight(int height)
         return;
     m_impl->itemHeight = height;
     relayoutRows();
-}
-
-int TavixQListView::getItemHeight() const
-{
-    return m_impl->itemHeight;
 }
 
 void TavixQListView::setItemWidth(int width)

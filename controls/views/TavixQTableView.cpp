@@ -3,6 +3,7 @@
 #include "controls/TavixQCheckBox.h"
 #include "controls/TavixQContainer.h"
 #include "controls/views/TavixItemExtent.h"
+#include "controls/views/TavixItemRowStyles.h"
 #include "controls/views/TavixItemViewClicks.h"
 #include "controls/views/TavixQTableHeader.h"
 #include "controls/views/TavixQTableViewImpl.h"
@@ -84,29 +85,16 @@ TavixQTableView::~TavixQTableView()
 }
 
 TAVIX_DEFINE_CONTROL(TavixQTableView, "qtdatagrid")
+TAVIX_DEFINE_VIEW_ROW_BACKGROUND_FORWARDS(TavixQTableView)
+TAVIX_DEFINE_VIEW_ROW_TEXT_FORWARDS(TavixQTableView)
 
 ControlInfo TavixQTableView::getProps()
 {
     ControlInfo info = tavixControlInfo(typeName(), "TavixQTableView", "TableView", "Control TableView", "datagrid");
 
-    PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
-    background.addOption(CommonNormal, QStringLiteral("Normal"));
-    background.addOption(CommonDisable, QStringLiteral("Disable"));
-    background.setFillStyle = tavixBindAccessor(&TavixQTableView::setBackground);
-    background.getFillStyle = tavixBindAccessor(&TavixQTableView::getBackground);
-    info.properties.push_back(background);
-
-    PropertyDef item = tavixPropertyDef(QStringLiteral("ItemBg"), FillStyleRef);
-    tavixAddStateOptions(item);
-    item.setFillStyle = tavixBindAccessor(&TavixQTableView::setItemBackground);
-    item.getFillStyle = tavixBindAccessor(&TavixQTableView::getItemBackground);
-    info.properties.push_back(item);
-
-    PropertyDef text = tavixPropertyDef(QStringLiteral("TextStyle"), TextStyleRef);
-    tavixAddStateOptions(text);
-    text.setTextStyle = tavixBindAccessor(&TavixQTableView::setItemTextStyle);
-    text.getTextStyle = tavixBindAccessor(&TavixQTableView::getItemTextStyle);
-    info.properties.push_back(text);
+    info.properties.push_back(tavixViewBackgroundRow<TavixQTableView>());
+    info.properties.push_back(tavixViewItemBackgroundRow<TavixQTableView>(QStringLiteral("ItemBg")));
+    info.properties.push_back(tavixViewItemTextRow<TavixQTableView>());
 
     PropertyDef headItem = tavixPropertyDef(QStringLiteral("HeadItemBg"), FillStyleRef);
     tavixAddStateOptions(headItem);
@@ -120,10 +108,7 @@ ControlInfo TavixQTableView::getProps()
     headText.getTextStyle = tavixBindAccessor(&TavixQTableView::getHeaderTextStyle);
     info.properties.push_back(headText);
 
-    PropertyDef height = tavixPropertyDef(QStringLiteral("ItemHeight"), Int);
-    height.setInt = tavixBindAccessor(&TavixQTableView::setItemHeight);
-    height.getInt = tavixBindAccessor(&TavixQTableView::getItemHeight);
-    info.properties.push_back(height);
+    info.properties.push_back(tavixViewItemHeightRow<TavixQTableView>());
 
     PropertyDef check = tavixPropertyDef(QStringLiteral("CheckStyle"), Bool);
     check.setBool = tavixBindAccessor(&TavixQTableView::setCheckstyle);
@@ -155,33 +140,6 @@ void TavixQTableView::setBackground(CommonCtrlState, const FillStyle &style)
     viewport()->update();
     if (cornerWidget())
         cornerWidget()->update();
-}
-
-const FillStyle &TavixQTableView::getBackground(CommonCtrlState) const
-{
-    return m_impl->background;
-}
-
-void TavixQTableView::setItemBackground(CtrlState state, const FillStyle &style)
-{
-    tavixSetPerState(m_impl->itemBackgrounds, state, style);
-    viewport()->update();
-}
-
-const FillStyle &TavixQTableView::getItemBackground(CtrlState state) const
-{
-    return m_impl->itemBackgrounds[tavixStateIndex(state)];
-}
-
-void TavixQTableView::setItemTextStyle(CtrlState state, const TextStyleDesc &style)
-{
-    tavixSetPerState(m_impl->itemTextStyles, state, style);
-    viewport()->update();
-}
-
-const TextStyleDesc &TavixQTableView::getItemTextStyle(CtrlState state) const
-{
-    return m_impl->itemTextStyles[tavixStateIndex(state)];
 }
 
 void TavixQTableView::setHeaderBackground(CtrlState state, const FillStyle &style)
@@ -236,11 +194,6 @@ void TavixQTableView::setItemHeight(int height)
     m_impl->itemHeight = height;
     verticalHeader()->setDefaultSectionSize(m_impl->rowHeight());
     viewport()->update();
-}
-
-int TavixQTableView::getItemHeight() const
-{
-    return m_impl->itemHeight;
 }
 
 void TavixQTableView::setCheckstyle(bool checkStyle)

@@ -27,6 +27,7 @@ const QString kDefaultUnchecked = QStringLiteral("IDB_UNCHECK");
 
 TavixQTableViewImpl::TavixQTableViewImpl(TavixQTableView *table)
     : TavixQWidgetBaseImpl(table, QString::fromLatin1(TavixQTableView::typeName()))
+    , TavixItemRowStyles(kDefaultItemExtent)
     , checkedImage(kDefaultChecked)
     , uncheckedImage(kDefaultUnchecked)
     , table(table)
@@ -47,11 +48,6 @@ TavixQTableViewImpl::TavixQTableViewImpl(TavixQTableView *table)
 TavixQTableViewImpl::~TavixQTableViewImpl()
 {
     delete checkBox;
-}
-
-int TavixQTableViewImpl::rowHeight() const
-{
-    return tavixEffectiveItemExtent(itemHeight);
 }
 
 int TavixQTableViewImpl::cellStyleIndex(bool selected, bool hot)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/views/TavixItemRowStyles.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "resources/FillStyle.h"
 #include "resources/TextStyleDesc.h"
@@ -18,7 +19,7 @@ class TavixQContainer;
 class TavixQTableView;
 
 // Private side of TavixQTableView: cell and header styles, the check column and the column containers.
-class TAVIXQTLIB_EXPORT TavixQTableViewImpl : public TavixQWidgetBaseImpl
+class TAVIXQTLIB_EXPORT TavixQTableViewImpl : public TavixQWidgetBaseImpl, public TavixItemRowStyles
 {
     Q_OBJECT
 public:
@@ -32,7 +33,6 @@ public:
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
 
-    int rowHeight() const;      // itemHeight, 20 for 0
     // 2 selected, else 1 hot, else 0.
     static int cellStyleIndex(bool selected, bool hot);
     // Where a row's check mark sits inside a cell of column 0.
@@ -50,10 +50,6 @@ public:
     void watchModel(QAbstractItemModel *model);
     void setHoverRow(int row);
 
-    int itemHeight = 20;
-    FillStyle background;
-    TextStyleDesc itemTextStyles[4];
-    FillStyle itemBackgrounds[4];
     bool alternateRows = false;
     FillStyle alternateBackground;
     FillStyle headerBackgrounds[4];

@@ -1,6 +1,7 @@
 #include "controls/views/TavixQTreeView.h"
 
 #include "controls/views/TavixItemExtent.h"
+#include "controls/views/TavixItemRowStyles.h"
 #include "controls/views/TavixQTreeConerWidget.h"
 #include "controls/views/TavixQTreeViewImpl.h"
 #include "controls/views/TavixQTreeViewItemDelegate.h"
@@ -63,35 +64,18 @@ TavixQTreeView::~TavixQTreeView()
 }
 
 TAVIX_DEFINE_CONTROL(TavixQTreeView, "qttree")
+TAVIX_DEFINE_VIEW_ROW_BACKGROUND_FORWARDS(TavixQTreeView)
+TAVIX_DEFINE_VIEW_ROW_TEXT_FORWARDS(TavixQTreeView)
 
 ControlInfo TavixQTreeView::getProps()
 {
     ControlInfo info = tavixControlInfo(typeName(), "TavixQTreeView", "TreeView", "Control TreeView", "tree");
 
-    PropertyDef background = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
-    background.addOption(CommonNormal, QStringLiteral("Normal"));
-    background.addOption(CommonDisable, QStringLiteral("Disable"));
-    background.setFillStyle = tavixBindAccessor(&TavixQTreeView::setBackground);
-    background.getFillStyle = tavixBindAccessor(&TavixQTreeView::getBackground);
-    info.properties.push_back(background);
-
+    info.properties.push_back(tavixViewBackgroundRow<TavixQTreeView>());
     // The row backgrounds carry the same label as the tree's background.
-    PropertyDef item = tavixPropertyDef(QStringLiteral("Background"), FillStyleRef);
-    tavixAddStateOptions(item);
-    item.setFillStyle = tavixBindAccessor(&TavixQTreeView::setItemBackground);
-    item.getFillStyle = tavixBindAccessor(&TavixQTreeView::getItemBackground);
-    info.properties.push_back(item);
-
-    PropertyDef text = tavixPropertyDef(QStringLiteral("TextStyle"), TextStyleRef);
-    tavixAddStateOptions(text);
-    text.setTextStyle = tavixBindAccessor(&TavixQTreeView::setItemTextStyle);
-    text.getTextStyle = tavixBindAccessor(&TavixQTreeView::getItemTextStyle);
-    info.properties.push_back(text);
-
-    PropertyDef height = tavixPropertyDef(QStringLiteral("ItemHeight"), Int);
-    height.setInt = tavixBindAccessor(&TavixQTreeView::setItemHeight);
-    height.getInt = tavixBindAccessor(&TavixQTreeView::getItemHeight);
-    info.properties.push_back(height);
+    info.properties.push_back(tavixViewItemBackgroundRow<TavixQTreeView>(QStringLiteral("Background")));
+    info.properties.push_back(tavixViewItemTextRow<TavixQTreeView>());
+    info.properties.push_back(tavixViewItemHeightRow<TavixQTreeView>());
     return info;
 }
 
@@ -100,33 +84,6 @@ void TavixQTreeView::setBackground(CommonCtrlState, const FillStyle &style)
     m_impl->background = style;
     viewport()->update();
     m_corner->update();
-}
-
-const FillStyle &TavixQTreeView::getBackground(CommonCtrlState) const
-{
-    return m_impl->background;
-}
-
-void TavixQTreeView::setItemBackground(CtrlState state, const FillStyle &style)
-{
-    tavixSetPerState(m_impl->itemBackgrounds, state, style);
-    viewport()->update();
-}
-
-const FillStyle &TavixQTreeView::getItemBackground(CtrlState state) const
-{
-    return m_impl->itemBackgrounds[tavixStateIndex(state)];
-}
-
-void TavixQTreeView::setItemTextStyle(CtrlState state, const TextStyleDesc &style)
-{
-    tavixSetPerState(m_impl->itemTextStyles, state, style);
-    viewport()->update();
-}
-
-const TextStyleDesc &TavixQTreeView::getItemTextStyle(CtrlState state) const
-{
-    return m_impl->itemTextStyles[tavixStateIndex(state)];
 }
 
 void TavixQTreeView::setHeaderBgStyle(CtrlState state, const FillStyle &style)
@@ -158,11 +115,6 @@ void TavixQTreeView::setItemHeight(int height)
     // Row geometry is cached by the view; a new height needs a new layout.
     doItemsLayout();
     viewport()->update();
-}
-
-int TavixQTreeView::getItemHeight() const
-{
-    return m_impl->itemHeight;
 }
 
 TAVIX_DEFINE_VIEW_SCROLLBAR_FORWARDS(TavixQTreeView)

@@ -1,6 +1,5 @@
 #include "controls/views/TavixQTreeViewImpl.h"
 
-#include "controls/views/TavixItemExtent.h"
 #include "controls/views/TavixQTreeView.h"
 #include "core/TavixJson.h"
 #include "core/TavixLibrary.h"
@@ -15,13 +14,9 @@ namespace TavixQtLib {
 
 TavixQTreeViewImpl::TavixQTreeViewImpl(TavixQTreeView *tree)
     : TavixQWidgetBaseImpl(tree, QString::fromLatin1(TavixQTreeView::typeName()))
+    , TavixItemRowStyles(0)
     , tree(tree)
 {
-}
-
-int TavixQTreeViewImpl::rowHeight() const
-{
-    return tavixEffectiveItemExtent(itemHeight);
 }
 
 int TavixQTreeViewImpl::rowStyleIndex(bool mouseOver, bool selected)

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "controls/views/TavixItemRowStyles.h"
 #include "core/TavixQWidgetBaseImpl.h"
-#include "resources/FillStyle.h"
-#include "resources/TextStyleDesc.h"
 #include "tavixqtlib_export.h"
 
 namespace TavixQtLib {
@@ -11,7 +10,7 @@ class TavixQTreeView;
 
 // Private side of TavixQTreeView: the row styles the delegate paints with, the background the viewport,
 // corner and viewport widgets share, and the header styles kept for callers (the header is hidden).
-class TAVIXQTLIB_EXPORT TavixQTreeViewImpl : public TavixQWidgetBaseImpl
+class TAVIXQTLIB_EXPORT TavixQTreeViewImpl : public TavixQWidgetBaseImpl, public TavixItemRowStyles
 {
     Q_OBJECT
 public:
@@ -23,14 +22,9 @@ public:
     // Paints the background under the viewport before Qt paints the rows and branches.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    int rowHeight() const;          // itemHeight, 20 for 0
     // Index into itemBackgrounds and itemTextStyles: 2 selected, else 1 under the pointer, else 0.
     static int rowStyleIndex(bool mouseOver, bool selected);
 
-    int itemHeight = 0;
-    FillStyle background;
-    FillStyle itemBackgrounds[4];
-    TextStyleDesc itemTextStyles[4];
     FillStyle headerBackgrounds[4];
     TextStyleDesc headerTextStyles[4];
 
