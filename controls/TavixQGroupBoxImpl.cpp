@@ -1,6 +1,7 @@
 #include "controls/TavixQGroupBoxImpl.h"
 
 #include "controls/TavixQGroupBox.h"
+#include "core/TavixAccessible.h"
 #include "core/TavixJson.h"
 #include "core/TavixLanguageText.h"
 #include "core/TavixNodeEntries.h"
@@ -128,7 +129,7 @@ bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
         if (const Json::Value *attr = tavixAttrNode(value)) {
             QString caption;
             if (tavixReadString(*attr, "text", caption))
-                text = tavixTextFromNode(caption, languageKey);
+                setCaption(tavixTextFromNode(caption, languageKey));
             tavixReadInt(*attr, "size", lineSize);
             if (const Json::Value *color = tavixJsonMember(*attr, "color"))
                 readColor(*color, lineColor);
@@ -158,8 +159,19 @@ bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
 
 void TavixQGroupBoxImpl::notifyChangeLanguage()
 {
-    if (tavixTranslateText(languageKey, text))
+    QString translated;
+    if (tavixTranslateText(languageKey, translated)) {
+        setCaption(translated);
         widget->update();
+    }
+}
+
+void TavixQGroupBoxImpl::setCaption(const QString &caption)
+{
+    if (caption == text)
+        return;
+    text = caption;
+    tavixNotifyAccessibleName(widget);
 }
 
 } // namespace TavixQtLib

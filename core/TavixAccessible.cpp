@@ -202,12 +202,9 @@ public:
     }
 
 protected:
-    // The text that marks the state: with both texts shown the one under the thumb (it takes the emphasised
-    // style), else the only one drawn, which sits away from the thumb.
     QString value() const override
     {
-        const bool right = isOn() == control()->getShowAllText();
-        return right ? control()->getRightText() : control()->getLeftText();
+        return control()->getImpl() ? control()->getImpl()->stateText() : QString();
     }
 
 private:
@@ -534,6 +531,14 @@ void tavixNotifyAccessibleName(QObject *control)
     if (!widget || !widget->accessibleName().isEmpty())
         return;
     QAccessibleEvent event(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void tavixNotifyAccessibleValue(QObject *control, const QString &value)
+{
+    if (!control)
+        return;
+    QAccessibleValueChangeEvent event(control, value);
     QAccessible::updateAccessibility(&event);
 }
 
