@@ -83,14 +83,7 @@ QSize TavixQGroupBoxImpl::captionSize() const
 void TavixQGroupBoxImpl::paint(QPainter *painter, const QRect &rect)
 {
     const QSize caption = captionSize();
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    QPen pen(lineColor, 1);
-    pen.setCosmetic(true);
-    painter->setPen(pen);
-    painter->setBrush(Qt::NoBrush);
-    painter->drawPolyline(framePath(rect, caption.width(), caption.height(), lineSize));
-    painter->restore();
+    tavixDrawHairPolyline(painter, framePath(rect, caption.width(), caption.height(), lineSize), lineColor);
     if (showText) {
         drawTextStyle(painter, text, textStyle,
                       QRect(rect.left() + 7, rect.top(), caption.width() + 5, caption.height()), &textLayouts);
