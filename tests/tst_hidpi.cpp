@@ -1,6 +1,7 @@
 // Painting at a device pixel ratio above 1: pictures rendered for the device, "@2x" theme images,
 // the fill cache and control families against their 1x picture.
 
+#include "controls/charts/TavixQICDChart.h"
 #include "controls/ribbon/RibbonSeparator.h"
 #include "controls/ribbon/TavixQRibbonPushButton.h"
 #include "controls/TavixQComboBox.h"
@@ -443,7 +444,7 @@ void tst_HiDpi::hairline_data()
 {
     QTest::addColumn<QString>("what");
     QTest::addColumn<qreal>("ratio");
-    for (const char *what : {"menu separator", "ribbon separator", "group box"}) {
+    for (const char *what : {"menu separator", "ribbon separator", "group box", "ICD baseline"}) {
         for (qreal ratio : {1.0, 1.25, 1.5, 2.0})
             QTest::addRow("%s, %g", what, ratio) << QString::fromLatin1(what) << ratio;
     }
@@ -477,6 +478,14 @@ void tst_HiDpi::hairline()
         line = QColor(198, 206, 216);
         at << qMakePair(3, Qt::Vertical);
         probe = QPoint(0, 20);
+    } else if (what == QLatin1String("ICD baseline")) {
+        auto *chart = new TavixQICDChart;
+        chart->setICDType(1);
+        chart->resize(60, 60);
+        line = QColor(0, 255, 0);
+        at << qMakePair(40, Qt::Horizontal);
+        probe = QPoint(30, 0);
+        widget.reset(chart);
     } else {
         auto *box = new TavixQGroupBox;
         box->setText(QString());
