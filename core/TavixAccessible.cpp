@@ -502,6 +502,9 @@ QAccessibleInterface *tavixAccessibleFactory(const QString &, QObject *object)
         return new KitWidget(w, QAccessible::Grouping);
     if (isPlainKitWidget(w))
         return new KitWidget(w, QAccessible::Pane);   // containers, stacks, ribbon areas, canvas windows
+    // Lists, tables and trees keep Qt's own interfaces, stateless on Qt 5: those classes are not exported,
+    // and reaching one through queryAccessibleInterface() caches it for the view, so a wrapper would be a
+    // second interface for the same object, which the cache does not allow.
     return nullptr;
 }
 
