@@ -180,15 +180,20 @@ bool iconPosition(const IconStyleDesc &icon, const QRect &rect, const QSize &siz
     return true;
 }
 
-// Device pixel geometry of a painter whose device transform only scales and translates (a widget on a
-// high-DPI screen, an image with a device pixel ratio). Not active at 1:1 on whole pixels, where logical
-// and device pixels are the same, nor under rotation or shear, where no pixel grid lines up.
+// Device pixel geometry of a painter on a pixel device whose device transform only scales and translates
+// (a widget on a high-DPI screen, an image with a device pixel ratio). Not active at 1:1 on whole pixels,
+// where logical and device pixels are the same, nor under rotation or shear, where no grid lines up.
 class DeviceGrid
 {
 public:
     explicit DeviceGrid(const QPainter *painter)
     {
         if (!painter || !painter->isActive())
+            return;
+        // Only pixel devices: a printer or PDF scales to dots far finer than a screen pixel, where a line
+        // one dot wide would all but vanish.
+        const QPaintEngine *engine = painter->paintEngine();
+        if (!engine || (engine->type() != QPaintEngine::Raster && engine->type() != QPaintEngine::OpenGL2))
             return;
         t = painter->deviceTransform();
         const bool scales = t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0;
@@ -442,7 +447,8 @@ void tavixDrawColorFill(QPainter *painter, const FillRes &res, int x, int y, int
         painter->setRenderHint(QPainter::Antialiasing, false);
         const QRect device = grid.map(fx, fy, fw, fh);
         grid.paintInDevicePixels(painter);
-        painter->fillRect(device, fillBrush(res, QPointF(device.left(), 0), QPointF(device.left() + device.width(), 0)));
+        const QPointF from(device.left(), 0), to(device.left() + device.width(), 0);
+        painter->fillRect(device, fillBrush(res, from, to));
         if (drawBorder) {
             fillBorderBands(painter, res, device, DeviceGrid::thickness(b, grid.scaleX(), device.width()),
                             DeviceGrid::thickness(b, grid.scaleY(), device.height()));
