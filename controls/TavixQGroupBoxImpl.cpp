@@ -1,6 +1,7 @@
 #include "controls/TavixQGroupBoxImpl.h"
 
 #include "controls/TavixQGroupBox.h"
+#include "core/TavixAccessible.h"
 #include "core/TavixJson.h"
 #include "core/TavixLanguageText.h"
 #include "core/TavixNodeEntries.h"
@@ -82,14 +83,7 @@ QSize TavixQGroupBoxImpl::captionSize() const
 void TavixQGroupBoxImpl::paint(QPainter *painter, const QRect &rect)
 {
     const QSize caption = captionSize();
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    QPen pen(lineColor, 1);
-    pen.setCosmetic(true);
-    painter->setPen(pen);
-    painter->setBrush(Qt::NoBrush);
-    painter->drawPolyline(framePath(rect, caption.width(), caption.height(), lineSize));
-    painter->restore();
+    tavixDrawHairPolyline(painter, framePath(rect, caption.width(), caption.height(), lineSize), lineColor);
     if (showText) {
         drawTextStyle(painter, text, textStyle,
                       QRect(rect.left() + 7, rect.top(), caption.width() + 5, caption.height()), &textLayouts);
@@ -128,7 +122,7 @@ bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
         if (const Json::Value *attr = tavixAttrNode(value)) {
             QString caption;
             if (tavixReadString(*attr, "text", caption))
-                text = tavixTextFromNode(caption, languageKey);
+                setCaption(tavixTextFromNode(caption, languageKey));
             tavixReadInt(*attr, "size", lineSize);
             if (const Json::Value *color = tavixJsonMember(*attr, "color"))
                 readColor(*color, lineColor);
@@ -158,8 +152,19 @@ bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
 
 void TavixQGroupBoxImpl::notifyChangeLanguage()
 {
-    if (tavixTranslateText(languageKey, text))
+    QString translated;
+    if (tavixTranslateText(languageKey, translated)) {
+        setCaption(translated);
         widget->update();
+    }
+}
+
+void TavixQGroupBoxImpl::setCaption(const QString &caption)
+{
+    if (caption == text)
+        return;
+    text = caption;
+    tavixNotifyAccessibleName(widget);
 }
 
 } // namespace TavixQtLib

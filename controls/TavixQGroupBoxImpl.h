@@ -25,6 +25,8 @@ public:
     static QPolygon framePath(const QRect &rect, int captionWidth, int captionHeight, int lineSize);
     // Caption size as painted: no width while the caption is hidden.
     QSize captionSize() const;
+    // A caption read from a page or a language switch, announced like one set through setText().
+    void setCaption(const QString &caption);
 
     bool showText = true;
     FillStyle background;

@@ -46,7 +46,6 @@ void TavixQLabelEx::setText(const QString &text)
 {
     m_impl->languageKey.clear();
     m_impl->showText(text);
-    tavixNotifyAccessibleName(this);
 }
 
 QString TavixQLabelEx::getText() const

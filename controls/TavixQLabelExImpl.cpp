@@ -1,6 +1,7 @@
 #include "controls/TavixQLabelExImpl.h"
 
 #include "controls/TavixQLabelEx.h"
+#include "core/TavixAccessible.h"
 #include "resources/TavixPainting.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -39,10 +40,13 @@ void TavixQLabelExImpl::applyStyle()
 
 void TavixQLabelExImpl::showText(const QString &text)
 {
+    const bool changed = text != document->toPlainText();
     clearSelection();
     document->setPlainText(text);
     label->updateGeometry();
     label->update();
+    if (changed)
+        tavixNotifyAccessibleName(label);   // set, read from a page or translated alike
 }
 
 QString TavixQLabelExImpl::text() const

@@ -1,6 +1,7 @@
 #include "controls/TavixQLabelImpl.h"
 
 #include "controls/TavixQLabel.h"
+#include "core/TavixAccessible.h"
 #include "resources/TavixPainting.h"
 
 #include <QFontMetrics>
@@ -160,9 +161,14 @@ QString TavixQLabelImpl::text() const
 
 void TavixQLabelImpl::showText(const QString &text)
 {
+    const QString before = this->text();
+    const QString shownBefore = label->text();
     fullText = text;
     shownText = label->text();   // not a change made behind the label's back
     updateShownText();
+    // QLabel announces a new shown text itself; an elided one may show the same while the name changed.
+    if (label->text() == shownBefore && this->text() != before)
+        tavixNotifyAccessibleName(label);
 }
 
 } // namespace TavixQtLib

@@ -121,8 +121,10 @@ const TextStyleDesc &TavixQSwitch::getTextStyle(SwitchPosition position) const
 
 void TavixQSwitch::setLeftText(const QString &text)
 {
+    const QString before = m_impl->stateText();
     m_impl->leftText = text;
     update();
+    m_impl->announceStateText(before);
 }
 
 QString TavixQSwitch::getLeftText() const
@@ -132,8 +134,10 @@ QString TavixQSwitch::getLeftText() const
 
 void TavixQSwitch::setRightText(const QString &text)
 {
+    const QString before = m_impl->stateText();
     m_impl->rightText = text;
     update();
+    m_impl->announceStateText(before);
 }
 
 QString TavixQSwitch::getRightText() const
@@ -197,8 +201,10 @@ bool TavixQSwitch::getIsSwitchToLeft() const
 
 void TavixQSwitch::setShowAllText(bool show)
 {
+    const QString before = m_impl->stateText();
     m_impl->showAllText = show;
     update();
+    m_impl->announceStateText(before);
 }
 
 bool TavixQSwitch::getShowAllText() const

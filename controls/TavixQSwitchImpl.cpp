@@ -99,6 +99,18 @@ void TavixQSwitchImpl::toggle()
     animation->start(QAbstractAnimation::KeepWhenStopped);
 }
 
+QString TavixQSwitchImpl::stateText() const
+{
+    return switchToLeft != showAllText ? rightText : leftText;
+}
+
+void TavixQSwitchImpl::announceStateText(const QString &before) const
+{
+    const QString now = stateText();
+    if (control && now != before)
+        tavixNotifyAccessibleValue(control, now);
+}
+
 void TavixQSwitchImpl::setSide(bool left)
 {
     if (animating) {
@@ -166,10 +178,12 @@ bool TavixQSwitchImpl::serializeJsonValue(Json::Value **node, bool read)
             control->update();
             return true;
         }
+        const QString before = stateText();
         leftText.clear();
         rightText.clear();
         tavixReadString(a, "leftText", leftText);
         tavixReadString(a, "rightText", rightText);
+        announceStateText(before);
         bool on = false;
         tavixReadBool(a, "on", on);
         setSide(!on);   // last: emits, and a slot may delete the switch

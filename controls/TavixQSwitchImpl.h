@@ -46,6 +46,11 @@ public:
     // The two text boxes, of the thumb's size at the thumb's top.
     QRect leftTextRect(const QRect &rect) const;
     QRect rightTextRect(const QRect &rect) const;
+    // The text that marks the state: with both texts shown the one under the thumb (it takes the emphasised
+    // style), else the only one drawn, which sits away from the thumb. Read as the accessible value.
+    QString stateText() const;
+    // Announces the accessible value when the state text is no longer before.
+    void announceStateText(const QString &before) const;
 
 public slots:
     void valueChanged(const QVariant &value);

@@ -202,12 +202,9 @@ public:
     }
 
 protected:
-    // The text that marks the state: with both texts shown the one under the thumb (it takes the emphasised
-    // style), else the only one drawn, which sits away from the thumb.
     QString value() const override
     {
-        const bool right = isOn() == control()->getShowAllText();
-        return right ? control()->getRightText() : control()->getLeftText();
+        return control()->getImpl() ? control()->getImpl()->stateText() : QString();
     }
 
 private:
@@ -505,6 +502,9 @@ QAccessibleInterface *tavixAccessibleFactory(const QString &, QObject *object)
         return new KitWidget(w, QAccessible::Grouping);
     if (isPlainKitWidget(w))
         return new KitWidget(w, QAccessible::Pane);   // containers, stacks, ribbon areas, canvas windows
+    // Lists, tables and trees keep Qt's own interfaces, stateless on Qt 5: those classes are not exported,
+    // and reaching one through queryAccessibleInterface() caches it for the view, so a wrapper would be a
+    // second interface for the same object, which the cache does not allow.
     return nullptr;
 }
 
@@ -534,6 +534,14 @@ void tavixNotifyAccessibleName(QObject *control)
     if (!widget || !widget->accessibleName().isEmpty())
         return;
     QAccessibleEvent event(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void tavixNotifyAccessibleValue(QObject *control, const QString &value)
+{
+    if (!control)
+        return;
+    QAccessibleValueChangeEvent event(control, value);
     QAccessible::updateAccessibility(&event);
 }
 

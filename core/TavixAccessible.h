@@ -22,6 +22,8 @@ TAVIXQTLIB_EXPORT void tavixNotifyAccessibleChecked(QObject *control);
 // Tells accessibility clients that control's name changed with its caption (unless an accessible name
 // set on it still wins).
 TAVIXQTLIB_EXPORT void tavixNotifyAccessibleName(QObject *control);
+// Tells accessibility clients that control's value (the text it reads as its state) is now value.
+TAVIXQTLIB_EXPORT void tavixNotifyAccessibleValue(QObject *control, const QString &value);
 // Tells accessibility clients that the selected child of control (a tab cell) is now child.
 TAVIXQTLIB_EXPORT void tavixNotifyAccessibleSelection(QObject *control, int child);
 

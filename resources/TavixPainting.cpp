@@ -13,6 +13,7 @@
 #include <QPen>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QPolygon>
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
@@ -179,6 +180,85 @@ bool iconPosition(const IconStyleDesc &icon, const QRect &rect, const QSize &siz
     return true;
 }
 
+// Device pixel geometry of a painter on a pixel device whose device transform only scales and translates
+// (a widget on a high-DPI screen, an image with a device pixel ratio). Not active at 1:1 on whole pixels,
+// where logical and device pixels are the same, nor under rotation or shear, where no grid lines up.
+class DeviceGrid
+{
+public:
+    explicit DeviceGrid(const QPainter *painter)
+    {
+        if (!painter || !painter->isActive())
+            return;
+        // Only pixel devices: a printer or PDF scales to dots far finer than a screen pixel, where a line
+        // one dot wide would all but vanish.
+        const QPaintEngine *engine = painter->paintEngine();
+        if (!engine || (engine->type() != QPaintEngine::Raster && engine->type() != QPaintEngine::OpenGL2))
+            return;
+        t = painter->deviceTransform();
+        const bool scales = t.type() <= QTransform::TxScale && t.m11() > 0 && t.m22() > 0;
+        const bool identity = t.m11() == 1 && t.m22() == 1 && t.dx() == std::floor(t.dx())
+                              && t.dy() == std::floor(t.dy());
+        active = scales && !identity && std::isfinite(t.m11()) && std::isfinite(t.m22());
+    }
+    bool isActive() const { return active; }
+    // The device pixel edge nearest the logical coordinate, halves rounding up as Qt rounds a widget's clip
+    // at such an offset; both sides of a shared edge get the same one.
+    int x(qreal v) const { return snap(v * t.m11() + t.dx()); }
+    int y(qreal v) const { return snap(v * t.m22() + t.dy()); }
+    QRect map(qreal left, qreal top, qreal width, qreal height) const
+    {
+        const int l = x(left), tp = y(top);
+        return QRect(l, tp, std::max(x(left + width) - l, 0), std::max(y(top + height) - tp, 0));
+    }
+    // A line of thickness logical pixels across, in whole device pixels: one stays one device pixel
+    // (a hairline), thicker ones keep their size; never wider than the room there is.
+    static int thickness(int logical, qreal scale, int room)
+    {
+        const int pixels = logical <= 1 ? 1 : std::max(1, qRound(logical * scale));
+        return std::min(pixels, std::max(room, 0));
+    }
+    qreal scaleX() const { return t.m11(); }
+    qreal scaleY() const { return t.m22(); }
+    // Makes painter's coordinates device pixels (until the caller restores it).
+    void paintInDevicePixels(QPainter *painter) const
+    {
+        painter->setWorldTransform(t.inverted() * painter->worldTransform());
+    }
+
+private:
+    static int snap(qreal v)
+    {
+        const qreal bound = qreal(INT_MAX / 2);
+        return int(std::floor(std::max(-bound, std::min(bound, v)) + 0.5 + 1e-6));
+    }
+
+    QTransform t;
+    bool active = false;
+};
+
+// Fills the sides of device rectangle r that res borders, n pixels thick across (nx for left and
+// right, ny for top and bottom), without overlapping at the corners: a translucent border is blended once.
+void fillBorderBands(QPainter *painter, const FillRes &res, const QRect &r, int nx, int ny)
+{
+    const QBrush brush(res.borderColor);
+    const int top = res.topBorder ? ny : 0, bottom = res.bottomBorder ? ny : 0;
+    if (res.topBorder)
+        painter->fillRect(QRect(r.left(), r.top(), r.width(), ny), brush);
+    if (res.bottomBorder && r.height() > top)
+        painter->fillRect(QRect(r.left(), r.top() + r.height() - std::min(ny, r.height() - top), r.width(),
+                                std::min(ny, r.height() - top)), brush);
+    const int sideHeight = r.height() - top - bottom;
+    if (sideHeight <= 0)
+        return;
+    if (res.leftBorder)
+        painter->fillRect(QRect(r.left(), r.top() + top, nx, sideHeight), brush);
+    if (res.rightBorder && r.width() > (res.leftBorder ? nx : 0))
+        painter->fillRect(QRect(r.left() + r.width() - std::min(nx, r.width() - (res.leftBorder ? nx : 0)),
+                                r.top() + top, std::min(nx, r.width() - (res.leftBorder ? nx : 0)), sideHeight),
+                          brush);
+}
+
 // Sets a render hint for the life of the object and puts the previous value back.
 class HintScope
 {
@@ -245,6 +325,36 @@ void paintRoundedFill(QPainter *painter, const FillRes &res, qreal fx, qreal fy,
                                   QPointF(fx + half, bottom - std::max(cBL, half)));
         }
     }
+}
+
+// paintRoundedFill at (x, y, w, h), on device pixels where the painter scales: the straight parts of the
+// border are then whole device pixels (a hairline one) instead of a band smeared over two.
+void paintRoundedOnGrid(QPainter *painter, const FillRes &res, int x, int y, int w, int h, const QRectF &fillRect,
+                        const QRectF &inset, qreal half, bool allSides, bool drawBorder)
+{
+    const DeviceGrid grid(painter);
+    if (!grid.isActive()) {
+        paintRoundedFill(painter, res, x, y, w, h, fillRect, inset, half, allSides, drawBorder);
+        return;
+    }
+    const QRect device = grid.map(x, y, w, h);
+    const qreal scale = std::min(grid.scaleX(), grid.scaleY());
+    const int n = drawBorder ? DeviceGrid::thickness(std::max(res.borderSize, 0), scale,
+                                                     std::min(device.width(), device.height()))
+                             : 0;
+    FillRes scaled = res;
+    scaled.round = int(std::min<qreal>(qRound(res.round * scale), INT_MAX / 2));
+    const qreal halfN = n / 2.0;
+    const QRectF deviceInset = QRectF(device).adjusted(halfN, halfN, -halfN, -halfN);
+    const QRectF deviceFill = (res.border && res.borderSize >= 1) ? deviceInset : QRectF(device);
+    painter->save();
+    grid.paintInDevicePixels(painter);
+    QPen pen = painter->pen();
+    pen.setWidthF(n);
+    painter->setPen(pen);
+    paintRoundedFill(painter, scaled, device.x(), device.y(), device.width(), device.height(), deviceFill,
+                     deviceInset, halfN, allSides, drawBorder && n > 0);
+    painter->restore();
 }
 
 // Rounded fills are cached as pixmaps keyed by the record's content, the size and the device pixel ratio,
@@ -330,7 +440,20 @@ void tavixDrawColorFill(QPainter *painter, const FillRes &res, int x, int y, int
     painter->setPen(QPen(QBrush(res.borderColor), b, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     painter->setBrush(Qt::NoBrush);
 
-    if (res.round == 0) {
+    const DeviceGrid grid(painter);
+    if (res.round == 0 && grid.isActive()) {
+        // At a ratio such as 1.25 a one-pixel pen covers 1.25 device pixels: drawn as it falls it smears over
+        // two rows or changes thickness with the position. Whole device pixels keep the border crisp.
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        const QRect device = grid.map(fx, fy, fw, fh);
+        grid.paintInDevicePixels(painter);
+        const QPointF from(device.left(), 0), to(device.left() + device.width(), 0);
+        painter->fillRect(device, fillBrush(res, from, to));
+        if (drawBorder) {
+            fillBorderBands(painter, res, device, DeviceGrid::thickness(b, grid.scaleX(), device.width()),
+                            DeviceGrid::thickness(b, grid.scaleY(), device.height()));
+        }
+    } else if (res.round == 0) {
         const QRect whole(x, y, w, h);
         painter->fillRect(whole, fillBrush(res, QPointF(x, 0), QPointF(fx + fw, 0)));
         if (drawBorder) {
@@ -366,13 +489,13 @@ void tavixDrawColorFill(QPainter *painter, const FillRes &res, int x, int y, int
                 cached.setBrush(Qt::NoBrush);
                 cached.setRenderHint(QPainter::Antialiasing, true);
                 const QRectF at0 = fillRect.translated(-fx, -fy), inset0 = inset.translated(-fx, -fy);
-                paintRoundedFill(&cached, res, 0, 0, fw, fh, at0, inset0, half, allSides, drawBorder);
+                paintRoundedOnGrid(&cached, res, 0, 0, w, h, at0, inset0, half, allSides, drawBorder);
                 cached.end();
                 QPixmapCache::insert(key, pixmap);
             }
             painter->drawPixmap(x, y, pixmap);
         } else {
-            paintRoundedFill(painter, res, fx, fy, fw, fh, fillRect, inset, half, allSides, drawBorder);
+            paintRoundedOnGrid(painter, res, x, y, w, h, fillRect, inset, half, allSides, drawBorder);
         }
     }
     painter->restore();
@@ -938,6 +1061,51 @@ QSize tavixScaleSize(const QSize &size)
         return int(std::clamp(std::round(side * factor), 1.0, double(std::max(side, 1))));
     };
     return QSize(scaled(size.width()), scaled(size.height()));
+}
+
+void tavixFillLine(QPainter *painter, const QRect &band, const QBrush &brush)
+{
+    if (!painter || band.isEmpty())
+        return;
+    const DeviceGrid grid(painter);
+    if (!grid.isActive()) {
+        painter->fillRect(band, brush);
+        return;
+    }
+    QRect device = grid.map(band.x(), band.y(), band.width(), band.height());
+    if (band.height() <= band.width())
+        device.setHeight(DeviceGrid::thickness(band.height(), grid.scaleY(), INT_MAX));
+    else
+        device.setWidth(DeviceGrid::thickness(band.width(), grid.scaleX(), INT_MAX));
+    painter->save();
+    grid.paintInDevicePixels(painter);
+    painter->fillRect(device, brush);
+    painter->restore();
+}
+
+void tavixDrawHairPolyline(QPainter *painter, const QPolygon &points, const QColor &color)
+{
+    if (!painter || points.isEmpty())
+        return;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(color, 1);
+    pen.setCosmetic(true);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    const DeviceGrid grid(painter);
+    if (grid.isActive()) {
+        // Each logical pixel the line passes starts at a device pixel; the line is drawn one device pixel there.
+        QPolygon device;
+        device.reserve(points.size());
+        for (const QPoint &p : points)
+            device << QPoint(grid.x(p.x()), grid.y(p.y()));
+        grid.paintInDevicePixels(painter);
+        painter->drawPolyline(device);
+    } else {
+        painter->drawPolyline(points);
+    }
+    painter->restore();
 }
 
 } // namespace TavixQtLib

@@ -17,9 +17,11 @@
 
 #include <memory>
 
+class QBrush;
 class QIcon;
 class QImage;
 class QPainter;
+class QPolygon;
 class QSvgRenderer;
 
 namespace TavixQtLib {
@@ -79,6 +81,13 @@ TAVIXQTLIB_EXPORT void tavixDrawImageInto(QPainter *painter, const QRectF &targe
 // The SVG rendered into a transparent image of size logical pixels at ratio, its devicePixelRatio set;
 // null when the size is empty or too large for a scratch image.
 TAVIXQTLIB_EXPORT QImage tavixRenderSvgImage(QSvgRenderer *renderer, const QSize &size, qreal ratio);
+// Fills band (logical pixels) on whole device pixels: its start lands on a device pixel and its thickness
+// (the shorter side) becomes whole device pixels, one logical pixel staying one device pixel, so hairlines
+// stay crisp at ratios such as 1.25 and 1.5. The same as fillRect at 1:1.
+TAVIXQTLIB_EXPORT void tavixFillLine(QPainter *painter, const QRect &band, const QBrush &brush);
+// A polyline through the logical pixels points, one device pixel wide at any ratio, each corner on the
+// device pixel its logical pixel starts at; aliased, each pixel painted once.
+TAVIXQTLIB_EXPORT void tavixDrawHairPolyline(QPainter *painter, const QPolygon &points, const QColor &color);
 // The platform style's disabled rendering at the image's own resolution and ratio.
 TAVIXQTLIB_EXPORT QImage tavixDisabledImage(const QImage &image);
 

@@ -10,6 +10,7 @@
 #include "controls/TavixQTabWidget.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixLibrary.h"
+#include "resources/TavixQResourceManager.h"
 #include "TavixTestSupport.h"
 
 #include <QAbstractSlider>
@@ -96,6 +97,9 @@ private slots:
     void ribbonCommandAndChart();
     void switchAnnouncesToggles();
     void captionChangeIsAnnounced();
+    void readAndTranslatedTextIsAnnounced_data();
+    void readAndTranslatedTextIsAnnounced();
+    void ribbonCaptionChangeIsAnnounced();
 };
 
 void tst_Accessibility::initTestCase()
@@ -361,6 +365,76 @@ void tst_Accessibility::captionChangeIsAnnounced()
     const QString changed = QStringLiteral(" %1 -1").arg(QAccessible::NameChanged);
     QVERIFY(seen.contains("group" + changed) && seen.contains("lcd" + changed));
     QVERIFY(!seen.contains("note" + changed));   // its explicit name stays
+}
+
+void tst_Accessibility::readAndTranslatedTextIsAnnounced_data()
+{
+    QTest::addColumn<Bytes>("keyword");
+    QTest::addColumn<Bytes>("page");
+    QTest::addColumn<int>("event");
+    const int name = QAccessible::NameChanged, value = QAccessible::ValueChanged;
+    const Bytes caption = R"({"attr": {"text": "|->tst_a11y_caption"}})";
+    QTest::newRow("group box") << Bytes("qtgroupbox") << caption << name;
+    QTest::newRow("label") << Bytes("qtlabel") << caption << name;
+    QTest::newRow("rich label") << Bytes("qtlabelex") << caption << name;
+    QTest::newRow("push button") << Bytes("qtbutton") << caption << name;
+    QTest::newRow("check box") << Bytes("qtcheckbox") << caption << name;
+    QTest::newRow("radio button") << Bytes("qtradiobox") << caption << name;
+    // The switch rests left ("on" absent) showing both texts: its value is the right text.
+    QTest::newRow("switch") << Bytes("qtswitch") << Bytes(R"({"attr": {"leftText": "L", "rightText": "R"}})") << value;
+}
+
+// Text a page read or a language switch puts on a control reaches a screen reader as a set caption does.
+void tst_Accessibility::readAndTranslatedTextIsAnnounced()
+{
+    QFETCH(Bytes, keyword);
+    QFETCH(Bytes, page);
+    QFETCH(int, event);
+    TavixQResourceManager *resources = TavixQResourceManager::getInstance();
+    const QString table = QStringLiteral("Language\tEnglish\tGerman\r\ntst_a11y_caption\tLimits\tGrenzen\r\n");
+    QVERIFY(resources->readLanguage(QByteArray(reinterpret_cast<const char *>(table.utf16()), table.size() * 2)));
+    QVERIFY(resources->setCurrentLanguage(QStringLiteral("English")));
+    QWidget window;
+    QWidget *control = tavixCreateControlByKeyword(keyword.constData(), &window);
+    auto *base = dynamic_cast<ITavixQWidgetBase *>(control);
+    QVERIFY(base);
+    control->setObjectName("control");
+    const QString announced = QStringLiteral("control %1 -1").arg(event);
+    Json::Value node = tavixtest::parse(page);
+    seen.clear();
+    QVERIFY(base->readJsonValue(&node));
+    QCOMPARE(seen.count(announced), 1);
+    if (event == QAccessible::ValueChanged)
+        return;   // the switch's texts have no translation key
+    QCOMPARE(iface(control)->text(QAccessible::Name), QStringLiteral("Limits"));
+    seen.clear();
+    QVERIFY(resources->setCurrentLanguage(QStringLiteral("German")));
+    base->notifyChangeLanguage();
+    QCOMPARE(iface(control)->text(QAccessible::Name), QStringLiteral("Grenzen"));
+    QCOMPARE(seen.count(announced), 1);
+    seen.clear();
+    base->notifyChangeLanguage();   // nothing changed: nothing to announce
+    QCOMPARE(seen.count(announced), 0);
+}
+
+void tst_Accessibility::ribbonCaptionChangeIsAnnounced()
+{
+    TavixQRibbonPage page(QStringLiteral("Home"));
+    TavixQRibbonGroup *group = page.addGroup(QStringLiteral("Clipboard"));
+    page.setObjectName("page");
+    group->setObjectName("group");
+    const QString changed = QStringLiteral(" %1 -1").arg(QAccessible::NameChanged);
+    seen.clear();
+    group->setGroupText(QStringLiteral("Edit"));
+    page.setDisplayName(QStringLiteral("Start"));
+    QCOMPARE(seen.count("group" + changed), 1);
+    QCOMPARE(seen.count("page" + changed), 1);
+    QCOMPARE(iface(group)->text(QAccessible::Name), QStringLiteral("Edit"));
+    QCOMPARE(iface(&page)->text(QAccessible::Name), QStringLiteral("Start"));
+    group->setGroupText(QStringLiteral("Edit"));
+    page.setDisplayName(QStringLiteral("Start"));
+    QCOMPARE(seen.count("group" + changed), 1);
+    QCOMPARE(seen.count("page" + changed), 1);
 }
 
 QTEST_MAIN(tst_Accessibility)

@@ -118,6 +118,8 @@ private slots:
     void navigationClickSelectsSection();
     void unknownSectionChangesNothing();
     void collapseAndExpand();
+    void everyChevronOnTheTabChainFolds_data();
+    void everyChevronOnTheTabChainFolds();
     void resizeKeepsMarginAndNeverGoesNegative_data();
     void resizeKeepsMarginAndNeverGoesNegative();
     void themeDialogCreatedOnce();
@@ -263,6 +265,48 @@ void tst_Demo::collapseAndExpand()
         QVERIFY(button->getShowText());
         QCOMPARE(button->getIconOffsetX(), 10);
     }
+}
+
+void tst_Demo::everyChevronOnTheTabChainFolds_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::newRow("Dashboard") << "Dashboard";
+    QTest::newRow("Slider") << "Slider";
+}
+
+// A chevron Tab stops at folds its card's body away and back from the keyboard and the mouse; the sample
+// dashboard's "more" arrows, which lead nowhere, are pictures that Tab passes by.
+void tst_Demo::everyChevronOnTheTabChainFolds()
+{
+    QFETCH(QString, section);
+    m_window->selectSection(section);
+    QWidget *page = m_window->workspaceStack()->currentWidget();
+    int chevrons = 0;
+    for (TavixQPushButton *button : page->findChildren<TavixQPushButton *>()) {
+        if (!button->getIcon().contains(QLatin1String("chevron")) || !(button->focusPolicy() & Qt::TabFocus))
+            continue;
+        QVERIFY2(button->property("demoChevron").toBool(), qPrintable(button->getIcon()));
+        ++chevrons;
+        QWidget *card = button->parentWidget()->parentWidget();
+        QWidget *body = nullptr;
+        for (QWidget *child : card->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (child->objectName().endsWith(QLatin1String("Body")))
+                body = child;
+        }
+        QVERIFY(body && body->isVisible());
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Space);
+        QVERIFY(body->isHidden());
+        QVERIFY(button->getIcon().endsWith(QLatin1String("chevron-right.svg")));
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() / 2, button->height() / 2));
+        QVERIFY(body->isVisible());
+        QVERIFY(button->getIcon().endsWith(QLatin1String("chevron-down.svg")));
+    }
+    QCOMPARE(chevrons, section == QLatin1String("Dashboard") ? 0 : 2);
+    const QList<TavixQImage *> pictures = page->findChildren<TavixQImage *>(QStringLiteral("demoMoreArrow"));
+    QCOMPARE(pictures.isEmpty(), section != QLatin1String("Dashboard"));
+    for (TavixQImage *arrow : pictures)
+        QCOMPARE(arrow->focusPolicy(), Qt::NoFocus);
 }
 
 void tst_Demo::resizeKeepsMarginAndNeverGoesNegative_data()

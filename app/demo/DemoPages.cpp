@@ -120,6 +120,15 @@ TavixQImage *icon(QWidget *parent, const QString &name, int size)
     return image;
 }
 
+// The sample dashboard's "more" arrows lead to no page: a picture, not a button that Tab would stop at
+// and a click would do nothing with.
+TavixQImage *moreArrow(QWidget *parent, int size)
+{
+    TavixQImage *arrow = icon(parent, QStringLiteral("chevron-right.svg"), size);
+    arrow->setObjectName(QStringLiteral("demoMoreArrow"));
+    return arrow;
+}
+
 // A caption above a control, as the Slider, Spin, Switch and ComboBox previews show them.
 TavixQLabel *caption(QWidget *parent, const QString &text)
 {
@@ -390,7 +399,7 @@ void buildStatusCards(TavixQContainer *column)
         bag->setStretchDraw(true);
         bag->setFixedSize(20, 20);
         makeLabel(top, QString::fromLatin1(s.title), QColor(28, 31, 36), 10, true);
-        iconButton(top, QStringLiteral("chevron-right.svg"), 24);
+        moreArrow(top, 24);
         fixedHeight(makeLabel(c, QString::fromLatin1(s.figure), QColor(27, 31, 41), 20, true), 32);
         TavixQContainer *bottom = fixedHeight(plainBox(c, TavixQContainer::Horizontal, 6), 20);
         TavixQContainer *bar = box(bottom, TavixQContainer::NoUse, 0, 0, 0, 0, 0);
@@ -469,7 +478,7 @@ void buildPolicyTable(TavixQContainer *cardBox)
         TavixQContainer *statusCell = cell(row, ratios[6]);
         statusCell->setChildPadding(0, 6, 0, 0);
         badge(statusCell, QString::fromLatin1(r.status), fill, text, 72);
-        iconButton(cell(row, ratios[7]), QStringLiteral("chevron-right.svg"), 20);
+        moreArrow(cell(row, ratios[7]), 20);
     }
 }
 
@@ -477,7 +486,7 @@ void buildPerformance(TavixQContainer *cardBox)
 {
     TavixQContainer *header = fixedHeight(plainBox(cardBox, TavixQContainer::Horizontal, 0), 30);
     makeLabel(header, QStringLiteral("Performance Review"), QColor(25, 29, 37), 13, true);
-    fixedHeight(iconButton(header, QStringLiteral("chevron-right.svg"), 24), 24);
+    moreArrow(header, 24);
     struct Person { const char *role, *name, *count; };
     const Person people[] = {{"Admin", "Jonas Rebane", "84 policies"}, {"Broker", "Liis Aaviksoo", "71 policies"},
                              {"Agent", "Mirela Dobos", "63 policies"}, {"Analyst", "Oskar Penttinen", "55 policies"}};
@@ -518,7 +527,7 @@ void buildSideColumn(TavixQContainer *column)
         TavixQContainer *row = fixedHeight(plainBox(queue, TavixQContainer::Horizontal, 8), 30);
         icon(row, QStringLiteral("document.svg"), 18);
         makeLabel(row, QString::fromLatin1(item), QColor(40, 46, 58), 11, false);
-        iconButton(row, QStringLiteral("chevron-right.svg"), 20);
+        moreArrow(row, 20);
     }
     TavixQContainer *marker = fixedHeight(plainBox(queue, TavixQContainer::Horizontal, 0), 22);
     badge(marker, QStringLiteral("Overdue docs"), QColor(253, 226, 225), QColor(176, 36, 32), 104);

@@ -1,8 +1,9 @@
 // tavix-designer: edits page documents with the kit's canvas, palette and property list.
 //
-//   tavix-designer [--open FILE] [--project DIR] [--ribbon FILE] [--screenshot FILE.png]
+//   tavix-designer [--open FILE] [--project DIR] [--ribbon FILE] [--screenshot FILE.png] [--scale FACTOR]
 
 #include "DesignerWindow.h"
+#include "../TavixAppScale.h"
 
 #include "core/TavixLibrary.h"
 #include "designer/TavixQCanvas.h"
@@ -22,6 +23,8 @@ int main(int argc, char **argv)
         if (std::strncmp(argv[i], "--screenshot", 12) == 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    if (!tavixApplyScaleArgument(argc, argv, "tavix-designer"))
+        return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavix-designer"));
 
@@ -38,7 +41,11 @@ int main(int argc, char **argv)
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Render the window into <file> (PNG) and exit."),
                                         QStringLiteral("file"));
-    parser.addOptions({open, project, ribbon, screenshot});
+    // Read above, before the application exists; listed here for --help and so the parser accepts it.
+    const QCommandLineOption scale(QStringLiteral("scale"),
+                                   QStringLiteral("Paint at device pixel ratio <factor> (for example 2)."),
+                                   QStringLiteral("factor"));
+    parser.addOptions({open, project, ribbon, screenshot, scale});
     parser.process(app);
 
     TavixQtLib::init();

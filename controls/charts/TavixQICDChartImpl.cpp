@@ -1,6 +1,7 @@
 #include "controls/charts/TavixQICDChartImpl.h"
 
 #include "controls/charts/TavixQICDChart.h"
+#include "resources/TavixPainting.h"
 
 #include <QPainter>
 #include <QPen>
@@ -23,6 +24,9 @@ void TavixQICDChartImpl::paint(QPainter *painter, const QRect &rect)
             p->setPen(pen);
             p->drawPolyline(pts, count);
         });
+    } else if (icdType == 1 && lineWeight <= 1) {
+        // A one-pixel baseline stays one device pixel, not a band of 1.25 that lands two rows thick.
+        tavixFillLine(painter, QRect(0, kBaselineY, rect.width() + 1, 1), lineColors[0]);
     } else if (icdType == 1) {
         painter->drawLine(QPointF(0, kBaselineY), QPointF(rect.width(), kBaselineY));
     }

@@ -1,5 +1,7 @@
 #include "controls/ribbon/RibbonSeparator.h"
 
+#include "resources/TavixPainting.h"
+
 #include <QPainter>
 
 namespace TavixQtLib {
@@ -7,9 +9,7 @@ namespace TavixQtLib {
 void RibbonSeparator::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QColor(198, 206, 216));
-    painter.drawLine(width() / 2, 8, width() / 2, height() - 8);
+    tavixFillLine(&painter, QRect(width() / 2, 8, 1, qMax(0, height() - 15)), QColor(198, 206, 216));
 }
 
 } // namespace TavixQtLib

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "tavixqtlib_export.h"
+
 #include <QWidget>
 
 namespace TavixQtLib {
 
 // A vertical line between a group's items.
-class RibbonSeparator : public QWidget
+class TAVIXQTLIB_EXPORT RibbonSeparator : public QWidget
 {
     Q_OBJECT
 public:

@@ -15,6 +15,7 @@
 #include "controls/ribbon/TavixQRibbonPanel.h"
 #include "controls/ribbon/TavixQRibbonPushButton.h"
 #include "controls/ribbon/TavixRibbonLayout.h"
+#include "core/TavixAccessible.h"
 #include "core/TavixTypes.h"
 
 #include <QChildEvent>
@@ -159,8 +160,11 @@ TavixQRibbonPanel *TavixQRibbonGroup::addVerticalPanel(int)
 
 void TavixQRibbonGroup::setGroupText(const QString &text)
 {
+    if (text == m_text)
+        return;
     m_text = text;
     update();
+    tavixNotifyAccessibleName(this);
 }
 
 int TavixQRibbonGroup::rowCount() const

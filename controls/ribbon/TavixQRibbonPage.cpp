@@ -4,6 +4,7 @@
 #include "controls/ribbon/TavixQRibbonBar.h"
 #include "controls/ribbon/TavixQRibbonGroup.h"
 #include "controls/ribbon/TavixRibbonLayout.h"
+#include "core/TavixAccessible.h"
 #include "core/TavixTypes.h"
 
 #include <QChildEvent>
@@ -63,7 +64,10 @@ void TavixQRibbonPage::clearGroups()
 
 void TavixQRibbonPage::setDisplayName(const QString &text)
 {
+    if (text == m_displayName)
+        return;
     m_displayName = text;
+    tavixNotifyAccessibleName(this);   // the page's accessible name is its display name
 }
 
 void TavixQRibbonPage::updateLayout()

@@ -1,6 +1,9 @@
 #include "controls/ribbon/TavixQRibbonPushButton.h"
 
 #include "controls/TavixQPushButtonImpl.h"
+#include "resources/TavixPainting.h"
+
+#include <algorithm>
 
 namespace TavixQtLib {
 
@@ -22,7 +25,15 @@ void TavixQRibbonPushButton::setRibbonButtonStyle(int style)
 
 QSize TavixQRibbonPushButton::sizeHint() const
 {
-    return m_style == RibbonButtonSmall || m_style == RibbonButtonDefault ? QSize(92, 24) : QSize(72, 68);
+    const bool small = m_style == RibbonButtonSmall || m_style == RibbonButtonDefault;
+    const QSize base = small ? QSize(92, 24) : QSize(72, 68);
+    // A caption wider than the usual cell widens the command instead of being cut; the caption sits beside
+    // the 24-pixel icon column of a small command, under the icon of a large one.
+    const TavixQPushButtonImpl *impl = getImpl();
+    if (!impl || text().isEmpty())
+        return base;
+    const int caption = tavixMeasureText(impl->textStyles[0], text()).width() + 8 + (small ? 24 : 0);
+    return QSize(std::max(base.width(), caption), base.height());
 }
 
 } // namespace TavixQtLib

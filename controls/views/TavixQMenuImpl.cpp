@@ -4,6 +4,7 @@
 #include "controls/views/TavixQMenuBarImpl.h"
 #include "core/TavixJson.h"
 #include "core/TavixLibrary.h"
+#include "resources/TavixPainting.h"
 #include "resources/TavixQResourceManager.h"
 
 #include <json/value.h>
@@ -94,7 +95,7 @@ void TavixQMenuImpl::paint(QPainter *painter, const QRect &rect)
         drawFillStyle(painter, itemBackgrounds[s], g);
 
         if (action->isSeparator()) {
-            painter->fillRect(QRect(g.left() + 4, g.center().y(), qMax(0, g.width() - 8), 1), kMarkColor);
+            tavixFillLine(painter, QRect(g.left() + 4, g.center().y(), qMax(0, g.width() - 8), 1), kMarkColor);
             continue;
         }
 
