@@ -10,12 +10,11 @@
 #include "core/TavixControlRegistry.h"
 #include "core/TavixJson.h"
 #include "core/TavixLibrary.h"
+#include "fuzz/TavixFuzzApp.h"
 #include "fuzz/TavixFuzzWarmUp.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QEvent>
-#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QScopedPointer>
 #include <QStyleFactory>
@@ -25,7 +24,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
 using namespace TavixQtLib;
 
@@ -52,20 +50,13 @@ void runOne(const uint8_t *data, size_t size)
             }
         }
     }
-    // Without an event loop, posted events and deferred deletions would pile up from run to run.
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QPixmapCache::clear();
+    tavixFuzzEndRun();
 }
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // Never destroyed, and reachable through Qt's own instance pointer: Qt 5's offscreen platform
-    // leaves its screen behind when the application goes, which the leak check at exit would report.
-    new QApplication(*argc, *argv);
-    init();
+    tavixFuzzStartApplication(argc, argv);
     // Fusion, the base under the kit's style, caches the pixmaps it draws Qt's own parts with (spin box
     // frames) under keys that hold the palette's serial, new with every control, so each run would leave
     // entries behind. The kit's style stays on top; the Windows style draws the rest without a cache.

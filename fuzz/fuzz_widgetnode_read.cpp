@@ -11,19 +11,15 @@
 #include "core/TavixControlRegistry.h"
 #include "core/TavixJson.h"
 #include "core/TavixLibrary.h"
+#include "fuzz/TavixFuzzApp.h"
 #include "fuzz/TavixFuzzWarmUp.h"
 
-#include <QApplication>
-#include <QCoreApplication>
-#include <QEvent>
-#include <QPixmapCache>
 #include <QWidget>
 
 #include <json/value.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
 using namespace TavixQtLib;
@@ -43,20 +39,13 @@ void runOne(const uint8_t *data, size_t size)
             control->serializeJsonValue(&out, false);
         }
     }
-    // Without an event loop, posted events and deferred deletions would pile up from run to run.
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QPixmapCache::clear();
+    tavixFuzzEndRun();
 }
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    // Never destroyed, and reachable through Qt's own instance pointer: Qt 5's offscreen platform
-    // leaves its screen behind when the application goes, which the leak check at exit would report.
-    new QApplication(*argc, *argv);
-    init();
+    tavixFuzzStartApplication(argc, argv);
     tavixFuzzWarmUp(*argc, *argv, runOne);
     return 0;
 }

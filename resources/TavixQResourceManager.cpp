@@ -45,6 +45,8 @@ constexpr qint64 kMaxReadSize = qint64(1) << 30;
 // Charged for each file a set keeps beyond its bytes (record, key, map node), so that a folder of
 // countless tiny files spends the budget too.
 constexpr qint64 kFileOverhead = 256;
+// What one translation takes beside its text: a map node and string headers.
+constexpr qint64 kLanguageEntryOverhead = 64;
 // Entries listed per folder at most: a folder of millions must not cost memory before the budget can say no.
 constexpr int kMaxFolderEntries = 65536;
 constexpr int kDefaultFadeDuration = 150;
@@ -974,6 +976,38 @@ bool TavixQResourceManager::readLanguage(const QByteArray &bytes)
     if (header.size() < 2 || header.first() != QLatin1String("Language"))
         return false;
 
+    // Nothing lives outside the tables to bound them, so what a file adds is weighed against the budget
+    // before anything is stored; a text replacing one already held costs only the difference.
+    const auto entryCost = [](const QString &key, const QString &text) {
+        return kLanguageEntryOverhead + 2 * (qint64(key.size()) + text.size());
+    };
+    qint64 added = 0;
+    for (int c = 1; c < header.size(); ++c) {
+        if (!languages.contains(header.at(c)))
+            added += entryCost(header.at(c), QString());
+    }
+    QVector<QStringList> rows;
+    rows.reserve(lines.size() - 1);
+    for (int l = 1; l < lines.size(); ++l) {
+        QStringList cells = lines.at(l).split(QLatin1Char('\t'), Qt::SkipEmptyParts);
+        if (cells.size() < 2)
+            continue;
+        const int count = qMin(cells.size(), header.size());   // cells past the last language are dropped
+        for (int c = 1; c < count; ++c) {
+            const auto table = languages.constFind(header.at(c));
+            const QString *held = nullptr;
+            if (table != languages.constEnd()) {
+                const auto it = table->constFind(cells.first());
+                held = it != table->constEnd() ? &it.value() : nullptr;
+            }
+            added += held ? 2 * (qint64(cells.at(c).size()) - held->size()) : entryCost(cells.first(), cells.at(c));
+        }
+        rows.append(std::move(cells));
+    }
+    if (languageBytes + added > resourceBudget)
+        return false;
+    languageBytes = std::max<qint64>(0, languageBytes + added);
+
     // QMap nodes keep their address while the map is not copied, so the columns can be held directly.
     QVector<QMap<QString, QString> *> columns(header.size(), nullptr);
     for (int c = 1; c < header.size(); ++c)
@@ -982,15 +1016,20 @@ bool TavixQResourceManager::readLanguage(const QByteArray &bytes)
         currentLanguage = columns[1];
         currentLanguageName = header.at(1);
     }
-    for (int l = 1; l < lines.size(); ++l) {
-        const QStringList cells = lines.at(l).split(QLatin1Char('\t'), Qt::SkipEmptyParts);
-        if (cells.size() < 2)
-            continue;
-        const int count = qMin(cells.size(), header.size());   // cells past the last language are dropped
+    for (const QStringList &cells : qAsConst(rows)) {
+        const int count = qMin(cells.size(), header.size());
         for (int c = 1; c < count; ++c)
             columns[c]->insert(cells.first(), cells.at(c));
     }
     return true;
+}
+
+void TavixQResourceManager::clearLanguages()
+{
+    currentLanguage = nullptr;
+    currentLanguageName.clear();
+    languages.clear();
+    languageBytes = 0;
 }
 
 QString TavixQResourceManager::getString(const QString &key) const

@@ -103,7 +103,11 @@ public:
     void initDefaultStyleRes();
 
     // Translations: a UTF-16 (little-endian, or as a byte-order mark says), TAB-separated table headed "Language".
+    // Tables accumulate across reads, together within the resource budget: a file that would take them past
+    // it is refused whole (false, tables as they were). Reading the same rows again costs nothing more.
     bool readLanguage(const QByteArray &bytes);
+    // Drops every table and the current language (windows are not told), e.g. before another skin's file.
+    void clearLanguages();
     QString getString(const QString &key) const;
     QStringList getLanguageList() const;
     QString getCurrentLanguage() const;
@@ -175,6 +179,7 @@ private:
     const QMap<QString, QString> *currentLanguage = nullptr;
     QString currentLanguageName;
     QMap<QString, QMap<QString, QString>> languages;
+    qint64 languageBytes = 0;   // what the tables hold, as readLanguage weighs it against the budget
     QMap<ITavixWindow *, QPointer<QWidget>> windows;
     QMap<ITavixWindow *, QPointer<QWidget>> designerWindows;
     TavixQResourceManagerImpl *defaultRes = nullptr;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer drivers with clang in build-fuzz and runs each for SECONDS (default 600) over a
 # copy of its seed corpus, two drivers at a time (FUZZ_JOBS). Fails on any crash, leak, timeout or
-# out-of-memory report; prints the runs of every driver. Findings stay in the printed work folder.
+# out-of-memory report; prints the runs and peak memory of every driver. Findings stay in the printed work folder.
 #   scripts/fuzz.sh [SECONDS] [DRIVER...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -43,9 +43,10 @@ finish() {   # waits for the oldest running driver and judges its log
     pids=("${pids[@]:1}") names=("${names[@]:1}")
     wait "$pid" || rc=$?
     local log=$work/$driver.log
-    local runs rate
+    local runs rate rss
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n1)
+    rss=$(sed -n 's/^stat::peak_rss_mb: *//p' "$log" | tail -n1)
     if [ $rc -ne 0 ] || grep -qE 'ERROR: (AddressSanitizer|LeakSanitizer|libFuzzer)|runtime error:|ALARM: working on' "$log"; then
         printf '%-22s FAILED (exit %d): %s\n' "$driver" "$rc" \
             "$(grep -m1 -E 'ERROR: |runtime error:|ALARM: ' "$log" || echo 'see log')"
@@ -53,7 +54,7 @@ finish() {   # waits for the oldest running driver and judges its log
         ls "$work/$driver-"* 2>/dev/null | sed 's/^/                       input /' || true
         status=1
     else
-        printf '%-22s %12s runs %8s/s\n' "$driver" "${runs:-?}" "${rate:-?}"
+        printf '%-22s %12s runs %8s/s %6s MB peak rss\n' "$driver" "${runs:-?}" "${rate:-?}" "${rss:-?}"
     fi
 }
 

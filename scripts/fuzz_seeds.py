@@ -131,6 +131,22 @@ def theme_documents():
     return docs
 
 
+def page_documents():
+    # Containers holding what they may not hold (a list in a scroll view, a child under an unknown type),
+    # then a window with extreme sizes, children of every wrong shape and an attribute at the int range's end.
+    kinds = {"elements": [{"type": "qtscrollview", "child": [{"type": "qtlist"}]},
+                          {"type": "nothing", "child": [{"type": "qtbutton"}]}]}
+    window = {"w": EXTREMES["int_max"], "h": EXTREMES["int_min"], "trans": True, "drag": False, "resize": True,
+              "minH": -1, "minW": EXTREMES["int_max"], "onlyDragCaption": True, "dbmax": True,
+              "dbheight": EXTREMES["int_min"],
+              "elements": [{"type": "qtcontainer", "name": "c", "x": 1, "y": 2, "w": 300, "h": 200,
+                            "child": [{"type": "button", "name": "b", "layout": {"type": 0, "ratio": 2}},
+                                      {"type": "qtlabel", "child": {"type": "qtlabel"}}, {"type": 3}, [], "x"]},
+                           {"type": "qtgroupbox", "child": [{"type": "qtslider",
+                                                             "attr": {"max": EXTREMES["int_min"]}}]}]}
+    return {"kinds": kinds, "window": window}
+
+
 def language_files():
     table = "Language\tEnglish\tDeutsch\r\nok\tOK\tJa\r\n-2147483648\t2147483647\tNaN\r\n"
     return {"plain_le": table.encode("utf-16-le"), "mark_le": b"\xff\xfe" + table.encode("utf-16-le"),
@@ -146,8 +162,8 @@ def write(driver, name, data):
 
 
 def main():
-    for driver in ("fuzz_widgetnode", "fuzz_styledocument", "fuzz_language", "fuzz_menu", "fuzz_ribbon",
-                   "fuzz_themeindex"):
+    for driver in ("fuzz_widgetnode", "fuzz_styledocument", "fuzz_language", "fuzz_menu", "fuzz_pagedocument",
+                   "fuzz_ribbon", "fuzz_themeindex"):
         shutil.rmtree(os.path.join(ROOT, driver), ignore_errors=True)
     for name, value in EXTREMES.items():
         write("fuzz_widgetnode", name + ".json", widget_node(value, False))
@@ -166,6 +182,8 @@ def main():
         write("fuzz_language", name + ".txt", data)
     for name, data in menu_documents().items():
         write("fuzz_menu", name + ".json", data)
+    for name, data in page_documents().items():
+        write("fuzz_pagedocument", name + ".json", data)
     write("fuzz_ribbon", "valid.json", ribbon_configuration())
     for kind in RIBBON_ITEM_TYPES:
         # One item per bar: small inputs that mutate and run fast.

@@ -107,6 +107,7 @@ private slots:
     void languages();
     void badLanguageFileKeepsTables_data();
     void badLanguageFileKeepsTables();
+    void languageTablesWithinBudget();
     void skinDirectoryAndRelease();
     void byteOrderMark_data();
     void byteOrderMark();
@@ -351,6 +352,33 @@ void tst_ResourceManager::badLanguageFileKeepsTables()
     const QString current = rm()->getCurrentLanguage();
     QVERIFY(!rm()->readLanguage(bytes));
     QVERIFY(rm()->getLanguageList() == before && rm()->getCurrentLanguage() == current);
+}
+
+void tst_ResourceManager::languageTablesWithinBudget()
+{
+    rm()->clearLanguages();
+    QVERIFY(rm()->getLanguageList().isEmpty() && rm()->getCurrentLanguage().isEmpty()
+            && rm()->getString(QStringLiteral("ok")).isEmpty());
+
+    // Reading the same rows again, as every skin reload does, replaces them and costs nothing more.
+    rm()->setResourceBudget(4096);
+    const QByteArray table = utf16le(QStringLiteral("Language\tEnglish\tDeutsch\r\nok\tOK\tJa\r\nno\tNo\tNein"));
+    for (int i = 0; i < 1000; ++i)
+        QVERIFY(rm()->readLanguage(table));
+
+    // Ever-new tables stop at the budget; the refused file leaves the tables as they were.
+    int read = 0;
+    while (read < 1000 && rm()->readLanguage(utf16le(QStringLiteral("Language\tL%1\r\nok\tx").arg(read))))
+        ++read;
+    QVERIFY2(read > 0 && read < 50, qPrintable(QString::number(read)));
+    QCOMPARE(rm()->getLanguageList().size(), 2 + read);
+    QCOMPARE(rm()->getString(QStringLiteral("no")), QStringLiteral("No"));
+
+    // Cleared, the tables take a file again; with no language current, the first column becomes current.
+    rm()->clearLanguages();
+    QVERIFY(rm()->readLanguage(utf16le(QStringLiteral("Language\tL0\r\nok\tx"))));
+    QCOMPARE(rm()->getCurrentLanguage(), QStringLiteral("L0"));
+    rm()->clearLanguages();
 }
 
 void tst_ResourceManager::skinDirectoryAndRelease()
