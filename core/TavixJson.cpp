@@ -119,6 +119,23 @@ private:
         return true;
     }
 
+    // The member names every page, theme and style document repeats. A member named by one of these
+    // literals keeps the literal as its key (the library's static-string keys) instead of a copy of its
+    // own; the tree reads, compares, copies and writes exactly the same.
+    static const char *knownKey(const std::string &name)
+    {
+        static const char *const kKeys[] = {
+            "type", "name", "x", "y", "w", "h", "attr", "text", "child", "style", "theme", "layout",
+            "ratio", "tooltip", "visibility", "enable", "elements", "color", "image", "font", "size",
+            "widthPolicy", "heightPolicy", "absoluteLayout"};
+        for (const char *candidate : kKeys) {
+            if (name.size() == std::char_traits<char>::length(candidate)
+                && std::memcmp(name.data(), candidate, name.size()) == 0)
+                return candidate;
+        }
+        return nullptr;
+    }
+
     static int hexDigit(char c)
     {
         if (c >= '0' && c <= '9')
@@ -235,7 +252,8 @@ private:
             ++p;
             skipSpace();
             const Json::ArrayIndex before = out.size();
-            Json::Value &member = out[key];
+            const char *known = knownKey(key);
+            Json::Value &member = known ? out[Json::StaticString(known)] : out[key];
             if (out.size() == before)   // a repeated key
                 return false;
             if (!value(member, depth))

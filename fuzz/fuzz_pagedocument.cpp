@@ -1,6 +1,7 @@
 // Loads arbitrary bytes as a page document into a page window, saves the page and loads the saved text
 // again.
 
+#include "fuzz/TavixFuzzJsonCheck.h"
 #include "core/TavixLibrary.h"
 #include "core/TavixPageDocument.h"
 #include "designer/TavixQCanvasWindow.h"
@@ -43,6 +44,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    tavixFuzzCompareJsonReaders(data, size);
     const QString path = scratch->filePath(QStringLiteral("fuzz.json"));
     if (!writeFile(path, QByteArray(reinterpret_cast<const char *>(data), int(size))))
         return 0;
