@@ -105,12 +105,14 @@ private:
         const char *digits = negative ? p + 1 : p;
         const char *q = digits;
         int magnitude = 0;
-        while (q != end && *q >= '0' && *q <= '9' && q - digits < 10) {
+        while (q != end && *q >= '0' && *q <= '9') {
+            if (q - digits == 9)   // ten digits or more may not fit an int
+                return false;
             magnitude = magnitude * 10 + (*q - '0');
             ++q;
         }
         const ptrdiff_t count = q - digits;
-        if (count == 0 || count > 9 || (*digits == '0' && count > 1))
+        if (count == 0 || (*digits == '0' && count > 1))
             return false;
         if (q != end && (*q == '.' || *q == 'e' || *q == 'E' || (*q >= '0' && *q <= '9')))
             return false;
