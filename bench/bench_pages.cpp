@@ -6,7 +6,7 @@
 // faster). Both trees end in the same state: every widget not hidden, shown with its host. The hidden
 // column counts widgets that would stay hidden when the host is shown; it must match.
 //
-//   QT_QPA_PLATFORM=offscreen ./bench_pages [--ours-only] [N...]   (the option serves profilers)
+//   QT_QPA_PLATFORM=offscreen ./bench_pages [--ours-only] [--runs K] [N...]   (the options serve profilers)
 
 #include "core/TavixLibrary.h"
 #include "core/TavixPageDocument.h"
@@ -190,10 +190,13 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     init();
     bool oursOnly = false;
+    int runsGiven = 0;
     std::vector<int> sizes;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--ours-only") == 0)
             oursOnly = true;
+        else if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc)
+            runsGiven = std::max(1, std::atoi(argv[++i]));
         else if (const int n = std::atoi(argv[i]); n > 1)
             sizes.push_back(n);
     }
@@ -219,7 +222,7 @@ int main(int argc, char **argv)
             return f.open(QIODevice::ReadOnly) ? loader.load(&f, host) : nullptr;
         });
         Side ours([&](QWidget *host) { return tavixCreatePageByFileName(host, pagePath); });
-        const int runs = n >= 10000 ? 7 : 15;
+        const int runs = runsGiven ? runsGiven : n >= 10000 ? 7 : 15;
         for (int run = 0; run < runs; ++run) {
             if (!oursOnly)
                 stock.run();

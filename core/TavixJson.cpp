@@ -5,8 +5,10 @@
 
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 namespace TavixQtLib {
 
@@ -26,7 +28,284 @@ size_t tavixMaxJsonDocumentSize()
     return maxJsonDocumentSize;
 }
 
-bool tavixParseJson(const char *data, size_t size, Json::Value &out)
+namespace {
+
+// Reads the plain documents that pages, themes and styles are made of with less work than the library's
+// reader (no tokens, no intermediate strings, shared key names) and builds the very tree that reader builds. It knows only what is certain to be read
+// alike: an object or array root, JSON whitespace, strings with the standard escapes, integers of up to
+// nine digits, true, false and null. Anything else (comments, reals, large or zero-led numbers, control
+// bytes, lone or paired surrogates, \u0000, empty or repeated keys, trailing commas or text, a byte
+// order mark, deep nesting) makes it give up, and the library reads the whole text: a refusal is always
+// the library's.
+class PlainReader
+{
+public:
+    PlainReader(const char *begin, const char *end) : p(begin), end(end) {}
+
+    bool read(Json::Value &root)
+    {
+        skipSpace();
+        if (p == end || (*p != '{' && *p != '['))
+            return false;
+        if (!value(root, 0))
+            return false;
+        skipSpace();
+        return p == end;
+    }
+
+private:
+    // Well inside the library's own limit, so that nothing read here would be refused there.
+    static constexpr int kMaxDepth = 128;
+
+    const char *p;
+    const char *const end;
+    std::string key;      // reused for every member name
+    std::string decoded;  // reused for string values with escapes
+
+    void skipSpace()
+    {
+        while (p != end && (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n'))
+            ++p;
+    }
+
+    bool value(Json::Value &out, int depth)
+    {
+        if (p == end)
+            return false;
+        switch (*p) {
+        case '{':
+            return object(out, depth + 1);
+        case '[':
+            return array(out, depth + 1);
+        case '"':
+            return string(out);
+        case 't':
+            return literal("true", 4, out, Json::Value(true));
+        case 'f':
+            return literal("false", 5, out, Json::Value(false));
+        case 'n':
+            return literal("null", 4, out, Json::Value());
+        default:
+            return number(out);
+        }
+    }
+
+    bool literal(const char *word, ptrdiff_t length, Json::Value &out, Json::Value v)
+    {
+        if (end - p < length || std::memcmp(p, word, size_t(length)) != 0)
+            return false;
+        p += length;
+        out = std::move(v);
+        return true;
+    }
+
+    bool number(Json::Value &out)
+    {
+        const bool negative = *p == '-';
+        const char *digits = negative ? p + 1 : p;
+        const char *q = digits;
+        int magnitude = 0;
+        while (q != end && *q >= '0' && *q <= '9') {
+            if (q - digits == 9)   // ten digits or more may not fit an int
+                return false;
+            magnitude = magnitude * 10 + (*q - '0');
+            ++q;
+        }
+        const ptrdiff_t count = q - digits;
+        if (count == 0 || (*digits == '0' && count > 1))
+            return false;
+        if (q != end && (*q == '.' || *q == 'e' || *q == 'E' || (*q >= '0' && *q <= '9')))
+            return false;
+        p = q;
+        out = Json::Value(negative ? -magnitude : magnitude);
+        return true;
+    }
+
+    // The member names every page, theme and style document repeats. A member named by one of these
+    // literals keeps the literal as its key (the library's static-string keys) instead of a copy of its
+    // own; the tree reads, compares, copies and writes exactly the same.
+    static const char *knownKey(const std::string &name)
+    {
+        static const char *const kKeys[] = {
+            "type", "name", "x", "y", "w", "h", "attr", "text", "child", "style", "theme", "layout",
+            "ratio", "tooltip", "visibility", "enable", "elements", "color", "image", "font", "size",
+            "widthPolicy", "heightPolicy", "absoluteLayout"};
+        for (const char *candidate : kKeys) {
+            if (name.size() == std::char_traits<char>::length(candidate)
+                && std::memcmp(name.data(), candidate, name.size()) == 0)
+                return candidate;
+        }
+        return nullptr;
+    }
+
+    static int hexDigit(char c)
+    {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
+    }
+
+    // Reads a string at p (the opening quote) into text, or leaves it to the library.
+    bool text(std::string &out)
+    {
+        out.clear();
+        const char *run = ++p;
+        while (p != end) {
+            const unsigned char c = static_cast<unsigned char>(*p);
+            if (c == '"') {
+                out.append(run, size_t(p - run));
+                ++p;
+                return true;
+            }
+            if (c < 0x20)
+                return false;
+            if (c != '\\') {
+                ++p;
+                continue;
+            }
+            out.append(run, size_t(p - run));
+            if (end - p < 2)
+                return false;
+            const char escape = p[1];
+            p += 2;
+            switch (escape) {
+            case '"': out += '"'; break;
+            case '/': out += '/'; break;
+            case '\\': out += '\\'; break;
+            case 'b': out += '\b'; break;
+            case 'f': out += '\f'; break;
+            case 'n': out += '\n'; break;
+            case 'r': out += '\r'; break;
+            case 't': out += '\t'; break;
+            case 'u': {
+                if (end - p < 4)
+                    return false;
+                unsigned code = 0;
+                for (int i = 0; i < 4; ++i) {
+                    const int digit = hexDigit(p[i]);
+                    if (digit < 0)
+                        return false;
+                    code = code * 16 + unsigned(digit);
+                }
+                p += 4;
+                if (code == 0 || (code >= 0xD800 && code <= 0xDFFF))
+                    return false;
+                if (code < 0x80) {
+                    out += char(code);
+                } else if (code < 0x800) {
+                    out += char(0xC0 | (code >> 6));
+                    out += char(0x80 | (code & 0x3F));
+                } else {
+                    out += char(0xE0 | (code >> 12));
+                    out += char(0x80 | ((code >> 6) & 0x3F));
+                    out += char(0x80 | (code & 0x3F));
+                }
+                break;
+            }
+            default:
+                return false;
+            }
+            run = p;
+        }
+        return false;
+    }
+
+    bool string(Json::Value &out)
+    {
+        // The common case, no escape: the value is made straight from the text.
+        const char *begin = p + 1;
+        for (const char *q = begin; q != end; ++q) {
+            const unsigned char c = static_cast<unsigned char>(*q);
+            if (c == '"') {
+                out = Json::Value(begin, q);
+                p = q + 1;
+                return true;
+            }
+            if (c == '\\' || c < 0x20)
+                break;
+        }
+        if (!text(decoded))
+            return false;
+        out = Json::Value(decoded.data(), decoded.data() + decoded.size());
+        return true;
+    }
+
+    bool object(Json::Value &out, int depth)
+    {
+        if (depth > kMaxDepth)
+            return false;
+        ++p;
+        out = Json::Value(Json::objectValue);
+        skipSpace();
+        if (p != end && *p == '}') {
+            ++p;
+            return true;
+        }
+        for (;;) {
+            if (p == end || *p != '"' || !text(key) || key.empty())
+                return false;
+            skipSpace();
+            if (p == end || *p != ':')
+                return false;
+            ++p;
+            skipSpace();
+            const Json::ArrayIndex before = out.size();
+            const char *known = knownKey(key);
+            Json::Value &member = known ? out[Json::StaticString(known)] : out[key];
+            if (out.size() == before)   // a repeated key
+                return false;
+            if (!value(member, depth))
+                return false;
+            skipSpace();
+            if (p == end)
+                return false;
+            if (*p == '}') {
+                ++p;
+                return true;
+            }
+            if (*p != ',')
+                return false;
+            ++p;
+            skipSpace();
+        }
+    }
+
+    bool array(Json::Value &out, int depth)
+    {
+        if (depth > kMaxDepth)
+            return false;
+        ++p;
+        out = Json::Value(Json::arrayValue);
+        skipSpace();
+        if (p != end && *p == ']') {
+            ++p;
+            return true;
+        }
+        for (;;) {
+            if (!value(out.append(Json::Value()), depth))
+                return false;
+            skipSpace();
+            if (p == end)
+                return false;
+            if (*p == ']') {
+                ++p;
+                return true;
+            }
+            if (*p != ',')
+                return false;
+            ++p;
+            skipSpace();
+        }
+    }
+};
+
+} // namespace
+
+bool tavixParseJsonByLibrary(const char *data, size_t size, Json::Value &out)
 {
     if (!data || size == 0 || size > maxJsonDocumentSize)
         return false;
@@ -47,6 +326,21 @@ bool tavixParseJson(const char *data, size_t size, Json::Value &out)
         return false;
     out.swap(parsed);
     return true;
+}
+
+bool tavixParseJson(const char *data, size_t size, Json::Value &out)
+{
+    if (!data || size == 0 || size > maxJsonDocumentSize)
+        return false;
+    try {
+        Json::Value parsed;
+        if (PlainReader(data, data + size).read(parsed)) {
+            out.swap(parsed);
+            return true;
+        }
+    } catch (...) {   // out of memory: the library's reader has the last word
+    }
+    return tavixParseJsonByLibrary(data, size, out);
 }
 
 bool tavixParseJson(const QByteArray &data, Json::Value &out)

@@ -20,6 +20,10 @@ namespace TavixQtLib {
 // tavixMaxJsonDocumentSize() bytes). On failure returns false and leaves out untouched.
 TAVIXQTLIB_EXPORT bool tavixParseJson(const char *data, size_t size, Json::Value &out);
 TAVIXQTLIB_EXPORT bool tavixParseJson(const QByteArray &data, Json::Value &out);
+// The same parse done by the JSON library's own reader alone, with the same settings and limits.
+// tavixParseJson reads plain documents itself and hands everything else to this one, so both accept,
+// refuse and build exactly alike; tests and fuzz drivers hold one against the other.
+TAVIXQTLIB_EXPORT bool tavixParseJsonByLibrary(const char *data, size_t size, Json::Value &out);
 
 // Largest document tavixParseJson accepts, 16 MiB by default. A parse costs tens of times the text's
 // size, so this bounds the memory one document can claim; 0 restores the default.

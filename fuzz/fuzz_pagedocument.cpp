@@ -5,6 +5,7 @@
 #include "core/TavixPageDocument.h"
 #include "designer/TavixQCanvasWindow.h"
 #include "fuzz/TavixFuzzApp.h"
+#include "fuzz/TavixFuzzJsonCheck.h"
 
 #include <QWidget>
 
@@ -21,6 +22,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    tavixFuzzCompareJsonReaders(data, size);
     const QString path = tavixFuzzScratch().filePath(QStringLiteral("fuzz.json"));
     if (!tavixFuzzWriteFile(path, QByteArray(reinterpret_cast<const char *>(data), int(size))))
         return 0;

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the style document reader, writes the result back out and paints every
 // style it read, so that extreme numbers reach the painting routines too.
 
+#include "fuzz/TavixFuzzJsonCheck.h"
 #include "core/TavixJson.h"
 #include "resources/TavixPainting.h"
 #include "resources/TavixQResourceManager.h"
@@ -30,6 +31,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    tavixFuzzCompareJsonReaders(data, size);
     Json::Value root;
     if (!tavixParseJson(reinterpret_cast<const char *>(data), size, root))
         return 0;
