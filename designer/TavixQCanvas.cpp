@@ -678,9 +678,12 @@ void TavixQCanvas::mouseReleaseEvent(QMouseEvent *event)
         return;
     // A press on a selected widget that never moved is a click too, so Shift can take it out again.
     const bool click = m_impl->mouseState == Pressed || (m_impl->mouseState == Dragging && !m_impl->moved);
+    const bool edited = m_impl->mouseState == Dragging && m_impl->moved;
     // Idle before the selection changes: a handler of widgetSelected may delete the canvas, and nothing
     // of it is touched after that signal.
     m_impl->mouseState = Idle;
+    if (edited)
+        emit pageEdited();
     if (click) {
         const QPoint at = event->pos() - window->pos();
         if (QWidget *hit = widgetAt(at)) {
@@ -742,6 +745,7 @@ bool TavixQCanvas::createControl(const QString &typeName)
         return false;
     dynamic_cast<ITavixQWidgetBase *>(widget)->setGeometry(0, 0, 100, 100);
     update();
+    emit pageEdited();
     return true;
 }
 
@@ -789,6 +793,7 @@ void TavixQCanvas::dropEvent(QDropEvent *event)
     dynamic_cast<ITavixQWidgetBase *>(widget)->setGeometry(local.x(), local.y(), 100, 100);
     event->acceptProposedAction();
     update();
+    emit pageEdited();
 }
 
 } // namespace TavixQtLib

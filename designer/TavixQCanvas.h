@@ -77,6 +77,8 @@ public:
 
 signals:
     void widgetSelected(QWidget *widget);
+    // The mouse changed the current page: a control dropped or created, the selection moved or resized.
+    void pageEdited();
 
 public slots:
     void scrollChanged(int value);
