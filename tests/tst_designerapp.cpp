@@ -7,6 +7,7 @@
 #include "designer/TavixQPropertyListImpl.h"
 #include "controls/TavixQCheckBox.h"
 #include "controls/TavixQComboBox.h"
+#include "controls/TavixQContainer.h"
 #include "controls/TavixQLineEdit.h"
 #include "controls/TavixQSpinBox.h"
 
@@ -15,6 +16,7 @@
 #include <QFileSystemModel>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
@@ -153,6 +155,7 @@ private slots:
     void unsavedChangesGuard();
     void failedSaveIsShown();
     void malformedPageIsReported();
+    void propertyRowsReachable();
 };
 
 void tst_DesignerApp::initTestCase()
@@ -378,6 +381,28 @@ void tst_DesignerApp::malformedPageIsReported()
     QCOMPARE(s.canvas()->GetCurWindow(), before);
     QCOMPARE(s.find("ok")->y(), 70);
     QVERIFY(s.designer.isWindowModified());
+}
+
+// A control with more rows than the list shows: the bar is seen, and it reaches the last row.
+void tst_DesignerApp::propertyRowsReachable()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.json"));
+    QVERIFY(writeFile(path, kPage));
+    Session s(path);
+    s.designer.resize(1200, 500);
+    s.select("level");
+    auto *list = s.designer.findChild<TavixQPropertyList *>();
+    QTRY_VERIFY(list->getImpl()->rows.size() * TavixQPropertyListImpl::kRowHeight > list->viewport()->height());
+    QScrollBar *bar = list->verticalScrollBar();
+    QTRY_VERIFY(bar->isVisible());
+    const QImage painted = bar->grab().toImage();
+    QVERIFY(tavixtest::countColour(painted, QColor(160, 160, 160)) > bar->width() * 10);   // a thumb, not nothing
+    QVERIFY(tavixtest::countColour(painted, QColor(232, 232, 232)) > 0);                  // on a track
+    bar->setValue(bar->maximum());
+    QWidget *last = list->getImpl()->rows.last()->container;
+    const QRect shown(last->mapTo(list->viewport(), QPoint()), last->size());
+    QVERIFY(list->viewport()->rect().contains(shown));
 }
 
 QTEST_MAIN(tst_DesignerApp)

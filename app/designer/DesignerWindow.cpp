@@ -41,6 +41,23 @@ namespace {
 constexpr int kTypeRole = Qt::UserRole;
 constexpr int kRibbonHeight = 140;
 
+// The kit's bars paint only the styles they are given, and the designer loads no theme: without these a
+// bar is there but unseen, and rows or page parts beyond it look absent.
+void styleBar(TavixQScrollBar *bar)
+{
+    if (!bar)
+        return;
+    FillStyle track;
+    track.color = QColor(232, 232, 232);
+    bar->setScrollbarBackground(AllStates, track);
+    FillStyle thumb;
+    thumb.color = QColor(160, 160, 160);
+    bar->setScrollbarThumb(AllStates, thumb);
+    thumb.color = QColor(120, 120, 120);
+    bar->setScrollbarThumb(Hot, thumb);
+    bar->setScrollbarThumb(Pressed, thumb);
+}
+
 } // namespace
 
 Palette::Palette(QWidget *parent)
@@ -93,6 +110,8 @@ DesignerWindow::DesignerWindow(QWidget *parent)
     grid->addWidget(m_hBar, 1, 0);
     m_canvas->SetScrollbar(m_hBar, true);
     m_canvas->SetScrollbar(m_vBar, false);
+    styleBar(m_hBar);
+    styleBar(m_vBar);
     setCentralWidget(centre);
 
     m_palette = new Palette;
@@ -119,9 +138,13 @@ DesignerWindow::DesignerWindow(QWidget *parent)
 
     m_properties = new TavixQPropertyList;
     m_properties->setMinimumWidth(280);
+    styleBar(m_properties->getScrollBar(false));
+    styleBar(m_properties->getScrollBar(true));
     auto *propertyDock = new QDockWidget(QStringLiteral("Properties"), this);
     propertyDock->setWidget(m_properties);
     addDockWidget(Qt::RightDockWidgetArea, propertyDock);
+    // Most of the right side to the properties: a control has far more rows than a project has pages.
+    resizeDocks({projectDock, propertyDock}, {160, 600}, Qt::Vertical);
     connect(m_canvas, &TavixQCanvas::widgetSelected, this, &DesignerWindow::showSelection);
     connect(m_canvas, &TavixQCanvas::pageEdited, this, &DesignerWindow::markModified);
     // An edited property changes what the canvas draws from.
