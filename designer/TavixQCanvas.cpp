@@ -180,6 +180,7 @@ bool TavixQCanvas::CreatePageFromJson(const QString &path)
     window->setVisible(false);
     m_impl->pages.insert(path, window);
     connect(window, &QObject::destroyed, this, &TavixQCanvas::forgetPage);
+    window->installEventFilter(this);   // a page resized by its rows needs new bars and centring
     UpdateScrollBar();
     return true;
 }
@@ -403,6 +404,21 @@ void TavixQCanvas::UpdateScrollBar()
     m_impl->scrollPositions.insert(window, remembered);
     hBar->setValue(remembered.x());
     vBar->setValue(remembered.y());
+    // A page grown past the canvas leaves its centred place: the bars' values place it now, also when
+    // setValue changed nothing and so moved nothing.
+    if (w >= cw)
+        window->setX(-hBar->value());
+    if (h >= ch)
+        window->setY(-vBar->value());
+}
+
+bool TavixQCanvas::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched == m_impl->currentWindow) {
+        UpdateScrollBar();
+        update();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TavixQCanvas::scrollChanged(int value)

@@ -14,6 +14,7 @@
 #include <QDrag>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScrollBar>
@@ -153,6 +154,9 @@ private slots:
     void editSaveReopen();
     void unsavedChangesGuard_data();
     void unsavedChangesGuard();
+    void deleteKeyInAnEditor_data();
+    void deleteKeyInAnEditor();
+    void pageSizeEdited();
     void failedSaveIsShown();
     void malformedPageIsReported();
     void propertyRowsReachable();
@@ -323,6 +327,71 @@ void tst_DesignerApp::unsavedChangesGuard()
         QCOMPARE(s.find("ok")->y(), fileHasEdit ? 70 : 20);
     }
     QCOMPARE(reply.seen, 1);   // nothing more was asked
+}
+
+void tst_DesignerApp::deleteKeyInAnEditor_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("after");   // the editor's text once Delete took its first character
+    QTest::newRow("text") << QStringLiteral("Tooltip") << QStringLiteral("ip");
+    QTest::newRow("number") << QStringLiteral("Alpha") << QStringLiteral("55");
+}
+
+// Delete typed into a property's editor edits the text; it deletes no control.
+void tst_DesignerApp::deleteKeyInAnEditor()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, after);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.json"));
+    QVERIFY(writeFile(path, kPage));
+    Session s(path);
+    s.select("ok");
+    PropertyRow *r = row(s.designer, label);
+    QVERIFY(r);
+    QLineEdit *edit = r->lineEdit;
+    if (!edit) {
+        QVERIFY(r->spinBoxes[0]);
+        edit = r->spinBoxes[0]->findChild<QLineEdit *>();
+    } else {
+        edit->setText(QStringLiteral("tip"));
+    }
+    QApplication::setActiveWindow(&s.designer);
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    QTest::keyClick(edit, Qt::Key_Home);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QVERIFY(s.find("ok"));
+    QCOMPARE(edit->text(), after);
+}
+
+// The page's own size edited in its rows: the canvas recentres it, with scroll bars once it is larger.
+void tst_DesignerApp::pageSizeEdited()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.json"));
+    QVERIFY(writeFile(path, kPage));
+    Session s(path);
+    TavixQCanvasWindow *page = s.canvas()->GetCurWindow();
+    auto *list = s.designer.findChild<TavixQPropertyList *>();
+    QCOMPARE(list->getBoundControl(), page);
+    PropertyRow *width = row(s.designer, QStringLiteral("Width"));
+    QVERIFY(width && width->spinBoxes[0]);
+    width->spinBoxes[0]->selectAll();
+    QTest::keyClicks(width->spinBoxes[0], QStringLiteral("3000"));
+    QCOMPARE(page->width(), 3000);
+    QVERIFY(s.designer.isWindowModified());
+    QList<QScrollBar *> bars;
+    for (QScrollBar *bar : s.designer.centralWidget()->findChildren<QScrollBar *>())
+        if (bar->orientation() == Qt::Horizontal)
+            bars << bar;
+    QCOMPARE(bars.size(), 1);
+    QVERIFY(bars[0]->isVisible() && bars[0]->maximum() == 3000 - s.canvas()->width());
+    QCOMPARE(page->x(), 0);
+    width->spinBoxes[0]->selectAll();
+    QTest::keyClicks(width->spinBoxes[0], QStringLiteral("200"));
+    QCOMPARE(page->x(), (s.canvas()->width() - 200) / 2);
+    QVERIFY(!bars[0]->isVisible());
 }
 
 // A save that cannot be written says so in a message box, and the page stays unsaved.
