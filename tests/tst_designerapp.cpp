@@ -276,6 +276,14 @@ void tst_DesignerApp::editSaveReopen()
     QVERIFY(!again.designer.isWindowModified());   // selecting and showing rows changes nothing
     again.select("ok");
     QVERIFY(!again.designer.isWindowModified());
+
+    // Ctrl+S saves too.
+    dragOn(again.canvas(), again.at("ok", 40, 15), QPoint(0, 30));
+    QVERIFY(again.designer.isWindowModified());
+    QApplication::setActiveWindow(&again.designer);
+    QTest::keyClick(&again.designer, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!again.designer.isWindowModified());
+    QVERIFY(readFile(path).contains("\"y\" : 50"));
 }
 
 void tst_DesignerApp::unsavedChangesGuard_data()

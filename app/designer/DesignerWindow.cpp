@@ -154,9 +154,9 @@ DesignerWindow::DesignerWindow(QWidget *parent)
     connect(m_properties, &TavixQPropertyList::selectEvent, this, &DesignerWindow::pick);
 
     QToolBar *tools = addToolBar(QStringLiteral("File"));
-    tools->addAction(QStringLiteral("Open…"), this, &DesignerWindow::openFromDialog);
-    tools->addAction(QStringLiteral("Save"), this, &DesignerWindow::save);
-    tools->addAction(QStringLiteral("Save as…"), this, &DesignerWindow::saveAs);
+    tools->addAction(QStringLiteral("Open…"), this, &DesignerWindow::openFromDialog)->setShortcut(QKeySequence::Open);
+    tools->addAction(QStringLiteral("Save"), this, &DesignerWindow::save)->setShortcut(QKeySequence::Save);
+    tools->addAction(QStringLiteral("Save as…"), this, &DesignerWindow::saveAs)->setShortcut(QKeySequence::SaveAs);
     tools->addAction(QStringLiteral("Project…"), this, &DesignerWindow::chooseProject);
     tools->addAction(QStringLiteral("Save style"), this, &DesignerWindow::saveStyle);
     tools->addSeparator();
