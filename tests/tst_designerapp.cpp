@@ -480,6 +480,12 @@ void tst_DesignerApp::propertyRowsReachable()
     QWidget *last = list->getImpl()->rows.last()->container;
     const QRect shown(last->mapTo(list->viewport(), QPoint()), last->size());
     QVERIFY(list->viewport()->rect().contains(shown));
+
+    // An empty text field is framed: the user sees where to type.
+    PropertyRow *tooltip = row(s.designer, QStringLiteral("Tooltip"));
+    QVERIFY(tooltip && tooltip->lineEdit && tooltip->lineEdit->text().isEmpty());
+    const QImage field = tooltip->lineEdit->grab().toImage();
+    QVERIFY(tavixtest::countColour(field, QColor(150, 150, 150)) >= field.width() + field.height());
 }
 
 QTEST_MAIN(tst_DesignerApp)
