@@ -180,6 +180,7 @@ bool TavixQCanvas::CreatePageFromJson(const QString &path)
     window->setVisible(false);
     m_impl->pages.insert(path, window);
     connect(window, &QObject::destroyed, this, &TavixQCanvas::forgetPage);
+    window->installEventFilter(this);   // a page resized by its rows needs new bars and centring
     UpdateScrollBar();
     return true;
 }
@@ -403,6 +404,21 @@ void TavixQCanvas::UpdateScrollBar()
     m_impl->scrollPositions.insert(window, remembered);
     hBar->setValue(remembered.x());
     vBar->setValue(remembered.y());
+    // A page grown past the canvas leaves its centred place: the bars' values place it now, also when
+    // setValue changed nothing and so moved nothing.
+    if (w >= cw)
+        window->setX(-hBar->value());
+    if (h >= ch)
+        window->setY(-vBar->value());
+}
+
+bool TavixQCanvas::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched == m_impl->currentWindow) {
+        UpdateScrollBar();
+        update();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TavixQCanvas::scrollChanged(int value)
@@ -678,9 +694,12 @@ void TavixQCanvas::mouseReleaseEvent(QMouseEvent *event)
         return;
     // A press on a selected widget that never moved is a click too, so Shift can take it out again.
     const bool click = m_impl->mouseState == Pressed || (m_impl->mouseState == Dragging && !m_impl->moved);
+    const bool edited = m_impl->mouseState == Dragging && m_impl->moved;
     // Idle before the selection changes: a handler of widgetSelected may delete the canvas, and nothing
     // of it is touched after that signal.
     m_impl->mouseState = Idle;
+    if (edited)
+        emit pageEdited();
     if (click) {
         const QPoint at = event->pos() - window->pos();
         if (QWidget *hit = widgetAt(at)) {
@@ -742,6 +761,7 @@ bool TavixQCanvas::createControl(const QString &typeName)
         return false;
     dynamic_cast<ITavixQWidgetBase *>(widget)->setGeometry(0, 0, 100, 100);
     update();
+    emit pageEdited();
     return true;
 }
 
@@ -789,6 +809,7 @@ void TavixQCanvas::dropEvent(QDropEvent *event)
     dynamic_cast<ITavixQWidgetBase *>(widget)->setGeometry(local.x(), local.y(), 100, 100);
     event->acceptProposedAction();
     update();
+    emit pageEdited();
 }
 
 } // namespace TavixQtLib

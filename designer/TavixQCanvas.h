@@ -77,6 +77,8 @@ public:
 
 signals:
     void widgetSelected(QWidget *widget);
+    // The mouse changed the current page: a control dropped or created, the selection moved or resized.
+    void pageEdited();
 
 public slots:
     void scrollChanged(int value);
@@ -100,6 +102,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The page widget under a point of the current page window; null without one.

@@ -78,6 +78,18 @@ FillStyle swatchStyle(const QColor &color)
     return style;
 }
 
+// A text field framed, so that an empty one still shows where to type.
+FillStyle fieldStyle()
+{
+    FillStyle style;
+    style.name = QStringLiteral("propertyField");
+    style.color = QColor(255, 255, 255);
+    style.border = true;
+    style.borderSize = 1;
+    style.borderColor = QColor(150, 150, 150);
+    return style;
+}
+
 } // namespace
 
 TavixQPropertyListImpl::TavixQPropertyListImpl(QWidget *widget)
@@ -209,8 +221,10 @@ PropertyRow *TavixQPropertyListImpl::makeRow(int kind)
     default:
         break;
     }
-    if (row->lineEdit)
+    if (row->lineEdit) {
+        row->lineEdit->setBackground(AllStates, fieldStyle());
         connect(row->lineEdit, &QLineEdit::textChanged, this, &TavixQPropertyListImpl::onTextChanged);
+    }
     if (row->styleButton)
         connect(row->styleButton, &QAbstractButton::clicked, this, &TavixQPropertyListImpl::onButtonClicked);
     return row;

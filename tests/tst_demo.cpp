@@ -120,6 +120,7 @@ private slots:
     void collapseAndExpand();
     void everyChevronOnTheTabChainFolds_data();
     void everyChevronOnTheTabChainFolds();
+    void workspaceFollowsTheSidebar();
     void resizeKeepsMarginAndNeverGoesNegative_data();
     void resizeKeepsMarginAndNeverGoesNegative();
     void themeDialogCreatedOnce();
@@ -307,6 +308,28 @@ void tst_Demo::everyChevronOnTheTabChainFolds()
     QCOMPARE(pictures.isEmpty(), section != QLatin1String("Dashboard"));
     for (TavixQImage *arrow : pictures)
         QCOMPARE(arrow->focusPolicy(), Qt::NoFocus);
+}
+
+// Collapsing and expanding, twice: the workspace starts where the sidebar ends, never underneath it.
+void tst_Demo::workspaceFollowsTheSidebar()
+{
+    CorvellaSorbane w;
+    w.setCurrentThemeDir(m_themeA);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QWidget *sidebar = w.sidebar();
+    QWidget *workspace = w.workspaceStack();
+    while (workspace->parentWidget() != sidebar->parentWidget())
+        workspace = workspace->parentWidget();
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        for (const int width : {72, 220}) {
+            QTest::mouseClick(w.collapseButton(), Qt::LeftButton, {}, QPoint(12, 12));
+            QTRY_VERIFY(!w.sidebar()->isResizeAnimationRunning());
+            QCOMPARE(sidebar->width(), width);
+            QCOMPARE(workspace->x(), sidebar->geometry().right() + 11);   // the shell's 10-pixel gap
+            QCOMPARE(workspace->geometry().right(), sidebar->parentWidget()->width() - 1);
+        }
+    }
 }
 
 void tst_Demo::resizeKeepsMarginAndNeverGoesNegative_data()

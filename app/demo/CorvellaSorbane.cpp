@@ -436,10 +436,13 @@ void CorvellaSorbane::toggleCollapse()
         return;
     const bool collapse = !m_collapsed;
     const QSize target(collapse ? 72 : 220, m_sidebar->height());
+    // Taken first: raising the minimum resizes the sidebar at once, which would leave nothing to animate
+    // and the collapsed width's maximum in force, so the workspace would keep the collapsed room.
+    const QSize from = m_sidebar->size();
     m_sidebar->setWidthPolicy(PolicyFixed);
     // The width limits of the expanded sidebar would stop the animation short of 72.
     m_sidebar->setMinimumWidth(collapse ? 72 : 220);
-    if (!m_sidebar->startResizeAnimation(m_sidebar->size(), target, 220))
+    if (!m_sidebar->startResizeAnimation(from, target, 220))
         return;
 
     m_collapseButton->setAbsoluteDock(DockFar, DockFar, collapse ? -15 : -2, collapse ? -15 : -2);

@@ -11,6 +11,7 @@
 #include "resources/TavixQResourceManager.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QColorDialog>
 #include <QDir>
 #include <QDockWidget>
@@ -20,6 +21,7 @@
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
 #include <QSaveFile>
@@ -38,6 +40,23 @@ namespace {
 
 constexpr int kTypeRole = Qt::UserRole;
 constexpr int kRibbonHeight = 140;
+
+// The kit's bars paint only the styles they are given, and the designer loads no theme: without these a
+// bar is there but unseen, and rows or page parts beyond it look absent.
+void styleBar(TavixQScrollBar *bar)
+{
+    if (!bar)
+        return;
+    FillStyle track;
+    track.color = QColor(232, 232, 232);
+    bar->setScrollbarBackground(AllStates, track);
+    FillStyle thumb;
+    thumb.color = QColor(160, 160, 160);
+    bar->setScrollbarThumb(AllStates, thumb);
+    thumb.color = QColor(120, 120, 120);
+    bar->setScrollbarThumb(Hot, thumb);
+    bar->setScrollbarThumb(Pressed, thumb);
+}
 
 } // namespace
 
@@ -76,7 +95,6 @@ void Palette::startDrag(Qt::DropActions)
 DesignerWindow::DesignerWindow(QWidget *parent)
     : QMainWindow(parent)
 {
-    setWindowTitle(QStringLiteral("Tavix page designer"));
 
     auto *centre = new QWidget(this);
     auto *grid = new QGridLayout(centre);
@@ -92,6 +110,8 @@ DesignerWindow::DesignerWindow(QWidget *parent)
     grid->addWidget(m_hBar, 1, 0);
     m_canvas->SetScrollbar(m_hBar, true);
     m_canvas->SetScrollbar(m_vBar, false);
+    styleBar(m_hBar);
+    styleBar(m_vBar);
     setCentralWidget(centre);
 
     m_palette = new Palette;
@@ -110,7 +130,7 @@ DesignerWindow::DesignerWindow(QWidget *parent)
         m_project->hideColumn(column);
     connect(m_project, &QTreeView::activated, this, [this](const QModelIndex &index) {
         if (!m_files->isDir(index))
-            openPage(m_files->filePath(index));
+            openChosen(m_files->filePath(index));
     });
     auto *projectDock = new QDockWidget(QStringLiteral("Project"), this);
     projectDock->setWidget(m_project);
@@ -118,19 +138,25 @@ DesignerWindow::DesignerWindow(QWidget *parent)
 
     m_properties = new TavixQPropertyList;
     m_properties->setMinimumWidth(280);
+    styleBar(m_properties->getScrollBar(false));
+    styleBar(m_properties->getScrollBar(true));
     auto *propertyDock = new QDockWidget(QStringLiteral("Properties"), this);
     propertyDock->setWidget(m_properties);
     addDockWidget(Qt::RightDockWidgetArea, propertyDock);
+    // Most of the right side to the properties: a control has far more rows than a project has pages.
+    resizeDocks({projectDock, propertyDock}, {160, 600}, Qt::Vertical);
     connect(m_canvas, &TavixQCanvas::widgetSelected, this, &DesignerWindow::showSelection);
+    connect(m_canvas, &TavixQCanvas::pageEdited, this, &DesignerWindow::markModified);
     // An edited property changes what the canvas draws from.
     connect(m_properties, &TavixQPropertyList::valueChanged, m_canvas, QOverload<>::of(&QWidget::update));
+    connect(m_properties, &TavixQPropertyList::valueChanged, this, &DesignerWindow::markModified);
     // Style, image and colour rows ask for a picker.
     connect(m_properties, &TavixQPropertyList::selectEvent, this, &DesignerWindow::pick);
 
     QToolBar *tools = addToolBar(QStringLiteral("File"));
-    tools->addAction(QStringLiteral("Open…"), this, &DesignerWindow::openFromDialog);
-    tools->addAction(QStringLiteral("Save"), this, &DesignerWindow::save);
-    tools->addAction(QStringLiteral("Save as…"), this, &DesignerWindow::saveAs);
+    tools->addAction(QStringLiteral("Open…"), this, &DesignerWindow::openFromDialog)->setShortcut(QKeySequence::Open);
+    tools->addAction(QStringLiteral("Save"), this, &DesignerWindow::save)->setShortcut(QKeySequence::Save);
+    tools->addAction(QStringLiteral("Save as…"), this, &DesignerWindow::saveAs)->setShortcut(QKeySequence::SaveAs);
     tools->addAction(QStringLiteral("Project…"), this, &DesignerWindow::chooseProject);
     tools->addAction(QStringLiteral("Save style"), this, &DesignerWindow::saveStyle);
     tools->addSeparator();
@@ -138,6 +164,7 @@ DesignerWindow::DesignerWindow(QWidget *parent)
     QAction *remove = tools->addAction(QStringLiteral("Delete"), this, &DesignerWindow::deleteSelection);
     remove->setShortcut(QKeySequence::Delete);
     statusBar()->showMessage(QStringLiteral("Open a page document, or a project folder"));
+    updateTitle();
     resize(1280, 800);
     m_project->setRootIndex(m_files->setRootPath(QDir::currentPath()));
 }
@@ -151,14 +178,99 @@ QString DesignerWindow::currentPath() const
     return QString();
 }
 
+void DesignerWindow::updateTitle()
+{
+    const QString path = currentPath();
+    setWindowTitle(path.isEmpty() ? QStringLiteral("Tavix page designer")
+                                  : QStringLiteral("%1[*] - Tavix page designer").arg(QFileInfo(path).fileName()));
+}
+
+void DesignerWindow::markModified()
+{
+    if (m_canvas->GetCurWindow())
+        setWindowModified(true);
+}
+
+void DesignerWindow::warn(const QString &title, const QString &text)
+{
+    statusBar()->showMessage(text);
+    QMessageBox::warning(this, title, text);
+}
+
+bool DesignerWindow::maybeSave()
+{
+    const QString path = currentPath();
+    if (!isWindowModified() || path.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Unsaved changes"),
+                    QStringLiteral("%1 has unsaved changes. Save them?").arg(QFileInfo(path).fileName()),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        if (m_canvas->SavePage(path)) {
+            setWindowModified(false);
+            return true;
+        }
+        warn(QStringLiteral("Save failed"), QStringLiteral("Could not save %1; the file is unchanged").arg(path));
+        return false;
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DesignerWindow::closeEvent(QCloseEvent *event)
+{
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
 bool DesignerWindow::openPage(const QString &path)
 {
+    bool cancelled = false;
+    return openPageAsked(path, &cancelled);
+}
+
+void DesignerWindow::openChosen(const QString &path)
+{
+    bool cancelled = false;
+    if (!openPageAsked(path, &cancelled) && !cancelled)
+        warn(QStringLiteral("Open failed"), QStringLiteral("%1 is not a page document").arg(path));
+}
+
+bool DesignerWindow::openPageAsked(const QString &path, bool *cancelled)
+{
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    TavixQCanvasWindow *before = m_canvas->GetCurWindow();
+    const QString beforePath = currentPath();
+    if (before && absolute == beforePath)
+        return true;
+    // Loaded first: a file that is no page asks nothing and changes nothing.
     m_canvas->OpenJsonFile(absolute);
-    if (!m_canvas->pageWindow(absolute)) {
+    TavixQCanvasWindow *opened = m_canvas->pageWindow(absolute);
+    if (!opened) {
         statusBar()->showMessage(QStringLiteral("%1 is not a page document").arg(path));
         return false;
     }
+    if (before && before != opened) {
+        // The question is asked with the page it is about in view.
+        m_canvas->OpenJsonFile(beforePath);
+        if (!maybeSave()) {
+            m_canvas->removePage(opened);
+            *cancelled = true;
+            return false;
+        }
+        // One page at a time: the one replaced goes, so no edits are kept where the user cannot see them.
+        m_properties->bindControl(nullptr);
+        m_canvas->removePage(before);
+        m_canvas->OpenJsonFile(absolute);
+    }
+    setWindowModified(false);
+    updateTitle();
     m_properties->bindControl(m_canvas->GetCurWindow());
     // Without a project the page's own folder is shown.
     if (m_projectFolder.isEmpty())
@@ -218,7 +330,7 @@ void DesignerWindow::openFromDialog()
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open page"), m_projectFolder,
                                                       QStringLiteral("Page documents (*.json)"));
     if (!path.isEmpty())
-        openPage(path);
+        openChosen(path);
 }
 
 void DesignerWindow::save()
@@ -226,8 +338,12 @@ void DesignerWindow::save()
     const QString path = currentPath();
     if (path.isEmpty())
         return saveAs();
-    statusBar()->showMessage(m_canvas->SavePage(path) ? QStringLiteral("Saved %1").arg(path)
-                                                      : QStringLiteral("Could not save %1; the file is unchanged").arg(path));
+    if (!m_canvas->SavePage(path)) {
+        warn(QStringLiteral("Save failed"), QStringLiteral("Could not save %1; the file is unchanged").arg(path));
+        return;
+    }
+    setWindowModified(false);
+    statusBar()->showMessage(QStringLiteral("Saved %1").arg(path));
 }
 
 void DesignerWindow::saveAs()
@@ -238,8 +354,10 @@ void DesignerWindow::saveAs()
                                                       QStringLiteral("Page documents (*.json)"));
     if (path.isEmpty())
         return;
-    statusBar()->showMessage(savePageAs(path) ? QStringLiteral("Saved %1").arg(path)
-                                              : QStringLiteral("Could not save %1").arg(path));
+    if (savePageAs(path))
+        statusBar()->showMessage(QStringLiteral("Saved %1").arg(path));
+    else
+        warn(QStringLiteral("Save failed"), QStringLiteral("Could not save %1").arg(path));
 }
 
 // The page is written whole to the chosen file, then opened from there: the canvas keys pages by the
@@ -251,14 +369,19 @@ bool DesignerWindow::savePageAs(const QString &path)
     if (!window || path.isEmpty())
         return false;
     const QString old = currentPath();
-    if (target == old)
-        return m_canvas->SavePage(old);
+    if (target == old) {
+        if (!m_canvas->SavePage(old))
+            return false;
+        setWindowModified(false);
+        return true;
+    }
     QString text;
     window->toJsonString(text);
     const QByteArray bytes = text.toUtf8();
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return false;
+    setWindowModified(false);   // written: reopening it below loses nothing
     // A page already open under the chosen name shows the file just written.
     if (TavixQCanvasWindow *stale = m_canvas->pageWindow(target))
         m_canvas->removePage(stale);
@@ -282,8 +405,10 @@ void DesignerWindow::saveStyle()
         return;
     }
     const QString path = QDir(m_projectFolder).filePath(QStringLiteral("style.json"));
-    statusBar()->showMessage(m_canvas->SaveStyle(path) ? QStringLiteral("Saved %1").arg(path)
-                                                       : QStringLiteral("Could not save %1; the file is unchanged").arg(path));
+    if (m_canvas->SaveStyle(path))
+        statusBar()->showMessage(QStringLiteral("Saved %1").arg(path));
+    else
+        warn(QStringLiteral("Save failed"), QStringLiteral("Could not save %1; the file is unchanged").arg(path));
 }
 
 void DesignerWindow::ribbonFromDialog()
@@ -367,6 +492,7 @@ bool DesignerWindow::applyPick(PropertyDef *def, const QString &choice)
     }
     if (!applied)
         return false;
+    markModified();
     // The rows show what the control now holds; rebuilt after the row's own click has returned.
     QPointer<QWidget> guard(control);
     QTimer::singleShot(0, m_properties, [this, guard] {
@@ -397,6 +523,8 @@ int DesignerWindow::deleteSelection()
         }
     }
     m_canvas->update();
+    if (deleted > 0)
+        markModified();
     return deleted;
 }
 

@@ -38,7 +38,9 @@ public:
     explicit DesignerWindow(QWidget *parent = nullptr);
 
     TavixQtLib::TavixQCanvas *canvas() const { return m_canvas; }
-    // Opens a page document; false (with a message in the status bar) when it is no page.
+    // Opens a page document in place of the current one; false (with a message in the status bar) when
+    // it is no page, the current page then stays. Unsaved changes of the current page are offered for
+    // saving first; false when the user keeps them.
     bool openPage(const QString &path);
     void setProjectFolder(const QString &folder);
     // Builds a ribbon bar from the configuration document into the selected widget (the page's first
@@ -54,7 +56,18 @@ public:
     // The number deleted.
     int deleteSelection();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    bool openPageAsked(const QString &path, bool *cancelled);
+    // Opens from the user's choice; a file that is no page is reported in a message box.
+    void openChosen(const QString &path);
+    // True when nothing unsaved is lost: no changes, saved, or the user discards them.
+    bool maybeSave();
+    void markModified();
+    void updateTitle();
+    void warn(const QString &title, const QString &text);
     void openFromDialog();
     void save();
     void saveAs();
