@@ -1,7 +1,15 @@
 # `cpack` in the build folder makes a .deb of everything installed: library, headers, CMake and
 # pkg-config packages, the demo, the gallery, the Qt Designer plug-in and the themes.
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME tavixqtlib)
+# The Qt 6 build installs the same files under its own package name; each declares a conflict with the
+# other, so apt replaces one with the other instead of mixing a Qt 5 kit with Qt 6 plug-ins or headers.
+if(TAVIX_QT_MAJOR STREQUAL "6")
+    set(CPACK_PACKAGE_NAME tavixqtlib-qt6)
+    set(CPACK_DEBIAN_PACKAGE_CONFLICTS tavixqtlib)
+else()
+    set(CPACK_PACKAGE_NAME tavixqtlib)
+    set(CPACK_DEBIAN_PACKAGE_CONFLICTS tavixqtlib-qt6)
+endif()
 set(CPACK_PACKAGE_VENDOR "TavixQtLib")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Themed Qt widget kit with a control registry, JSON pages and a demo")

@@ -1,6 +1,7 @@
 #include "controls/TavixQComboItemDelegate.h"
 
 #include "controls/TavixQComboBoxImpl.h"
+#include "core/TavixQtCompat.h"
 
 #include <QPainter>
 
@@ -48,7 +49,7 @@ QSize TavixQComboItemDelegate::sizeHint(const QStyleOptionViewItem &option, cons
     if (!m_impl)
         return QItemDelegate::sizeHint(option, index);
     // Rows far beyond any screen would overflow the view's row positions.
-    return QSize(option.rect.width(), qBound(1, m_impl->itemHeight, kMaxRowHeight));
+    return QSize(tavixListRowWidth(option), qBound(1, m_impl->itemHeight, kMaxRowHeight));
 }
 
 } // namespace TavixQtLib

@@ -19,8 +19,8 @@ namespace TavixQtLib {
 
 namespace {
 
-constexpr int kFillKind = 1;
-constexpr int kTextKind = 2;
+constexpr int kGroupFillKind = 1;
+constexpr int kGroupTextKind = 2;
 
 // A colour from a number: the low 24 bits are red, green, blue; alpha is not taken from documents.
 QColor colorFromValue(unsigned value)
@@ -113,9 +113,9 @@ bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
                     || !tavixJsonToInt(*kindValue, kind) || !tavixJsonToInt(*slotValue, slot) || slot != 0) {
                     continue;
                 }
-                if (kind == kFillKind && resources->getFillStyle(name, background))
+                if (kind == kGroupFillKind && resources->getFillStyle(name, background))
                     noteStyle(0, false, background.name);
-                else if (kind == kTextKind && resources->getTextStyle(name, textStyle))
+                else if (kind == kGroupTextKind && resources->getTextStyle(name, textStyle))
                     noteStyle(0, true, textStyle.name);
             }
         }

@@ -15,8 +15,8 @@ namespace TavixQtLib {
 
 namespace {
 
-constexpr int kTextSlot = 4;
-constexpr int kPlaceholderSlot = 8;
+constexpr int kTextEditTextSlot = 4;
+constexpr int kTextEditPlaceholderSlot = 8;
 
 } // namespace
 
@@ -78,7 +78,9 @@ bool TavixQTextEditImpl::serializeJsonValue(Json::Value **node, bool read)
     if (!TavixQWidgetBaseImpl::serializeJsonValue(node, read))
         return false;
     TavixStyleSlots styleSlots;
-    styleSlots.fillGroup(0, backgrounds, 4).textGroup(kTextSlot, textStyles, 4).text(kPlaceholderSlot, &placeholderStyle);
+    styleSlots.fillGroup(0, backgrounds, 4)
+        .textGroup(kTextEditTextSlot, textStyles, 4)
+        .text(kTextEditPlaceholderSlot, &placeholderStyle);
 
     if (read) {
         const Json::Value &target = **node;

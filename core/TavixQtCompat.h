@@ -5,12 +5,17 @@
 
 #include <QtGlobal>
 #include <QApplication>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFont>
+#include <QHoverEvent>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 namespace TavixQtLib {
 
@@ -43,6 +48,43 @@ inline QMouseEvent tavixMouseEventAt(const QMouseEvent *event, const QPointF &lo
     return QMouseEvent(event->type(), local, event->windowPos(), event->screenPos(), event->button(),
                        event->buttons(), event->modifiers());
 #endif
+}
+
+// Where a drag is over or dropped, in the receiving widget's coordinates.
+inline QPoint tavixDropPos(const QDropEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->position().toPoint();
+#else
+    return event->pos();
+#endif
+}
+
+// A hover event at a widget-local point. Qt 6 also carries the screen position, which Qt 5's
+// hover events do not have.
+inline QHoverEvent tavixHoverEvent(QEvent::Type type, const QPointF &local, const QPointF &global,
+                                   const QPointF &oldLocal)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return QHoverEvent(type, local, global, oldLocal);
+#else
+    Q_UNUSED(global)
+    return QHoverEvent(type, local, oldLocal);
+#endif
+}
+
+// The width a list row is laid out at, for a delegate's sizeHint. Qt 5 lays out a list's rows in the
+// viewport less the vertical scroll bar it may need; Qt 6 hands the full width, which makes the rows
+// wider than the viewport once the bar shows, and a horizontal bar appears. Both get Qt 5's width.
+inline int tavixListRowWidth(const QStyleOptionViewItem &option)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const auto *view = qobject_cast<const QListView *>(option.widget);
+    if (view && view->viewMode() == QListView::ListMode && !view->isWrapping()
+        && view->verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded)
+        return qMax(0, option.rect.width() - view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
+#endif
+    return option.rect.width();
 }
 
 // A string hash that is the same on every Qt: Qt 6 changed qHash's algorithm and type, and colours

@@ -4,6 +4,7 @@
 #include "core/TavixControlRegistry.h"
 #include "core/TavixJson.h"
 #include "core/TavixPageDocument.h"
+#include "core/TavixQtCompat.h"
 #include "designer/TavixQCanvasImpl.h"
 #include "designer/TavixQCanvasWindow.h"
 #include "resources/TavixQResourceManager.h"
@@ -33,7 +34,7 @@ constexpr int kMinSize = 10;      // smallest width and height a resize leaves
 const QColor kPrimaryHandle(255, 255, 255);
 const QColor kSecondaryHandle(197, 230, 255);
 
-bool shownAtDesignTime(const QWidget *widget)
+bool shownOnCanvas(const QWidget *widget)
 {
     const QVariant flag = widget->property("visibility");
     return !flag.isValid() || flag.toBool();
@@ -472,7 +473,7 @@ void TavixQCanvas::paintEvent(QPaintEvent *)
 
 void TavixQCanvas::paintChild(QPainter &painter, const QPoint &origin, QWidget *widget)
 {
-    if (widget != m_impl->currentWindow && !shownAtDesignTime(widget))
+    if (widget != m_impl->currentWindow && !shownOnCanvas(widget))
         return;
     const QRect target(origin + widget->pos(), widget->size());
     // The widget with its own parts: its page children are hidden and drawn one by one below. Only the
@@ -781,7 +782,7 @@ void TavixQCanvas::dragMoveEvent(QDragMoveEvent *event)
         return;
     }
     const QRect area = window->geometry();
-    const QPoint p = event->pos();
+    const QPoint p = tavixDropPos(event);
     // Edges included, the right and bottom ones too.
     if (p.x() >= area.left() && p.x() <= area.left() + area.width() && p.y() >= area.top()
         && p.y() <= area.top() + area.height())
@@ -798,7 +799,7 @@ void TavixQCanvas::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
-    const QPoint at = event->pos() - window->pos();
+    const QPoint at = tavixDropPos(event) - window->pos();
     QWidget *parent = widgetAt(at);
     if (!parent)
         return;

@@ -4,6 +4,7 @@
 
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixJson.h"
+#include "core/TavixQtCompat.h"
 #include "resources/FillStyle.h"
 
 #include <QByteArray>
@@ -93,7 +94,8 @@ inline void moveTo(QWidget *w, const QPoint &pos, Qt::MouseButtons held = Qt::No
 
 inline void hover(QWidget *viewport, const QPoint &pos)
 {
-    QHoverEvent move(QEvent::HoverMove, pos, QPoint(-1, -1));
+    QHoverEvent move =
+        TavixQtLib::tavixHoverEvent(QEvent::HoverMove, pos, viewport->mapToGlobal(pos), QPoint(-1, -1));
     QCoreApplication::sendEvent(viewport, &move);
 }
 

@@ -696,9 +696,10 @@ void tst_Canvas::canvasDeletedByItsHost()
     QVERIFY(canvas->OpenJsonFile(page("main.page.json")));
     QObject::connect(canvas.data(), &TavixQCanvas::widgetSelected, canvas.data(), [&canvas] { delete canvas.data(); });
     const QPoint at = canvas->GetCurWindow()->findChild<QWidget *>(QStringLiteral("b"))->mapTo(canvas, QPoint(5, 5));
-    QMouseEvent press(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    const QPoint global = canvas->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(canvas, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(canvas, &release);
     QVERIFY(canvas.isNull());
 }

@@ -302,7 +302,8 @@ void tst_PushButton::extremeOffsets()
     QCOMPARE(caption.left() <= 0, value <= 0);
     QImage image(button.size(), QImage::Format_ARGB32_Premultiplied);
     button.render(&image);
-    QMouseEvent move(QEvent::MouseMove, QPointF(30, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(30, 10), button.mapToGlobal(QPoint(30, 10)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(&button, &move);
     button.render(&image);
     Json::Value out(Json::objectValue);

@@ -564,8 +564,9 @@ void tst_Ribbon::paintsTabsAndGroupFrames()
     QVERIFY(near(image.pixelColor(4 + 6 + 36, 34 + 4 + 10), QColor(255, 255, 255)));
 
     // Hovering the other tab shows the Hot tab fill.
-    QMouseEvent move(QEvent::MouseMove, tabCentre(*bar, 1) - bar->tabBar()->pos() + QPoint(0, -12),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    const QPoint hot = tabCentre(*bar, 1) - bar->tabBar()->pos() + QPoint(0, -12);
+    QMouseEvent move(QEvent::MouseMove, hot, bar->tabBar()->mapToGlobal(hot), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(bar->tabBar(), &move);
     image = rendered(*bar);
     QVERIFY(near(image.pixelColor(tabLeft + 92 + 4, 4), QColor(226, 238, 252)));

@@ -100,7 +100,7 @@ CorvellaSorbane::CorvellaSorbane(QWidget *parent)
 
     buildShell();
     // Ctrl+T brings the theme dialog back (and to the front) from the keyboard.
-    auto *themeShortcut = new QShortcut(QKeySequence(Qt::CTRL + Qt::Key_T), this);
+    auto *themeShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(themeShortcut, &QShortcut::activated, this, &CorvellaSorbane::openThemeDialog);
     openThemeDialog();
     m_constructed = true;

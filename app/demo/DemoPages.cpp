@@ -33,7 +33,7 @@ namespace TavixDemo {
 
 namespace {
 
-const QString kImages = QStringLiteral(":/CorvellaSorbane/images/");
+const QString kPageImages = QStringLiteral(":/CorvellaSorbane/images/");
 
 TavixQContainer *box(QWidget *parent, TavixQContainer::AutoChildLayout layout, int space, int l, int t, int r,
                      int b)
@@ -88,7 +88,7 @@ TavixQLabel *wrapped(TavixQLabel *label)
 TavixQPushButton *iconButton(QWidget *parent, const QString &icon, int size)
 {
     auto *button = new TavixQPushButton(parent);
-    button->setIcon(kImages + icon);
+    button->setIcon(kPageImages + icon);
     button->setUseIcon(true);
     button->setShowText(false);
     button->setDrawBackground(false);
@@ -112,7 +112,7 @@ TavixQPushButton *textButton(QWidget *parent, const QString &text, int minWidth)
 TavixQImage *icon(QWidget *parent, const QString &name, int size)
 {
     auto *image = new TavixQImage(parent);
-    image->setImagePath(kImages + name);
+    image->setImagePath(kPageImages + name);
     image->setStretchDraw(true);
     image->setWidthPolicy(PolicyFixed);
     image->setHeightPolicy(PolicyFixed);
@@ -166,7 +166,7 @@ void toggleBody(TavixQPushButton *chevron, QWidget *body)
 {
     const bool show = body->isHidden();
     body->setVisible(show);
-    chevron->setIcon(kImages + (show ? QStringLiteral("chevron-down.svg") : QStringLiteral("chevron-right.svg")));
+    chevron->setIcon(kPageImages + (show ? QStringLiteral("chevron-down.svg") : QStringLiteral("chevron-right.svg")));
     if (auto *parent = qobject_cast<TavixQContainer *>(body->parentWidget()))
         parent->forceResize();
 }
@@ -309,13 +309,13 @@ void buildContent(TavixQContainer *content, const QString &section)
         fixedWidth(left, 220);
         caption(left, QStringLiteral("Original"));
         auto *logo = new TavixQImage(left);
-        logo->setImagePath(kImages + QStringLiteral("logo.png"));
+        logo->setImagePath(kPageImages + QStringLiteral("logo.png"));
         logo->setStretchDraw(false);
         fixedWidth(fixedHeight(logo, 50), 200);
         TavixQContainer *right = plainBox(row, TavixQContainer::Vertical, 8);
         caption(right, QStringLiteral("GIF"));
         auto *gif = new TavixQImage(right);
-        gif->loadGif(kImages + QStringLiteral("loading.gif"));
+        gif->loadGif(kPageImages + QStringLiteral("loading.gif"));
         fixedWidth(fixedHeight(gif, 96), 96);
     } else if (section == QLatin1String("Spin")) {
         TavixQLabel *label = caption(content, QStringLiteral("Quantity"));
@@ -393,7 +393,7 @@ void buildStatusCards(TavixQContainer *column)
         dot->setFixedSize(24, 24);
         dot->setChildPadding(2);
         auto *bag = new TavixQImage(dot);
-        bag->setImagePath(kImages + QStringLiteral("handbag.svg"));
+        bag->setImagePath(kPageImages + QStringLiteral("handbag.svg"));
         bag->setUseSvgColor(true);
         bag->setSvgColor(Qt::white);
         bag->setStretchDraw(true);

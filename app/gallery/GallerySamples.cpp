@@ -28,6 +28,7 @@
 #include "controls/views/TavixQTableViewImpl.h"
 #include "controls/views/TavixQTreeView.h"
 #include "core/TavixLibrary.h"
+#include "core/TavixQtCompat.h"
 #include "designer/TavixQPropertyList.h"
 #include "core/TavixQWidgetBaseImpl.h"
 #include "core/TavixTypes.h"
@@ -331,7 +332,8 @@ void hoverSecondRow(QWidget *c, int)
     auto *view = qobject_cast<QAbstractItemView *>(c);
     if (!view || !view->model() || view->model()->rowCount() < 2)
         return;
-    QHoverEvent move(QEvent::HoverMove, view->visualRect(view->model()->index(1, 0)).center(), QPoint(-1, -1));
+    const QPoint at = view->visualRect(view->model()->index(1, 0)).center();
+    QHoverEvent move = tavixHoverEvent(QEvent::HoverMove, at, view->viewport()->mapToGlobal(at), QPoint(-1, -1));
     QCoreApplication::sendEvent(view->viewport(), &move);
 }
 

@@ -28,10 +28,10 @@ namespace {
 constexpr int kMinGroupWidth = 90;
 constexpr int kDefaultHeight = 92;
 constexpr int kItemTop = 6;
-constexpr int kItemGap = 6;
+constexpr int kGroupItemGap = 6;
 constexpr int kMinRowHeight = 24;
-constexpr int kMinItemHeight = 16;
-constexpr int kTitleBand = 20;   // the title's strip along the bottom
+constexpr int kGroupMinItemHeight = 16;
+constexpr int kGroupTitleBand = 20;   // the title's strip along the bottom
 
 TavixQRibbonBar *barOf(const TavixQRibbonGroup *group)
 {
@@ -69,7 +69,7 @@ T *TavixQRibbonGroup::append(T *item)
     if (TavixQRibbonPage *p = page())
         p->updateLayout();
     else
-        updateLayout(rowCount(), qMax(0, height() - kTitleBand));
+        updateLayout(rowCount(), qMax(0, height() - kGroupTitleBand));
     return item;
 }
 
@@ -183,11 +183,11 @@ void TavixQRibbonGroup::updateLayout(int rows, int height)
     int columnWidth = 0;
     const auto flush = [&]() {
         for (int j = 0; j < column.size(); ++j) {
-            const int h = qMin(qMax(tavixRibbonItemSize(column.at(j)).height(), kMinItemHeight), rowHeight);
+            const int h = qMin(qMax(tavixRibbonItemSize(column.at(j)).height(), kGroupMinItemHeight), rowHeight);
             const long long y = kItemTop + (long long)(j) * rowHeight + qMax((rowHeight - h) / 2, 0);
             column.at(j)->setGeometry(tavixClampCoord(x), tavixClampCoord(y), columnWidth, h);
         }
-        x += columnWidth + kItemGap;
+        x += columnWidth + kGroupItemGap;
         column.clear();
         columnWidth = 0;
     };
@@ -203,7 +203,7 @@ void TavixQRibbonGroup::updateLayout(int rows, int height)
             flush();
         const int w = tavixRibbonItemSize(item).width();
         item->setGeometry(tavixClampCoord(x), kItemTop, w, qMax(area, 0));
-        x += w + kItemGap;
+        x += w + kGroupItemGap;
     }
     if (!column.isEmpty())
         flush();
@@ -222,20 +222,20 @@ QSize TavixQRibbonGroup::sizeHint() const
         if (tavixRibbonIsSmallItem(item)) {
             columnWidth = qMax(columnWidth, size.width());
             if (++inColumn >= rows) {
-                w += columnWidth + kItemGap;
+                w += columnWidth + kGroupItemGap;
                 columnWidth = 0;
                 inColumn = 0;
             }
             continue;
         }
         if (inColumn > 0)
-            w += columnWidth + kItemGap;
+            w += columnWidth + kGroupItemGap;
         columnWidth = 0;
         inColumn = 0;
-        w += size.width() + kItemGap;
+        w += size.width() + kGroupItemGap;
     }
     if (inColumn > 0)
-        w += kItemGap + columnWidth;
+        w += kGroupItemGap + columnWidth;
     const int h = parentWidget() ? parentWidget()->height() : kDefaultHeight;
     return QSize(tavixClampCoord(qMax<long long>(w, kMinGroupWidth)), h);
 }
@@ -263,7 +263,7 @@ void TavixQRibbonGroup::childEvent(QChildEvent *event)
 void TavixQRibbonGroup::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
-    updateLayout(rowCount(), qMax(0, height() - kTitleBand));
+    updateLayout(rowCount(), qMax(0, height() - kGroupTitleBand));
 }
 
 void TavixQRibbonGroup::paintEvent(QPaintEvent *event)

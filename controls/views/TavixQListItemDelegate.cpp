@@ -1,6 +1,7 @@
 #include "controls/views/TavixQListItemDelegate.h"
 
 #include "controls/views/TavixQListImpl.h"
+#include "core/TavixQtCompat.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -55,7 +56,7 @@ void TavixQListItemDelegate::paintIconTextRow(QPainter *painter, const QRect &ro
 
 QSize TavixQListItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
 {
-    return QSize(option.rect.width(), impl ? impl->rowHeight() : 20);
+    return QSize(tavixListRowWidth(option), impl ? impl->rowHeight() : 20);
 }
 
 } // namespace TavixQtLib

@@ -15,7 +15,7 @@ namespace TavixQtLib {
 
 namespace {
 
-constexpr int kDemoRows = 20;
+constexpr int kListViewDemoRows = 20;
 constexpr int kMaxSpacing = 1000;
 
 } // namespace
@@ -237,7 +237,7 @@ void TavixQListView::clearHighLight()
 void TavixQListView::initDemoData()
 {
     QStandardItemModel *previous = m_demoModel;
-    m_demoModel = new QStandardItemModel(kDemoRows, 1, this);
+    m_demoModel = new QStandardItemModel(kListViewDemoRows, 1, this);
     setModel(m_demoModel);
     delete previous;
     m_impl->clearRowCaches();

@@ -3,6 +3,7 @@
 #include "controls/views/TavixItemExtent.h"
 #include "controls/views/TavixQListViewImpl.h"
 #include "core/ITavixQWidgetBase.h"
+#include "core/TavixQtCompat.h"
 #include "resources/TavixPainting.h"
 
 #include <QImage>
@@ -70,7 +71,7 @@ void TavixQListViewItemDelegate::paint(QPainter *painter, const QStyleOptionView
 QSize TavixQListViewItemDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     if (!impl)
-        return QSize(option.rect.width(), kDefaultItemExtent);
+        return QSize(tavixListRowWidth(option), kDefaultItemExtent);
     if (impl->itemForSizeCallBack && hasTemplate()) {
         const auto *view = qobject_cast<const TavixQListView *>(parent());
         const QSize size = impl->itemForSizeCallBack(view, option, index);
@@ -80,7 +81,7 @@ QSize TavixQListViewItemDelegate::sizeHint(const QStyleOptionViewItem &option, c
     const auto *view = qobject_cast<const QListView *>(parent());
     if (view && view->viewMode() == QListView::IconMode)
         return QSize(tavixEffectiveItemExtent(impl->itemWidth), height);
-    return QSize(option.rect.width(), height);
+    return QSize(tavixListRowWidth(option), height);
 }
 
 } // namespace TavixQtLib

@@ -22,7 +22,7 @@ namespace TavixQtLib {
 
 namespace {
 
-constexpr int kDemoRows = 20;
+constexpr int kTableDemoRows = 20;
 constexpr int kDemoColumns = 5;
 constexpr int kMaxCheckSide = 256;      // an image of any size still leaves room for the text
 
@@ -301,10 +301,10 @@ QList<int> TavixQTableView::selectedRows() const
 
 void TavixQTableView::initDemoData()
 {
-    auto *demo = new QStandardItemModel(kDemoRows, kDemoColumns, this);
+    auto *demo = new QStandardItemModel(kTableDemoRows, kDemoColumns, this);
     for (int column = 0; column < kDemoColumns; ++column)
         demo->setHeaderData(column, Qt::Horizontal, QStringLiteral("Col%1").arg(column + 1));
-    for (int row = 0; row < kDemoRows; ++row) {
+    for (int row = 0; row < kTableDemoRows; ++row) {
         for (int column = 0; column < kDemoColumns; ++column)
             demo->setData(demo->index(row, column), QStringLiteral("item %1 %2").arg(row).arg(column));
     }

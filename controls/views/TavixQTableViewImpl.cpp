@@ -20,7 +20,7 @@ namespace TavixQtLib {
 
 namespace {
 
-const QString kDefaultChecked = QStringLiteral("IDB_CHECKED");
+const QString kTableDefaultChecked = QStringLiteral("IDB_CHECKED");
 const QString kDefaultUnchecked = QStringLiteral("IDB_UNCHECK");
 
 } // namespace
@@ -28,7 +28,7 @@ const QString kDefaultUnchecked = QStringLiteral("IDB_UNCHECK");
 TavixQTableViewImpl::TavixQTableViewImpl(TavixQTableView *table)
     : TavixQWidgetBaseImpl(table, QString::fromLatin1(TavixQTableView::typeName()))
     , TavixItemRowStyles(kDefaultItemExtent)
-    , checkedImage(kDefaultChecked)
+    , checkedImage(kTableDefaultChecked)
     , uncheckedImage(kDefaultUnchecked)
     , table(table)
 {
@@ -271,7 +271,7 @@ bool TavixQTableViewImpl::serializeJsonValue(Json::Value **node, bool read)
     tavixWriteAttrBool(out, "multiselect", table->selectionMode() == QAbstractItemView::ExtendedSelection, false);
     tavixWriteAttrInt(out, "itemHeight", itemHeight, kDefaultItemExtent);
     tavixWriteAttrBool(out, "checkstyle", checkStyle, false);
-    tavixWriteAttrString(out, "checkedImg", checkedImage, kDefaultChecked);
+    tavixWriteAttrString(out, "checkedImg", checkedImage, kTableDefaultChecked);
     tavixWriteAttrString(out, "uncheckImg", uncheckedImage, kDefaultUnchecked);
     styleSlots.write(out);
     table->m_bars.writeChildNodes(out);

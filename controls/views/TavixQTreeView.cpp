@@ -19,7 +19,7 @@ namespace TavixQtLib {
 
 namespace {
 
-constexpr int kDemoRows = 100;
+constexpr int kTreeDemoRows = 100;
 
 QModelIndex firstColumn(const QModelIndex &index)
 {
@@ -147,7 +147,7 @@ void TavixQTreeView::initDemoData()
 {
     QStandardItemModel *previous = m_demoModel;
     m_demoModel = new QStandardItemModel(this);
-    for (int i = 0; i < kDemoRows; ++i) {
+    for (int i = 0; i < kTreeDemoRows; ++i) {
         auto *parentItem = new QStandardItem(QStringLiteral("item1"));
         parentItem->appendRow({new QStandardItem(QStringLiteral("item2")), new QStandardItem(QStringLiteral("item3"))});
         m_demoModel->appendRow(parentItem);

@@ -11,7 +11,7 @@ namespace TavixQtLib {
 
 namespace {
 
-constexpr int kIconGap = 4;     // the icon rectangle is the icon's side plus this
+constexpr int kTreeIconGap = 4;     // the icon rectangle is the icon's side plus this
 
 } // namespace
 
@@ -43,7 +43,7 @@ QSize TavixQTreeViewItemDelegate::sizeHint(const QStyleOptionViewItem &, const Q
     for (const TextStyleDesc &style : impl->itemTextStyles)
         width = qMax(width, (long long)TavixQWidgetBaseImpl::measureText(style, text).width() + qMax(0, style.x));
     if (index.data(Qt::DecorationRole).isValid())
-        width += TavixQListItemDelegate::iconSide(height) + kIconGap;
+        width += TavixQListItemDelegate::iconSide(height) + kTreeIconGap;
     return QSize(tavixClampCoord(width + 2), height);    // drawTextStyle elides 2 pixels short of the rectangle
 }
 
