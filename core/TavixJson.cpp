@@ -31,12 +31,12 @@ size_t tavixMaxJsonDocumentSize()
 namespace {
 
 // Reads the plain documents that pages, themes and styles are made of with less work than the library's
-// reader (no tokens, no intermediate strings, shared key names) and builds the very tree that reader builds. It knows only what is certain to be read
-// alike: an object or array root, JSON whitespace, strings with the standard escapes, integers of up to
-// nine digits, true, false and null. Anything else (comments, reals, large or zero-led numbers, control
-// bytes, lone or paired surrogates, \u0000, empty or repeated keys, trailing commas or text, a byte
-// order mark, deep nesting) makes it give up, and the library reads the whole text: a refusal is always
-// the library's.
+// reader (no tokens, no intermediate strings, shared key names) and builds the very tree that reader
+// builds. It knows only what is certain to be read alike: an object or array root, JSON whitespace,
+// strings with the standard escapes, integers of up to nine digits, true, false and null. Anything else
+// (comments, reals, large or zero-led numbers, control bytes, lone or paired surrogates, \u0000, empty or
+// repeated keys, trailing commas or text, a byte order mark, deep nesting) makes it give up, and the
+// library reads the whole text: a refusal is always the library's.
 class PlainReader
 {
 public:
