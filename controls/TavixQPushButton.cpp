@@ -1,9 +1,12 @@
 #include "controls/TavixQPushButton.h"
 
 #include "controls/TavixQPushButtonImpl.h"
+#include "resources/TavixPainting.h"
 
 #include <QKeyEvent>
 #include <QPointer>
+
+#include <algorithm>
 
 namespace TavixQtLib {
 
@@ -232,6 +235,22 @@ void TavixQPushButton::leaveEvent(QEvent *event)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQPushButton, QPushButton, mousePressEvent, QMouseEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQPushButton, QPushButton, mouseReleaseEvent, QMouseEvent)
 TAVIX_DEFINE_FORWARDED_EVENT(TavixQPushButton, QPushButton, mouseMoveEvent, QMouseEvent)
+
+// QPushButton measures the caption in the widget's font; it is drawn in the state's text style, which may
+// be larger (or laid out wider at a fractional pixel ratio), so the hint leaves the widest state room.
+QSize TavixQPushButton::sizeHint() const
+{
+    QSize hint = QPushButton::sizeHint();
+    const QString caption = text();
+    if (caption.isEmpty())
+        return hint;
+    int widest = 0;
+    for (const TextStyleDesc &style : m_impl->textStyles)
+        widest = std::max(widest, tavixMeasureText(style, caption).width());
+    const long long needed = widest + 16LL + std::max(0, m_impl->textOffsetX);   // offsets come from pages
+    hint.setWidth(int(std::min<long long>(std::max<long long>(hint.width(), needed), QWIDGETSIZE_MAX)));
+    return hint;
+}
 
 void TavixQPushButton::keyPressEvent(QKeyEvent *event)
 {

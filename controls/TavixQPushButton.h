@@ -56,6 +56,8 @@ public:
     int getTextOffsetX() const;
     int getTextOffsetY() const;
 
+    QSize sizeHint() const override;
+
 signals:
     void enterSignal();
     void leaveSignal();
