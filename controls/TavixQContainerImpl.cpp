@@ -289,8 +289,12 @@ void TavixQContainerImpl::layoutPass()
 TavixQContainerImpl::TypeFacts TavixQContainerImpl::typeFacts(const QWidget *w) const
 {
     const std::type_info *type = &typeid(*w);
+    // By address first: comparing type_infos by value may compare their names.
     for (const TypeFacts &facts : knownTypes)
-        if (facts.type == type || *facts.type == *type)
+        if (facts.type == type)
+            return facts;
+    for (const TypeFacts &facts : knownTypes)
+        if (*facts.type == *type)
             return facts;
     TypeFacts facts;
     facts.type = type;

@@ -3,6 +3,7 @@
 #include "controls/TavixQLabel.h"
 #include "core/TavixAccessible.h"
 #include "resources/TavixPainting.h"
+#include "resources/TavixQResourceManager.h"
 
 #include <QFontMetrics>
 #include <QPalette>
@@ -68,13 +69,23 @@ Qt::TextElideMode qtElideMode(int mode)
 // True when text shows whole in width pixels without shaping it: no more characters than the widest
 // glyph of the font fits. Only plain Latin-1 text, which the font itself draws at its own advances, is
 // judged so; control characters (tabs, newlines, the 0x9c variant separator of eliding) are not.
-bool surelyFits(const QString &text, const QFont &font, int width)
+bool surelyFits(const QString &text, const QFont &font, int dpi, int width)
 {
     if (text.isEmpty())
         return true;
     if (fontResolveMask(font) & (QFont::LetterSpacingResolved | QFont::WordSpacingResolved))
         return false;
-    if (qint64(text.size()) * (QFontMetrics(font).maxWidth() + 1) > width)   // + 1: maxWidth() is rounded
+    // The labels of a page share a font or two, and looking its metrics up costs more than the rest of
+    // the judgement: the last answer is kept, by font and resolution.
+    static QFont lastFont;
+    static int lastDpi = 0;
+    static int lastMaxWidth = -1;
+    if (lastMaxWidth < 0 || dpi != lastDpi || !(font == lastFont)) {
+        lastFont = font;
+        lastDpi = dpi;
+        lastMaxWidth = QFontMetrics(font).maxWidth();
+    }
+    if (qint64(text.size()) * (lastMaxWidth + 1) > width)   // + 1: maxWidth() is rounded
         return false;
     for (const QChar c : text) {
         const ushort u = c.unicode();
@@ -139,9 +150,12 @@ void TavixQLabelImpl::updateShownText()
     const TextStyleDesc &style = activeStyle();
     const QFont font = label->font();
     const bool cuts = style.elideMode != 3 && style.singleline && !rich;
-    // Most captions fit at once (a new label is as wide as a window until its page places it); shaping
-    // them only to learn that is the bulk of building a label.
-    if (!cuts || surelyFits(fullText, font, width)) {
+    // A label a page is building and nobody sees yet gets its place later in the build and its size
+    // when first shown (which resizes it and brings it here again): eliding it now would shape the text
+    // for a width it is about to leave. Most other captions surely fit; shaping them only to learn that
+    // would be the bulk of building a label.
+    const bool unplaced = !label->isVisible() && TavixQResourceManager::getInstance()->isCreatedByFile();
+    if (!cuts || unplaced || surelyFits(fullText, font, label->logicalDpiY(), width)) {
         shownText = fullText;
     } else if (lastElision.width == width && lastElision.mode == style.elideMode && lastElision.text == fullText
                && lastElision.font == font) {

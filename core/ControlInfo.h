@@ -21,6 +21,7 @@ namespace TavixQtLib {
 
 // Creates a parentless control.
 using ControlCreateFunction = QWidget *(*)();
+using ChildCreateFunction = QWidget *(*)(QWidget *parent);
 // Host override consulted when a page node is created: receives the node's "name" and the type keyword.
 using BoundCreateFunction = QWidget *(*)(const QString &name, const QString &type);
 

@@ -19,8 +19,9 @@
 //     TAVIX_DEFINE_CONTROL(TavixQLabel, "qtlabel")
 //     TAVIX_DEFINE_FORWARDED_EVENTS(TavixQLabel, QLabel)
 //
-// The control then owns `m_impl` (a Class##Impl, which the macro declares, created in the
-// constructor) and `m_base`; its destructor calls tavixDestroyImpl(this, m_impl). A control that
+// The class needs a constructor taking the parent (create##Class##In uses it). The control then owns
+// `m_impl` (a Class##Impl, which the macro declares, created in the constructor) and `m_base`; its
+// destructor calls tavixDestroyImpl(this, m_impl). A control that
 // paints some other way uses TAVIX_DECLARE_FORWARDED_INPUT_EVENTS (all but paint). A control whose
 // handlers differ (Impl first, a signal, nothing forwarded) still declares the set, writes those
 // handlers itself and defines the plain ones one by one with TAVIX_DEFINE_FORWARDED_PAINT /
@@ -28,9 +29,20 @@
 // declared by hand.
 
 // Creator, keyword, descriptor, interface answers, base record and Impl pointer.
+//
+// The "impl" and "visibility" flags every control carries are declared properties: read and written
+// through QObject::property/setProperty exactly like dynamic ones (unset reads as an invalid QVariant,
+// an invalid QVariant clears), but found at the top of the class's own meta-object instead of after a
+// miss over every inherited property, and set without a property-change event. A page builds thousands.
 #define TAVIX_DECLARE_CONTROL(Class)                                                                 \
+    Q_PROPERTY(QVariant impl READ tavixImplFlag WRITE setTavixImplFlag DESIGNABLE false STORED false  \
+                   SCRIPTABLE false)                                                                 \
+    Q_PROPERTY(QVariant visibility READ tavixVisibilityFlag WRITE setTavixVisibilityFlag              \
+                   DESIGNABLE false STORED false SCRIPTABLE false)                                   \
+                                                                                                     \
 public:                                                                                              \
     static QWidget *create##Class();                                                                 \
+    static QWidget *create##Class##In(QWidget *parent); /* born a child: no reparenting afterwards */ \
     static const char *typeName();                                                                   \
     static ::TavixQtLib::ControlInfo getProps();                                                     \
     ::TavixQtLib::TavixQWidgetBase *getControlBase() override { return &m_base; }                    \
@@ -41,8 +53,14 @@ public:                                                                         
     using QWidget::setGeometry;                                                                      \
                                                                                                      \
 private:                                                                                             \
-    ::TavixQtLib::TavixQWidgetBase m_base{this}; /* layout attributes, opacity, owner */             \
+    ::TavixQtLib::TavixQWidgetBase m_base{this, this, &m_visibilityFlag}; /* layout, opacity, owner */ \
     Class##Impl *m_impl = nullptr;               /* owned; created in the constructor */             \
+    QVariant m_implFlag;                                                                             \
+    QVariant m_visibilityFlag;                                                                       \
+    QVariant tavixImplFlag() const { return m_implFlag; }                                            \
+    void setTavixImplFlag(const QVariant &value) { m_implFlag = value; }                             \
+    QVariant tavixVisibilityFlag() const { return m_visibilityFlag; }                                \
+    void setTavixVisibilityFlag(const QVariant &value) { m_visibilityFlag = value; }                 \
                                                                                                      \
 public:
 
@@ -65,6 +83,7 @@ public:
 
 #define TAVIX_DEFINE_CONTROL(Class, keyword)                                                         \
     QWidget *Class::create##Class() { return new Class(); }                                          \
+    QWidget *Class::create##Class##In(QWidget *parent) { return new Class(parent); }                 \
     const char *Class::typeName() { return keyword; }                                                \
     ::TavixQtLib::TavixQWidgetBaseImpl *Class::getControlImpl() const { return m_impl; }
 

@@ -1,4 +1,5 @@
 #include "core/TavixControlRegistry.h"
+#include "core/TavixControlRegistry_p.h"
 
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixAccessible.h"
@@ -7,10 +8,12 @@
 #include "resources/TavixQResourceManager.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QWidget>
 
 #include <json/value.h>
 
+#include <unordered_map>
 #include <vector>
 
 // Control classes: add the header of each built-in control here as it lands.
@@ -64,6 +67,7 @@ struct BuiltInType
     ControlCreateFunction create;
     ControlInfo (*props)();
     bool listed;
+    ChildCreateFunction createIn = nullptr;   // the same type born under a parent; null: none
 };
 
 // A creator-only short name of a built-in type.
@@ -78,38 +82,53 @@ const std::vector<BuiltInType> &builtInTypes()
 {
     static const std::vector<BuiltInType> rows = {
         {"Window", &tavixCreateCanvasWindow, &tavixCanvasWindowProps, true},
-        {"qtcontainer", &TavixQContainer::createTavixQContainer, &TavixQContainer::getProps, true},
-        {"qtbutton", &TavixQPushButton::createTavixQPushButton, &TavixQPushButton::getProps, true},
-        {"qtmenubar", &TavixQMenuBar::createTavixQMenuBar, &TavixQMenuBar::getProps, true},
-        {"qtlabel", &TavixQLabel::createTavixQLabel, &TavixQLabel::getProps, true},
-        {"qtcheckbox", &TavixQCheckBox::createTavixQCheckBox, &TavixQCheckBox::getProps, true},
-        {"qtlistview", &TavixQListView::createTavixQListView, &TavixQListView::getProps, false},
-        {"qtprogressbar", &TavixQProgressBar::createTavixQProgressBar, &TavixQProgressBar::getProps, true},
-        {"qtradiobox", &TavixQRadioButton::createTavixQRadioButton, &TavixQRadioButton::getProps, true},
-        {"qtslider", &TavixQSlider::createTavixQSlider, &TavixQSlider::getProps, true},
-        {"qtstackcontainer", &TavixQStackContainer::createTavixQStackContainer, &TavixQStackContainer::getProps, true},
-        {"qtspacer", &TavixQSpacer::createTavixQSpacer, &TavixQSpacer::getProps, true},
-        {"qttab", &TavixQTabWidget::createTavixQTabWidget, &TavixQTabWidget::getProps, true},
-        {"qtdedit", &TavixQLineEdit::createTavixQLineEdit, &TavixQLineEdit::getProps, true},
-        {"qtcombobox", &TavixQComboBox::createTavixQComboBox, &TavixQComboBox::getProps, true},
-        {"qtlist", &TavixQList::createTavixQList, &TavixQList::getProps, true},
-        {"qttree", &TavixQTreeView::createTavixQTreeView, &TavixQTreeView::getProps, true},
-        {"qtdatagrid", &TavixQTableView::createTavixQTableView, &TavixQTableView::getProps, true},
-        {"qtgroupbox", &TavixQGroupBox::createTavixQGroupBox, &TavixQGroupBox::getProps, true},
-        {"qtspinbox", &TavixQSpinBox::createTavixQSpinBox, nullptr, false},
-        {"qtlcdnumber", &TavixQLCDNumber::createTavixQLCDNumber, &TavixQLCDNumber::getProps, true},
-        {"qtsplitter", &TavixQSplitter::createTavixQSplitter, nullptr, false},
-        {"qtswitch", &TavixQSwitch::createTavixQSwitch, &TavixQSwitch::getProps, true},
-        {"qtscrollview", &TavixQScrollView::createTavixQScrollView, &TavixQScrollView::getProps, true},
-        {"qtscrollbar", &TavixQScrollBar::createTavixQScrollBar, &TavixQScrollBar::getProps, true},
-        {"qttext", &TavixQTextEdit::createTavixQTextEdit, &TavixQTextEdit::getProps, true},
-        {"qtlabelex", &TavixQLabelEx::createTavixQLabelEx, nullptr, false},
-        {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true},
+        {"qtcontainer", &TavixQContainer::createTavixQContainer, &TavixQContainer::getProps, true, &TavixQContainer::createTavixQContainerIn},
+        {"qtbutton", &TavixQPushButton::createTavixQPushButton, &TavixQPushButton::getProps, true, &TavixQPushButton::createTavixQPushButtonIn},
+        {"qtmenubar", &TavixQMenuBar::createTavixQMenuBar, &TavixQMenuBar::getProps, true, &TavixQMenuBar::createTavixQMenuBarIn},
+        {"qtlabel", &TavixQLabel::createTavixQLabel, &TavixQLabel::getProps, true, &TavixQLabel::createTavixQLabelIn},
+        {"qtcheckbox", &TavixQCheckBox::createTavixQCheckBox, &TavixQCheckBox::getProps, true, &TavixQCheckBox::createTavixQCheckBoxIn},
+        {"qtlistview", &TavixQListView::createTavixQListView, &TavixQListView::getProps, false, &TavixQListView::createTavixQListViewIn},
+        {"qtprogressbar", &TavixQProgressBar::createTavixQProgressBar, &TavixQProgressBar::getProps, true, &TavixQProgressBar::createTavixQProgressBarIn},
+        {"qtradiobox", &TavixQRadioButton::createTavixQRadioButton, &TavixQRadioButton::getProps, true, &TavixQRadioButton::createTavixQRadioButtonIn},
+        {"qtslider", &TavixQSlider::createTavixQSlider, &TavixQSlider::getProps, true, &TavixQSlider::createTavixQSliderIn},
+        {"qtstackcontainer", &TavixQStackContainer::createTavixQStackContainer, &TavixQStackContainer::getProps, true, &TavixQStackContainer::createTavixQStackContainerIn},
+        {"qtspacer", &TavixQSpacer::createTavixQSpacer, &TavixQSpacer::getProps, true, &TavixQSpacer::createTavixQSpacerIn},
+        {"qttab", &TavixQTabWidget::createTavixQTabWidget, &TavixQTabWidget::getProps, true, &TavixQTabWidget::createTavixQTabWidgetIn},
+        {"qtdedit", &TavixQLineEdit::createTavixQLineEdit, &TavixQLineEdit::getProps, true, &TavixQLineEdit::createTavixQLineEditIn},
+        {"qtcombobox", &TavixQComboBox::createTavixQComboBox, &TavixQComboBox::getProps, true, &TavixQComboBox::createTavixQComboBoxIn},
+        {"qtlist", &TavixQList::createTavixQList, &TavixQList::getProps, true, &TavixQList::createTavixQListIn},
+        {"qttree", &TavixQTreeView::createTavixQTreeView, &TavixQTreeView::getProps, true, &TavixQTreeView::createTavixQTreeViewIn},
+        {"qtdatagrid", &TavixQTableView::createTavixQTableView, &TavixQTableView::getProps, true, &TavixQTableView::createTavixQTableViewIn},
+        {"qtgroupbox", &TavixQGroupBox::createTavixQGroupBox, &TavixQGroupBox::getProps, true, &TavixQGroupBox::createTavixQGroupBoxIn},
+        {"qtspinbox", &TavixQSpinBox::createTavixQSpinBox, nullptr, false, &TavixQSpinBox::createTavixQSpinBoxIn},
+        {"qtlcdnumber", &TavixQLCDNumber::createTavixQLCDNumber, &TavixQLCDNumber::getProps, true, &TavixQLCDNumber::createTavixQLCDNumberIn},
+        {"qtsplitter", &TavixQSplitter::createTavixQSplitter, nullptr, false, &TavixQSplitter::createTavixQSplitterIn},
+        {"qtswitch", &TavixQSwitch::createTavixQSwitch, &TavixQSwitch::getProps, true, &TavixQSwitch::createTavixQSwitchIn},
+        {"qtscrollview", &TavixQScrollView::createTavixQScrollView, &TavixQScrollView::getProps, true, &TavixQScrollView::createTavixQScrollViewIn},
+        {"qtscrollbar", &TavixQScrollBar::createTavixQScrollBar, &TavixQScrollBar::getProps, true, &TavixQScrollBar::createTavixQScrollBarIn},
+        {"qttext", &TavixQTextEdit::createTavixQTextEdit, &TavixQTextEdit::getProps, true, &TavixQTextEdit::createTavixQTextEditIn},
+        {"qtlabelex", &TavixQLabelEx::createTavixQLabelEx, nullptr, false, &TavixQLabelEx::createTavixQLabelExIn},
+        {"qtpicture", &TavixQImage::createTavixQImage, &TavixQImage::getProps, true, &TavixQImage::createTavixQImageIn},
         {"qtproperty", &tavixCreatePropertyList, &tavixPropertyListProps, true},
-        {"qtribbonbar", &TavixQRibbonBar::createTavixQRibbonBar, &TavixQRibbonBar::getProps, true},
+        {"qtribbonbar", &TavixQRibbonBar::createTavixQRibbonBar, &TavixQRibbonBar::getProps, true, &TavixQRibbonBar::createTavixQRibbonBarIn},
         {"canvas", &tavixCreateCanvas, nullptr, false},
     };
     return rows;
+}
+
+// The built-in creators' twins that make the control under its parent, found by the creator a keyword is
+// registered with: a keyword given another creator by the host is created that way and then reparented.
+const std::unordered_map<ControlCreateFunction, ChildCreateFunction> &childCreators()
+{
+    static const auto *map = [] {
+        auto *twins = new std::unordered_map<ControlCreateFunction, ChildCreateFunction>;
+        for (const BuiltInType &row : builtInTypes()) {
+            if (row.createIn)
+                (*twins)[row.create] = row.createIn;
+        }
+        return twins;
+    }();
+    return *map;
 }
 
 // Short names accepted in page documents, registered after the built-in types in this order.
@@ -236,8 +255,10 @@ QVector<ControlInfo *> tavixGetAllControlInfo()
     return all;
 }
 
-QWidget *tavixCreateControlFromNode(const char *keyword, const Json::Value &node, QWidget *parent)
+QWidget *createControlFromNode(const char *keyword, const Json::Value &node, QWidget *parent,
+                               ITavixQWidgetBase **made)
 {
+    *made = nullptr;
     if (!keyword)
         return nullptr;
 
@@ -252,18 +273,34 @@ QWidget *tavixCreateControlFromNode(const char *keyword, const Json::Value &node
         const auto it = creators.find(keyword);
         if (it == creators.end())
             return nullptr;
-        widget = it->second();
+        // Built as a child, a widget skips being a window first and then reparented: that costs more than
+        // the rest of its construction.
+        const auto &twins = childCreators();
+        const auto twin = parent ? twins.find(it->second) : twins.end();
+        widget = twin != twins.end() ? twin->second(parent) : it->second();
         if (!widget)
             return nullptr;
     }
 
-    widget->setParent(parent);
+    if (widget->parentWidget() != parent)
+        widget->setParent(parent);
     if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget)) {
         TavixQResourceManager::getInstance()->setSwitchToThemeRes(false);
+        // A reader may run host code that deletes the control; the caller is told only of a live one.
+        QPointer<QWidget> alive(widget);
         if (!node.isNull())
             control->readJsonValue(const_cast<Json::Value *>(&node));   // only read, never written
+        if (!alive)
+            return nullptr;
+        *made = control;
     }
     return widget;
+}
+
+QWidget *tavixCreateControlFromNode(const char *keyword, const Json::Value &node, QWidget *parent)
+{
+    ITavixQWidgetBase *control = nullptr;
+    return createControlFromNode(keyword, node, parent, &control);
 }
 
 QWidget *tavixCreateControlByKeyword(const char *keyword, QWidget *parent)
@@ -274,8 +311,10 @@ QWidget *tavixCreateControlByKeyword(const char *keyword, QWidget *parent)
     const auto it = creators.find(keyword);
     if (it == creators.end())
         return nullptr;
-    QWidget *widget = it->second();
-    if (widget)
+    const auto &twins = childCreators();
+    const auto twin = parent ? twins.find(it->second) : twins.end();
+    QWidget *widget = twin != twins.end() ? twin->second(parent) : it->second();
+    if (widget && widget->parentWidget() != parent)
         widget->setParent(parent);
     return widget;
 }

@@ -3,6 +3,7 @@
 #include "core/ITavixPageWindow.h"
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixControlRegistry.h"
+#include "core/TavixControlRegistry_p.h"
 #include "core/TavixJson.h"
 #include "core/TavixQWidgetBase.h"
 #include "resources/TavixQResourceManager.h"
@@ -14,16 +15,15 @@
 
 #include <json/value.h>
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace TavixQtLib {
 
 namespace {
-
-// Element nesting followed at most. The parser already refuses deeper documents; the limit keeps the
-// creation's recursion bounded whatever the document's origin.
-constexpr int kMaxElementDepth = 200;
 
 // Raises the created-by-file flag for a scope and puts back what was there, so that a document read
 // while a page is being built (a menu by one of its controls) leaves the page's flag raised.
@@ -42,27 +42,196 @@ private:
     bool previous;
 };
 
-// Parses the text up to its first NUL byte, as a C reader of the buffer would see it.
-bool parseText(const char *data, size_t size, Json::Value &root)
-{
-    const void *nul = std::memchr(data, '\0', size);
-    if (nul)
-        size = size_t(static_cast<const char *>(nul) - data);
-    return tavixParseJson(data, size, root);
-}
-
 // Reads a regular, non-empty file no larger than the parser accepts (one byte more tells a file that
-// grew meanwhile, which the parser then refuses).
-bool readDocumentFile(const QString &path, QByteArray &bytes)
+// grew meanwhile, which the parser then refuses). Straight into the buffer: a page is read on every load.
+bool readDocumentFile(const QFileInfo &info, QByteArray &bytes)
 {
-    const QFileInfo info(path);
     if (!info.isFile() || info.size() <= 0 || quint64(info.size()) > tavixMaxJsonDocumentSize())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return false;
-    bytes = file.read(info.size() + 1);
-    return !bytes.isEmpty() && file.error() == QFileDevice::NoError;
+    bytes.resize(int(info.size()) + 1);
+    const qint64 got = file.read(bytes.data(), bytes.size());
+    if (got <= 0)
+        return false;
+    bytes.resize(int(got));
+    return true;
+}
+
+// The text of a document: a resource's bytes in place, or a file's read into owned. Up to the first NUL
+// byte, as a C reader of the buffer would see it.
+bool locateDocumentText(const QString &fileName, QByteArray &owned, const char *&data, size_t &size)
+{
+    QString name = fileName;
+    if (!name.contains(QLatin1String(".json"), Qt::CaseSensitive))
+        name += QLatin1String(".json");
+
+    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
+    unsigned resourceSize = 0;
+    ResSourceType from = SourceDefault;
+    data = nullptr;
+    if (manager->getResource(name, data, resourceSize, from)) {
+        size = resourceSize;
+    } else {
+        QFileInfo info(manager->getSkinDirPath() + name);
+        if (!info.isFile())
+            info.setFile(name);
+        if (!readDocumentFile(info, owned))
+            return false;
+        data = owned.constData();
+        size = size_t(owned.size());
+    }
+    if (!data || size == 0)
+        return false;
+    if (const void *nul = std::memchr(data, '\0', size))
+        size = size_t(static_cast<const char *>(nul) - data);
+    return size > 0;
+}
+
+// Element nesting followed at most. The parser already refuses deeper documents; the limit keeps the
+// creation's recursion bounded whatever the document's origin.
+constexpr int kMaxElementDepth = 200;
+
+// A parsed document and the outline of its elements, both read-only once made.
+struct ParsedDocument
+{
+    struct Element
+    {
+        const Json::Value *node = nullptr;
+        const char *type = nullptr;     // null: not an object with a string "type"; builds nothing
+        size_t end = 0;                 // one past the last element of its subtree
+        bool placeNow = false;          // no "layout", but one of "x", "y", "w", "h"
+    };
+
+    ParsedDocument() = default;
+    ParsedDocument(const ParsedDocument &) = delete;   // the outline points into this root
+    ParsedDocument &operator=(const ParsedDocument &) = delete;
+
+    Json::Value root;
+    // The elements in depth-first order, each followed by its subtree: found once, so that a page built
+    // again from this document looks none of it up.
+    std::vector<Element> elements;
+
+    void outline()
+    {
+        const Json::Value *top = tavixJsonMember(root, "elements");
+        if (!top || !top->isArray())
+            return;
+        for (Json::ArrayIndex i = 0, n = top->size(); i < n; ++i)
+            add((*top)[i], 0);
+    }
+
+private:
+    void add(const Json::Value &node, int depth)
+    {
+        const size_t index = elements.size();
+        elements.emplace_back();
+        Element element;
+        element.node = &node;
+        const Json::Value *type = tavixJsonMember(node, "type");
+        if (type && type->isString()) {
+            element.type = type->asCString();
+            element.placeNow = !tavixJsonMember(node, "layout")
+                && (tavixJsonMember(node, "w") || tavixJsonMember(node, "h") || tavixJsonMember(node, "x")
+                    || tavixJsonMember(node, "y"));
+            const Json::Value *children = tavixJsonMember(node, "child");
+            if (children && children->isArray() && depth < kMaxElementDepth) {
+                for (Json::ArrayIndex i = 0, n = children->size(); i < n; ++i)
+                    add((*children)[i], depth + 1);
+            }
+        }
+        element.end = elements.size();
+        elements[index] = element;
+    }
+};
+
+using DocumentTree = std::shared_ptr<const ParsedDocument>;
+
+// Documents parsed lately, by their whole text. Parsing is most of what building a page costs beyond the
+// widgets themselves, and pages are built again and again (a dialog opened anew, a page window per
+// record), so a document whose text is unchanged is not parsed again. The key is the text itself, not the
+// path: an edited file, or another theme's file of the same name, is parsed afresh. A tree is never
+// written once parsed; a page being built holds its tree even if the cache lets go of it meanwhile.
+class DocumentCache;
+DocumentCache *liveCache = nullptr;   // null before first use and after the static is destroyed at exit
+
+class DocumentCache
+{
+public:
+    DocumentCache() { liveCache = this; }
+    ~DocumentCache() { liveCache = nullptr; }
+    DocumentCache(const DocumentCache &) = delete;
+    DocumentCache &operator=(const DocumentCache &) = delete;
+
+    DocumentTree find(const char *data, size_t size)
+    {
+        for (auto it = entries.begin(); it != entries.end(); ++it) {
+            if (size_t(it->text.size()) == size && std::memcmp(it->text.constData(), data, size) == 0) {
+                std::rotate(it, it + 1, entries.end());   // most recently used last
+                return entries.back().tree;
+            }
+        }
+        return nullptr;
+    }
+
+    void add(const char *data, size_t size, const DocumentTree &tree)
+    {
+        if (size > kMaxTextBytes)
+            return;
+        while (!entries.empty() && (entries.size() >= kMaxEntries || textBytes + size > kMaxTextBytes)) {
+            textBytes -= size_t(entries.front().text.size());
+            entries.erase(entries.begin());
+        }
+        entries.push_back({QByteArray(data, int(size)), tree});
+        textBytes += size;
+    }
+
+    void clear()
+    {
+        entries.clear();
+        textBytes = 0;
+    }
+
+private:
+    // A parsed tree takes some ten times its text; together the kept trees stay within a few tens of MB.
+    static constexpr size_t kMaxEntries = 16;
+    static constexpr size_t kMaxTextBytes = size_t(2) * 1024 * 1024;
+
+    struct Entry
+    {
+        QByteArray text;
+        DocumentTree tree;
+    };
+    std::vector<Entry> entries;
+    size_t textBytes = 0;
+};
+
+DocumentCache &documentCache()
+{
+    static DocumentCache cache;
+    return cache;
+}
+
+// The parsed document, from the cache when its text was parsed before; null when it cannot be read or
+// does not parse.
+DocumentTree parsedDocument(const QString &fileName)
+{
+    QByteArray owned;
+    const char *data = nullptr;
+    size_t size = 0;
+    if (!locateDocumentText(fileName, owned, data, size))
+        return nullptr;
+    DocumentCache &cache = documentCache();
+    if (DocumentTree tree = cache.find(data, size))
+        return tree;
+    auto tree = std::make_shared<ParsedDocument>();
+    if (!tavixParseJson(data, size, tree->root))
+        return nullptr;
+    tree->outline();
+    DocumentTree shared = std::move(tree);
+    cache.add(data, size, shared);
+    return shared;
 }
 
 int boundedSize(int value)
@@ -101,37 +270,36 @@ void applyWindowKeys(const Json::Value &root, QWidget *parent)
         window->setCaptionHeight(number);
 }
 
-QWidget *createElement(const Json::Value &node, QWidget *parent, int depth)
+// Builds the element at index and its subtree under parent; made is its widget, or null. Returns the
+// index past its subtree.
+size_t createElement(const ParsedDocument &document, size_t index, QWidget *parent, int depth, QWidget *&made)
 {
-    const Json::Value *type = tavixJsonMember(node, "type");
-    if (!type || !type->isString())
-        return nullptr;
-    QWidget *widget = tavixCreateControlFromNode(type->asCString(), node, parent);
+    const ParsedDocument::Element &element = document.elements[index];
+    made = nullptr;
+    if (!element.type)
+        return element.end;
+    ITavixQWidgetBase *control = nullptr;
+    QWidget *widget = createControlFromNode(element.type, *element.node, parent, &control);
     if (!widget)
-        return nullptr;
+        return element.end;
 
-    // A control's reading or completion may run host code that deletes widgets; nothing is touched
-    // after its widget is gone.
+    // A control's completion, or a child's reading, may run host code that deletes widgets; nothing is
+    // touched after its widget is gone.
     QPointer<QWidget> alive(widget);
     // A nested control placed by "x"/"y"/"w"/"h" takes that place now: a container that arranges
     // nothing itself would leave it at its default geometry, and a saved page would reload scrambled.
     // (Top-level elements are placed by the caller; an arranging container places its children later.)
-    if (depth > 0 && !tavixJsonMember(node, "layout")
-        && (tavixJsonMember(node, "w") || tavixJsonMember(node, "h") || tavixJsonMember(node, "x")
-            || tavixJsonMember(node, "y"))) {
-        if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget))
-            control->resizeWidget();
-    }
-    const Json::Value *children = tavixJsonMember(node, "child");
-    if (children && children->isArray() && depth < kMaxElementDepth) {
-        for (Json::ArrayIndex i = 0, n = children->size(); i < n && alive; ++i)
-            createElement((*children)[i], widget, depth + 1);
-    }
+    if (depth > 0 && element.placeNow && control)
+        control->resizeWidget();
+    QWidget *child = nullptr;
+    for (size_t next = index + 1; next < element.end && alive;)
+        next = createElement(document, next, widget, depth + 1, child);
     if (!alive)
-        return nullptr;
-    if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget))
+        return element.end;
+    if (control)
         control->createComplete();
-    return alive.data();
+    made = alive.data();
+    return element.end;
 }
 
 } // namespace
@@ -139,40 +307,35 @@ QWidget *createElement(const Json::Value &node, QWidget *parent, int depth)
 bool tavixReadPageDocument(const QString &fileName, Json::Value &root)
 {
     CreatedByFileScope flag;
-    QString name = fileName;
-    if (!name.contains(QLatin1String(".json"), Qt::CaseSensitive))
-        name += QLatin1String(".json");
+    const DocumentTree tree = parsedDocument(fileName);
+    if (!tree)
+        return false;
+    root = tree->root;
+    return true;
+}
 
-    TavixQResourceManager *manager = TavixQResourceManager::getInstance();
-    const char *data = nullptr;
-    unsigned size = 0;
-    ResSourceType from = SourceDefault;
-    if (manager->getResource(name, data, size, from))
-        return data && size > 0 && parseText(data, size, root);
-
-    QString path = manager->getSkinDirPath() + name;
-    if (!QFileInfo(path).isFile())
-        path = name;
-    QByteArray bytes;
-    return readDocumentFile(path, bytes) && parseText(bytes.constData(), size_t(bytes.size()), root);
+void tavixReleasePageDocuments()
+{
+    // The resource manager releases at exit too, possibly after the cache is gone.
+    if (liveCache)
+        liveCache->clear();
 }
 
 QWidget *tavixCreatePageByFileName(QWidget *parent, const QString &fileName)
 {
     CreatedByFileScope flag;
-    Json::Value root;
-    if (!tavixReadPageDocument(fileName, root))
+    const DocumentTree tree = parsedDocument(fileName);
+    if (!tree)
         return nullptr;
-    applyWindowKeys(root, parent);
+    applyWindowKeys(tree->root, parent);
     if (!parent)
         return nullptr;
 
-    const Json::Value *elements = tavixJsonMember(root, "elements");
-    if (!elements || !elements->isArray())
-        return nullptr;
     QPointer<QWidget> last;
-    for (Json::ArrayIndex i = 0, n = elements->size(); i < n; ++i) {
-        last = createElement((*elements)[i], parent, 0);
+    for (size_t index = 0, n = tree->elements.size(); index < n;) {
+        QWidget *made = nullptr;
+        index = createElement(*tree, index, parent, 0, made);
+        last = made;
         auto *control = dynamic_cast<ITavixQWidgetBase *>(last.data());
         if (!control)
             continue;

@@ -30,6 +30,12 @@ ITavixQWidgetBase *controlOf(QWidget *widget)
     return dynamic_cast<ITavixQWidgetBase *>(widget);
 }
 
+// The owner as a kit control; a page builds thousands, so the cast is spared when the control said so.
+ITavixQWidgetBase *controlOf(const TavixQWidgetBase &base)
+{
+    return base.control ? base.control : controlOf(base.owner);
+}
+
 QString typeNameOf(QWidget *widget)
 {
     ITavixQWidgetBase *control = controlOf(widget);
@@ -107,6 +113,13 @@ private:
 
 TavixQWidgetBase::TavixQWidgetBase(QWidget *owner)
     : owner(owner)
+{
+}
+
+TavixQWidgetBase::TavixQWidgetBase(QWidget *owner, ITavixQWidgetBase *control, QVariant *visibilityFlag)
+    : owner(owner)
+    , control(control)
+    , visibilityFlag(visibilityFlag)
 {
 }
 
@@ -216,15 +229,17 @@ void TavixQWidgetBase::resizeWidget()
     QWidget *parent = owner ? owner->parentWidget() : nullptr;
     if (!parent)
         return;
-    if (layoutType == Absolute && typeNameOf(owner) == QLatin1String("qtcontainer")
-        && (dynamic_cast<ITavixWindow *>(parent) || parent->isWindow())) {
+    if (layoutType != Absolute)
+        return;
+    const ITavixQWidgetBase *self = controlOf(*this);
+    if (self && self->getTypeName() == QLatin1String("qtcontainer")
+        && (parent->isWindow() || dynamic_cast<ITavixWindow *>(parent))) {
         layoutData[0] = 0;
         layoutData[1] = 0;
         layoutData[2] = parent->width();
         layoutData[3] = parent->height();
     }
-    if (layoutType == Absolute)
-        owner->setGeometry(layoutData[0], layoutData[1], layoutData[2], layoutData[3]);
+    owner->setGeometry(layoutData[0], layoutData[1], layoutData[2], layoutData[3]);
 }
 
 void TavixQWidgetBase::LoadLayout(const Json::Value &node)
@@ -287,17 +302,17 @@ bool TavixQWidgetBase::serializeJsonValue(Json::Value *node, bool read)
 {
     if (!node || !owner)
         return false;
-    ITavixQWidgetBase *control = controlOf(owner);
+    ITavixQWidgetBase *self = controlOf(*this);
     // Menus keep no common keys.
-    if (control && control->getTypeName() == QLatin1String("qtmenu"))
+    if (self && self->getTypeName() == QLatin1String("qtmenu"))
         return false;
 
     if (!read) {
         if (!node->isObject() && !node->isNull())
             return false;
         Json::Value &out = *node;
-        if (control)
-            out["type"] = tavixJsonString(control->getTypeName());
+        if (self)
+            out["type"] = tavixJsonString(self->getTypeName());
         out["name"] = tavixJsonString(owner->objectName());
         if (!owner->toolTip().isEmpty())
             out["tooltip"] = tavixJsonString(owner->toolTip());
@@ -360,7 +375,10 @@ bool TavixQWidgetBase::serializeJsonValue(Json::Value *node, bool read)
     } else if (given && !visible) {
         owner->setVisible(false);
     }
-    owner->setProperty("visibility", visible);
+    if (visibilityFlag)
+        *visibilityFlag = visible;
+    else
+        owner->setProperty("visibility", visible);
 
     bool enabled = true;
     if (keys.readBool(CommonKeys::Enable, enabled))

@@ -5,11 +5,14 @@
 
 #include <QRect>
 #include <QString>
+#include <QVariant>
 
 namespace Json { class Value; }
 class QWidget;
 
 namespace TavixQtLib {
+
+class ITavixQWidgetBase;
 
 // Layout attributes, opacity and owner of one control, and the common part of its JSON node.
 // Held by value as a member of every control.
@@ -17,6 +20,9 @@ class TAVIXQTLIB_EXPORT TavixQWidgetBase
 {
 public:
     explicit TavixQWidgetBase(QWidget *owner);
+    // For a kit control, which passes itself twice and the storage of its "visibility" property: the base
+    // then needs no cast to find the control, nor a property search to set the flag.
+    TavixQWidgetBase(QWidget *owner, ITavixQWidgetBase *control, QVariant *visibilityFlag = nullptr);
     virtual ~TavixQWidgetBase() = default;
     TavixQWidgetBase(const TavixQWidgetBase &) = default;
     TavixQWidgetBase &operator=(const TavixQWidgetBase &) = default;
@@ -64,6 +70,8 @@ public:
     int layoutType = Absolute;
     int layoutData[4] = {0, 0, 0, 0};   // Ratio: ratio; Absolute: x, y, w, h
     QWidget *owner = nullptr;
+    ITavixQWidgetBase *control = nullptr;   // the owner as a kit control, when given at construction
+    QVariant *visibilityFlag = nullptr;     // what the owner's "visibility" property reads, when given
     QString jsonText;   // the text last given to setJsonData
 };
 

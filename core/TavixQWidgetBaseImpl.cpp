@@ -156,27 +156,29 @@ bool attributeFlag(const TavixAttribute &attr, bool fallback)
 
 } // namespace
 
-// Watches the control's focus changes for its Impl. A separate object, so that Impls keep their own
-// eventFilter() overrides without having to call this one.
+// Watches every control's focus changes for its Impl. A separate object, so that Impls keep their own
+// eventFilter() overrides without having to call this one; one for all controls, so that building a
+// control does not build a watcher too. Focus changes are rare: the Impl is looked up when one comes.
 class TavixFocusWatch : public QObject
 {
 public:
-    explicit TavixFocusWatch(TavixQWidgetBaseImpl *impl)
-        : QObject(impl)
-        , m_impl(impl)
+    static QObject *instance()
     {
+        // Never deleted: controls may outlive any owner it could be given. Widgets live in one thread.
+        static TavixFocusWatch *const watch = new TavixFocusWatch;
+        return watch;
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
-        if (watched == m_impl->widget && (type == QEvent::FocusIn || type == QEvent::FocusOut))
-            m_impl->noteFocusChange(type == QEvent::FocusIn, static_cast<QFocusEvent *>(event)->reason());
+        if ((type == QEvent::FocusIn || type == QEvent::FocusOut) && watched->isWidgetType()) {
+            TavixQWidgetBaseImpl *impl = TavixQWidgetBaseImpl::fromWidget(static_cast<QWidget *>(watched));
+            if (impl && impl->widget == watched)
+                impl->noteFocusChange(type == QEvent::FocusIn, static_cast<QFocusEvent *>(event)->reason());
+        }
         return false;
     }
-
-private:
-    TavixQWidgetBaseImpl *m_impl;
 };
 
 TavixQWidgetBaseImpl::TavixQWidgetBaseImpl(QWidget *widget, const QString &typeName)
@@ -188,7 +190,7 @@ TavixQWidgetBaseImpl::TavixQWidgetBaseImpl(QWidget *widget, const QString &typeN
     if (widget) {
         widget->setProperty(kImplProperty, QVariant::fromValue(static_cast<void *>(this)));
         // A child of this object: deleted with it, and Qt skips a filter that is gone.
-        widget->installEventFilter(new TavixFocusWatch(this));
+        widget->installEventFilter(TavixFocusWatch::instance());
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/ITavixQWidgetBase.h"
 #include "core/ITavixWindow.h"
 #include "core/TavixJson.h"
+#include "core/TavixPageDocument.h"
 #include "core/TavixQWidgetBase.h"
 #include "core/TavixQtCompat.h"
 #include "resources/TavixPainting.h"
@@ -1185,6 +1186,7 @@ TavixQResourceManagerImpl *TavixQResourceManager::getThemeManagerIml() const { r
 void TavixQResourceManager::releaseRes()
 {
     defaultRes->clearCaches(true);
+    tavixReleasePageDocuments();
 }
 
 } // namespace TavixQtLib

@@ -145,7 +145,7 @@ public:
     TavixQResourceManagerImpl *getProjectManagerImpl() const;
     TavixQResourceManagerImpl *getThemeManagerIml() const;
 
-    void releaseRes();                              // empties the default set, keeping built-in images
+    void releaseRes();   // empties the default set, keeping built-in images, and the parsed page documents
 
 private:
     TavixQResourceManager();

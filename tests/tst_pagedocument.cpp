@@ -117,6 +117,9 @@ private slots:
     void deepNesting_data();
     void deepNesting();
     void manyElements();
+    void labelElidesWhenShown();
+    void keptDocuments_data();
+    void keptDocuments();
 
 private:
     QString page(const QByteArray &text);
@@ -510,6 +513,84 @@ void tst_PageDocument::manyElements()
     QCOMPARE(kitChildren(made).size(), 100000);
     // Qt posts a polish request to every new widget; a widget deleted with one pending searches the whole
     // queue. An event loop would have delivered them long before; here they go before the page is deleted.
+    QCoreApplication::sendPostedEvents();
+}
+
+// A label a page builds shows its caption whole until it is first shown at the size the page gives it,
+// then elided to that width; its text stays whole.
+void tst_PageDocument::labelElidesWhenShown()
+{
+    QWidget host;
+    host.resize(300, 100);
+    tavixCreatePageByFileName(&host, page(R"({"elements": [{"type": "qtcontainer", "w": 300, "h": 100,
+        "child": [{"type": "qtlabel", "name": "narrow", "x": 4, "y": 4, "w": 40, "h": 20,
+                   "attr": {"text": "A caption far wider than forty pixels"}}]}]})"));
+    auto *label = host.findChild<TavixQLabel *>(QStringLiteral("narrow"));
+    QVERIFY(label);
+    QCOMPARE(label->getText(), QStringLiteral("A caption far wider than forty pixels"));
+    host.show();
+    QCOMPARE(label->width(), 40);
+    QVERIFY2(label->text().endsWith(QChar(0x2026)), qPrintable(label->text()));
+    QCOMPARE(label->getText(), QStringLiteral("A caption far wider than forty pixels"));
+    // Shown pages elide at once, as any label does.
+    tavixCreatePageByFileName(&host, page(R"({"elements": [{"type": "qtlabel", "name": "later",
+        "w": 40, "h": 20, "attr": {"text": "Another caption far wider than forty pixels"}}]})"));
+    auto *later = host.findChild<TavixQLabel *>(QStringLiteral("later"));
+    QVERIFY(later && later->isVisible());
+    QVERIFY2(later->text().endsWith(QChar(0x2026)), qPrintable(later->text()));
+}
+
+void tst_PageDocument::keptDocuments_data()
+{
+    QTest::addColumn<QByteArray>("edited");     // the file's text on the second load; empty: unchanged
+    QTest::addColumn<bool>("released");         // releaseRes() between the loads
+    QTest::newRow("unchanged") << QByteArray() << false;
+    QTest::newRow("released") << QByteArray() << true;
+    // Same length, so that a check of size (or of a coarse modification time) could not tell.
+    QTest::newRow("edited in place") << QByteArray("Gamma") << false;
+    QTest::newRow("edited, longer") << QByteArray("Gamma and more") << false;
+}
+
+// Pages are built again from kept parsed documents; what a second load builds follows the file's text
+// as it is then, and the controls' readers leave the kept tree as the parser made it.
+void tst_PageDocument::keptDocuments()
+{
+    QFETCH(QByteArray, edited);
+    QFETCH(bool, released);
+    const QByteArray text = R"({"w": 300, "elements": [
+        {"type": "qtcontainer", "name": "top", "w": 300, "h": 200, "child": [
+            {"type": "qtlabel", "name": "caption", "x": 4, "y": 4, "w": 90, "h": 20, "attr": {"text": "Alpha"}},
+            {"type": "qtbutton", "name": "ok", "x": 4, "y": 30, "w": 90, "h": 20, "attr": {"text": "Beta"}},
+            {"type": "qtscrollview", "name": "view", "x": 4, "y": 60, "w": 90, "h": 90},
+            {"type": "qtcheckbox", "name": "check", "layout": {"type": 1, "ratio": 2}}]}]})";
+    const QString path = page(text);
+    Json::Value parsed;
+    QVERIFY(tavixParseJson(text.constData(), size_t(text.size()), parsed));
+
+    TavixQWindow first;
+    QVERIFY(tavixCreatePageByFileName(&first, path));
+    Json::Value kept;
+    QVERIFY(tavixReadPageDocument(path, kept));
+    QCOMPARE(tavixJsonCompact(kept), tavixJsonCompact(parsed));
+
+    if (released)
+        TavixQResourceManager::getInstance()->releaseRes();
+    QByteArray second = text;
+    if (!edited.isEmpty())
+        second.replace("Alpha", edited);
+    QVERIFY(writeFile(path, second));
+    TavixQWindow again;
+    QVERIFY(tavixCreatePageByFileName(&again, path));
+    auto *caption = again.findChild<TavixQLabel *>(QStringLiteral("caption"));
+    QVERIFY(caption);
+    QCOMPARE(caption->text(), edited.isEmpty() ? QStringLiteral("Alpha") : QString::fromUtf8(edited));
+    QCOMPARE(again.width(), 300);
+    for (const char *name : {"top", "caption", "ok", "view", "check"}) {
+        QWidget *before = first.findChild<QWidget *>(QLatin1String(name));
+        QWidget *after = again.findChild<QWidget *>(QLatin1String(name));
+        QVERIFY2(before && after, name);
+        QCOMPARE(after->geometry(), before->geometry());
+    }
     QCoreApplication::sendPostedEvents();
 }
 

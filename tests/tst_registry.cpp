@@ -3,6 +3,7 @@
 #include "core/ITavixQWidgetBase.h"
 #include "core/TavixControlRegistry.h"
 #include "core/TavixLibrary.h"
+#include "core/TavixQWidgetBaseImpl.h"
 #include "resources/TavixQResourceManager.h"
 
 #include <json/value.h>
@@ -28,12 +29,39 @@ public:
     QString getTypeName() const override { return QStringLiteral("tstFake"); }
     TavixQWidgetBaseImpl *getControlImpl() const override { return nullptr; }
     static QWidget *create() { return new FakeControl; }
-    bool readJsonValue(void *) override { return ++reads; }
+    bool readJsonValue(void *) override
+    {
+        if (deleteOnRead) {
+            delete this;   // as a host's handler reached from reading might
+            return false;
+        }
+        return ++reads;
+    }
+    static bool deleteOnRead;
     void setOpacity(int value) override { opacity = value; }
     int getOpacity() const override { return opacity; }
 
     int reads = 0;
     int opacity = 255;
+};
+
+bool FakeControl::deleteOnRead = false;
+
+// Records, for each child a watched parent gains, whether the child was still being constructed: a
+// widget born under its parent is added from QWidget's own constructor.
+class BirthWatch : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ChildAdded) {
+            QObject *child = static_cast<QChildEvent *>(event)->child();
+            if (child->isWidgetType())
+                bornInside = child->metaObject() == &QWidget::staticMetaObject;
+        }
+        return false;
+    }
+    bool bornInside = false;
 };
 
 // Distinct creators, so a test can tell which one the registry called.
@@ -88,6 +116,9 @@ private slots:
     void reRegistrationKeepsDescriptorPointers();
     void nothingRegisteredOrCreated();
     void createFromNodeReadsKitControls();
+    void flagPropertiesOfEveryType();
+    void bornUnderTheParent();
+    void readerDeletesItsControl();
     void boundCreatorOnlyForNodes();
 
     void globalConfig();
@@ -277,6 +308,93 @@ void tst_Registry::createFromNodeReadsKitControls()
     // Nothing is read when created by keyword.
     fake = dynamic_cast<FakeControl *>(tavixCreateControlByKeyword("tstFake", &parent));
     QVERIFY(fake && fake->reads == 0 && fake->parentWidget() == &parent);
+}
+
+// "impl" and "visibility" read and write through QObject::property/setProperty as dynamic properties
+// would, on every registered type: unset reads invalid, an invalid value clears; they stay out of
+// designers' property editors and of what a form writer stores.
+void tst_Registry::flagPropertiesOfEveryType()
+{
+    QWidget parent;
+    int checked = 0;
+    for (const auto &entry : creatorMap()) {
+        const QByteArray keyword(entry.first.c_str());
+        QWidget *widget = tavixCreateControlByKeyword(keyword.constData(), &parent);
+        auto *control = dynamic_cast<ITavixQWidgetBase *>(widget);
+        if (!control)
+            continue;
+        ++checked;
+        QVERIFY2(TavixQWidgetBaseImpl::fromWidget(widget) == control->getControlImpl(), keyword);
+        QVERIFY2(!widget->property("visibility").isValid(), keyword);
+        QVERIFY2(control->getInnerVisible(), keyword);   // never marked: visible
+        // The interface reaches the flag through the control's base record; a few keep none.
+        if (control->getControlBase()) {
+            control->setInnerVisible(false);
+            QVERIFY2(widget->property("visibility") == QVariant(false), keyword);
+            QVERIFY2(!control->getInnerVisible(), keyword);
+        }
+        widget->setProperty("visibility", true);
+        QVERIFY2(widget->property("visibility") == QVariant(true), keyword);
+        widget->setProperty("visibility", QVariant());
+        QVERIFY2(!widget->property("visibility").isValid(), keyword);
+        for (const char *name : {"impl", "visibility"}) {
+            const QMetaObject *meta = widget->metaObject();
+            const int index = meta->indexOfProperty(name);
+            if (index >= 0) {
+                QVERIFY2(!meta->property(index).isDesignable() && !meta->property(index).isStored(), keyword);
+            }
+        }
+        delete widget;
+    }
+    QVERIFY(checked > 30);
+}
+
+// Built-in controls created under a parent are constructed as its children, by node and by keyword; a
+// keyword the host registers its own creator for is made by that creator and given the parent after.
+void tst_Registry::bornUnderTheParent()
+{
+    QWidget parent;
+    BirthWatch watch;
+    parent.installEventFilter(&watch);
+    int born = 0;
+    for (const auto &entry : creatorMap()) {
+        for (const bool byNode : {true, false}) {
+            watch.bornInside = false;
+            const Json::Value node(Json::objectValue);
+            QWidget *widget = byNode ? tavixCreateControlFromNode(entry.first.c_str(), node, &parent)
+                                     : tavixCreateControlByKeyword(entry.first.c_str(), &parent);
+            if (!widget)
+                continue;   // a test's creator that makes nothing
+            QVERIFY2(widget->parentWidget() == &parent, entry.first.c_str());
+            born += watch.bornInside ? 1 : 0;
+            delete widget;
+        }
+    }
+    // All but those made by free creator functions (page window, property list, canvas) and this test's.
+    QVERIFY2(born >= 2 * int(creatorMap().size()) - 20, QByteArray::number(born));
+
+    // The host's own creator for a built-in keyword wins over the kit's child-born twin.
+    const ControlCreateFunction kit = creatorMap().at("qtlabel");
+    tavixRegisterDefaultControl("qtlabel", &createPlainA);
+    const Json::Value node(Json::objectValue);
+    QWidget *hosts = tavixCreateControlFromNode("qtlabel", node, &parent);
+    QVERIFY(hosts && hosts->objectName() == QLatin1String("A") && hosts->parentWidget() == &parent);
+    tavixRegisterDefaultControl("qtlabel", kit);
+    QWidget *kits = tavixCreateControlFromNode("qtlabel", node, &parent);
+    QVERIFY(dynamic_cast<ITavixQWidgetBase *>(kits) && watch.bornInside);
+}
+
+// A control whose reading deletes it is not handed back (it was, dangling).
+void tst_Registry::readerDeletesItsControl()
+{
+    tavixRegisterQtControl("tstFake", &FakeControl::create, makeInfo("tstFake", "FakeControl"), true);
+    QWidget parent;
+    FakeControl::deleteOnRead = true;
+    const Json::Value node(Json::objectValue);
+    QWidget *made = tavixCreateControlFromNode("tstFake", node, &parent);
+    FakeControl::deleteOnRead = false;
+    QVERIFY(!made);
+    QVERIFY(parent.findChildren<QWidget *>().isEmpty());
 }
 
 void tst_Registry::boundCreatorOnlyForNodes()
