@@ -16,8 +16,10 @@
 #include <json/value.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -46,7 +48,9 @@ private:
 // grew meanwhile, which the parser then refuses). Straight into the buffer: a page is read on every load.
 bool readDocumentFile(const QFileInfo &info, QByteArray &bytes)
 {
-    if (!info.isFile() || info.size() <= 0 || quint64(info.size()) > tavixMaxJsonDocumentSize())
+    // A QByteArray holds less than 2 GiB, whatever limit the host set for documents.
+    const qint64 limit = qint64(std::min<quint64>(tavixMaxJsonDocumentSize(), quint64(INT_MAX) - 64));
+    if (!info.isFile() || info.size() <= 0 || info.size() > limit)
         return false;
     QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
@@ -166,6 +170,7 @@ public:
 
     DocumentTree find(const char *data, size_t size)
     {
+        const std::lock_guard<std::mutex> lock(mutex);
         for (auto it = entries.begin(); it != entries.end(); ++it) {
             if (size_t(it->text.size()) == size && std::memcmp(it->text.constData(), data, size) == 0) {
                 std::rotate(it, it + 1, entries.end());   // most recently used last
@@ -179,6 +184,7 @@ public:
     {
         if (size > kMaxTextBytes)
             return;
+        const std::lock_guard<std::mutex> lock(mutex);
         while (!entries.empty() && (entries.size() >= kMaxEntries || textBytes + size > kMaxTextBytes)) {
             textBytes -= size_t(entries.front().text.size());
             entries.erase(entries.begin());
@@ -189,8 +195,13 @@ public:
 
     void clear()
     {
-        entries.clear();
-        textBytes = 0;
+        std::vector<Entry> dropped;
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            dropped.swap(entries);
+            textBytes = 0;
+        }
+        // The trees are freed outside the lock: a large one takes a while.
     }
 
 private:
@@ -203,6 +214,7 @@ private:
         QByteArray text;
         DocumentTree tree;
     };
+    std::mutex mutex;   // documents may be read from more than one thread; widgets are built in one
     std::vector<Entry> entries;
     size_t textBytes = 0;
 };

@@ -118,6 +118,7 @@ private slots:
     void deepNesting();
     void manyElements();
     void labelElidesWhenShown();
+    void fileBeyondAByteArray();
     void keptDocuments_data();
     void keptDocuments();
 
@@ -538,6 +539,24 @@ void tst_PageDocument::labelElidesWhenShown()
     auto *later = host.findChild<TavixQLabel *>(QStringLiteral("later"));
     QVERIFY(later && later->isVisible());
     QVERIFY2(later->text().endsWith(QChar(0x2026)), qPrintable(later->text()));
+}
+
+// A host may raise the document limit past what a QByteArray holds; a file that large is refused before
+// anything is allocated for it (a sparse file, so the test costs no disk).
+void tst_PageDocument::fileBeyondAByteArray()
+{
+    const QString path = m_dir.filePath(QStringLiteral("huge.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{\"elements\": []") > 0);
+    if (!file.resize(qint64(3) << 30))
+        QSKIP("no room for a sparse file here");
+    file.close();
+    tavixSetMaxJsonDocumentSize(size_t(8) << 30);
+    Json::Value root;
+    const bool read = tavixReadPageDocument(path, root);
+    tavixSetMaxJsonDocumentSize(0);
+    QFile::remove(path);
+    QVERIFY(!read);
 }
 
 void tst_PageDocument::keptDocuments_data()
