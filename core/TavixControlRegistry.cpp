@@ -131,6 +131,18 @@ const std::unordered_map<ControlCreateFunction, ChildCreateFunction> &childCreat
     return *map;
 }
 
+// Makes the widget of the keyword registered with create, under parent. Built as a child, a widget skips
+// being a window first and then reparented: that costs more than the rest of its construction.
+QWidget *createUnder(ControlCreateFunction create, QWidget *parent)
+{
+    const auto &twins = childCreators();
+    const auto twin = parent ? twins.find(create) : twins.end();
+    QWidget *widget = twin != twins.end() ? twin->second(parent) : create();
+    if (widget && widget->parentWidget() != parent)
+        widget->setParent(parent);
+    return widget;
+}
+
 // Short names accepted in page documents, registered after the built-in types in this order.
 const std::vector<BuiltInAlias> &builtInAliases()
 {
@@ -273,17 +285,13 @@ QWidget *createControlFromNode(const char *keyword, const Json::Value &node, QWi
         const auto it = creators.find(keyword);
         if (it == creators.end())
             return nullptr;
-        // Built as a child, a widget skips being a window first and then reparented: that costs more than
-        // the rest of its construction.
-        const auto &twins = childCreators();
-        const auto twin = parent ? twins.find(it->second) : twins.end();
-        widget = twin != twins.end() ? twin->second(parent) : it->second();
+        widget = createUnder(it->second, parent);
         if (!widget)
             return nullptr;
+    } else if (widget->parentWidget() != parent) {
+        widget->setParent(parent);
     }
 
-    if (widget->parentWidget() != parent)
-        widget->setParent(parent);
     if (auto *control = dynamic_cast<ITavixQWidgetBase *>(widget)) {
         TavixQResourceManager::getInstance()->setSwitchToThemeRes(false);
         // A reader may run host code that deletes the control; the caller is told only of a live one.
@@ -311,12 +319,7 @@ QWidget *tavixCreateControlByKeyword(const char *keyword, QWidget *parent)
     const auto it = creators.find(keyword);
     if (it == creators.end())
         return nullptr;
-    const auto &twins = childCreators();
-    const auto twin = parent ? twins.find(it->second) : twins.end();
-    QWidget *widget = twin != twins.end() ? twin->second(parent) : it->second();
-    if (widget && widget->parentWidget() != parent)
-        widget->setParent(parent);
-    return widget;
+    return createUnder(it->second, parent);
 }
 
 } // namespace TavixQtLib
