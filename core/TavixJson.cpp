@@ -1,4 +1,5 @@
 #include "core/TavixJson.h"
+#include "core/TavixJson_p.h"
 
 #include <json/reader.h>
 #include <json/writer.h>
@@ -138,17 +139,6 @@ private:
         return nullptr;
     }
 
-    static int hexDigit(char c)
-    {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
-    }
-
     // Reads a string at p (the opening quote) into text, or leaves it to the library.
     bool text(std::string &out)
     {
@@ -186,7 +176,7 @@ private:
                     return false;
                 unsigned code = 0;
                 for (int i = 0; i < 4; ++i) {
-                    const int digit = hexDigit(p[i]);
+                    const int digit = tavixHexDigit(p[i]);
                     if (digit < 0)
                         return false;
                     code = code * 16 + unsigned(digit);
@@ -258,19 +248,11 @@ private:
             Json::Value &member = known ? out[Json::StaticString(known)] : out[key];
             if (out.size() == before)   // a repeated key
                 return false;
-            if (!value(member, depth))
+            bool closed = false;
+            if (!value(member, depth) || !separator('}', closed))
                 return false;
-            skipSpace();
-            if (p == end)
-                return false;
-            if (*p == '}') {
-                ++p;
+            if (closed)
                 return true;
-            }
-            if (*p != ',')
-                return false;
-            ++p;
-            skipSpace();
         }
     }
 
@@ -286,20 +268,25 @@ private:
             return true;
         }
         for (;;) {
-            if (!value(out.append(Json::Value()), depth))
+            bool closed = false;
+            if (!value(out.append(Json::Value()), depth) || !separator(']', closed))
                 return false;
-            skipSpace();
-            if (p == end)
-                return false;
-            if (*p == ']') {
-                ++p;
+            if (closed)
                 return true;
-            }
-            if (*p != ',')
-                return false;
-            ++p;
-            skipSpace();
         }
+    }
+
+    // After a member or an element: past the closing character (closed set) or past a comma and the space
+    // after it; false on anything else.
+    bool separator(char close, bool &closed)
+    {
+        skipSpace();
+        if (p == end || (*p != close && *p != ','))
+            return false;
+        closed = *p++ == close;
+        if (!closed)
+            skipSpace();
+        return true;
     }
 };
 

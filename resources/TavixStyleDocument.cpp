@@ -1,23 +1,13 @@
 #include "resources/TavixStyleDocument.h"
 
 #include "core/TavixJson.h"
+#include "core/TavixJson_p.h"
 
 #include <QtGlobal>
 
 namespace TavixQtLib {
 
 namespace {
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 QColor readColor(const Json::Value &object, const char *key, const char *fallback)
 {
@@ -60,7 +50,7 @@ QColor tavixColorFromHex(const std::string &text)
         return transparent;
     quint32 value = 0;
     for (char c : text) {
-        const int digit = hexDigit(c);
+        const int digit = tavixHexDigit(c);
         if (digit < 0 || value > 0x0FFFFFFFu)   // not hexadecimal, or beyond 32 bits
             return transparent;
         value = (value << 4) | quint32(digit);
