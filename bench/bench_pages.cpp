@@ -200,11 +200,14 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     init();
     bool oursOnly = false;
+    bool firstOnly = false;   // for profiling a first load alone
     int runsGiven = 0;
     std::vector<int> sizes;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--ours-only") == 0)
             oursOnly = true;
+        else if (std::strcmp(argv[i], "--first-only") == 0)
+            oursOnly = firstOnly = true;
         else if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc)
             runsGiven = std::max(1, std::atoi(argv[++i]));
         else if (const int n = std::atoi(argv[i]); n > 1)
@@ -242,9 +245,9 @@ int main(int argc, char **argv)
                 first.run();
                 stock.run();
             }
-            ours.run();
+            (firstOnly ? first : ours).run();
         }
-        const double o = ours.median(), s = oursOnly ? 0 : stock.median(), f = oursOnly ? 0 : first.median();
+        const double o = (firstOnly ? first : ours).median(), s = oursOnly ? 0 : stock.median(), f = oursOnly ? 0 : first.median();
         std::printf("%8d %12.2f %12.2f %8.2f %14.2f %14.2f %12.2f %8.2f", n, o, s, s > 0 ? o / s : 0.0,
                     o * 1000 / n, s * 1000 / n, f, s > 0 ? f / s : 0.0);
         // Qt widgets that the controls hold inside (editors, viewports) count too: shown for comparison.
