@@ -133,13 +133,39 @@ private:
         elements.emplace_back();
         Element element;
         element.node = &node;
-        const Json::Value *type = tavixJsonMember(node, "type");
+        // One pass over the element's few members rather than a search of its map per key.
+        const Json::Value *type = nullptr;
+        const Json::Value *children = nullptr;
+        bool layout = false, placed = false;
+        if (node.isObject()) {
+            for (auto it = node.begin(), end = node.end(); it != end; ++it) {
+                const char *nameEnd = nullptr;
+                const char *name = it.memberName(&nameEnd);
+                if (!name)
+                    continue;
+                switch (nameEnd - name) {
+                case 1:
+                    placed = placed || *name == 'x' || *name == 'y' || *name == 'w' || *name == 'h';
+                    break;
+                case 4:
+                    if (std::memcmp(name, "type", 4) == 0)
+                        type = &*it;
+                    break;
+                case 5:
+                    if (std::memcmp(name, "child", 5) == 0)
+                        children = &*it;
+                    break;
+                case 6:
+                    layout = layout || std::memcmp(name, "layout", 6) == 0;
+                    break;
+                default:
+                    break;
+                }
+            }
+        }
         if (type && type->isString()) {
             element.type = type->asCString();
-            element.placeNow = !tavixJsonMember(node, "layout")
-                && (tavixJsonMember(node, "w") || tavixJsonMember(node, "h") || tavixJsonMember(node, "x")
-                    || tavixJsonMember(node, "y"));
-            const Json::Value *children = tavixJsonMember(node, "child");
+            element.placeNow = !layout && placed;
             if (children && children->isArray() && depth < kMaxElementDepth) {
                 for (Json::ArrayIndex i = 0, n = children->size(); i < n; ++i)
                     add((*children)[i], depth + 1);
