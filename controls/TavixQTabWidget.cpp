@@ -106,6 +106,17 @@ QString TavixQTabWidget::getTabText(int index) const
     return index >= 0 && index < m_impl->items.size() ? m_impl->items.at(index).text : QString();
 }
 
+bool TavixQTabWidget::setTabText(int index, const QString &text)
+{
+    if (index < 0 || index >= m_impl->items.size())
+        return false;
+    if (m_impl->items.at(index).text != text) {
+        m_impl->items[index].text = text;
+        update();
+    }
+    return true;
+}
+
 QVariant TavixQTabWidget::getItemData(int index) const
 {
     return index >= 0 && index < m_impl->items.size() ? m_impl->items.at(index).data : QVariant();

@@ -29,6 +29,7 @@ public:
     void clear();
     int getTabCount() const;
     QString getTabText(int index) const;            // empty for an invalid index
+    bool setTabText(int index, const QString &text);   // false for an invalid index
     QVariant getItemData(int index) const;          // invalid for an invalid index
     bool setItemData(int index, const QVariant &data);
 

@@ -468,6 +468,15 @@ void tst_Ribbon::programmaticGroups()
     TavixQRibbonPage *page = bar.addPage(QStringLiteral("Tools"));
     bar.addPage(QStringLiteral("More"));
     QCOMPARE(pages.count(), 1);   // the first page stays current
+    // Renaming a page renames its tab, here the first of two; a page outside a bar has no tab to rename.
+    page->setDisplayName(QStringLiteral("Build"));
+    QCOMPARE(bar.tabBar()->getTabText(0), QStringLiteral("Build"));
+    QCOMPARE(bar.tabBar()->getTabText(1), QStringLiteral("More"));
+    TavixQRibbonPage loose(QStringLiteral("Loose"));
+    loose.setDisplayName(QStringLiteral("Still loose"));
+    QCOMPARE(loose.displayName(), QStringLiteral("Still loose"));
+    QVERIFY(!bar.tabBar()->setTabText(2, QStringLiteral("none")));
+    QVERIFY(!bar.tabBar()->setTabText(-1, QStringLiteral("none")));
 
     TavixQRibbonGroup *group = page->addGroup(QStringLiteral("Run"));
     auto *run = qobject_cast<TavixQRibbonPushButton *>(group->addButton(QStringLiteral("Run"), RibbonButtonLarge));

@@ -4,6 +4,7 @@
 #include "controls/ribbon/TavixQRibbonBar.h"
 #include "controls/ribbon/TavixQRibbonGroup.h"
 #include "controls/ribbon/TavixRibbonLayout.h"
+#include "controls/TavixQTabWidget.h"
 #include "core/TavixAccessible.h"
 #include "core/TavixTypes.h"
 
@@ -67,6 +68,11 @@ void TavixQRibbonPage::setDisplayName(const QString &text)
     if (text == m_displayName)
         return;
     m_displayName = text;
+    // The bar's tab for this page shows the display name.
+    if (const TavixQRibbonArea *a = area()) {
+        if (TavixQRibbonBar *bar = a->bar())
+            bar->tabBar()->setTabText(a->pages().indexOf(this), text);
+    }
     tavixNotifyAccessibleName(this);   // the page's accessible name is its display name
 }
 
