@@ -150,6 +150,7 @@ void TavixQSwitch::setThumbSize(int width, int height)
     m_impl->thumbSize = QSize(qBound(0, width, TavixQSwitchImpl::kMaxLength),
                               qBound(0, height, TavixQSwitchImpl::kMaxLength));
     update();
+    updateGeometry();
 }
 
 void TavixQSwitch::getThumbSize(int &width, int &height) const
@@ -182,6 +183,7 @@ void TavixQSwitch::setMargin(int margin)
 {
     m_impl->margin = qBound(0, margin, TavixQSwitchImpl::kMaxLength);
     update();
+    updateGeometry();
 }
 
 int TavixQSwitch::getMargin() const
@@ -210,6 +212,14 @@ void TavixQSwitch::setShowAllText(bool show)
 bool TavixQSwitch::getShowAllText() const
 {
     return m_impl->showAllText;
+}
+
+// Room for the thumb at either end, where the two captions are drawn too.
+QSize TavixQSwitch::sizeHint() const
+{
+    const int margin = m_impl->margin;
+    const QSize thumb = m_impl->thumbSize;
+    return QSize(2 * margin + 2 * thumb.width(), 2 * margin + thumb.height());   // bounded by kMaxLength
 }
 
 void TavixQSwitch::paintEvent(QPaintEvent *event)

@@ -59,6 +59,8 @@ public:
     void setShowAllText(bool show);
     bool getShowAllText() const;
 
+    QSize sizeHint() const override;
+
 protected:
     // Space, Enter and Return toggle, as they activate a check box.
     void keyPressEvent(QKeyEvent *event) override;

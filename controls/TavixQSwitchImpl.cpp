@@ -174,6 +174,7 @@ bool TavixQSwitchImpl::serializeJsonValue(Json::Value **node, bool read)
         if (tavixReadInt(a, "margin", i))
             margin = qBound(0, i, kMaxLength);
         styleSlots.read(target);
+        control->updateGeometry();   // thumb and margin make the size hint
         if (fromTheme) {
             control->update();
             return true;

@@ -2,7 +2,9 @@
 
 #include "controls/TavixQTabWidgetImpl.h"
 #include "core/TavixAccessible.h"
+#include "resources/TavixPainting.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 
 namespace TavixQtLib {
@@ -75,6 +77,7 @@ void TavixQTabWidget::addTab(const QString &text, const QString &iconPath, const
 {
     m_impl->items.append({iconPath, selectedIconPath.isEmpty() ? iconPath : selectedIconPath, text, QVariant()});
     update();
+    updateGeometry();
 }
 
 void TavixQTabWidget::removeTab(int index)
@@ -83,12 +86,14 @@ void TavixQTabWidget::removeTab(int index)
         return;
     m_impl->items.removeAt(index);
     update();
+    updateGeometry();
 }
 
 void TavixQTabWidget::removeAllTab()
 {
     m_impl->items.clear();
     update();
+    updateGeometry();
 }
 
 void TavixQTabWidget::clear()
@@ -106,6 +111,23 @@ QString TavixQTabWidget::getTabText(int index) const
     return index >= 0 && index < m_impl->items.size() ? m_impl->items.at(index).text : QString();
 }
 
+// Its cells end to end along the bar; across it, room for the widest caption (vertical) or one line
+// of the caption style (horizontal).
+QSize TavixQTabWidget::sizeHint() const
+{
+    const int count = m_impl->items.size();
+    const qint64 length = qBound(0, m_impl->itemSize, QWIDGETSIZE_MAX);
+    const qint64 along = count > 0 ? count * length + qint64(count - 1) * m_impl->itemSpace : length;
+    const int extent = int(qBound<qint64>(0, along, QWIDGETSIZE_MAX));
+    const QFontMetrics metrics(tavixTextStyleFont(m_impl->itemTextStyles[tavixStateIndex(Normal)]));
+    if (getIsHor())
+        return QSize(extent, qMax(24, metrics.height() + 12));
+    int widest = 0;
+    for (const TavixTabItem &item : m_impl->items)
+        widest = qMax(widest, metrics.horizontalAdvance(item.text));
+    return QSize(qMax(24, widest + 16), extent);
+}
+
 bool TavixQTabWidget::setTabText(int index, const QString &text)
 {
     if (index < 0 || index >= m_impl->items.size())
@@ -113,6 +135,7 @@ bool TavixQTabWidget::setTabText(int index, const QString &text)
     if (m_impl->items.at(index).text != text) {
         m_impl->items[index].text = text;
         update();
+        updateGeometry();
     }
     return true;
 }
@@ -150,6 +173,7 @@ void TavixQTabWidget::setIsHor(bool horizontal)
 {
     m_impl->vertical = horizontal ? 0 : 1;
     update();
+    updateGeometry();
 }
 
 bool TavixQTabWidget::getIsHor() const
@@ -161,6 +185,7 @@ void TavixQTabWidget::setItemSize(int size)
 {
     m_impl->itemSize = size;
     update();
+    updateGeometry();
 }
 
 int TavixQTabWidget::getItemSize() const
@@ -172,6 +197,7 @@ void TavixQTabWidget::setItemSpace(int space)
 {
     m_impl->itemSpace = space;
     update();
+    updateGeometry();
 }
 
 int TavixQTabWidget::getItemSpace() const
@@ -232,6 +258,7 @@ void TavixQTabWidget::setItemTextStyle(CtrlState state, const TextStyleDesc &sty
 {
     tavixSetPerState(m_impl->itemTextStyles, state, style);
     update();
+    updateGeometry();
 }
 
 const TextStyleDesc &TavixQTabWidget::getItemTextStyle(CtrlState state) const

@@ -58,6 +58,8 @@ public:
     void setItemTextStyle(CtrlState state, const TextStyleDesc &style);
     const TextStyleDesc &getItemTextStyle(CtrlState state) const;
 
+    QSize sizeHint() const override;
+
     // Three tabs "item1".."item3" without icons (what emulator mode shows).
     void initDemoData();
 

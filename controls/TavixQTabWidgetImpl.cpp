@@ -177,6 +177,7 @@ bool TavixQTabWidgetImpl::serializeJsonValue(Json::Value **node, bool read)
         }
         styleSlots.read(target);
         tab->update();
+        tab->updateGeometry();
         return true;
     }
 

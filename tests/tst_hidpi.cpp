@@ -541,9 +541,8 @@ void tst_HiDpi::captionNotClipped()
     const QString caption = QStringLiteral("Hgjy Quarterly");
     std::unique_ptr<QWidget> with(captioned(what, caption)), without(captioned(what, QString()));
     QVERIFY(with && without);
-    // Controls without a size hint (group box, tab bar, switch) get the size a page gives them.
-    const QSize hint = with->sizeHint().isValid() ? with->sizeHint()
-                     : what == QLatin1String("qtswitch") ? QSize(60, 26) : QSize(160, 60);
+    // A control without a size hint (the group box) gets the size a page gives it.
+    const QSize hint = with->sizeHint().isValid() ? with->sizeHint() : QSize(160, 60);
     QRect boxes[2];
     int counts[2];
     const QSize sizes[2] = {hint, hint + QSize(80, 24)};

@@ -4,6 +4,7 @@
 #include "core/TavixJson.h"
 #include "resources/TavixQResourceManager.h"
 
+#include <QHBoxLayout>
 #include <QImage>
 #include <QPointer>
 #include <QSignalSpy>
@@ -77,6 +78,7 @@ private slots:
     void hostileNumbers();
     void deleted_data();
     void deleted();
+    void naturalSizeInALayout();
 };
 
 void tst_Switch::pressMovesThumbAcross()
@@ -309,4 +311,23 @@ void tst_Switch::deleted()
 }
 
 QTEST_MAIN(tst_Switch)
+// A layout gives a switch room for its thumb at either end, and follows a new thumb or margin.
+void tst_Switch::naturalSizeInALayout()
+{
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    auto *sw = new TavixQSwitch;
+    layout->addWidget(sw, 0, Qt::AlignLeft | Qt::AlignTop);
+    window.resize(300, 100);
+    window.show();
+    QCOMPARE(sw->sizeHint(), QSize(2 + 25 + 25 + 2, 2 + 25 + 2));
+    QTRY_COMPARE(sw->size(), sw->sizeHint());
+    sw->setThumbSize(30, 16);
+    QTRY_COMPARE(sw->size(), QSize(64, 20));
+    sw->setMargin(0);
+    QTRY_COMPARE(sw->size(), QSize(60, 16));
+    sw->setThumbSize(INT_MAX, INT_MAX);   // bounded, and the layout caps it at the window
+    QCOMPARE(sw->sizeHint(), QSize(20000, 10000));
+}
+
 #include "tst_switch.moc"

@@ -9,6 +9,7 @@
 
 #include <json/value.h>
 
+#include <QHBoxLayout>
 #include <QtTest>
 
 #include <climits>
@@ -78,6 +79,9 @@ private slots:
     void selectedIconFallsBackToIcon();
     void deletedFromItsOwnSignal();
     void defaultsAndMissingIsHor();
+    void sizeHintFollowsCells_data();
+    void sizeHintFollowsCells();
+    void layoutFollowsNewTabs();
     void styleSlots_data();
     void styleSlots();
     void hostileNumbers_data();
@@ -233,6 +237,66 @@ void tst_TabWidget::defaultsAndMissingIsHor()
     QVERIFY(tab.readJsonValue(&other));
     QVERIFY(tab.getIsHor());
     QCOMPARE(tab.getItemSize(), 70);
+}
+
+void tst_TabWidget::sizeHintFollowsCells_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("itemSize");
+    QTest::addColumn<int>("itemSpace");
+    QTest::addColumn<int>("along");
+    QTest::newRow("no tabs: one cell") << true << 0 << 50 << 0 << 50;
+    QTest::newRow("3 tabs") << true << 3 << 50 << 4 << 158;
+    QTest::newRow("6 tabs") << true << 6 << 50 << 4 << 320;
+    QTest::newRow("vertical, overlapping") << false << 3 << 40 << -2 << 116;
+    QTest::newRow("gaps past the cells") << true << 3 << 10 << -100 << 0;
+    QTest::newRow("huge cells") << true << 2 << INT_MAX << INT_MAX << QWIDGETSIZE_MAX;
+    QTest::newRow("negative size") << true << 2 << INT_MIN << 0 << 0;
+}
+
+void tst_TabWidget::sizeHintFollowsCells()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(int, count);
+    QFETCH(int, itemSize);
+    QFETCH(int, itemSpace);
+    QFETCH(int, along);
+    TavixQTabWidget tab;
+    tab.setIsHor(horizontal);
+    tab.setItemSize(itemSize);
+    tab.setItemSpace(itemSpace);
+    for (int i = 0; i < count; ++i)
+        tab.addTab(QStringLiteral("tab %1").arg(i));
+    const QSize hint = tab.sizeHint();
+    QCOMPARE(horizontal ? hint.width() : hint.height(), along);
+    const int across = horizontal ? hint.height() : hint.width();
+    QVERIFY(across >= 24 && across < 200);
+}
+
+// A layout hears of every change to the cells and gives the bar its new length.
+void tst_TabWidget::layoutFollowsNewTabs()
+{
+    QWidget window;
+    auto *layout = new QHBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *tab = new TavixQTabWidget;
+    tab->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    layout->addWidget(tab, 0, Qt::AlignLeft | Qt::AlignTop);
+    window.resize(600, 100);
+    window.show();
+    tab->addTab(QStringLiteral("one"));
+    tab->addTab(QStringLiteral("two"));
+    QTRY_COMPARE(tab->width(), 100);
+    tab->setItemSize(80);
+    QTRY_COMPARE(tab->width(), 160);
+    tab->removeTab(0);
+    QTRY_COMPARE(tab->width(), 80);
+    Json::Value node = parse(R"({"attr": {"itemSize": 30, "itemSpace": 10}})");
+    QVERIFY(tab->readJsonValue(&node));
+    QTRY_COMPARE(tab->width(), 30);
+    tab->addTab(QStringLiteral("three"));
+    QTRY_COMPARE(tab->width(), 70);
 }
 
 void tst_TabWidget::styleSlots_data()
