@@ -1,5 +1,6 @@
 #include "TavixTestSupport.h"
 #include "DesignerWindow.h"
+#include "PageOutline.h"
 #include "core/TavixLibrary.h"
 #include "designer/TavixQCanvas.h"
 #include "designer/TavixQCanvasWindow.h"
@@ -160,6 +161,7 @@ private slots:
     void failedSaveIsShown();
     void malformedPageIsReported();
     void propertyRowsReachable();
+    void hiddenControlFoundInOutline();
 };
 
 void tst_DesignerApp::initTestCase()
@@ -444,7 +446,7 @@ void tst_DesignerApp::malformedPageIsReported()
     dragOn(s.canvas(), s.at("ok", 40, 15), QPoint(0, 50));
     TavixQCanvasWindow *before = s.canvas()->GetCurWindow();
 
-    auto *tree = s.designer.findChild<QTreeView *>();
+    auto *tree = s.designer.findChild<QTreeView *>(QStringLiteral("project"));
     auto *model = qobject_cast<QFileSystemModel *>(tree->model());
     QVERIFY(model);
     const QModelIndex broken = model->index(dir.filePath(QStringLiteral("broken.json")));
@@ -486,6 +488,51 @@ void tst_DesignerApp::propertyRowsReachable()
     QVERIFY(tooltip && tooltip->lineEdit && tooltip->lineEdit->text().isEmpty());
     const QImage field = tooltip->lineEdit->grab().toImage();
     QVERIFY(tavixtest::countColour(field, QColor(150, 150, 150)) >= field.width() + field.height());
+}
+
+// A control hidden at design time is not drawn, so no click reaches it; the outline lists it, greyed,
+// and choosing it there selects it, so that it can be shown again.
+void tst_DesignerApp::hiddenControlFoundInOutline()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.json"));
+    QVERIFY(writeFile(path, kPage));
+    Session s(path);
+    TavixDesigner::PageOutline *outline = s.designer.outline();
+    QTreeWidgetItem *root = outline->itemFor(s.find("root"));
+    QVERIFY(root);
+    QCOMPARE(root->text(0), QStringLiteral("root (qtcontainer)"));
+    QCOMPARE(root->childCount(), 4);   // the group box's own parts are not listed
+
+    s.select("ok");
+    QCOMPARE(outline->currentItem(), outline->itemFor(s.find("ok")));
+    PropertyRow *visibility = row(s.designer, QStringLiteral("Visibility"));
+    QVERIFY(visibility && visibility->checkBox);
+    QVERIFY(visibility->checkBox->isChecked());
+    QTest::mouseClick(visibility->checkBox, Qt::LeftButton, Qt::NoModifier, QPoint(8, 15));   // on its box
+    QCOMPARE(s.find("ok")->property("visibility").toBool(), false);
+    QTreeWidgetItem *ok = outline->itemFor(s.find("ok"));
+    QVERIFY(ok);
+    QCOMPARE(ok->foreground(0).color(), outline->palette().color(QPalette::Disabled, QPalette::Text));
+
+    // The canvas no longer finds it where it was drawn.
+    s.canvas()->RemoveAllSelected();
+    s.select("ok");
+    QVERIFY(!s.canvas()->selectedWidgets().contains(s.find("ok")));
+
+    const QRect rowRect = outline->visualItemRect(outline->itemFor(s.find("ok")));
+    QTest::mouseClick(outline->viewport(), Qt::LeftButton, Qt::NoModifier, rowRect.center());
+    QCOMPARE(s.canvas()->selectedWidgets(), QVector<QWidget *>{s.find("ok")});
+    auto *list = s.designer.findChild<TavixQPropertyList *>();
+    QCOMPARE(list->getBoundControl(), s.find("ok"));
+    visibility = row(s.designer, QStringLiteral("Visibility"));
+    QTest::mouseClick(visibility->checkBox, Qt::LeftButton, Qt::NoModifier, QPoint(8, 15));   // on its box
+    QCOMPARE(s.find("ok")->property("visibility").toBool(), true);
+    QVERIFY(s.designer.isWindowModified());
+
+    // Deleted from the canvas, gone from the outline.
+    QCOMPARE(s.designer.deleteSelection(), 1);
+    QCOMPARE(outline->itemFor(s.find("root"))->childCount(), 3);
 }
 
 QTEST_MAIN(tst_DesignerApp)

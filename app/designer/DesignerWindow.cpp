@@ -1,5 +1,7 @@
 #include "DesignerWindow.h"
 
+#include "PageOutline.h"
+
 #include "controls/TavixQScrollBar.h"
 #include "core/ControlInfo.h"
 #include "core/ITavixQWidgetBase.h"
@@ -115,15 +117,29 @@ DesignerWindow::DesignerWindow(QWidget *parent)
     setCentralWidget(centre);
 
     m_palette = new Palette;
-    m_palette->setMaximumWidth(170);
+    m_palette->setMaximumWidth(320);
     auto *paletteDock = new QDockWidget(QStringLiteral("Controls"), this);
     paletteDock->setWidget(m_palette);
     addDockWidget(Qt::LeftDockWidgetArea, paletteDock);
+
+    // The page's controls, hidden ones too: choosing one selects it as a click on the canvas would.
+    m_outline = new PageOutline;
+    m_outline->setObjectName(QStringLiteral("outline"));
+    m_outline->setMaximumWidth(320);
+    auto *outlineDock = new QDockWidget(QStringLiteral("Outline"), this);
+    outlineDock->setWidget(m_outline);
+    addDockWidget(Qt::LeftDockWidgetArea, outlineDock);
+    connect(m_outline, &PageOutline::controlChosen, this, [this](QWidget *widget) {
+        m_canvas->RemoveAllSelected();
+        m_canvas->AddSelectedControl(widget);
+    });
+    resizeDocks({paletteDock}, {220}, Qt::Horizontal);
 
     m_files = new QFileSystemModel(this);
     m_files->setNameFilters({QStringLiteral("*.json")});
     m_files->setNameFilterDisables(false);
     m_project = new QTreeView;
+    m_project->setObjectName(QStringLiteral("project"));
     m_project->setMaximumWidth(320);
     m_project->setModel(m_files);
     for (int column = 1; column < m_files->columnCount(); ++column)
@@ -187,6 +203,8 @@ void DesignerWindow::updateTitle()
 
 void DesignerWindow::markModified()
 {
+    // Created, deleted, renamed or hidden controls show in the outline.
+    m_outline->showPage(m_canvas->GetCurWindow());
     if (m_canvas->GetCurWindow())
         setWindowModified(true);
 }
@@ -271,6 +289,7 @@ bool DesignerWindow::openPageAsked(const QString &path, bool *cancelled)
     }
     setWindowModified(false);
     updateTitle();
+    m_outline->showPage(m_canvas->GetCurWindow());
     m_properties->bindControl(m_canvas->GetCurWindow());
     // Without a project the page's own folder is shown.
     if (m_projectFolder.isEmpty())
@@ -530,6 +549,7 @@ int DesignerWindow::deleteSelection()
 
 void DesignerWindow::showSelection(QWidget *widget)
 {
+    m_outline->showSelected(widget);
     m_properties->bindControl(widget);
     statusBar()->showMessage(widget->objectName());
 }

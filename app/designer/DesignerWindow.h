@@ -17,6 +17,8 @@ class TavixQScrollBar;
 
 namespace TavixDesigner {
 
+class PageOutline;
+
 // The control palette: one entry per listed control type of the registry. Dragging an entry carries its
 // type keyword in the "TypeName" property of the drag's QMimeData, which the canvas reads on drop.
 class Palette : public QListWidget
@@ -38,6 +40,7 @@ public:
     explicit DesignerWindow(QWidget *parent = nullptr);
 
     TavixQtLib::TavixQCanvas *canvas() const { return m_canvas; }
+    PageOutline *outline() const { return m_outline; }
     // Opens a page document in place of the current one; false (with a message in the status bar) when
     // it is no page, the current page then stays. Unsaved changes of the current page are offered for
     // saving first; false when the user keeps them.
@@ -83,6 +86,7 @@ private:
     TavixQtLib::TavixQScrollBar *m_vBar = nullptr;
     TavixQtLib::TavixQPropertyList *m_properties = nullptr;
     Palette *m_palette = nullptr;
+    PageOutline *m_outline = nullptr;
     QFileSystemModel *m_files = nullptr;
     QTreeView *m_project = nullptr;
     QString m_projectFolder;
