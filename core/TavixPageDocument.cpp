@@ -206,16 +206,19 @@ public:
         return nullptr;
     }
 
-    void add(const char *data, size_t size, const DocumentTree &tree)
+    void add(QByteArray text, const DocumentTree &tree)
     {
+        const size_t size = size_t(text.size());
         if (size > kMaxTextBytes)
             return;
+        std::vector<Entry> dropped;   // freed outside the lock
         const std::lock_guard<std::mutex> lock(mutex);
         while (!entries.empty() && (entries.size() >= kMaxEntries || textBytes + size > kMaxTextBytes)) {
             textBytes -= size_t(entries.front().text.size());
+            dropped.push_back(std::move(entries.front()));
             entries.erase(entries.begin());
         }
-        entries.push_back({QByteArray(data, int(size)), tree});
+        entries.push_back({std::move(text), tree});
         textBytes += size;
     }
 
@@ -268,7 +271,15 @@ DocumentTree parsedDocument(const QString &fileName)
         return nullptr;
     tree->outline();
     DocumentTree shared = std::move(tree);
-    cache.add(data, size, shared);
+    // A file's own buffer becomes the key; a resource's bytes are copied.
+    QByteArray text;
+    if (data == owned.constData()) {
+        owned.truncate(int(size));   // up to a NUL; the buffer stays
+        text = std::move(owned);
+    } else {
+        text = QByteArray(data, int(size));
+    }
+    cache.add(std::move(text), shared);
     return shared;
 }
 
