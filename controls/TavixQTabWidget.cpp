@@ -118,7 +118,7 @@ QSize TavixQTabWidget::sizeHint() const
     const int count = m_impl->items.size();
     const qint64 length = qBound(0, m_impl->itemSize, QWIDGETSIZE_MAX);
     const qint64 along = count > 0 ? count * length + qint64(count - 1) * m_impl->itemSpace : length;
-    const int extent = int(qBound<qint64>(0, along, QWIDGETSIZE_MAX));
+    const int extent = int(qBound(qint64(0), along, qint64(QWIDGETSIZE_MAX)));
     const QFontMetrics metrics(tavixTextStyleFont(m_impl->itemTextStyles[tavixStateIndex(Normal)]));
     if (getIsHor())
         return QSize(extent, qMax(24, metrics.height() + 12));
