@@ -60,12 +60,24 @@ ControlInfo TavixQGroupBox::getProps()
     return info;
 }
 
+// Room for the caption in the top edge, and for the children it holds where they are now.
+QSize TavixQGroupBox::sizeHint() const
+{
+    const QSize caption = m_impl->captionSize();
+    QSize hint(qMax(caption.width() + 24, 60), qMax(caption.height() + 24, 40));
+    const QRect children = childrenRect();
+    if (!children.isEmpty())
+        hint = hint.expandedTo(QSize(children.right() + 9, children.bottom() + 9));
+    return hint.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
 // The setters repaint: a changed frame or caption must not wait for an unrelated repaint.
 void TavixQGroupBox::setText(const QString &text)
 {
     m_impl->languageKey.clear();    // an explicit caption is not replaced on a language change
     m_impl->text = text;
     update();
+    updateGeometry();
     tavixNotifyAccessibleName(this);
 }
 
@@ -78,6 +90,7 @@ void TavixQGroupBox::setTextStyle(CommonCtrlState, const TextStyleDesc &style)
 {
     m_impl->textStyle = style;
     update();
+    updateGeometry();
 }
 
 const TextStyleDesc &TavixQGroupBox::getTextStyle(CommonCtrlState) const
@@ -124,6 +137,7 @@ void TavixQGroupBox::setShowText(bool show)
         return;
     m_impl->showText = show;
     update();
+    updateGeometry();
 }
 
 bool TavixQGroupBox::getShowText() const

@@ -34,6 +34,8 @@ public:
     void setShowText(bool show);
     bool getShowText() const;
 
+    QSize sizeHint() const override;
+
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     TAVIX_DECLARE_FORWARDED_EVENTS

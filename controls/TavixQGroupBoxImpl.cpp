@@ -129,6 +129,7 @@ bool TavixQGroupBoxImpl::serializeJsonValue(Json::Value **node, bool read)
             tavixReadBool(*attr, "showText", showText);
         }
         widget->update();
+        widget->updateGeometry();   // the caption makes the size hint
         return result;
     }
 
@@ -164,6 +165,7 @@ void TavixQGroupBoxImpl::setCaption(const QString &caption)
     if (caption == text)
         return;
     text = caption;
+    widget->updateGeometry();
     tavixNotifyAccessibleName(widget);
 }
 

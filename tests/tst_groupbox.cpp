@@ -6,6 +6,7 @@
 
 #include <json/value.h>
 
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <climits>
@@ -35,6 +36,7 @@ private slots:
     void readJson_data();
     void readJson();
     void writeJson();
+    void sizeHintHoldsCaptionAndChildren();
 };
 
 void tst_GroupBox::frame_data()
@@ -134,6 +136,37 @@ void tst_GroupBox::writeJson()
              std::string(R"([["tst_groupbox_fill",1,0],["tst_groupbox_text",2,0]])"));
     QCOMPARE(tavixJsonCompact(written["attr"]),
              std::string(R"({"color":"FF102030","showText":0,"size":3,"text":"|->tst_gb_title"})"));
+}
+
+// A layout gives a group box room for its caption and for what it holds, and hears of a new caption.
+void tst_GroupBox::sizeHintHoldsCaptionAndChildren()
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *box = new TavixQGroupBox;
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    layout->addWidget(box, 0, Qt::AlignLeft | Qt::AlignTop);
+    window.resize(800, 400);
+    window.show();
+    box->setText(QStringLiteral("Short"));
+    QTRY_COMPARE(box->size(), box->sizeHint());
+    const int shortWidth = box->width();
+    const int captionWidth = box->getImpl()->captionSize().width();
+    QVERIFY(shortWidth >= captionWidth + 16);   // the caption and the frame's corner beyond it
+    box->setText(QStringLiteral("A much longer caption than before"));
+    QTRY_VERIFY(box->width() > shortWidth);
+    QCOMPARE(box->width(), box->getImpl()->captionSize().width() + 24);
+    box->setShowText(false);
+    QTRY_COMPARE(box->width(), 60);
+
+    auto *child = new QWidget(box);
+    child->setGeometry(10, 30, 300, 200);
+    child->show();
+    QCOMPARE(box->sizeHint(), QSize(310 + 8, 230 + 8));   // 8 pixels past its far edges
+    child->move(INT_MAX / 2, INT_MAX / 2);   // far away: bounded, not wrapped
+    const QSize far = box->sizeHint();
+    QVERIFY(far.width() >= 300 && far.width() <= QWIDGETSIZE_MAX);
+    QVERIFY(far.height() >= 200 && far.height() <= QWIDGETSIZE_MAX);
 }
 
 QTEST_MAIN(tst_GroupBox)
