@@ -6,6 +6,7 @@
 #include "core/TavixJson.h"
 #include "core/TavixLibrary.h"
 #include "core/TavixQWidgetBaseImpl.h"
+#include "core/TavixTypes.h"
 #include "resources/TavixQResourceManager.h"
 
 #include <QMetaObject>
@@ -171,8 +172,17 @@ void TavixQWidgetBase::setGeometry(int x, int y, int w, int h)
     layoutData[1] = y;
     layoutData[2] = w;
     layoutData[3] = h;
-    if (owner)
-        owner->setGeometry(x, y, w, h);
+    applyGeometry();
+}
+
+// The stored place, as Qt can take it: QRect adds a position and a length, which values from a page
+// (or a host) near the ends of int would overflow. The stored values stay as given.
+void TavixQWidgetBase::applyGeometry()
+{
+    if (owner) {
+        owner->setGeometry(tavixClampCoord(layoutData[0]), tavixClampCoord(layoutData[1]), clampSize(layoutData[2]),
+                           clampSize(layoutData[3]));
+    }
 }
 
 void TavixQWidgetBase::setAbsoluteDock(DockLayoutType hor, DockLayoutType ver, int offsetX, int offsetY)
@@ -239,7 +249,7 @@ void TavixQWidgetBase::resizeWidget()
         layoutData[2] = parent->width();
         layoutData[3] = parent->height();
     }
-    owner->setGeometry(layoutData[0], layoutData[1], layoutData[2], layoutData[3]);
+    applyGeometry();
 }
 
 void TavixQWidgetBase::LoadLayout(const Json::Value &node)

@@ -73,6 +73,9 @@ public:
     ITavixQWidgetBase *control = nullptr;   // the owner as a kit control, when given at construction
     QVariant *visibilityFlag = nullptr;     // what the owner's "visibility" property reads, when given
     QString jsonText;   // the text last given to setJsonData
+
+private:
+    void applyGeometry();   // the stored Absolute place to the owner, bounded for Qt
 };
 
 } // namespace TavixQtLib

@@ -114,6 +114,8 @@ private slots:
     void visibility();
     void badInput_data();
     void badInput();
+    void extremeGeometry_data();
+    void extremeGeometry();
     void deepNesting_data();
     void deepNesting();
     void manyElements();
@@ -473,6 +475,41 @@ void tst_PageDocument::badInput()
             ++count;
     }
     QCOMPARE(count, controls);
+}
+
+void tst_PageDocument::extremeGeometry_data()
+{
+    QTest::addColumn<QByteArray>("place");
+    QTest::newRow("height INT_MIN") << QByteArray(R"("x": 0, "y": 0, "w": 0, "h": -2147483648)");
+    QTest::newRow("x INT_MIN, no width") << QByteArray(R"("x": -2147483648, "y": -2147483648, "w": 0, "h": 0)");
+    QTest::newRow("x INT_MAX, width INT_MAX") << QByteArray(R"("x": 2147483647, "y": 5, "w": 2147483647, "h": 9)");
+    QTest::newRow("all INT_MAX") << QByteArray(R"("x": 2147483647, "y": 2147483647, "w": 2147483647,
+                                                   "h": 2147483647)");
+}
+
+// Places near the ends of int reach Qt bounded (QRect sums a position and a length): the page is built,
+// each control's size stays within Qt's range, and the document's values are what the control keeps.
+void tst_PageDocument::extremeGeometry()
+{
+    QFETCH(QByteArray, place);
+    const QByteArray text = R"({"elements": [{"type": "qtlabel", "name": "top", )" + place
+                            + R"(}, {"type": "qtcontainer", "name": "box", )" + place
+                            + R"(, "child": [{"type": "qtbutton", "name": "inner", )" + place + "}]}]}";
+    QWidget window;
+    auto *host = new QWidget(&window);   // not a window: the container keeps the page's place too
+    QVERIFY(tavixCreatePageByFileName(host, page(text)));
+    for (const char *name : {"top", "box", "inner"}) {
+        QWidget *w = window.findChild<QWidget *>(QLatin1String(name));
+        QVERIFY2(w, name);
+        QVERIFY(w->width() >= 0 && w->width() <= QWIDGETSIZE_MAX);
+        QVERIFY(w->height() >= 0 && w->height() <= QWIDGETSIZE_MAX);
+    }
+    Json::Value saved;
+    dynamic_cast<ITavixQWidgetBase *>(window.findChild<QWidget *>("top"))->serializeJsonValue(&saved, false);
+    Json::Value given;
+    QVERIFY(tavixParseJson("{" + place + "}", given));
+    for (const char *key : {"x", "y", "w", "h"})
+        QCOMPARE(saved[key].asInt(), given[key].asInt());
 }
 
 void tst_PageDocument::deepNesting_data()
