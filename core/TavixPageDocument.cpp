@@ -271,14 +271,10 @@ DocumentTree parsedDocument(const QString &fileName)
         return nullptr;
     tree->outline();
     DocumentTree shared = std::move(tree);
-    // A file's own buffer becomes the key; a resource's bytes are copied.
-    QByteArray text;
-    if (data == owned.constData()) {
-        owned.truncate(int(size));   // up to a NUL; the buffer stays
-        text = std::move(owned);
-    } else {
-        text = QByteArray(data, int(size));
-    }
+    // A file's own buffer becomes the key. A resource's bytes are copied, and so is a file's text cut at a
+    // NUL: its buffer would hold the whole file, beyond what the kept texts are allowed.
+    QByteArray text = data == owned.constData() && size == size_t(owned.size()) ? std::move(owned)
+                                                                                 : QByteArray(data, int(size));
     cache.add(std::move(text), shared);
     return shared;
 }
