@@ -1,6 +1,8 @@
 #include "PageOutline.h"
 
+#include "core/ControlInfo.h"
 #include "core/ITavixQWidgetBase.h"
+#include "core/TavixControlRegistry.h"
 
 #include <QHeaderView>
 #include <QPointer>
@@ -73,8 +75,11 @@ void PageOutline::addChildren(QWidget *parent, QTreeWidgetItem *under)
         auto *widget = qobject_cast<QWidget *>(object);
         if (!widget || !widget->property("visibility").isValid())
             continue;
+        // The palette's name for the type, as the user dragged it in; the keyword when it has none.
         auto *control = dynamic_cast<ITavixQWidgetBase *>(widget);
-        const QString type = control ? control->getTypeName() : QString::fromLatin1(widget->metaObject()->className());
+        QString type = control ? control->getTypeName() : QString::fromLatin1(widget->metaObject()->className());
+        if (const ControlInfo *info = tavixGetControlInfo(type); info && !info->displayName.empty())
+            type = QString::fromStdString(info->displayName);
         const QString text = QStringLiteral("%1 (%2)").arg(widget->objectName(), type);
         auto *item = new QTreeWidgetItem(under, {text});
         item->setData(0, kWidgetRole, QVariant::fromValue(QPointer<QWidget>(widget)));
