@@ -523,6 +523,10 @@ void tst_DesignerApp::hiddenControlFoundInOutline()
     const QRect rowRect = outline->visualItemRect(outline->itemFor(s.find("ok")));
     QTest::mouseClick(outline->viewport(), Qt::LeftButton, Qt::NoModifier, rowRect.center());
     QCOMPARE(s.canvas()->selectedWidgets(), QVector<QWidget *>{s.find("ok")});
+    // Let go of on the canvas, it is chosen again by a click on the row that is still current.
+    s.canvas()->RemoveAllSelected();
+    QTest::mouseClick(outline->viewport(), Qt::LeftButton, Qt::NoModifier, rowRect.center());
+    QCOMPARE(s.canvas()->selectedWidgets(), QVector<QWidget *>{s.find("ok")});
     auto *list = s.designer.findChild<TavixQPropertyList *>();
     QCOMPARE(list->getBoundControl(), s.find("ok"));
     visibility = row(s.designer, QStringLiteral("Visibility"));

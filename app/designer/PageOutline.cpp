@@ -35,6 +35,11 @@ PageOutline::PageOutline(QWidget *parent)
         if (QWidget *widget = widgetOf(item))
             emit controlChosen(widget);   // last: a slot may rebuild the outline
     });
+    // A click on the current row chooses it again: the canvas may have let go of it meanwhile.
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
+        if (QWidget *widget = widgetOf(item))
+            emit controlChosen(widget);
+    });
 }
 
 void PageOutline::showPage(QWidget *page)
