@@ -67,7 +67,8 @@ QSize TavixQGroupBox::sizeHint() const
     QSize hint(qMax(caption.width() + 24, 60), qMax(caption.height() + 24, 40));
     const QRect children = childrenRect();
     if (!children.isEmpty())
-        hint = hint.expandedTo(QSize(children.right() + 9, children.bottom() + 9));
+        hint = hint.expandedTo(QSize(qMin(children.right(), QWIDGETSIZE_MAX) + 9,
+                                     qMin(children.bottom(), QWIDGETSIZE_MAX) + 9));
     return hint.boundedTo(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
 

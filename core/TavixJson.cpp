@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <sstream>
+#include <string_view>
 #include <utility>
 
 namespace TavixQtLib {
@@ -127,23 +128,13 @@ private:
     // own; the tree reads, compares, copies and writes exactly the same.
     static const char *knownKey(const std::string &name)
     {
-        struct Known
-        {
-            const char *text;
-            size_t size;
-        };
-#define TAVIX_KEY(k) {k, sizeof(k) - 1}
-        static const Known kKeys[] = {
-            TAVIX_KEY("type"), TAVIX_KEY("name"), TAVIX_KEY("x"), TAVIX_KEY("y"), TAVIX_KEY("w"), TAVIX_KEY("h"),
-            TAVIX_KEY("attr"), TAVIX_KEY("text"), TAVIX_KEY("child"), TAVIX_KEY("style"), TAVIX_KEY("theme"),
-            TAVIX_KEY("layout"), TAVIX_KEY("ratio"), TAVIX_KEY("tooltip"), TAVIX_KEY("visibility"),
-            TAVIX_KEY("enable"), TAVIX_KEY("elements"), TAVIX_KEY("color"), TAVIX_KEY("image"),
-            TAVIX_KEY("font"), TAVIX_KEY("size"), TAVIX_KEY("widthPolicy"), TAVIX_KEY("heightPolicy"),
-            TAVIX_KEY("absoluteLayout")};
-#undef TAVIX_KEY
-        for (const Known &candidate : kKeys) {
-            if (name.size() == candidate.size && std::memcmp(name.data(), candidate.text, candidate.size) == 0)
-                return candidate.text;
+        static constexpr std::string_view kKeys[] = {
+            "type", "name", "x", "y", "w", "h", "attr", "text", "child", "style", "theme", "layout",
+            "ratio", "tooltip", "visibility", "enable", "elements", "color", "image", "font", "size",
+            "widthPolicy", "heightPolicy", "absoluteLayout"};
+        for (const std::string_view candidate : kKeys) {
+            if (name == candidate)
+                return candidate.data();   // a literal: terminated, and static
         }
         return nullptr;
     }

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QMouseEvent>
 #include <QString>
@@ -104,6 +105,18 @@ inline void send(QWidget &widget, QEvent::Type type)
 {
     QEvent plain(type);
     QCoreApplication::sendEvent(&widget, &plain);
+}
+
+// Shows window with w alone in its layout at the top left, at w's size hint (w's policy made Fixed):
+// what a layout gives a control, and how it follows a changed hint.
+inline void showInLayout(QWidget &window, QWidget *w)
+{
+    auto *layout = new QHBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    layout->addWidget(w, 0, Qt::AlignLeft | Qt::AlignTop);
+    window.resize(800, 400);
+    window.show();
 }
 
 inline bool writeFile(const QString &path, const QByteArray &bytes)

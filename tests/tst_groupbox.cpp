@@ -6,7 +6,6 @@
 
 #include <json/value.h>
 
-#include <QVBoxLayout>
 #include <QtTest>
 
 #include <climits>
@@ -142,12 +141,8 @@ void tst_GroupBox::writeJson()
 void tst_GroupBox::sizeHintHoldsCaptionAndChildren()
 {
     QWidget window;
-    auto *layout = new QVBoxLayout(&window);
     auto *box = new TavixQGroupBox;
-    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    layout->addWidget(box, 0, Qt::AlignLeft | Qt::AlignTop);
-    window.resize(800, 400);
-    window.show();
+    tavixtest::showInLayout(window, box);
     box->setText(QStringLiteral("Short"));
     QTRY_COMPARE(box->size(), box->sizeHint());
     const int shortWidth = box->width();

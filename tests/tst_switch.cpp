@@ -4,7 +4,6 @@
 #include "core/TavixJson.h"
 #include "resources/TavixQResourceManager.h"
 
-#include <QHBoxLayout>
 #include <QImage>
 #include <QPointer>
 #include <QSignalSpy>
@@ -315,11 +314,8 @@ QTEST_MAIN(tst_Switch)
 void tst_Switch::naturalSizeInALayout()
 {
     QWidget window;
-    auto *layout = new QHBoxLayout(&window);
     auto *sw = new TavixQSwitch;
-    layout->addWidget(sw, 0, Qt::AlignLeft | Qt::AlignTop);
-    window.resize(300, 100);
-    window.show();
+    tavixtest::showInLayout(window, sw);
     QCOMPARE(sw->sizeHint(), QSize(2 + 25 + 25 + 2, 2 + 25 + 2));
     QTRY_COMPARE(sw->size(), sw->sizeHint());
     sw->setThumbSize(30, 16);

@@ -9,7 +9,6 @@
 
 #include <json/value.h>
 
-#include <QHBoxLayout>
 #include <QtTest>
 
 #include <climits>
@@ -278,13 +277,8 @@ void tst_TabWidget::sizeHintFollowsCells()
 void tst_TabWidget::layoutFollowsNewTabs()
 {
     QWidget window;
-    auto *layout = new QHBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
     auto *tab = new TavixQTabWidget;
-    tab->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    layout->addWidget(tab, 0, Qt::AlignLeft | Qt::AlignTop);
-    window.resize(600, 100);
-    window.show();
+    tavixtest::showInLayout(window, tab);
     tab->addTab(QStringLiteral("one"));
     tab->addTab(QStringLiteral("two"));
     QTRY_COMPARE(tab->width(), 100);
